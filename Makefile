@@ -1,0 +1,42 @@
+# Postling: `make run` starts the demo, `make test` runs every test. Both install what they need.
+SHELL := /bin/bash
+BUILD ?= build
+ASAN_BUILD ?= build-asan
+JOBS ?= $(shell nproc)
+BUILD_TYPE ?= RelWithDebInfo
+
+DEB_PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-webengine-dev libgtest-dev \
+	libgmock-dev libbenchmark-dev libcpp-httplib-dev libsqlite3-dev libxml2-dev xvfb xauth \
+	fonts-dejavu-core
+
+.PHONY: all deps build test run bench format clean
+
+all: build
+
+deps:
+	@scripts/deps.sh $(DEB_PACKAGES)
+
+build: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) > /dev/null
+	@cmake --build $(BUILD) -j$(JOBS)
+
+# Every test; with SANITIZE=1 the whole suite runs again under ASan and UBSan.
+test: build
+	@scripts/test.sh $(BUILD)
+ifeq ($(SANITIZE),1)
+	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DPOSTLING_SANITIZE=ON > /dev/null
+	@cmake --build $(ASAN_BUILD) -j$(JOBS)
+	@scripts/test.sh $(ASAN_BUILD)
+endif
+
+run: build
+	@scripts/run.sh $(BUILD)
+
+bench: build
+	@scripts/bench.sh $(BUILD)
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,0 +1,45 @@
+#include "text/Encoding.h"
+
+#include <gtest/gtest.h>
+
+namespace postling {
+namespace {
+
+TEST(Encoding, ValidUtf8IsKeptAndOtherBytesAreReadAsWindows1252) {
+    EXPECT_TRUE(isValidUtf8("plain"));
+    EXPECT_TRUE(isValidUtf8("caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x93\xA7"));
+    EXPECT_FALSE(isValidUtf8("caf\xE9"));      // Latin-1 e acute
+    EXPECT_FALSE(isValidUtf8("\xC0\xAF"));     // overlong "/"
+    EXPECT_FALSE(isValidUtf8("\xED\xA0\x80")); // surrogate
+    EXPECT_FALSE(isValidUtf8("\xE2\x82"));     // cut short
+    EXPECT_EQ("caf\xC3\xA9", toUtf8("caf\xC3\xA9"));
+    EXPECT_EQ("caf\xC3\xA9", toUtf8("caf\xE9"));
+    EXPECT_EQ("\xE2\x82\xAC"
+              "5 \xE2\x80\x9Cquoted\xE2\x80\x9D",
+              toUtf8("\x80"
+                     "5 \x93quoted\x94"));
+    // The five bytes the code page leaves undefined map to the C1 controls.
+    EXPECT_EQ("\xC2\x81", windows1252ToUtf8("\x81"));
+}
+
+TEST(Encoding, Windows1252CodeOfACharacter) {
+    EXPECT_EQ('a', windows1252Code(U'a'));
+    EXPECT_EQ(0xE9, windows1252Code(U'\u00E9'));
+    EXPECT_EQ(0xA0, windows1252Code(U'\u00A0'));
+    EXPECT_EQ(0x80, windows1252Code(U'\u20AC'));
+    EXPECT_EQ(0x9F, windows1252Code(U'\u0178'));
+    EXPECT_EQ('?', windows1252Code(U'\u4E2D')); // a CJK character the code page lacks
+    EXPECT_EQ('?', windows1252Code(U'\u0100'));
+}
+
+TEST(Encoding, CodePointsRoundTripAndBadBytesBecomeReplacementCharacters) {
+    const std::string text = "A\xC3\xA9\xE2\x82\xAC\xF0\x9F\x93\xA7";
+    const std::u32string cps = utf8ToCodePoints(text);
+    EXPECT_EQ((std::u32string{U'A', U'\u00E9', U'\u20AC', U'\U0001F4E7'}), cps);
+    EXPECT_EQ(text, codePointsToUtf8(cps));
+    EXPECT_EQ((std::u32string{U'a', U'\uFFFD', U'b'}), utf8ToCodePoints("a\xFF"
+                                                                        "b"));
+}
+
+} // namespace
+} // namespace postling

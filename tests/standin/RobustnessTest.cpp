@@ -1,0 +1,165 @@
+#include "FormData.h"
+#include "Server.h"
+#include "SiteFixture.h"
+
+#include <arpa/inet.h>
+#include <atomic>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <thread>
+#include <unistd.h>
+
+namespace standin::testing {
+namespace {
+
+// Sends raw bytes on a fresh connection and returns the status line the server answers with.
+std::string rawExchange(int port, const std::string& bytes, bool waitForReply = true) {
+    const int fd = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_port = htons(static_cast<uint16_t>(port));
+    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) {
+        close(fd);
+        return "connect failed";
+    }
+    timeval tv{5, 0};
+    setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv);
+    (void)!write(fd, bytes.data(), bytes.size());
+    std::string reply;
+    if (!waitForReply) {
+        close(fd);
+        return reply;
+    }
+    char buf[4096];
+    ssize_t n;
+    while (reply.find("\r\n") == std::string::npos && (n = read(fd, buf, sizeof buf)) > 0)
+        reply.append(buf, static_cast<std::size_t>(n));
+    close(fd);
+    return reply.substr(0, reply.find("\r\n"));
+}
+
+class RobustnessTest : public SiteTest {};
+
+TEST_F(RobustnessTest, BadRequestsGetA4xxPageAndTheServerKeepsServing) {
+    SiteClient yahoo(port(), "mail.yahoo.localhost");
+    auto unknown = yahoo.get("/no/such/page");
+    ASSERT_TRUE(unknown);
+    EXPECT_EQ(404, unknown->status);
+    EXPECT_NE(std::string::npos, unknown->body.find("<html>"));
+
+    SiteClient nowhere(port(), "mail.example.localhost");
+    auto site = nowhere.get("/");
+    ASSERT_TRUE(site);
+    EXPECT_EQ(404, site->status);
+
+    auto noFields = yahoo.post("/config/login", "login=ann");
+    ASSERT_TRUE(noFields);
+    EXPECT_EQ(400, noFields->status);
+
+    yahooLogin(yahoo, "ann");
+    auto badId = yahoo.get("/ym/ShowLetter?MsgId=12abc");
+    ASSERT_TRUE(badId);
+    EXPECT_EQ(400, badId->status);
+    auto goneId = yahoo.get("/ym/ShowLetter?MsgId=999999999");
+    ASSERT_TRUE(goneId);
+    EXPECT_EQ(404, goneId->status);
+
+    auto json = yahoo.post("/ym/Send?YY=1", "{\"To\":\"x\"}", "application/json");
+    ASSERT_TRUE(json);
+    EXPECT_EQ(415, json->status);
+
+    auto huge = yahoo.post("/ym/Send?YY=1", std::string(10 * 1024 * 1024 + 10, 'a'));
+    EXPECT_TRUE(!huge || huge->status == 413);
+
+    EXPECT_EQ(0u, rawExchange(port(), "GARBAGE\r\n\r\n").find("HTTP/1.1 4"));
+    EXPECT_EQ(0u, rawExchange(port(), "POST /config/login HTTP/1.1\r\nHost: mail.yahoo.localhost"
+                                      "\r\nTransfer-Encoding: chunked\r\n\r\nzz\r\n")
+                      .find("HTTP/1.1 400"));
+    EXPECT_EQ(0u, rawExchange(port(), "DELETE / HTTP/1.1\r\nHost: mail.yahoo.localhost\r\n\r\n")
+                      .find("HTTP/1.1 4"));
+    rawExchange(port(), "GET / HTTP/1.1\r\nContent-Length: -5\r\n\r\n", false);
+    EXPECT_EQ(0u, rawExchange(port(), std::string(70000, 'G') + "\r\n\r\n").find("HTTP/1.1 4"));
+    rawExchange(port(),
+                "POST /config/login HTTP/1.1\r\nHost: mail.yahoo.localhost\r\n"
+                "Content-Length: 100\r\n\r\nlogin=a",
+                false); // body cut short
+
+    EXPECT_TRUE(server().running());
+    auto still = yahoo.get("/");
+    ASSERT_TRUE(still);
+    EXPECT_EQ(200, still->status);
+}
+
+TEST_F(RobustnessTest, ServesConcurrentConnections) {
+    std::atomic<int> ok{0};
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 12; ++t) {
+        threads.emplace_back([&, t] {
+            SiteClient c(port(), t % 2 ? "mail.yahoo.localhost" : "hotmail.localhost");
+            if (t % 2)
+                c.post("/config/login", "login=ann&passwd=ann");
+            else
+                c.post("/cgi-bin/dologin", "login=bob&passwd=bob");
+            for (int i = 0; i < 10; ++i) {
+                auto r = c.get(t % 2 ? "/ym/ShowFolder?box=Inbox" : "/cgi-bin/HoTMail");
+                if (r && r->status == 200 && r->body.find("</html>") != std::string::npos)
+                    ++ok;
+            }
+        });
+    }
+    for (auto& t : threads)
+        t.join();
+    EXPECT_EQ(120, ok.load());
+}
+
+TEST(StandinCommandLine, RefusesNonLoopbackAddressesAndBadArguments) {
+    EXPECT_EQ(2, runStandin({"--port", "0", "--db", "/tmp/x.db", "--bind", "0.0.0.0"}));
+    EXPECT_EQ(2, runStandin({"--port", "0", "--db", "/tmp/x.db", "--bind", "192.168.1.5"}));
+    EXPECT_EQ(2, runStandin({"--port", "99999", "--db", "/tmp/x.db"}));
+    EXPECT_EQ(2, runStandin({"--db", "/tmp/x.db"}));
+    EXPECT_EQ(2, runStandin({"--port", "0"}));
+    EXPECT_EQ(1, runStandin({"--port", "0", "--db", "/nonexistent-dir/x.db"}));
+    EXPECT_TRUE(isLoopback("127.0.0.1"));
+    EXPECT_TRUE(isLoopback("127.8.9.10"));
+    EXPECT_TRUE(isLoopback("::1"));
+    EXPECT_FALSE(isLoopback("10.0.0.1"));
+    EXPECT_FALSE(isLoopback("::"));
+}
+
+TEST(StandinSeed, SeedInboxAddsGeneratedMessagesToBothEnglishInboxes) {
+    StandinProcess big({"--seed", "--seed-inbox", "300"});
+    SiteClient yahoo(big.port(), "mail.yahoo.localhost");
+    yahoo.post("/config/login", "login=ann&passwd=ann");
+    HtmlPage inbox(yahoo.get("/ym/ShowFolder?box=Inbox")->body);
+    EXPECT_GE(inbox.count("//input[@name='Mid']"), 330u);
+    SiteClient hotmail(big.port(), "hotmail.localhost");
+    hotmail.post("/cgi-bin/dologin", "login=bob&passwd=bob");
+    HtmlPage hinbox(hotmail.get("/cgi-bin/HoTMail")->body);
+    EXPECT_GE(hinbox.count("//input[starts-with(@name,'MSG')]"), 330u);
+}
+
+TEST(FormDataTest, DecodesPlusEscapesAndKeepsBrokenEscapes) {
+    EXPECT_EQ("a b", urlDecode("a+b"));
+    EXPECT_EQ("1+1", urlDecode("1%2B1"));
+    EXPECT_EQ("caf\xC3\xA9", urlDecode("caf%C3%A9"));
+    EXPECT_EQ("100%", urlDecode("100%"));
+    EXPECT_EQ("%zz", urlDecode("%zz"));
+    EXPECT_EQ("%4", urlDecode("%4"));
+    const auto form = FormData::parse("Mid=1&Mid=2&To=a%40b&empty=&flag");
+    EXPECT_EQ((std::vector<std::string>{"1", "2"}), form.all("Mid"));
+    EXPECT_EQ("a@b", form.value("To"));
+    EXPECT_TRUE(form.has("empty"));
+    EXPECT_TRUE(form.has("flag"));
+    EXPECT_FALSE(form.has("to"));
+    EXPECT_EQ("a%40b+c", urlEncode("a@b c"));
+}
+
+TEST(FormDataTest, SplitsRecipientLinesIntoBareAddresses) {
+    EXPECT_EQ((std::vector<std::string>{"ann@yahoo.localhost", "bob@hotmail.localhost", "c@d"}),
+              splitAddresses("\"Lee, Ann\" <Ann@Yahoo.localhost>, bob@hotmail.localhost; c@d"));
+    EXPECT_TRUE(splitAddresses("nobody, ,").empty());
+}
+
+} // namespace
+} // namespace standin::testing

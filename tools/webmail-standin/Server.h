@@ -1,0 +1,44 @@
+#pragma once
+
+#include "HotmailSite.h"
+#include "Mailstore.h"
+#include "YahooSite.h"
+
+#include <memory>
+#include <string>
+
+namespace httplib {
+class Server;
+struct Request;
+struct Response;
+} // namespace httplib
+
+namespace standin {
+
+// Serves both sites and their calendars on one loopback port, told apart by the Host header,
+// and records every form post byte for byte.
+class Server {
+public:
+    explicit Server(Mailstore& store);
+    ~Server();
+
+    // Binds to a loopback address; port 0 picks a free one. Returns the port, or -1.
+    int bind(const std::string& address, int port);
+    void run(); // blocks until stop()
+    void stop();
+
+private:
+    void dispatch(const httplib::Request& request, httplib::Response& response);
+    Reply route(const httplib::Request& request);
+
+    Mailstore& store_;
+    YahooSite yahoo_;
+    HotmailSite hotmail_;
+    std::unique_ptr<httplib::Server> http_;
+    int port_ = 0;
+};
+
+// True for 127.0.0.0/8 and ::1, in any of their spellings.
+bool isLoopback(const std::string& address);
+
+} // namespace standin
