@@ -1,0 +1,103 @@
+#include "app/Settings.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace postling {
+
+double leadingNumber(const std::string& text) {
+    const char* begin = text.c_str();
+    while (*begin == ' ' || *begin == '\t')
+        ++begin;
+    char* end = nullptr;
+    const double v = std::strtod(begin, &end);
+    return end == begin || !std::isfinite(v) ? 0.0 : v;
+}
+
+std::string numberText(double value) {
+    if (value == std::floor(value) && std::fabs(value) < 1e15)
+        return std::to_string(static_cast<long long>(value));
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.6g", value);
+    return buf;
+}
+
+Settings readSettings(const IniFile& ini) {
+    Settings s;
+    auto flag = [&](const char* key, const char* def) { return ini.get(kSettings, key, def) == "1"; };
+    s.lastaddressbk = ini.get(kSettings, "lastaddressbk", "");
+    s.setmax = flag("setmax", "1");
+    s.left = ini.get(kSettings, "left", "-1");
+    s.top = ini.get(kSettings, "top", "0");
+    s.width = ini.get(kSettings, "width", "700");
+    s.height = ini.get(kSettings, "height", "500");
+    s.hideaddr = flag("hideaddr", "0");
+    s.gotoinbox = flag("gotoinbox", "1");
+    const int unread = static_cast<int>(leadingNumber(ini.get(kSettings, "unreadnum", "0")));
+    s.unreadnum = unread >= 0 && unread <= 4 ? unread : 0;
+    s.spamunread = flag("spamunread", "1");
+    s.spamnoneng = flag("spamnoneng", "1");
+    s.savesent = flag("savesent", "1");
+    s.showemail = flag("showemail", "0");
+    s.deffolder = ini.get(kSettings, "deffolder", "Saved");
+    s.deftemp = ini.get(kSettings, "deftemp", "example.txt");
+    s.startHotmail = ini.get(kSettings, "smail", "0") != "0";
+    s.ystart = ini.get(kSettings, "ystart", defaults::kYahooStart);
+    s.hstart = ini.get(kSettings, "hstart", defaults::kHotmailStart);
+    s.welcomeShown = ini.get(kSettings, "welcome", "0") != "0";
+    s.ycalendar = ini.get(kSettings, "ycalendar", defaults::kYahooCalendar);
+    s.hcalendar = ini.get(kSettings, "hcalendar", defaults::kHotmailCalendar);
+    return s;
+}
+
+StartGeometry startGeometry(const Settings& s) {
+    StartGeometry g;
+    if (s.setmax)
+        return g;
+    if (leadingNumber(s.left) > -1) {
+        g.kind = StartGeometry::Stored;
+        g.left = leadingNumber(s.left);
+        g.top = leadingNumber(s.top);
+        g.width = leadingNumber(s.width);
+        g.height = leadingNumber(s.height);
+    } else {
+        g.kind = StartGeometry::Designed;
+    }
+    return g;
+}
+
+std::vector<SettingWrite> shutdownWrites(const Settings& s, const WindowState& w) {
+    auto flag = [](bool b) { return std::string(b ? "1" : "0"); };
+    std::vector<SettingWrite> out = {
+        {"lastaddressbk", s.lastaddressbk},
+        {"hideaddr", flag(s.hideaddr)},
+        {"welcome", "1"},
+        {"gotoinbox", flag(s.gotoinbox)},
+        {"unreadnum", std::to_string(s.unreadnum)},
+        {"spamunread", flag(s.spamunread)},
+        {"spamnoneng", flag(s.spamnoneng)},
+        {"savesent", flag(s.savesent)},
+        {"deffolder", s.deffolder},
+        {"deftemp", s.deftemp},
+        {"showemail", flag(s.showemail)},
+        {"smail", s.startHotmail ? "1" : "0"},
+        {"ystart", s.ystart},
+        {"hstart", s.hstart},
+        {"setmax", w.normal ? "0" : "1"},
+    };
+    if (w.normal) {
+        out.push_back({"left", numberText(w.left)});
+        out.push_back({"top", numberText(w.top)});
+        out.push_back({"width", numberText(w.width)});
+        out.push_back({"height", numberText(w.height)});
+    }
+    return out;
+}
+
+void writeSettings(const IniFile& ini, const std::vector<SettingWrite>& writes) {
+    for (const auto& w : writes)
+        ini.set(kSettings, w.key, w.value); // a key that cannot be written is skipped
+}
+
+} // namespace postling

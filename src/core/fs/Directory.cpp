@@ -1,0 +1,78 @@
+#include "fs/Directory.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace postling {
+
+namespace {
+
+std::vector<std::string> names(const std::string& path, bool directories) {
+    std::vector<std::string> out;
+    std::error_code ec;
+    fs::directory_iterator it(path.empty() ? "." : path, ec), end;
+    for (; !ec && it != end; it.increment(ec)) {
+        std::error_code typeEc;
+        const bool isDir = it->is_directory(typeEc);
+        if (typeEc)
+            continue;
+        if (isDir == directories && (directories || it->is_regular_file(typeEc)))
+            out.push_back(it->path().filename().string());
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+bool equalIgnoringCase(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+} // namespace
+
+bool makeDirectory(const std::string& path) {
+    std::error_code ec;
+    fs::create_directory(path, ec);
+    return directoryExists(path);
+}
+
+bool directoryExists(const std::string& path) {
+    std::error_code ec;
+    return fs::is_directory(path, ec);
+}
+
+bool fileExists(const std::string& path) {
+    std::error_code ec;
+    return fs::is_regular_file(path, ec);
+}
+
+std::vector<std::string> subdirectoryNames(const std::string& path) { return names(path, true); }
+
+std::vector<std::string> fileNames(const std::string& path) { return names(path, false); }
+
+std::string resolveName(const std::string& dir, const std::string& name) {
+    std::error_code ec;
+    if (fs::exists(fs::path(dir.empty() ? "." : dir) / name, ec))
+        return name;
+    fs::directory_iterator it(dir.empty() ? "." : dir, ec), end;
+    for (; !ec && it != end; it.increment(ec)) {
+        const std::string candidate = it->path().filename().string();
+        if (equalIgnoringCase(candidate, name))
+            return candidate;
+    }
+    return name;
+}
+
+std::string mainDirPrefix(std::string value) {
+    std::replace(value.begin(), value.end(), '\\', '/');
+    if (!value.empty() && value.back() != '/')
+        value += '/';
+    return value;
+}
+
+} // namespace postling

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace postling {
+
+// Creates one folder; an existing folder is no error. Returns false when it cannot exist.
+bool makeDirectory(const std::string& path);
+bool directoryExists(const std::string& path);
+bool fileExists(const std::string& path);
+
+// Names (not paths) of the subfolders or files of a folder, in byte order of their names;
+// empty when the folder cannot be read.
+std::vector<std::string> subdirectoryNames(const std::string& path);
+std::vector<std::string> fileNames(const std::string& path);
+
+// The entry of `dir` whose name equals `name` ignoring ASCII letter case, as an old
+// case-insensitive file system would find it: "sent" reaches "Sent". Exact matches win.
+// Returns `name` itself when nothing matches.
+std::string resolveName(const std::string& dir, const std::string& name);
+
+// The main directory as a prefix: "/" separators, ending with "/" (empty stays empty).
+std::string mainDirPrefix(std::string value);
+
+} // namespace postling

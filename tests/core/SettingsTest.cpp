@@ -1,0 +1,102 @@
+#include "TempDir.h"
+#include "app/Settings.h"
+
+#include <gtest/gtest.h>
+
+namespace postling {
+namespace {
+
+using testing::TempDir;
+
+TEST(Settings, NoIniFileGivesTheTableDefaults) {
+    TempDir dir;
+    const Settings s = readSettings(IniFile(dir.file("none.ini")));
+    EXPECT_TRUE(s.setmax);
+    EXPECT_TRUE(s.gotoinbox);
+    EXPECT_FALSE(s.startHotmail);
+    EXPECT_FALSE(s.welcomeShown);
+    EXPECT_FALSE(s.hideaddr);
+    EXPECT_TRUE(s.savesent);
+    EXPECT_EQ("Saved", s.deffolder);
+    EXPECT_EQ("example.txt", s.deftemp);
+    EXPECT_EQ(0, s.unreadnum);
+    EXPECT_EQ(defaults::kYahooStart, s.ystart);
+    EXPECT_EQ(StartGeometry::Maximised, startGeometry(s).kind);
+}
+
+TEST(Settings, WindowGeometryAtStart) {
+    struct Case {
+        const char* setmax;
+        const char* left;
+        StartGeometry::Kind kind;
+    };
+    for (const Case& c : {Case{"1", "200", StartGeometry::Maximised},
+                          Case{"0", nullptr, StartGeometry::Designed},
+                          Case{"0", "-1", StartGeometry::Designed},
+                          Case{"0", "0", StartGeometry::Stored},
+                          Case{"0", "-0.5", StartGeometry::Stored},
+                          Case{"2", "100", StartGeometry::Stored}}) {
+        TempDir dir;
+        std::string text = std::string("[Settings]\nsetmax=") + c.setmax + "\n";
+        if (c.left)
+            text += std::string("left=") + c.left + "\ntop=30\nwidth=9000.5\nheight=6000\n";
+        dir.write("p.ini", text);
+        const StartGeometry g = startGeometry(readSettings(IniFile(dir.file("p.ini"))));
+        EXPECT_EQ(c.kind, g.kind) << c.setmax << " " << (c.left ? c.left : "(none)");
+        if (g.kind == StartGeometry::Stored) {
+            EXPECT_EQ(30, g.top);
+            EXPECT_EQ(9000.5, g.width);
+            EXPECT_EQ(6000, g.height);
+        }
+    }
+}
+
+TEST(Settings, ShutdownWritesEveryKeyInOrderAndTheWindowOnlyWhenNormal) {
+    Settings s;
+    s.startHotmail = true;
+    s.gotoinbox = false;
+    s.unreadnum = 3;
+    s.lastaddressbk = "/m/addrbooks/work.csv";
+    std::vector<std::string> keys;
+    for (const auto& w : shutdownWrites(s, WindowState{true, 15, 30, 9000, 6000.5}))
+        keys.push_back(w.key + "=" + w.value);
+    EXPECT_EQ((std::vector<std::string>{
+                  "lastaddressbk=/m/addrbooks/work.csv", "hideaddr=0", "welcome=1", "gotoinbox=0",
+                  "unreadnum=3", "spamunread=1", "spamnoneng=1", "savesent=1", "deffolder=Saved",
+                  "deftemp=example.txt", "showemail=0", "smail=1",
+                  std::string("ystart=") + defaults::kYahooStart,
+                  std::string("hstart=") + defaults::kHotmailStart, "setmax=0", "left=15", "top=30",
+                  "width=9000", "height=6000.5"}),
+              keys);
+    const auto maximised = shutdownWrites(s, WindowState{false, 1, 2, 3, 4});
+    EXPECT_EQ("setmax", maximised.back().key);
+    EXPECT_EQ("1", maximised.back().value);
+}
+
+TEST(Settings, RoundTripThroughTheIniKeepsMailtoAndForeignKeys) {
+    TempDir dir;
+    dir.write("p.ini", "[Settings]\r\nmailto=x@y\r\nbug=7777\r\nunreadnum=9\r\n");
+    IniFile ini(dir.file("p.ini"));
+    Settings s = readSettings(ini);
+    EXPECT_EQ(0, s.unreadnum) << "an index outside the list falls back to the first entry";
+    s.deffolder = "Work";
+    writeSettings(ini, shutdownWrites(s, WindowState{}));
+    EXPECT_EQ("x@y", ini.get("Settings", "mailto"));
+    EXPECT_EQ("7777", ini.get("Settings", "bug"));
+    const Settings again = readSettings(ini);
+    EXPECT_TRUE(again.welcomeShown);
+    EXPECT_EQ("Work", again.deffolder);
+}
+
+TEST(Settings, NumbersAsTheOldProgramReadAndWroteThem) {
+    EXPECT_EQ(12.5, leadingNumber("12.5px"));
+    EXPECT_EQ(-1, leadingNumber(" -1"));
+    EXPECT_EQ(0, leadingNumber("abc"));
+    EXPECT_EQ(0, leadingNumber(""));
+    EXPECT_EQ("-1", numberText(-1));
+    EXPECT_EQ("0", numberText(0));
+    EXPECT_EQ("10.5", numberText(10.5));
+}
+
+} // namespace
+} // namespace postling
