@@ -7,7 +7,7 @@ BUILD_TYPE ?= RelWithDebInfo
 
 DEB_PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-webengine-dev libgtest-dev \
 	libgmock-dev libbenchmark-dev libcpp-httplib-dev libsqlite3-dev libxml2-dev xvfb xauth \
-	fonts-dejavu-core
+	fonts-dejavu-core fonts-liberation
 
 .PHONY: all deps build test run bench format clean
 

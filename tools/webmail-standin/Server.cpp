@@ -63,6 +63,8 @@ Reply calendarPage(bool yahoo) {
         if ((first.tm_wday + d) % 7 == 0)
             grid += "</tr><tr>";
     }
+    for (int cell = (first.tm_wday + days) % 7; cell != 0 && cell < 7; ++cell)
+        grid += "<td></td>";
     grid += "</tr>";
     const std::string title = yahoo ? "Yahoo! Calendar" : "MSN Calendar";
     return Reply::page(htmlDocument(

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QDialog;
+class QWidget;
+
+// Every modal box and dialog of Postling goes through here, so a test can answer them in
+// advance and never block on one.
+class Dialogs {
+public:
+    static constexpr const char* kAppName = "Postling";
+
+    // Runs a dialog modally and returns its result (QDialog::Accepted or Rejected).
+    static int exec(QDialog& dialog);
+    // A plain box with an OK button and "Postling" as its title.
+    static void message(QWidget* parent, const QString& text);
+    // A Yes/No question; true for Yes.
+    static bool question(QWidget* parent, const QString& text);
+    // A file-open dialog; empty when cancelled.
+    static QString openFile(QWidget* parent, const QString& caption, const QString& dir,
+                            const QString& filter);
+
+    // For tests: answers every dialog, box and file dialog instead of showing it.
+    struct Answers {
+        std::function<int(QDialog&)> dialog;                     // default: Rejected
+        std::function<bool(const QString& text)> question;       // default: Yes
+        std::function<QString(const QString& caption)> openFile; // default: cancelled
+    };
+    static void answerWith(Answers answers);
+    static void showForReal();
+    static bool answering();
+    static QStringList messagesShown(); // texts of boxes since answerWith
+    static void clearMessages();
+};

@@ -1,0 +1,67 @@
+#include "FormPostCapture.h"
+
+#include "text/FormEncoding.h"
+
+#include <QDateTime>
+#include <QVariantList>
+
+namespace {
+
+// A report and its navigation belong together only when they arrive this close.
+constexpr qint64 kPairWindowMs = 2000;
+
+qint64 now() {
+    return QDateTime::currentMSecsSinceEpoch();
+}
+
+} // namespace
+
+FormPostCapture::FormPostCapture(QObject* parent) : QObject(parent) {}
+
+QByteArray FormPostCapture::postData(const QVariantMap& report) {
+    if (report.value("method").toString() != "post" ||
+        report.value("enctype").toString() != "application/x-www-form-urlencoded")
+        return {};
+    std::vector<postling::FormEntry> entries;
+    for (const QVariant& pair : report.value("entries").toList()) {
+        const QVariantList nv = pair.toList();
+        if (nv.size() == 2)
+            entries.push_back({nv[0].toString().toStdString(), nv[1].toString().toStdString()});
+    }
+    const std::string bytes =
+        postling::encodeFormUrlencoded(entries, report.value("charset").toString().toStdString());
+    return QByteArray::fromStdString(bytes);
+}
+
+void FormPostCapture::dropStale(qint64 t) {
+    while (!reports_.isEmpty() && t - reports_.first().received > kPairWindowMs)
+        reports_.removeFirst();
+    if (waiting_ && t - waiting_->at > kPairWindowMs)
+        waiting_.reset();
+}
+
+void FormPostCapture::report(const QVariantMap& r) {
+    const qint64 t = now();
+    dropStale(t);
+    Report item{postData(r), t};
+    if (waiting_) {
+        const Navigation nav = *waiting_;
+        waiting_.reset();
+        emit posted(nav.currentUrl, nav.targetUrl, item.bytes);
+        return;
+    }
+    reports_.append(item);
+}
+
+void FormPostCapture::navigationRequested(const QString& currentUrl, const QString& targetUrl) {
+    const qint64 t = now();
+    dropStale(t);
+    if (!reports_.isEmpty()) {
+        // The submission is the latest report; older ones came from a page's own FormData use.
+        const Report item = reports_.takeLast();
+        reports_.clear();
+        emit posted(currentUrl, targetUrl, item.bytes);
+        return;
+    }
+    waiting_ = Navigation{currentUrl, targetUrl, t};
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QVariantMap>
+#include <optional>
+
+// Pairs what the page script reports of each form submission (its entries and character set)
+// with the form-submitted navigation the engine announces, in whichever order they arrive, and
+// hands on the exact bytes the browser posts. The navigation is never held up.
+class FormPostCapture : public QObject {
+    Q_OBJECT
+public:
+    explicit FormPostCapture(QObject* parent = nullptr);
+
+    // Called by the page script over the web channel.
+    Q_INVOKABLE void report(const QVariantMap& report);
+
+    // Called by the page when the engine starts a form-submitted navigation.
+    void navigationRequested(const QString& currentUrl, const QString& targetUrl);
+
+    // The encoded body of one report; empty for a form that is not posted urlencoded.
+    static QByteArray postData(const QVariantMap& report);
+
+signals:
+    // currentUrl: the page the form was on; postData: empty for a form sent by GET.
+    void posted(const QString& currentUrl, const QString& targetUrl, const QByteArray& postData);
+
+private:
+    struct Report {
+        QByteArray bytes;
+        qint64 received = 0;
+    };
+    struct Navigation {
+        QString currentUrl;
+        QString targetUrl;
+        qint64 at = 0;
+    };
+    void dropStale(qint64 now);
+
+    QList<Report> reports_;
+    std::optional<Navigation> waiting_;
+};

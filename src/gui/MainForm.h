@@ -1,0 +1,116 @@
+#pragma once
+
+#include "app/IniFile.h"
+#include "app/Settings.h"
+
+#include <QCoreApplication>
+#include <QMainWindow>
+#include <QStringList>
+
+class HelpWindow;
+class QAction;
+class QComboBox;
+class QGridLayout;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QTabBar;
+class QToolBar;
+class QWebEngineProfile;
+class SettingsPanel;
+class WaitOverlay;
+class WebBrowser;
+
+// The main window: it owns the views, the controls and the state every part of Postling
+// shares, and wires the controls to the core. Start-up runs when it is created, shutdown
+// when it closes by any means.
+class MainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr const char* APP_NAME = "Postling";
+    enum Tab { InboxTab = 1, ComposeTab = 2, SavedTab = 3, CalendarTab = 4, SettingsTab = 5 };
+
+    explicit MainForm(const QStringList& arguments = QCoreApplication::arguments(),
+                      QWidget* parent = nullptr);
+    ~MainForm() override;
+
+    // Settings, as the old private-profile functions offered them.
+    QString GetIni(const QString& section, const QString& item, const QString& def) const;
+    void SetIni(const QString& section, const QString& item, const QString& value) const;
+
+    // The selected tab of TabStrip2, 1-based; selecting runs the tab's action.
+    int currentTab() const;
+    void selectTab(int index);
+
+    // The help viewer: topic 0 is the contents; `secondary` opens the small window "proc1".
+    void ShowHelp(int topic, bool secondary = false);
+
+    QString panelText(int panel) const;
+    void setPanelText(int panel, const QString& text);
+
+    // Runs shutdown once; closing the window, a signal or the end of the session lead here.
+    void Form_Unload();
+
+    // State shared by every part (the old program's module-level variables).
+    QString ini_file;
+    QString main_dir;
+    QString webmail;
+    bool doing_init = false;
+    bool started_by_mailto = false;
+    bool did_insert = false;
+    bool user_clicked_cancel = false;
+    bool compose_complete = false;
+    int msg_sort_col = 4;
+    postling::Settings settings; // values read at start-up and written back at shutdown
+
+    // Controls, named as the tests and the rest of the program know them.
+    WebBrowser* WebBrowser1; // inbox view
+    WebBrowser* WebBrowser2; // saved-message preview
+    WebBrowser* WebBrowser3; // compose view
+    WebBrowser* WebBrowser4; // calendar view
+    QTabBar* TabStrip2;
+    QToolBar* Toolbar1;
+    QComboBox* AddressCombo;
+    QProgressBar* Progress1;
+    SettingsPanel* PictureSettings;
+    WaitOverlay* PictureWait;
+
+    QMenu* fileMenu;
+    QMenu* addressBookMenu;
+    QMenu* toolsMenu;
+    QMenu* helpMenu;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // Construction
+    void buildMenus();
+    void buildToolbar();
+    void buildViews();
+    void buildStatusBar();
+    QAction* addAction(QMenu* menu, const QString& name, const QString& caption);
+
+    // Start-up
+    void Form_Load(const QStringList& arguments);
+    void applyStartGeometry();
+    void createDataFolders();
+
+    // Browsing
+    void onInboxNavigateComplete(const QString& url);
+    void onTabChanged(int index);
+    void runToolbarKey(const QString& key);
+    void navigateFromAddressBar(const QString& text);
+    void connectStatus(WebBrowser* view);
+    void placeWaitOverlay();
+
+    QWebEngineProfile* profile_;
+    QList<QWidget*> tabViews_[6]; // the views each tab shows (index 1..5)
+    QWidget* viewArea_;
+    QLabel* panels_[3];
+    HelpWindow* help_ = nullptr;
+    HelpWindow* helpProc1_ = nullptr;
+    bool shutDown_ = false;
+};

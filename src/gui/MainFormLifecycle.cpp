@@ -1,0 +1,173 @@
+// Start-up and shutdown of the main window, in the order the program has always run them.
+#include "MainForm.h"
+
+#include "Dialogs.h"
+#include "SettingsPanel.h"
+#include "SplashWindow.h"
+#include "WebBrowser.h"
+#include "WelcomeDialog.h"
+
+#include "app/IniLocation.h"
+#include "app/Twips.h"
+#include "fs/Directory.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QProcess>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTabBar>
+
+namespace {
+
+std::vector<std::string> toStd(const QStringList& list) {
+    std::vector<std::string> out;
+    for (const QString& s : list)
+        out.push_back(s.toStdString());
+    return out;
+}
+
+double dpi(const QWidget* w) {
+    return w->screen() ? w->screen()->logicalDotsPerInch() : 96.0;
+}
+
+} // namespace
+
+void MainForm::Form_Load(const QStringList& arguments) {
+    // 1. The ini file and the main directory.
+    doing_init = true;
+    ini_file = QString::fromStdString(
+        postling::iniLocation(toStd(arguments), qgetenv("POSTLING_INI").constData(),
+                              qgetenv("XDG_CONFIG_HOME").constData(), qgetenv("HOME").constData()));
+    main_dir = QString::fromStdString(
+        postling::mainDirPrefix(GetIni(postling::kLocations, "main dir", "").toStdString()));
+
+    // 2. The welcome page first, while the splash shows.
+    WebBrowser1->Navigate(main_dir + "welcome.htm");
+
+    // 3. The splash, modally.
+    {
+        SplashWindow splash(this);
+        Dialogs::exec(splash);
+    }
+
+    // 4-6. Title, command line, state.
+    setWindowTitle(APP_NAME);
+    QApplication::setApplicationDisplayName(APP_NAME);
+    started_by_mailto = arguments.mid(1).join(' ').contains("mailto");
+    did_insert = false;
+    user_clicked_cancel = false;
+    compose_complete = false;
+    msg_sort_col = 4;
+    settings = postling::readSettings(postling::IniFile(ini_file.toStdString()));
+
+    // 9. Window geometry.
+    applyStartGeometry();
+
+    // 10. Options of the Settings panel.
+    PictureSettings->CheckGotoInbox->setChecked(settings.gotoinbox);
+    PictureSettings->CheckEmail->setChecked(settings.showemail);
+
+    // 11. Start addresses and the start provider.
+    PictureSettings->TextYahoo->setText(QString::fromStdString(settings.ystart));
+    PictureSettings->TextHotmail->setText(QString::fromStdString(settings.hstart));
+    (settings.startHotmail ? PictureSettings->OptionH : PictureSettings->OptionY)->setChecked(true);
+    AddressCombo->addItem(PictureSettings->TextYahoo->text());
+    AddressCombo->addItem(PictureSettings->TextHotmail->text());
+
+    // 12. The first run asks for the start provider.
+    if (!settings.welcomeShown) {
+        WelcomeDialog welcome(this);
+        if (Dialogs::exec(welcome) == QDialog::Accepted)
+            (welcome.yahooChosen() ? PictureSettings->OptionY : PictureSettings->OptionH)
+                ->setChecked(true);
+        ShowHelp(6000, true);
+    }
+
+    // 13. The start page replaces the welcome page.
+    const QString start = PictureSettings->OptionY->isChecked()
+                              ? PictureSettings->TextYahoo->text()
+                              : PictureSettings->TextHotmail->text();
+    WebBrowser1->Navigate(start);
+    AddressCombo->setEditText(start);
+
+    // 14-15. The data folders.
+    createDataFolders();
+
+    // 16. The first tab.
+    if (TabStrip2->currentIndex() != InboxTab - 1)
+        TabStrip2->setCurrentIndex(InboxTab - 1);
+    else
+        onTabChanged(InboxTab - 1);
+    doing_init = false;
+
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { Form_Unload(); });
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { Form_Unload(); });
+}
+
+void MainForm::applyStartGeometry() {
+    const postling::StartGeometry g = postling::startGeometry(settings);
+    if (g.kind == postling::StartGeometry::Maximised) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+    } else if (g.kind == postling::StartGeometry::Stored) {
+        const double d = dpi(this);
+        move(postling::twipsToPixels(g.left, d), postling::twipsToPixels(g.top, d));
+        resize(std::max(200, postling::twipsToPixels(g.width, d)),
+               std::max(150, postling::twipsToPixels(g.height, d)));
+    }
+}
+
+void MainForm::createDataFolders() {
+    const std::string dir = main_dir.toStdString();
+    postling::makeDirectory(dir + "savedmgs");
+    for (const char* folder : {"Sent", "Saved"})
+        postling::makeDirectory(dir + "savedmgs/" +
+                                postling::resolveName(dir + "savedmgs", folder));
+    postling::makeDirectory(dir + "templates");
+}
+
+void MainForm::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+void MainForm::Form_Unload() {
+    if (shutDown_)
+        return;
+    shutDown_ = true;
+
+    // 1. A running long operation sees the flag and stops before anything is written.
+    user_clicked_cancel = true;
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+
+    // 2-5. Every setting, from the controls that hold them.
+    settings.gotoinbox = PictureSettings->CheckGotoInbox->isChecked();
+    settings.showemail = PictureSettings->CheckEmail->isChecked();
+    settings.startHotmail = !PictureSettings->OptionY->isChecked();
+    settings.ystart = PictureSettings->TextYahoo->text().toStdString();
+    settings.hstart = PictureSettings->TextHotmail->text().toStdString();
+    const double d = dpi(this);
+    postling::WindowState window;
+    window.normal =
+        !(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
+    window.left = postling::pixelsToTwips(pos().x(), d);
+    window.top = postling::pixelsToTwips(pos().y(), d);
+    window.width = postling::pixelsToTwips(width(), d);
+    window.height = postling::pixelsToTwips(height(), d);
+    postling::writeSettings(postling::IniFile(ini_file.toStdString()),
+                            postling::shutdownWrites(settings, window));
+
+    // 6. The companion program, if the main directory holds one.
+    for (const QString& name : {QString("postlinghp2.exe"), QString("postlinghp2")}) {
+        const QFileInfo companion(main_dir + name);
+        if (companion.isFile() && companion.isExecutable()) {
+            QProcess::startDetached(companion.absoluteFilePath(), {}, companion.absolutePath());
+            break;
+        }
+    }
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QVariantList>
+#include <QVariantMap>
+#include <functional>
+
+class QWebEnginePage;
+
+// The page-document interface: every command gathers what it needs in one script call that
+// returns plain data, decides in the core, and applies its changes in one more call. The
+// scripts live in resources/page.js and run in the application world. A result that is not a
+// map (no document, no script in it) comes back as {"error": "nodocument"}.
+class PageDocument {
+public:
+    using Result = std::function<void(const QVariantMap&)>;
+
+    explicit PageDocument(QWebEnginePage* page) : page_(page) {}
+
+    void call(const QString& function, const QVariantList& args, Result done) const;
+
+    // Convenience wrappers over page.js.
+    void pageText(Result done) const { call("pageText", {}, std::move(done)); }
+    void formFields(const QString& form, const QStringList& names, Result done) const {
+        call("formFields", {form, names}, std::move(done));
+    }
+    void setFormFields(const QString& form, const QVariantMap& values, Result done) const {
+        call("setFormFields", {form, values}, std::move(done));
+    }
+    void submitForm(const QString& form, const QString& actionSuffix, Result done) const {
+        call("submitForm", {form, actionSuffix}, std::move(done));
+    }
+    void element(const QString& id, Result done) const { call("element", {id}, std::move(done)); }
+
+    static bool failed(const QVariantMap& result) { return result.contains("error"); }
+
+private:
+    QPointer<QWebEnginePage> page_;
+};

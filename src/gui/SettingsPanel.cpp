@@ -1,0 +1,54 @@
+#include "SettingsPanel.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+SettingsPanel::SettingsPanel(QWidget* parent)
+    : QWidget(parent), OptionY(new QRadioButton("&Yahoo Mail:")), TextYahoo(new QLineEdit),
+      OptionH(new QRadioButton("MSN &Hotmail")), TextHotmail(new QLineEdit),
+      CommandDefBrowser(
+          new QPushButton("Set &Postling as your Default E-mail Program (for mailto links)")),
+      CheckEmail(new QCheckBox("Show &Email Address Palette on Startup")),
+      CheckGotoInbox(new QCheckBox("Go directly to &inbox after login (bypass mail home page)")),
+      options_(new QGridLayout), frames_(new QVBoxLayout(this)) {
+    setObjectName("PictureSettings");
+    OptionY->setObjectName("OptionY");
+    TextYahoo->setObjectName("TextYahoo");
+    OptionH->setObjectName("OptionH");
+    TextHotmail->setObjectName("TextHotmail");
+    CommandDefBrowser->setObjectName("CommandDefBrowser");
+    CheckEmail->setObjectName("CheckEmail");
+    CheckGotoInbox->setObjectName("CheckGotoInbox");
+
+    auto* group = new QButtonGroup(this);
+    group->addButton(OptionY);
+    group->addButton(OptionH);
+    OptionY->setChecked(true);
+
+    auto* start = new QGroupBox("Start Page");
+    start->setObjectName("FrameStart");
+    auto* startLayout = new QGridLayout(start);
+    startLayout->addWidget(OptionY, 0, 0);
+    startLayout->addWidget(TextYahoo, 0, 1);
+    startLayout->addWidget(OptionH, 1, 0);
+    startLayout->addWidget(TextHotmail, 1, 1);
+    startLayout->setColumnStretch(1, 1);
+
+    auto* options = new QGroupBox("Options");
+    options->setObjectName("FrameOptions");
+    options->setLayout(options_);
+    options_->addWidget(CommandDefBrowser, 0, 0, 1, 2, Qt::AlignLeft);
+    options_->addWidget(CheckEmail, 1, 0, 1, 2);
+    options_->addWidget(CheckGotoInbox, 2, 0, 1, 2);
+    options_->setColumnStretch(1, 1);
+
+    frames_->addWidget(start);
+    frames_->addWidget(options);
+    frames_->addStretch();
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QWidget>
+
+class QCheckBox;
+class QGridLayout;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QVBoxLayout;
+
+// PictureSettings, the Settings tab: the user's options. Its controls have no handlers of their
+// own; other parts of Postling read them when they need them.
+class SettingsPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit SettingsPanel(QWidget* parent = nullptr);
+
+    QRadioButton* OptionY;
+    QLineEdit* TextYahoo;
+    QRadioButton* OptionH;
+    QLineEdit* TextHotmail;
+    QPushButton* CommandDefBrowser;
+    QCheckBox* CheckEmail;
+    QCheckBox* CheckGotoInbox;
+
+    // Where later options (default lists, inbox settings) take their place.
+    QGridLayout* optionsLayout() const { return options_; }
+    QVBoxLayout* framesLayout() const { return frames_; }
+
+private:
+    QGridLayout* options_;
+    QVBoxLayout* frames_;
+};

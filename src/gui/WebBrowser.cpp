@@ -1,0 +1,42 @@
+#include "WebBrowser.h"
+
+#include "FormPostCapture.h"
+#include "WebPage.h"
+
+#include <QFileInfo>
+
+WebBrowser::WebBrowser(const QString& name, QWebEngineProfile* profile, QWidget* parent)
+    : QWebEngineView(parent), page_(new WebPage(profile, this)), document_(page_) {
+    setObjectName(name);
+    setPage(page_);
+    connect(this, &QWebEngineView::urlChanged, this,
+            [this](const QUrl& url) { emit NavigateComplete2(url.toString()); });
+    connect(this, &QWebEngineView::loadStarted, this, [this] {
+        busy_ = true;
+        emit StatusTextChange("Opening page " + url().toString() + "...");
+    });
+    connect(this, &QWebEngineView::loadProgress, this,
+            [this](int progress) { emit ProgressChange(progress, 100); });
+    // A page that reports failure may still have loaded: it counts as complete all the same.
+    connect(this, &QWebEngineView::loadFinished, this, [this](bool) {
+        busy_ = false;
+        emit StatusTextChange("Done");
+        emit DocumentComplete(url().toString());
+    });
+    connect(page_, &QWebEnginePage::linkHovered, this,
+            [this](const QString& link) { emit StatusTextChange(link); });
+    connect(page_->postCapture(), &FormPostCapture::posted, this, &WebBrowser::BeforeNavigate2);
+}
+
+void WebBrowser::Navigate(const QString& address) {
+    const QString trimmed = address.trimmed();
+    // Local pages of the main directory are given as paths.
+    if (trimmed.startsWith('/') && QFileInfo::exists(trimmed))
+        setUrl(QUrl::fromLocalFile(trimmed));
+    else
+        setUrl(QUrl::fromUserInput(trimmed));
+}
+
+QString WebBrowser::LocationURL() const {
+    return url().toString();
+}

@@ -1,0 +1,169 @@
+// Postling's only script for web pages. It runs in the application world, which shares each
+// page's document but none of its scripts, and every function returns plain data.
+(function () {
+    'use strict';
+    if (window.postling) {
+        return;
+    }
+
+    function crlf(text) {
+        return String(text).replace(/\r\n|\r|\n/g, '\r\n');
+    }
+
+    function lower(text) {
+        return String(text || '').toLowerCase();
+    }
+
+    // Names match as the old browser control matched them: exactly first, else in any case.
+    function byName(items, name, key) {
+        var i;
+        for (i = 0; i < items.length; i++) {
+            if (items[i][key] === name) {
+                return items[i];
+            }
+        }
+        for (i = 0; i < items.length; i++) {
+            if (items[i][key] && lower(items[i][key]) === lower(name)) {
+                return items[i];
+            }
+        }
+        return null;
+    }
+
+    function form(name) {
+        return byName(document.forms, name, 'name') || byName(document.forms, name, 'id');
+    }
+
+    function field(f, name) {
+        return f ? byName(f.elements, name, 'name') : null;
+    }
+
+    // The document's All(id): an element by id or name.
+    function all(id) {
+        var el = document.getElementById(id);
+        if (el) {
+            return el;
+        }
+        var named = document.getElementsByName(id);
+        if (named.length) {
+            return named[0];
+        }
+        return byName(document.getElementsByTagName('*'), id, 'id') ||
+               byName(document.getElementsByTagName('*'), id, 'name');
+    }
+
+    function fire(el, type) {
+        el.dispatchEvent(new Event(type, {bubbles: true}));
+    }
+
+    window.postling = {
+        // The visible text of the page, lines ended by CR LF.
+        pageText: function () {
+            if (!document.body) {
+                return {error: 'nobody'};
+            }
+            return {text: crlf(document.body.innerText)};
+        },
+
+        // Values of named fields of a named form: null for a field that is missing.
+        formFields: function (formName, names) {
+            var f = form(formName);
+            if (!f) {
+                return {error: 'noform'};
+            }
+            var values = {};
+            names.forEach(function (n) {
+                var el = field(f, n);
+                values[n] = el ? String(el.value) : null;
+            });
+            return {fields: values};
+        },
+
+        // Writes field values as if typed; names missing from the form are reported.
+        setFormFields: function (formName, values) {
+            var f = form(formName);
+            if (!f) {
+                return {error: 'noform'};
+            }
+            var missing = [];
+            Object.keys(values).forEach(function (n) {
+                var el = field(f, n);
+                if (!el) {
+                    missing.push(n);
+                    return;
+                }
+                el.value = values[n];
+                fire(el, 'input');
+                fire(el, 'change');
+            });
+            return {missing: missing};
+        },
+
+        // Posts a form as the page's own button would, optionally with text added to its action.
+        submitForm: function (formName, actionSuffix) {
+            var f = form(formName);
+            if (!f) {
+                return {error: 'noform'};
+            }
+            if (actionSuffix) {
+                f.action = f.getAttribute('action') + actionSuffix;
+            }
+            f.submit();
+            return {submitted: true};
+        },
+
+        // innerHTML or innerText of the document's All(id).
+        element: function (id) {
+            var el = all(id);
+            if (!el) {
+                return {error: 'noelement'};
+            }
+            return {html: el.innerHTML, text: crlf(el.innerText)};
+        }
+    };
+
+    // Form posts: report what each submission sends, so Postling can keep a copy of sent mail.
+    // The engine fires "formdata" twice for one submission; the first carries the button.
+    var lastForm = null;
+    var lastTime = 0;
+    var queue = [];
+    var capture = null;
+
+    function send(report) {
+        if (capture) {
+            capture.report(report);
+        } else {
+            queue.push(report);
+        }
+    }
+
+    if (typeof QWebChannel !== 'undefined' && typeof qt !== 'undefined' && qt.webChannelTransport) {
+        new QWebChannel(qt.webChannelTransport, function (channel) {
+            capture = channel.objects.postCapture;
+            queue.forEach(send);
+            queue = [];
+        });
+    }
+
+    document.addEventListener('formdata', function (event) {
+        var f = event.target;
+        var now = Date.now();
+        if (f === lastForm && now - lastTime < 300) {
+            return;
+        }
+        lastForm = f;
+        lastTime = now;
+        var entries = [];
+        event.formData.forEach(function (value, name) {
+            entries.push([name, typeof value === 'string' ? value : (value.name || '')]);
+        });
+        send({
+            entries: entries,
+            charset: f.acceptCharset || document.characterSet,
+            method: lower(f.method || 'get'),
+            enctype: lower(f.enctype || 'application/x-www-form-urlencoded'),
+            action: f.action,
+            time: now
+        });
+    }, true);
+})();
