@@ -48,6 +48,8 @@ if [ ! -x "$app" ]; then
     wait $standin
     exit 0
 fi
+# The demo talks to the stand-in only.
+export POSTLING_LOOPBACK_ONLY=${POSTLING_LOOPBACK_ONLY:-1}
 export QTWEBENGINE_CHROMIUM_FLAGS=${QTWEBENGINE_CHROMIUM_FLAGS:-"--disable-background-networking --disable-component-update"}
 if [ "$(id -u)" -eq 0 ]; then
     export QTWEBENGINE_DISABLE_SANDBOX=1

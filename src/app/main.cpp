@@ -1,4 +1,5 @@
 // Postling: a desktop companion for web-based e-mail.
+#include "Dialogs.h"
 #include "MainForm.h"
 #include "ShutdownSignals.h"
 
@@ -10,10 +11,24 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Postling");
     QApplication::setOrganizationName("Postling");
 
-    MainForm form(QApplication::arguments());
-    // Being killed or logged out closes the window, and shutdown keeps the user's settings.
+    // Being killed or logged out closes the window, and shutdown keeps the user's settings;
+    // a signal during start-up dismisses its dialogs and shuts down as soon as it is done.
+    MainForm* window = nullptr;
     ShutdownSignals stopSignals;
-    QObject::connect(&stopSignals, &ShutdownSignals::received, &form, &QWidget::close);
+    QObject::connect(&stopSignals, &ShutdownSignals::received, [&window] {
+        Dialogs::setTerminating();
+        if (window) {
+            window->close();
+            QApplication::quit();
+        }
+    });
+
+    MainForm form(QApplication::arguments());
+    if (Dialogs::terminating()) {
+        form.close();
+        return 0;
+    }
+    window = &form;
     form.show();
     return QApplication::exec();
 }

@@ -1,6 +1,8 @@
 #include "Dialogs.h"
 
+#include <QApplication>
 #include <QDialog>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <optional>
@@ -17,7 +19,19 @@ QStringList& shown() {
     return texts;
 }
 
+bool g_terminating = false;
+
 } // namespace
+
+void Dialogs::setTerminating() {
+    g_terminating = true;
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+        dialog->reject();
+}
+
+bool Dialogs::terminating() {
+    return g_terminating;
+}
 
 void Dialogs::answerWith(Answers a) {
     answers() = std::move(a);
@@ -41,8 +55,22 @@ void Dialogs::clearMessages() {
 }
 
 int Dialogs::exec(QDialog& dialog) {
-    if (!answers())
-        return dialog.exec();
+    if (g_terminating)
+        return QDialog::Rejected;
+    if (!answers()) {
+        // QDialog::exec() would wait forever for a dialog dismissed while it was being shown
+        // (a signal arriving at start-up): finish only on the dialog's own end.
+        QEventLoop loop;
+        QObject::connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
+        dialog.setWindowModality(Qt::ApplicationModal);
+        dialog.setResult(QDialog::Rejected);
+        dialog.show();
+        if (g_terminating)
+            dialog.reject();
+        if (dialog.isVisible())
+            loop.exec(QEventLoop::DialogExec);
+        return dialog.result();
+    }
     const int result = answers()->dialog ? answers()->dialog(dialog) : QDialog::Rejected;
     dialog.done(result);
     return result;

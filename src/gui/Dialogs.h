@@ -23,6 +23,11 @@ public:
     static QString openFile(QWidget* parent, const QString& caption, const QString& dir,
                             const QString& filter);
 
+    // The program is being stopped: the modal dialog on screen is dismissed and no further
+    // one waits for the user.
+    static void setTerminating();
+    static bool terminating();
+
     // For tests: answers every dialog, box and file dialog instead of showing it.
     struct Answers {
         std::function<int(QDialog&)> dialog;                     // default: Rejected

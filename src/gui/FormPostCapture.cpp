@@ -10,13 +10,10 @@ namespace {
 // A report and its navigation belong together only when they arrive this close.
 constexpr qint64 kPairWindowMs = 2000;
 
-qint64 now() {
-    return QDateTime::currentMSecsSinceEpoch();
-}
-
 } // namespace
 
-FormPostCapture::FormPostCapture(QObject* parent) : QObject(parent) {}
+FormPostCapture::FormPostCapture(QObject* parent)
+    : QObject(parent), clock_([] { return QDateTime::currentMSecsSinceEpoch(); }) {}
 
 QByteArray FormPostCapture::postData(const QVariantMap& report) {
     if (report.value("method").toString() != "post" ||
@@ -41,7 +38,7 @@ void FormPostCapture::dropStale(qint64 t) {
 }
 
 void FormPostCapture::report(const QVariantMap& r) {
-    const qint64 t = now();
+    const qint64 t = clock_();
     dropStale(t);
     Report item{postData(r), t};
     if (waiting_) {
@@ -54,7 +51,7 @@ void FormPostCapture::report(const QVariantMap& r) {
 }
 
 void FormPostCapture::navigationRequested(const QString& currentUrl, const QString& targetUrl) {
-    const qint64 t = now();
+    const qint64 t = clock_();
     dropStale(t);
     if (!reports_.isEmpty()) {
         // The submission is the latest report; older ones came from a page's own FormData use.

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <QVariantMap>
+#include <functional>
 #include <optional>
 
 // Pairs what the page script reports of each form submission (its entries and character set)
@@ -20,6 +21,9 @@ public:
 
     // Called by the page when the engine starts a form-submitted navigation.
     void navigationRequested(const QString& currentUrl, const QString& targetUrl);
+
+    // Milliseconds of a clock; tests set their own to step across the pairing window.
+    void setClock(std::function<qint64()> clock) { clock_ = std::move(clock); }
 
     // The encoded body of one report; empty for a form that is not posted urlencoded.
     static QByteArray postData(const QVariantMap& report);
@@ -40,6 +44,7 @@ private:
     };
     void dropStale(qint64 now);
 
+    std::function<qint64()> clock_;
     QList<Report> reports_;
     std::optional<Navigation> waiting_;
 };

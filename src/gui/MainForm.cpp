@@ -3,6 +3,7 @@
 #include "AboutBox.h"
 #include "Dialogs.h"
 #include "HelpWindow.h"
+#include "LoopbackGuard.h"
 #include "SettingsPanel.h"
 #include "WaitOverlay.h"
 #include "WebBrowser.h"
@@ -36,6 +37,8 @@ QWebEngineProfile* makeProfile(QObject* parent) {
                                      ? new QWebEngineProfile(parent)
                                      : new QWebEngineProfile("Postling", parent);
     profile->settings()->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, true);
+    if (qEnvironmentVariableIsSet("POSTLING_LOOPBACK_ONLY"))
+        profile->setUrlRequestInterceptor(new LoopbackGuard(profile));
     return profile;
 }
 

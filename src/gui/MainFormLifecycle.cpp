@@ -170,4 +170,9 @@ void MainForm::Form_Unload() {
             break;
         }
     }
+
+    // 7. The windows that belong to the main window go with it.
+    for (QWidget* w : findChildren<QWidget*>())
+        if (w->isWindow())
+            w->close();
 }

@@ -7,6 +7,11 @@
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 
+// The page script is compiled into this static library; its resources must be registered by hand.
+static void initResources() {
+    Q_INIT_RESOURCE(gui);
+}
+
 namespace {
 
 QString resourceText(const QString& path) {
@@ -18,6 +23,7 @@ QString resourceText(const QString& path) {
 
 // Qt's web channel client followed by Postling's page script, for every document and frame.
 QWebEngineScript pageScript() {
+    initResources();
     static const QString source =
         resourceText(":/qtwebchannel/qwebchannel.js") + "\n" + resourceText(":/postling/page.js");
     QWebEngineScript script;

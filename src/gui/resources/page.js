@@ -34,8 +34,14 @@
         return byName(document.forms, name, 'name') || byName(document.forms, name, 'id');
     }
 
+    // A form's field by name; image buttons are not among a form's elements, so the form's
+    // other named descendants come next.
     function field(f, name) {
-        return f ? byName(f.elements, name, 'name') : null;
+        if (!f) {
+            return null;
+        }
+        return byName(f.elements, name, 'name') ||
+               byName(f.querySelectorAll('[name]'), name, 'name');
     }
 
     // The document's All(id): an element by id or name.
@@ -110,6 +116,16 @@
             }
             f.submit();
             return {submitted: true};
+        },
+
+        // Clicks a named field of a form, as the user would (a submit or image button).
+        clickField: function (formName, name) {
+            var el = field(form(formName), name);
+            if (!el) {
+                return {error: 'nofield'};
+            }
+            el.click();
+            return {clicked: true};
         },
 
         // innerHTML or innerText of the document's All(id).

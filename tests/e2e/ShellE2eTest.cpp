@@ -1,0 +1,196 @@
+// The main window against the real stand-in webmail: login, the inbox shortcut, the compose
+// view kept ready, form posts captured byte for byte, and shutdown on SIGTERM.
+#include "Dialogs.h"
+#include "MainForm.h"
+#include "SettingsPanel.h"
+#include "Testkit.h"
+#include "WebBrowser.h"
+#include "WebPage.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTest>
+#include <csignal>
+
+using testkit::StandinServer;
+using testkit::Workspace;
+
+namespace {
+
+// SIGTERM is caught once the program has installed its handler (bit 15 of SigCgt).
+bool catchesSigterm(qint64 pid) {
+    QFile status(QString("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return false;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("SigCgt:"))
+            return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (SIGTERM - 1)) & 1;
+    return false;
+}
+
+} // namespace
+
+class ShellE2eTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<StandinServer> server;
+
+private slots:
+    void initTestCase() { server = std::make_unique<StandinServer>(); }
+    void cleanupTestCase() { server.reset(); }
+
+    void yahooLoginGoesStraightToTheInboxAndTheComposePageIsPreloaded() {
+        Workspace ws;
+        ws.pointAt(*server);
+        auto form = testkit::openMainForm(ws);
+        QVERIFY(testkit::waitForPage(form->WebBrowser1, "mail.yahoo.localhost"));
+        QVERIFY(testkit::signIn(*form, "ann"));
+        QVERIFY(testkit::waitForPage(form->WebBrowser1, "/ym/ShowFolder?"));
+        QCOMPARE(form->AddressCombo->currentText(), form->WebBrowser1->LocationURL());
+        QVERIFY(testkit::waitForPage(form->WebBrowser3, "/ym/compose"));
+        QVERIFY(!form->WebBrowser3->isVisible());
+        form->close();
+    }
+
+    void hotmailLoginStaysOnTheHomePageWhenTheShortcutIsOff() {
+        Workspace ws;
+        ws.pointAt(*server);
+        ws.set("smail", "1");
+        ws.set("gotoinbox", "0");
+        auto form = testkit::openMainForm(ws);
+        QVERIFY(!form->PictureSettings->CheckGotoInbox->isChecked());
+        QVERIFY(testkit::waitForPage(form->WebBrowser1, "hotmail.localhost"));
+        QVERIFY(testkit::signIn(*form, "bob"));
+        QVERIFY(testkit::waitForPage(form->WebBrowser1, "/cgi-bin/hmhome"));
+        QVERIFY(testkit::waitForPage(form->WebBrowser3, "/cgi-bin/compose"));
+        QVERIFY(form->WebBrowser1->LocationURL().contains("/cgi-bin/hmhome"));
+
+        // Ticking it acts on the next navigation, without a restart.
+        form->PictureSettings->CheckGotoInbox->setChecked(true);
+        form->WebBrowser1->Navigate(server->hotmailStart() + "cgi-bin/hmhome?again=1");
+        QVERIFY(testkit::waitForPage(form->WebBrowser1, "/cgi-bin/HoTMail"));
+        form->close();
+    }
+
+    void theComposeTabReloadsItsPageEachTimeUnlessAFillJustHappened() {
+        Workspace ws;
+        ws.pointAt(*server);
+        auto form = testkit::openMainForm(ws);
+        QVERIFY(testkit::waitForPage(form->WebBrowser1, "mail.yahoo.localhost"));
+        QVERIFY(testkit::signIn(*form, "ann"));
+        QVERIFY(testkit::waitForPage(form->WebBrowser3, "/ym/compose"));
+        QSignalSpy loads(form->WebBrowser3, &WebBrowser::DocumentComplete);
+        form->selectTab(MainForm::ComposeTab);
+        QTRY_COMPARE_WITH_TIMEOUT(loads.count(), 1, 10000);
+        form->selectTab(MainForm::ComposeTab);
+        QTRY_COMPARE_WITH_TIMEOUT(loads.count(), 2, 10000);
+        QVERIFY(form->WebBrowser3->isVisible());
+
+        form->did_insert = true;
+        form->selectTab(MainForm::InboxTab);
+        form->selectTab(MainForm::ComposeTab);
+        // A reload now would be a third load; the next navigation we ask for must be it.
+        form->WebBrowser3->Navigate(form->WebBrowser3->LocationURL() + "?probe=1");
+        QTRY_COMPARE_WITH_TIMEOUT(loads.count(), 3, 10000);
+        QVERIFY(loads.last().first().toString().contains("probe=1"));
+        form->close();
+    }
+
+    void aComposePostIsCapturedAsExactlyTheBytesTheSiteReceived_data() {
+        QTest::addColumn<bool>("yahoo");
+        QTest::newRow("Yahoo Mail") << true;
+        QTest::newRow("Hotmail") << false;
+    }
+    void aComposePostIsCapturedAsExactlyTheBytesTheSiteReceived() {
+        QFETCH(bool, yahoo);
+        Workspace ws;
+        ws.pointAt(*server);
+        ws.set("smail", yahoo ? "0" : "1");
+        auto form = testkit::openMainForm(ws);
+        QVERIFY(testkit::waitForPage(form->WebBrowser1, yahoo ? "yahoo" : "hotmail"));
+        QVERIFY(testkit::signIn(*form, yahoo ? "ann" : "bob"));
+        QVERIFY(
+            testkit::waitForPage(form->WebBrowser3, yahoo ? "/ym/compose" : "/cgi-bin/compose"));
+        QSignalSpy reloaded(form->WebBrowser3, &WebBrowser::DocumentComplete);
+        form->selectTab(MainForm::ComposeTab);
+        QTRY_VERIFY_WITH_TIMEOUT(reloaded.count() > 0, 10000);
+
+        const QString formName = yahoo ? "Compose" : "composeform";
+        const QVariantMap fields = {
+            {yahoo ? "To" : "to", yahoo ? "bob@hotmail.localhost" : "ann@yahoo.localhost"},
+            {yahoo ? "Subj" : "subject", QString("Caf\u00e9 + 50% & \u00dcber")},
+            {yahoo ? "Body" : "body",
+             QString("line one\nline two & %41 + \u00e0 la carte\n\nend")}};
+        const QVariantMap set =
+            testkit::callPage(form->WebBrowser3->document(), "setFormFields", {formName, fields});
+        QVERIFY(set.value("missing").toList().isEmpty());
+
+        QSignalSpy posted(form->WebBrowser3, &WebBrowser::BeforeNavigate2);
+        const int before = server->recordedPosts().size();
+        testkit::callPage(form->WebBrowser3->document(), "clickField",
+                          {formName, yahoo ? "SEND" : "Send"});
+        QTRY_COMPARE_WITH_TIMEOUT(posted.count(), 1, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(server->recordedPosts().size(), before + 1, 10000);
+        const QByteArray sent = server->recordedPosts().last();
+        QCOMPARE(posted.first().at(2).toByteArray(), sent);
+        QVERIFY(posted.first().at(0).toString().contains("compose"));
+        QVERIFY(sent.contains("Caf%C3%A9+%2B+50%25+%26+%C3%9Cber"));
+        QVERIFY(sent.contains("line+one%0D%0Aline+two"));
+        QVERIFY(testkit::waitForPage(form->WebBrowser3, yahoo ? "/ym/Send" : "/cgi-bin/premail"));
+        form->close();
+    }
+
+    void pageDialogsAreAnsweredWithoutABox() {
+        Workspace ws;
+        QFile page(ws.path("dialogs.htm"));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write("<html><body><p id=r>x</p><script>alert('Session expired');"
+                   "document.getElementById('r').textContent = confirm('Leave?') + ' ' + "
+                   "prompt('Name?', 'ann');</script></body></html>");
+        page.close();
+        ws.set("welcome", "1");
+        ws.set("ystart", ws.path("dialogs.htm"));
+        auto form = testkit::openMainForm(ws);
+        QVERIFY(testkit::waitForPage(form->WebBrowser1, "dialogs.htm"));
+        QCOMPARE(testkit::callPage(form->WebBrowser1->document(), "element", {"r"})
+                     .value("text")
+                     .toString(),
+                 QString("true ann"));
+        QCOMPARE(form->WebBrowser1->webPage()->dialogTexts(),
+                 (QStringList{"Session expired", "Leave?", "Name?"}));
+        form->close();
+    }
+
+    void sigtermRunsShutdownEvenDuringTheFirstRunDialogs() {
+        Workspace ws; // a new ini: the welcome dialog will wait for an answer
+        QDir(ws.mainDir()).removeRecursively();
+        QDir().mkpath(ws.mainDir());
+        QProcess postling;
+        postling.setProgram(POSTLING_BINARY);
+        postling.setArguments({"--ini", ws.iniPath()});
+        // The engine writes much to stderr; an unread pipe would stall the program.
+        postling.setStandardOutputFile(QProcess::nullDevice());
+        postling.setStandardErrorFile(QProcess::nullDevice());
+        postling.start();
+        QVERIFY(postling.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(catchesSigterm(postling.processId()), 20000);
+        ::kill(static_cast<pid_t>(postling.processId()), SIGTERM);
+        QVERIFY(postling.waitForFinished(30000));
+        QCOMPARE(postling.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(postling.exitCode(), 0);
+        for (const char* folder : {"savedmgs/Sent", "savedmgs/Saved", "templates"})
+            QVERIFY2(QDir(ws.path(folder)).exists(), folder);
+        QCOMPARE(ws.get("welcome"), QString("1"));
+        QCOMPARE(ws.get("gotoinbox"), QString("1"));
+        QCOMPARE(ws.get("smail"), QString("0"));
+        QCOMPARE(ws.get("savesent"), QString("1"));
+        QCOMPARE(ws.get("deftemp"), QString("example.txt"));
+        QCOMPARE(ws.get("setmax"), QString("1"));
+        QCOMPARE(ws.get("ystart"), ws.mainDir() + "welcome.htm");
+    }
+};
+
+QTEST_MAIN(ShellE2eTest)
+#include "ShellE2eTest.moc"

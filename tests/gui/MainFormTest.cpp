@@ -1,0 +1,256 @@
+// The main window on local pages: start-up, tabs, toolbar, status line and shutdown.
+#include "MainForm.h"
+#include "Dialogs.h"
+#include "HelpWindow.h"
+#include "SettingsPanel.h"
+#include "Testkit.h"
+#include "WebBrowser.h"
+#include "WelcomeDialog.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTcpServer>
+#include <QTest>
+
+using testkit::Workspace;
+
+namespace {
+
+QString localPage(const QTemporaryDir& dir, const QString& name, const QString& body) {
+    QFile file(dir.filePath(name));
+    file.open(QIODevice::WriteOnly);
+    file.write(("<html><body>" + body + "</body></html>").toUtf8());
+    return dir.filePath(name);
+}
+
+QStringList visibleViews(MainForm& form) {
+    QStringList names;
+    for (QWidget* w :
+         {static_cast<QWidget*>(form.WebBrowser1), static_cast<QWidget*>(form.WebBrowser2),
+          static_cast<QWidget*>(form.WebBrowser3), static_cast<QWidget*>(form.WebBrowser4),
+          static_cast<QWidget*>(form.PictureSettings)})
+        if (w->isVisible())
+            names << w->objectName();
+    return names;
+}
+
+} // namespace
+
+class MainFormTest : public QObject {
+    Q_OBJECT
+private slots:
+    void withoutAnIniFileItStartsWithTheDefaultsAndCreatesTheFolders() {
+        QTemporaryDir cwd;
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(cwd.path());
+        QStringList dialogs;
+        Dialogs::Answers answers;
+        answers.dialog = [&](QDialog& d) {
+            dialogs << d.objectName();
+            return int(QDialog::Accepted);
+        };
+        Dialogs::answerWith(answers);
+        {
+            MainForm form({"postling", "--ini", cwd.filePath("none/postling.ini")});
+            QCOMPARE(dialogs, (QStringList{"frmSplash", "DialogWelcome"}));
+            QVERIFY(form.main_dir.isEmpty());
+            QVERIFY(form.windowState() & Qt::WindowMaximized);
+            QVERIFY(form.PictureSettings->OptionY->isChecked());
+            QVERIFY(form.PictureSettings->CheckGotoInbox->isChecked());
+            QCOMPARE(form.currentTab(), int(MainForm::InboxTab));
+            QVERIFY(!form.doing_init);
+            auto* proc1 = form.findChild<HelpWindow*>("proc1");
+            QVERIFY(proc1 && proc1->isVisible());
+            QCOMPARE(proc1->currentAnchor(), QString("6000"));
+            for (const char* folder : {"savedmgs/Sent", "savedmgs/Saved", "templates"})
+                QVERIFY2(QDir(cwd.filePath(folder)).exists(), folder);
+            form.close();
+        }
+        QDir::setCurrent(previous);
+    }
+
+    void theWindowTakesItsStoredGeometryOnlyWhenNotMaximisedAndLeftIsSet() {
+        Workspace ws;
+        ws.set("welcome", "1");
+        ws.set("setmax", "0");
+        {
+            auto form = testkit::openMainForm(ws);
+            QVERIFY(!(form->windowState() & Qt::WindowMaximized));
+            form->close();
+        }
+        ws.set("setmax", "0");
+        ws.set("left", "1500");
+        ws.set("top", "750");
+        ws.set("width", "12000");
+        ws.set("height", "9000");
+        Dialogs::answerWith({});
+        MainForm form({"postling", "--ini", ws.iniPath()});
+        QCOMPARE(form.size(), QSize(800, 600));
+        QCOMPARE(form.pos(), QPoint(100, 50));
+        form.close();
+        QCOMPARE(ws.get("width"), QString("12000"));
+        QCOMPARE(ws.get("left"), QString("1500"));
+    }
+
+    void firstRunWithHotmailChosenStartsAtTheHotmailPage() {
+        QTemporaryDir pages;
+        Workspace ws;
+        ws.set("ystart", localPage(pages, "y.htm", "yahoo start"));
+        ws.set("hstart", localPage(pages, "h.htm", "hotmail start"));
+        auto form = testkit::openMainForm(ws, {}, true);
+        QVERIFY(form->PictureSettings->OptionH->isChecked());
+        QVERIFY(testkit::waitForPage(form->WebBrowser1, "h.htm"));
+        QVERIFY(form->AddressCombo->currentText().endsWith("h.htm"));
+        form->close();
+        QCOMPARE(ws.get("smail"), QString("1"));
+        QCOMPARE(ws.get("welcome"), QString("1"));
+    }
+
+    void eachTabShowsExactlyItsViews() {
+        Workspace ws;
+        ws.set("welcome", "1");
+        auto form = testkit::openMainForm(ws);
+        const QList<QStringList> expected = {{"WebBrowser1"},
+                                             {"WebBrowser3"},
+                                             {"WebBrowser2"},
+                                             {"WebBrowser4"},
+                                             {"PictureSettings"}};
+        for (int tab = MainForm::SettingsTab; tab >= MainForm::InboxTab; --tab) {
+            form->selectTab(tab);
+            QCOMPARE(form->TabStrip2->tabText(tab - 1),
+                     (QStringList{"Inbox/Login", "Compose", "Saved Message Folders (local)",
+                                  "Calendar", "Settings"})[tab - 1]);
+            QCOMPARE(visibleViews(*form), expected[tab - 1]);
+        }
+        form->close();
+    }
+
+    void statusTextOfAHiddenViewNeverShowsAndProgressHidesAtTheEnds() {
+        Workspace ws;
+        ws.set("welcome", "1");
+        auto form = testkit::openMainForm(ws);
+        form->selectTab(MainForm::InboxTab);
+        emit form->WebBrowser3->StatusTextChange("from the hidden compose view");
+        QVERIFY(form->panelText(3) != "from the hidden compose view");
+        emit form->WebBrowser1->StatusTextChange("from the inbox view");
+        QCOMPARE(form->panelText(3), QString("from the inbox view"));
+        form->selectTab(MainForm::ComposeTab);
+        emit form->WebBrowser3->StatusTextChange("compose now shown");
+        QCOMPARE(form->panelText(3), QString("compose now shown"));
+        emit form->WebBrowser1->StatusTextChange("inbox hidden now");
+        QCOMPARE(form->panelText(3), QString("compose now shown"));
+
+        struct Step {
+            int progress, max;
+            bool shown;
+        };
+        for (const Step& s : {Step{50, 100, true}, Step{0, 100, false}, Step{1, 100, true},
+                              Step{100, 100, false}, Step{99, 100, true}, Step{-1, 100, false}}) {
+            emit form->WebBrowser1->ProgressChange(s.progress, s.max);
+            QCOMPARE(form->Progress1->isVisibleTo(form.get()), s.shown);
+        }
+        emit form->WebBrowser3->ProgressChange(50, 100);
+        QVERIFY2(!form->Progress1->isVisibleTo(form.get()), "only the inbox view drives the bar");
+        form->close();
+    }
+
+    void refreshAndStopActOnTheInboxAndComposeViews() {
+        QTemporaryDir pages;
+        Workspace ws;
+        ws.set("welcome", "1");
+        auto form = testkit::openMainForm(ws);
+        form->WebBrowser1->Navigate(localPage(pages, "inbox.htm", "first"));
+        form->WebBrowser3->Navigate(localPage(pages, "compose.htm", "first"));
+        QVERIFY(testkit::waitForPage(form->WebBrowser1, "inbox.htm"));
+        QVERIFY(testkit::waitForPage(form->WebBrowser3, "compose.htm"));
+        localPage(pages, "inbox.htm", "second");
+        localPage(pages, "compose.htm", "second");
+        form->selectTab(MainForm::SettingsTab);
+        form->findChild<QAction*>("refresh")->trigger();
+        for (WebBrowser* view : {form->WebBrowser1, form->WebBrowser3})
+            QTRY_COMPARE_WITH_TIMEOUT(
+                testkit::callPage(view->document(), "pageText").value("text").toString(),
+                QString("second"), 10000);
+
+        // A server that accepts and never answers keeps both views loading until Stop.
+        QTcpServer silent;
+        QVERIFY(silent.listen(QHostAddress::LocalHost));
+        const QString url = QString("http://127.0.0.1:%1/").arg(silent.serverPort());
+        form->WebBrowser1->Navigate(url);
+        form->WebBrowser3->Navigate(url + "compose");
+        QTRY_VERIFY(form->WebBrowser1->Busy() && form->WebBrowser3->Busy());
+        form->findChild<QAction*>("stop")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!form->WebBrowser1->Busy() && !form->WebBrowser3->Busy(), 5000);
+        form->close();
+    }
+
+    void toolbarStartButtonsFollowTheSettingsBoxesAndSelectTheInboxTab() {
+        QTemporaryDir pages;
+        Workspace ws;
+        ws.set("welcome", "1");
+        auto form = testkit::openMainForm(ws);
+        form->selectTab(MainForm::SettingsTab);
+        form->PictureSettings->TextYahoo->setText(localPage(pages, "edited.htm", "edited start"));
+        form->findChild<QAction*>("yahoo")->trigger();
+        QCOMPARE(form->currentTab(), int(MainForm::InboxTab));
+        QVERIFY(testkit::waitForPage(form->WebBrowser1, "edited.htm"));
+
+        form->AddressCombo->setEditText(localPage(pages, "typed.htm", "typed"));
+        form->selectTab(MainForm::CalendarTab);
+        QTest::keyClick(form->AddressCombo->lineEdit(), Qt::Key_Return);
+        QVERIFY(testkit::waitForPage(form->WebBrowser1, "typed.htm"));
+        QCOMPARE(form->currentTab(), int(MainForm::CalendarTab));
+
+        form->PictureSettings->CommandDefBrowser->click();
+        auto* proc1 = form->findChild<HelpWindow*>("proc1");
+        QVERIFY(proc1 && proc1->isVisible());
+        QCOMPARE(proc1->currentAnchor(), QString("5002"));
+        form->close();
+        QCOMPARE(ws.get("ystart"), pages.filePath("edited.htm"));
+    }
+
+    void calendarTabOpensTheCalendarOfTheInboxSite() {
+        QTemporaryDir pages;
+        Workspace ws;
+        ws.set("welcome", "1");
+        ws.set("ycalendar", localPage(pages, "ycalendar.htm", "y"));
+        ws.set("hcalendar", localPage(pages, "hcalendar.htm", "h"));
+        auto form = testkit::openMainForm(ws);
+        form->selectTab(MainForm::CalendarTab);
+        QVERIFY(testkit::waitForPage(form->WebBrowser4, "hcalendar.htm"));
+        form->close();
+    }
+
+    void closingWritesEverySettingFromTheControls() {
+        Workspace ws;
+        ws.set("welcome", "0");
+        ws.set("unreadnum", "3");
+        ws.set("mailto", "left@alone");
+        auto form = testkit::openMainForm(ws);
+        form->PictureSettings->CheckGotoInbox->setChecked(false);
+        form->PictureSettings->CheckEmail->setChecked(true);
+        form->PictureSettings->OptionH->setChecked(true);
+        form->PictureSettings->TextHotmail->setText("http://hotmail.localhost:1/");
+        form->showMinimized();
+        form->findChild<QAction*>("exit")->trigger();
+        QCOMPARE(ws.get("welcome"), QString("1"));
+        QCOMPARE(ws.get("gotoinbox"), QString("0"));
+        QCOMPARE(ws.get("showemail"), QString("1"));
+        QCOMPARE(ws.get("smail"), QString("1"));
+        QCOMPARE(ws.get("hstart"), QString("http://hotmail.localhost:1/"));
+        QCOMPARE(ws.get("unreadnum"), QString("3"));
+        QCOMPARE(ws.get("setmax"), QString("1"));
+        QCOMPARE(ws.get("mailto"), QString("left@alone"));
+        QCOMPARE(ws.get("deffolder"), QString("Saved"));
+    }
+};
+
+QTEST_MAIN(MainFormTest)
+#include "MainFormTest.moc"

@@ -1,0 +1,107 @@
+// The parts of the page adapter that need no browser: post pairing and the loopback guard.
+#include "FormPostCapture.h"
+#include "LoopbackGuard.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+// Entries as [name, value] pairs; an initializer list keeps a single pair from being taken
+// for the whole list.
+QVariantMap report(std::initializer_list<QVariantList> pairs, const QString& method = "post",
+                   const QString& charset = "UTF-8") {
+    QVariantList entries;
+    for (const QVariantList& p : pairs)
+        entries.append(QVariant(p));
+    return {{"entries", entries},
+            {"method", method},
+            {"enctype", "application/x-www-form-urlencoded"},
+            {"charset", charset}};
+}
+
+QVariantList pair(const QString& name, const QString& value) {
+    return {name, value};
+}
+
+} // namespace
+
+class PageAdapterTest : public QObject {
+    Q_OBJECT
+private slots:
+    void encodesTheEntriesAsTheBrowserPostsThem() {
+        const QByteArray bytes = FormPostCapture::postData(
+            report({pair("To", "ann@yahoo.localhost"), pair("Subj", "Caf\u00e9 + 50% & co"),
+                    pair("Body", "a\nb"), pair("Send.x", "3")}));
+        QCOMPARE(bytes, QByteArray("To=ann%40yahoo.localhost&Subj=Caf%C3%A9+%2B+50%25+%26+co"
+                                   "&Body=a%0D%0Ab&Send.x=3"));
+        QVERIFY(FormPostCapture::postData(report({pair("q", "x")}, "get")).isEmpty());
+        QVariantMap multipart = report({pair("q", "x")});
+        multipart["enctype"] = "multipart/form-data";
+        QVERIFY(FormPostCapture::postData(multipart).isEmpty());
+        QCOMPARE(
+            FormPostCapture::postData(report({pair("s", "Caf\u00e9")}, "post", "windows-1252")),
+            QByteArray("s=Caf%E9"));
+    }
+
+    void pairsAReportAndItsNavigationInEitherOrder() {
+        FormPostCapture capture;
+        qint64 clock = 1000;
+        capture.setClock([&] { return clock; });
+        QSignalSpy posted(&capture, &FormPostCapture::posted);
+
+        capture.report(report({pair("a", "1")}));
+        QCOMPARE(posted.count(), 0);
+        capture.navigationRequested("http://x/compose", "http://x/send");
+        QCOMPARE(posted.count(), 1);
+        QCOMPARE(posted.at(0).at(0).toString(), QString("http://x/compose"));
+        QCOMPARE(posted.at(0).at(1).toString(), QString("http://x/send"));
+        QCOMPARE(posted.at(0).at(2).toByteArray(), QByteArray("a=1"));
+
+        capture.navigationRequested("http://x/compose", "http://x/send2");
+        QCOMPARE(posted.count(), 1);
+        clock += 500;
+        capture.report(report({pair("b", "2")}));
+        QCOMPARE(posted.count(), 2);
+        QCOMPARE(posted.at(1).at(2).toByteArray(), QByteArray("b=2"));
+    }
+
+    void theLatestReportIsTheSubmissionAndStaleOnesAreDropped() {
+        FormPostCapture capture;
+        qint64 clock = 0;
+        capture.setClock([&] { return clock; });
+        QSignalSpy posted(&capture, &FormPostCapture::posted);
+
+        capture.report(report({pair("stale", "1")})); // a page's own FormData, never sent
+        clock += 5000;
+        capture.navigationRequested("u", "t");
+        QCOMPARE(posted.count(), 0);
+        clock += 5000;
+        capture.report(report({pair("late", "1")})); // too late for that navigation
+        QCOMPARE(posted.count(), 0);
+
+        clock += 5000;
+        capture.report(report({pair("scripted", "1")}));
+        clock += 100;
+        capture.report(report({pair("submitted", "1")}));
+        capture.navigationRequested("u", "t");
+        QCOMPARE(posted.count(), 1);
+        QCOMPARE(posted.at(0).at(2).toByteArray(), QByteArray("submitted=1"));
+        capture.navigationRequested("u", "t2");
+        QCOMPARE(posted.count(), 1);
+    }
+
+    void theGuardLetsOnlyThisMachineThrough() {
+        for (const char* url : {"http://mail.yahoo.localhost:8080/ym/login", "http://localhost/",
+                                "http://127.0.0.1:5/", "http://[::1]:5/", "file:///tmp/x.htm",
+                                "data:text/html,hi", "about:blank"})
+            QVERIFY2(LoopbackGuard::allowed(QUrl(url)), url);
+        for (const char* url :
+             {"https://mail.yahoo.com/", "http://10.0.0.1/", "http://192.168.1.2/",
+              "http://localhost.example.com/", "ws://example.org/"})
+            QVERIFY2(!LoopbackGuard::allowed(QUrl(url)), url);
+    }
+};
+
+QTEST_GUILESS_MAIN(PageAdapterTest)
+#include "PageAdapterTest.moc"

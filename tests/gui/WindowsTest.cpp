@@ -1,0 +1,113 @@
+// The small windows: splash, About box, welcome dialog, help viewer and the wait overlay.
+#include "AboutBox.h"
+#include "Dialogs.h"
+#include "HelpWindow.h"
+#include "SplashWindow.h"
+#include "WaitOverlay.h"
+#include "WelcomeDialog.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+
+class WindowsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { Dialogs::showForReal(); }
+
+    void splashClosesAfterItsTimerOrAtOnceOnAKey() {
+        SplashWindow splash;
+        QCOMPARE(splash.timer()->interval(), 1500);
+        auto* image = splash.findChild<QLabel*>("Image2");
+        auto* frame = splash.findChild<QWidget*>("Frame1");
+        QVERIFY(image && frame);
+
+        QElapsedTimer elapsed;
+        elapsed.start();
+        QTimer::singleShot(100, &splash, [&] {
+            // The picture is centred in its frame once shown.
+            QCOMPARE(image->x(), (frame->width() - image->width()) / 2);
+            QVERIFY(image->isVisible());
+            QTest::keyClick(&splash, Qt::Key_Space);
+        });
+        splash.exec();
+        QVERIFY2(elapsed.elapsed() < 1200, "a key ends the splash at once");
+
+        SplashWindow waited;
+        elapsed.restart();
+        waited.exec();
+        QVERIFY(elapsed.elapsed() >= 1400);
+    }
+
+    void aboutBoxReportsAMissingSystemInfoProgramAndStaysOpen() {
+        Dialogs::answerWith({});
+        AboutBox::systemInfoPrograms() = {"postling-no-such-program"};
+        AboutBox about;
+        about.show();
+        QCOMPARE(about.windowTitle(), QString("About Postling"));
+        QVERIFY(about.findChild<QLabel*>("Image2"));
+        about.findChild<QPushButton*>("cmdSysInfo")->click();
+        QCOMPARE(Dialogs::messagesShown(),
+                 QStringList{"System Information Is Unavailable At This Time"});
+        QVERIFY(about.isVisible());
+        about.findChild<QPushButton*>("cmdOK")->click();
+        QVERIFY(!about.isVisible());
+    }
+
+    void welcomeStartsOnYahooAndOffersHotmail() {
+        WelcomeDialog welcome;
+        QCOMPARE(welcome.windowTitle(), QString("Welcome!"));
+        QVERIFY(welcome.yahooChosen());
+        welcome.hotmailOption()->setChecked(true);
+        QVERIFY(!welcome.yahooChosen());
+        QTimer::singleShot(0, &welcome,
+                           [&] { welcome.findChild<QPushButton*>("OKButton")->click(); });
+        QCOMPARE(welcome.exec(), int(QDialog::Accepted));
+    }
+
+    void helpOpensTheAnchorOfATopic() {
+        QTemporaryDir dir;
+        QFile file(dir.filePath("webmail.hlp"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QByteArray html = "<html><body><a name=\"contents\"></a><h1>Contents</h1>";
+        for (int i = 0; i < 80; ++i)
+            html += "<p>filler paragraph</p>";
+        html += "<a name=\"5002\"></a><h2>Mailto</h2><p>xdg-mime default</p></body></html>";
+        file.write(html);
+        file.close();
+
+        HelpWindow help("proc1");
+        help.resize(300, 200);
+        help.setHelpFile(dir.filePath("webmail.hlp"));
+        help.showTopic(5002);
+        QCOMPARE(help.currentAnchor(), QString("5002"));
+        QVERIFY(help.isVisible());
+        QTRY_VERIFY(help.browser()->verticalScrollBar()->value() > 0);
+        help.showTopic(0);
+        QCOMPARE(help.currentAnchor(), QString("contents"));
+
+        HelpWindow missing("HelpWindow");
+        missing.setHelpFile(dir.filePath("nothing.hlp"));
+        missing.showTopic(6000);
+        QVERIFY(missing.browser()->toPlainText().contains("was not found"));
+    }
+
+    void waitOverlayCancelHidesItAndTellsTheWaiter() {
+        WaitOverlay wait;
+        QSignalSpy cancelled(&wait, &WaitOverlay::cancelled);
+        wait.show();
+        wait.cancelButton()->click();
+        QCOMPARE(cancelled.count(), 1);
+        QVERIFY(!wait.isVisible());
+    }
+};
+
+QTEST_MAIN(WindowsTest)
+#include "WindowsTest.moc"

@@ -1,0 +1,177 @@
+#include "Testkit.h"
+
+#include "Dialogs.h"
+#include "MainForm.h"
+#include "PageDocument.h"
+#include "WebBrowser.h"
+#include "WelcomeDialog.h"
+
+#include "app/IniFile.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <sqlite3.h>
+
+namespace testkit {
+
+namespace {
+
+bool copyTree(const QString& from, const QString& to) {
+    QDir().mkpath(to);
+    const QDir src(from);
+    for (const QFileInfo& info :
+         src.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString target = to + "/" + info.fileName();
+        if (info.isDir() ? !copyTree(info.filePath(), target)
+                         : !QFile::copy(info.filePath(), target))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+StandinServer::StandinServer(const QStringList& extraArgs) {
+    QStringList args = {"--port", "0", "--db", dbPath()};
+    args << extraArgs;
+    process_.setProgram(STANDIN_BINARY);
+    process_.setArguments(args);
+    process_.start();
+    QElapsedTimer timer;
+    timer.start();
+    QByteArray line;
+    while (timer.elapsed() < 20000 && !line.contains('\n')) {
+        process_.waitForReadyRead(200);
+        line += process_.readAllStandardOutput();
+    }
+    const QByteArray prefix = "listening on http://127.0.0.1:";
+    const int at = line.indexOf(prefix);
+    if (at >= 0)
+        port_ = line.mid(at + prefix.size()).split('\n').first().trimmed().toInt();
+    if (port_ <= 0)
+        qFatal("the stand-in webmail did not start: %s", line.constData());
+}
+
+StandinServer::~StandinServer() {
+    process_.terminate();
+    if (!process_.waitForFinished(5000))
+        process_.kill();
+}
+
+QList<QByteArray> StandinServer::recordedPosts() const {
+    QList<QByteArray> out;
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(dbPath().toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) ==
+        SQLITE_OK) {
+        sqlite3_stmt* stmt = nullptr;
+        sqlite3_prepare_v2(db, "SELECT body FROM posts ORDER BY id", -1, &stmt, nullptr);
+        while (stmt && sqlite3_step(stmt) == SQLITE_ROW)
+            out << QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, 0)),
+                              sqlite3_column_bytes(stmt, 0));
+        sqlite3_finalize(stmt);
+    }
+    sqlite3_close(db);
+    return out;
+}
+
+Workspace::Workspace() {
+    if (!copyTree(POSTLING_DATA_MAINDIR, dir_.filePath("maindir")))
+        qFatal("cannot copy the main directory");
+    set("main dir", mainDir(), "Locations");
+    // Start pages on this machine, so no test reaches for the real services.
+    set("ystart", mainDir() + "welcome.htm");
+    set("hstart", mainDir() + "blankmsg.htm");
+    set("ycalendar", mainDir() + "blankmsg.htm");
+    set("hcalendar", mainDir() + "blankmsg.htm");
+}
+
+void Workspace::set(const QString& key, const QString& value, const QString& section) {
+    postling::IniFile(iniPath().toStdString())
+        .set(section.toStdString(), key.toStdString(), value.toStdString());
+}
+
+QString Workspace::get(const QString& key, const QString& section) const {
+    return QString::fromStdString(postling::IniFile(iniPath().toStdString())
+                                      .get(section.toStdString(), key.toStdString(), "(missing)"));
+}
+
+void Workspace::pointAt(const StandinServer& server) {
+    set("ystart", server.yahooStart());
+    set("hstart", server.hotmailStart());
+    set("ycalendar", server.calendar(true));
+    set("hcalendar", server.calendar(false));
+    set("welcome", "1");
+    set("setmax", "0");
+}
+
+std::unique_ptr<MainForm> openMainForm(const Workspace& workspace, const QStringList& extraArgs,
+                                       bool chooseHotmail) {
+    Dialogs::Answers answers;
+    answers.dialog = [chooseHotmail](QDialog& dialog) {
+        if (auto* welcome = qobject_cast<WelcomeDialog*>(&dialog))
+            (chooseHotmail ? welcome->hotmailOption() : welcome->yahooOption())->setChecked(true);
+        return int(QDialog::Accepted);
+    };
+    Dialogs::answerWith(answers);
+    QStringList args = {"postling", "--ini", workspace.iniPath()};
+    args << extraArgs;
+    auto form = std::make_unique<MainForm>(args);
+    form->resize(1000, 700);
+    form->show();
+    return form;
+}
+
+bool waitForPage(WebBrowser* view, const QString& part, int timeoutMs) {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < timeoutMs) {
+        if (!view->Busy() && view->LocationURL().contains(part)) {
+            // The document is complete and the page script answers.
+            const QVariantMap r = callPage(view->document(), "pageText", {}, 2000);
+            if (!r.contains("error"))
+                return true;
+        }
+        QTest::qWait(50);
+    }
+    return false;
+}
+
+QVariantMap callPage(const PageDocument& document, const QString& function,
+                     const QVariantList& args, int timeoutMs) {
+    // The answer may come after we gave up waiting: it must not touch this stack frame then.
+    struct State {
+        QVariantMap result = {{"error", "timeout"}};
+        bool done = false;
+        QEventLoop loop;
+    };
+    auto state = std::make_shared<State>();
+    document.call(function, args, [state](const QVariantMap& r) {
+        state->result = r;
+        state->done = true;
+        state->loop.quit();
+    });
+    if (!state->done) {
+        QTimer::singleShot(timeoutMs, &state->loop, &QEventLoop::quit);
+        state->loop.exec();
+    }
+    return state->result;
+}
+
+bool signIn(MainForm& form, const QString& login) {
+    WebBrowser* view = form.WebBrowser1;
+    const bool yahoo = view->LocationURL().contains("yahoo");
+    const QString formName = yahoo ? "login_form" : "hotmail";
+    const QVariantMap filled =
+        callPage(view->document(), "setFormFields",
+                 {formName, QVariantMap{{"login", login}, {"passwd", login}}});
+    if (filled.contains("error") || !filled.value("missing").toList().isEmpty())
+        return false;
+    return !callPage(view->document(), "submitForm", {formName, QString()}).contains("error");
+}
+
+} // namespace testkit

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QTemporaryDir>
+#include <QVariantMap>
+#include <memory>
+
+class MainForm;
+class PageDocument;
+class WebBrowser;
+
+namespace testkit {
+
+// The real stand-in webmail on a free loopback port with a fresh seeded database.
+class StandinServer {
+public:
+    explicit StandinServer(const QStringList& extraArgs = {"--seed"});
+    ~StandinServer();
+
+    int port() const { return port_; }
+    QString dbPath() const { return dir_.filePath("webmail.db"); }
+    QString yahooStart() const { return QString("http://mail.yahoo.localhost:%1/").arg(port_); }
+    QString hotmailStart() const { return QString("http://hotmail.localhost:%1/").arg(port_); }
+    QString calendar(bool yahoo) const {
+        return QString("http://calendar.%1.localhost:%2/")
+            .arg(yahoo ? "yahoo" : "hotmail")
+            .arg(port_);
+    }
+    // The body of every form post the stand-in received, oldest first.
+    QList<QByteArray> recordedPosts() const;
+
+private:
+    QTemporaryDir dir_;
+    QProcess process_;
+    int port_ = 0;
+};
+
+// A temporary main directory copied from data/maindir and an ini file naming it.
+class Workspace {
+public:
+    Workspace();
+    QString mainDir() const { return dir_.filePath("maindir") + "/"; }
+    QString iniPath() const { return dir_.filePath("postling.ini"); }
+    QString path(const QString& relative) const { return mainDir() + relative; }
+    // Writes one key of the ini file (section "Settings" unless given).
+    void set(const QString& key, const QString& value, const QString& section = "Settings");
+    QString get(const QString& key, const QString& section = "Settings") const;
+    // Start addresses and calendars of the stand-in; welcome already shown.
+    void pointAt(const StandinServer& server);
+
+private:
+    QTemporaryDir dir_;
+};
+
+// Answers the splash and the welcome dialog at once (the welcome with Yahoo! Mail, or Hotmail
+// when asked), records message boxes, and creates MainForm on the workspace's ini file.
+std::unique_ptr<MainForm> openMainForm(const Workspace& workspace,
+                                       const QStringList& extraArgs = {},
+                                       bool chooseHotmail = false);
+
+// Waits on page events until the view has finished loading an address containing `part`.
+bool waitForPage(WebBrowser* view, const QString& part, int timeoutMs = 20000);
+
+// Calls a page.js function and waits for its plain-data answer.
+QVariantMap callPage(const PageDocument& document, const QString& function,
+                     const QVariantList& args = {}, int timeoutMs = 10000);
+
+// Signs in on the page the inbox view shows (a site's login page).
+bool signIn(MainForm& form, const QString& login);
+
+} // namespace testkit
