@@ -72,17 +72,27 @@ TEST_F(HotmailSiteTest, InboxHasAllboxAndOneBoxPerRowNamedAfterTheMessage) {
 TEST_F(HotmailSiteTest, MessagePageShowsSpacedLabelsAndTheRmsgBody) {
     hotmailLogin(client, "bob");
     auto inbox = page(client.get("/cgi-bin/HoTMail?curmbox=F000000001"));
-    const auto links = inbox->attributes(
-        "//a[starts-with(@href,'/cgi-bin/getmsg?msg=MSG') and contains(.,'Minutes of Tuesday')]",
-        "href");
-    ASSERT_EQ(1u, links.size());
-    auto msg = page(client.get(links[0]));
+    auto open = [&](const std::string& subject) {
+        const auto links = inbox->attributes("//a[starts-with(@href,'/cgi-bin/getmsg?msg=MSG') and "
+                                             "contains(.,'" + subject + "')]",
+                                             "href");
+        EXPECT_EQ(1u, links.size()) << subject;
+        return page(client.get(links.at(0)));
+    };
+    // Mail from a list asks for replies elsewhere: a Reply-To line follows the sender.
+    auto listMail = open("Team roster");
     const std::vector<std::string> labels = {"From :", "Reply-To :", "To :", "Subject :", "Date :"};
     for (std::size_t i = 0; i < labels.size(); ++i)
         EXPECT_EQ(labels[i],
-                  msg->text("//table[@class='hdr']//tr[" + std::to_string(i + 1) + "]/td[1]"));
+                  listMail->text("//table[@class='hdr']//tr[" + std::to_string(i + 1) + "]/td[1]"));
+    EXPECT_EQ("Jon Park <jon@hotmail.localhost>", listMail->text("//table[@class='hdr']//tr[1]/td[2]"));
+    EXPECT_EQ("team@hotmail.localhost", listMail->text("//table[@class='hdr']//tr[2]/td[2]"));
+
+    // Ordinary mail has no Reply-To line.
+    auto msg = open("Minutes of Tuesday");
+    EXPECT_EQ(4u, msg->count("//table[@class='hdr']//tr"));
+    EXPECT_EQ("To :", msg->text("//table[@class='hdr']//tr[2]/td[1]"));
     EXPECT_EQ("Dana White <dana@yahoo.localhost>", msg->text("//table[@class='hdr']//tr[1]/td[2]"));
-    EXPECT_EQ("dana@yahoo.localhost", msg->text("//table[@class='hdr']//tr[2]/td[2]"));
     EXPECT_EQ(1u, msg->count("//*[@class='rmsg']"));
     EXPECT_EQ(1u, msg->count("//*[@class='rmsg']//li[contains(.,'Budget approved')]"));
 }

@@ -256,12 +256,16 @@ Reply HotmailSite::message(const Account& account, const std::string& a, const R
     };
     const auto lt = m->from.find('<');
     const auto gt = m->from.find('>', lt == std::string::npos ? 0 : lt);
-    const std::string replyTo = lt != std::string::npos && gt != std::string::npos
-                                    ? m->from.substr(lt + 1, gt - lt - 1)
-                                    : m->from;
+    const std::string sender = lt != std::string::npos && gt != std::string::npos
+                                   ? m->from.substr(lt + 1, gt - lt - 1)
+                                   : m->from;
+    const std::string replyTo = m->replyTo.empty() ? sender : m->replyTo;
+    // Hotmail shows a Reply-To line only for mail that asks for replies elsewhere.
+    const std::string replyLine =
+        m->replyTo.empty() ? std::string() : line(label.replyTo, escapeHtml(m->replyTo));
     const std::string headers =
         "<table class=\"hdr\" cellpadding=2 cellspacing=0 border=0>\n" +
-        line(label.from, escapeHtml(m->from)) + line(label.replyTo, escapeHtml(replyTo)) +
+        line(label.from, escapeHtml(m->from)) + replyLine +
         line(label.to, escapeHtml(m->to)) + line(label.subject, escapeHtml(m->subject)) +
         line(label.date, escapeHtml(m->date)) + "</table>\n";
     const std::string body = m->html ? m->body : "<pre>" + escapeHtml(m->body) + "</pre>";

@@ -86,7 +86,8 @@ Mailstore::Mailstore(const std::string& path) {
          "login TEXT NOT NULL, password TEXT NOT NULL, address TEXT NOT NULL UNIQUE, "
          "name TEXT NOT NULL, lang TEXT NOT NULL, UNIQUE(site, login))");
     exec("CREATE TABLE IF NOT EXISTS messages (id INTEGER PRIMARY KEY, owner INTEGER NOT NULL, "
-         "folder TEXT NOT NULL, sender TEXT NOT NULL, recipients TEXT NOT NULL, cc TEXT NOT NULL, "
+         "folder TEXT NOT NULL, sender TEXT NOT NULL, reply_to TEXT NOT NULL DEFAULT '', "
+         "recipients TEXT NOT NULL, cc TEXT NOT NULL, "
          "date TEXT NOT NULL, subject TEXT NOT NULL, body TEXT NOT NULL, html INTEGER NOT NULL, "
          "unread INTEGER NOT NULL)");
     exec("CREATE INDEX IF NOT EXISTS messages_by_folder ON messages(owner, folder)");
@@ -173,18 +174,19 @@ std::int64_t Mailstore::accountCount() {
 
 std::int64_t Mailstore::addMessage(const Message& m) {
     std::lock_guard lock(mutex_);
-    Statement s(db_, "INSERT INTO messages (owner, folder, sender, recipients, cc, date, subject, "
-                     "body, html, unread) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    Statement s(db_, "INSERT INTO messages (owner, folder, sender, reply_to, recipients, cc, date, "
+                     "subject, body, html, unread) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
     s.bind(1, m.owner)
         .bind(2, m.folder)
         .bind(3, m.from)
-        .bind(4, m.to)
-        .bind(5, m.cc)
-        .bind(6, m.date)
-        .bind(7, m.subject)
-        .bind(8, m.body)
-        .bind(9, std::int64_t{m.html})
-        .bind(10, std::int64_t{m.unread})
+        .bind(4, m.replyTo)
+        .bind(5, m.to)
+        .bind(6, m.cc)
+        .bind(7, m.date)
+        .bind(8, m.subject)
+        .bind(9, m.body)
+        .bind(10, std::int64_t{m.html})
+        .bind(11, std::int64_t{m.unread})
         .step();
     return sqlite3_last_insert_rowid(db_);
 }
@@ -192,7 +194,7 @@ std::int64_t Mailstore::addMessage(const Message& m) {
 std::optional<Message> Mailstore::message(std::int64_t owner, std::int64_t id) {
     std::lock_guard lock(mutex_);
     Statement s(db_, "SELECT id, owner, folder, sender, recipients, cc, date, subject, body, html, "
-                     "unread FROM messages WHERE owner = ? AND id = ?");
+                     "unread, reply_to FROM messages WHERE owner = ? AND id = ?");
     s.bind(1, owner).bind(2, id);
     if (!s.step())
         return std::nullopt;
@@ -208,6 +210,7 @@ std::optional<Message> Mailstore::message(std::int64_t owner, std::int64_t id) {
     m.body = s.text(8);
     m.html = s.integer(9) != 0;
     m.unread = s.integer(10) != 0;
+    m.replyTo = s.text(11);
     return m;
 }
 

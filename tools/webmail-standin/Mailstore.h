@@ -29,6 +29,7 @@ struct Message {
     std::int64_t owner = 0;
     std::string folder = "Inbox";
     std::string from;
+    std::string replyTo; // empty: replies go to the sender
     std::string to;
     std::string cc;
     std::string date;

@@ -199,6 +199,14 @@ void fillMailbox(Mailstore& store, const Account& owner) {
     add({"Mia Wong <mia@yahoo.localhost>", "Birthday party for Sam",
          "Saturday at 3pm, bring a dish to share.", false, true});
 
+    // Mail from lists asks for replies elsewhere.
+    for (auto& m : mail) {
+        if (m.subject == "Team roster")
+            m.replyTo = "team@hotmail.localhost";
+        else if (m.subject == "Newsletter: December issue")
+            m.replyTo = "letters@yahoo.localhost";
+    }
+
     for (std::size_t i = 0; i < mail.size(); ++i) {
         mail[i].date = mailDate(seedTime(static_cast<int>(i)));
         store.addMessage(mail[i]);

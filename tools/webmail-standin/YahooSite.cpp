@@ -203,8 +203,9 @@ Reply YahooSite::showLetter(const Account& account, const Request& r) {
                "</b></font></td><td><font face=\"Arial\" size=2>" + value + "</font></td></tr>\n";
     };
     const auto lt = m->from.find('<');
-    const std::string returnPath =
-        lt == std::string::npos ? "<" + m->from + ">" : m->from.substr(lt);
+    const std::string returnPath = !m->replyTo.empty()     ? "<" + m->replyTo + ">"
+                                   : lt == std::string::npos ? "<" + m->from + ">"
+                                                             : m->from.substr(lt);
     const std::string headers =
         "<table class=\"msghdr\" cellpadding=2 cellspacing=0 border=0>\n" +
         line(label.from, escapeHtml(m->from) + " | <a href=\"/ym/Compose?To=" + urlEncode(m->from) +

@@ -1,0 +1,84 @@
+#include "store/MessageList.h"
+
+#include <gtest/gtest.h>
+
+namespace postling {
+namespace {
+
+TEST(MessageList, RowsComeFromTheFileName) {
+    const auto row = messageRow("Ann&&Re  lunch&&Tue, 3 Dec 2002 10^15^00&&Bob.htm");
+    ASSERT_TRUE(row);
+    EXPECT_EQ("Ann", row->first);
+    EXPECT_EQ("Re:  lunch", row->subject);
+    EXPECT_EQ("Bob", row->fourth);
+    EXPECT_EQ("Tue, 3 Dec 2002", row->date);
+    EXPECT_EQ("Ann&&Re  lunch&&Tue, 3 Dec 2002 10^15^00&&Bob.htm", row->fileName);
+    EXPECT_EQ("19329", row->sortKey);
+
+    const auto sent = messageRow("Bob&&Hi&&12#4#2002 7^05^09 PM&&sent message.htm");
+    ASSERT_TRUE(sent);
+    EXPECT_EQ("12/4/2002", sent->date);
+    EXPECT_EQ("sent message", sent->fourth);
+    EXPECT_EQ("19330", sent->sortKey);
+
+    EXPECT_FALSE(messageRow("notes.txt"));
+    EXPECT_FALSE(messageRow("a&&b.htm"));
+    EXPECT_EQ("Where: are: we", messageRow("a&&Where are we&&d&&t.htm")->subject)
+        << "every \"re \" is repaired, the one ending \"Where\" too";
+    EXPECT_EQ("x", messageRow("a&&  x&&d&&   t.htm")->subject);
+    EXPECT_EQ("t", messageRow("a&&  x&&d&&   t.htm")->fourth);
+    EXPECT_EQ(" a", messageRow(" a&&x&&d&&t.htm")->first) << "column 1 stays as stored";
+    EXPECT_EQ("a&&x&&d&&t.htm", messageRow(" a&&x&&d&&t.htm")->fileName);
+}
+
+TEST(MessageList, TheReRepairRunsThreeCaseSensitiveReplacements) {
+    EXPECT_EQ("Re: lunch", repairRe("Re lunch"));
+    EXPECT_EQ("RE: RE: x", repairRe("RE RE x"));
+    EXPECT_EQ("re: x", repairRe("re x"));
+    EXPECT_EQ("Are: you", repairRe("Are you")) << "inside words too";
+    EXPECT_EQ("rE x", repairRe("rE x"));
+}
+
+TEST(MessageList, DatesAreCutToTheDay) {
+    EXPECT_EQ("Tue, 3 Dec 2002", dayOfDate("Tue, 3 Dec 2002 10:15:00 -0800"));
+    EXPECT_EQ("12/4/2002", dayOfDate("12/4/2002 7:05:09 PM"));
+    EXPECT_EQ("3 Dec 2002", dayOfDate("3 Dec 2002"));
+    EXPECT_EQ("10:", dayOfDate("10:15")) << "cut after the colon; no blank to cut before";
+    EXPECT_EQ("", dayOfDate(""));
+}
+
+TEST(MessageList, SortKeysCountDaysFromTheFirstOfJanuary1950) {
+    struct Case {
+        const char* text;
+        const char* key;
+    };
+    for (const Case& c : {Case{"3 Dec 2002", "19329"}, Case{"Tue, 3 Dec 2002", "19329"},
+                          Case{"12/4/2002", "19330"}, Case{"December 3, 2002", "19329"},
+                          Case{"2002-12-03", "19329"}, Case{"3.12.2002", "19329"},
+                          Case{"Dec 3 2002", "19329"}, Case{"1 Jan 1950", "0"},
+                          Case{"31 Dec 1949", "-1"}, Case{"29 Feb 2000", "18321"},
+                          Case{"12/4/02", "19330"}, Case{"Thu, 19 May 1977", "10000"},
+                          Case{"30 Feb 2002", "30 Feb 2002"}, Case{"soon", "soon"},
+                          Case{"Mon, someday", "someday"}, Case{"", ""}})
+        EXPECT_EQ(c.key, dateSortKey(c.text)) << c.text;
+}
+
+TEST(MessageList, RowsSortWithoutLetterCaseAndDayCountsAsNumbers) {
+    EXPECT_TRUE(rowTextLess("apple", "Banana"));
+    EXPECT_FALSE(rowTextLess("Banana", "apple"));
+    EXPECT_TRUE(rowTextLess("9999", "10000"));
+    EXPECT_TRUE(rowTextLess("-5", "3"));
+    EXPECT_TRUE(rowTextLess("19329", "soon"));
+}
+
+TEST(MessageList, FolderListsLeaveTheSentFolderOutOfTheMoveTargets) {
+    const auto lists = folderLists({"Saved", "SENT", "Sent Items", "Work"}, "saved");
+    EXPECT_EQ((std::vector<std::string>{"Saved", "SENT", "Sent Items", "Work"}), lists.all);
+    EXPECT_EQ((std::vector<std::string>{"Saved", "Sent Items", "Work"}), lists.moveTargets);
+    EXPECT_EQ(0, lists.selected);
+    EXPECT_EQ(-1, folderLists({"Saved", "Sent"}, "Vanished").selected);
+    EXPECT_EQ(3, folderLists({"Saved", "SENT", "Sent Items", "Work"}, "WORK").selected);
+}
+
+} // namespace
+} // namespace postling

@@ -1,0 +1,150 @@
+#include "TempDir.h"
+#include "fs/AtomicFile.h"
+#include "fs/Directory.h"
+#include "store/MessageStore.h"
+#include "store/SavedMessage.h"
+
+#include <gtest/gtest.h>
+
+namespace postling {
+namespace {
+
+using testing::TempDir;
+
+SavedMessage incoming(std::string from, std::string subject, std::string date, std::string to) {
+    SavedMessage m;
+    m.from = std::move(from);
+    m.subject = std::move(subject);
+    m.date = std::move(date);
+    m.to = std::move(to);
+    return m;
+}
+
+TEST(SavedFileName, FollowsTheNameRule) {
+    EXPECT_EQ("Ann  ann &&Re  lunch&&Tue, 3 Dec 2002 10^15^00&&Bob.htm",
+              savedFileName(incoming("Ann <ann>", "Re: lunch", "Tue, 3 Dec 2002 10:15:00", "Bob")));
+    SavedMessage sent;
+    sent.sent = true;
+    sent.from = "Sent Message";
+    sent.to = "Bob";
+    sent.subject = "Hi";
+    sent.date = "12/4/2002 7:05:09 PM";
+    EXPECT_EQ("Bob&&Hi&&12#4#2002 7^05^09 PM&&sent message.htm", savedFileName(sent));
+    EXPECT_EQ("x&&What Now&&d&&y.htm", savedFileName(incoming("x", "What? *Now*", "d", "y")));
+    EXPECT_EQ("ann &&s&&d&&t.htm", savedFileName(incoming("<ann>", "s", "d", "t")));
+    // Every replaced character: quotes, ? and * vanish; < > / : \ become blanks; | stays.
+    EXPECT_EQ("a b c d e f|g&&s&&d&&t.htm", savedFileName(incoming("\"a<b>c/d:e\\f|g?*", "s", "d", "t")));
+    EXPECT_EQ("a&&&&&&.htm", savedFileName(incoming("a", "", "", "")));
+}
+
+TEST(SavedFileName, ShortensSubjectAndRecipientAtTheirLimits) {
+    const std::string s60(60, 's'), s61(61, 's'), t20(20, 't'), t21(21, 't');
+    EXPECT_EQ("f&&" + s60 + "&&d&&" + t20 + ".htm", savedFileName(incoming("f", s60, "d", t20)));
+    EXPECT_EQ("f&&" + s60 + "...&&d&&" + t20 + "....htm", savedFileName(incoming("f", s61, "d", t21)));
+    // Characters, not bytes: sixty accented letters are kept whole.
+    std::string accented;
+    for (int i = 0; i < 60; ++i)
+        accented += "\xC3\xA9";
+    EXPECT_EQ("f&&" + accented + "&&d&&t.htm", savedFileName(incoming("f", accented, "d", "t")));
+    EXPECT_EQ("f&&" + accented + "...&&d&&t.htm",
+              savedFileName(incoming("f", accented + "\xC3\xA9", "d", "t")));
+    // The sender is never shortened.
+    EXPECT_EQ(std::string(100, 'f') + "&&s&&d&&t.htm",
+              savedFileName(incoming(std::string(100, 'f'), "s", "d", "t")));
+}
+
+TEST(SavedFileText, IsExactlyElevenLines) {
+    SavedMessage m = incoming("<ann>", "a <b> & c", "3 Dec", "Bob <b@x>");
+    m.body = "<p>Hi & bye</p>";
+    EXPECT_EQ("<html>\r\n<body>\r\n"
+              "<div id=from><font face=arial size=2><b>From:&nbsp;</b>&lt;ann&gt;</font></div>\r\n"
+              "<div id=replyto><font face=arial size=2><b>Reply-to:&nbsp;</b>&lt;ann&gt;</font></div>\r\n"
+              "<div id=to><font face=arial size=2><b>To:&nbsp;</b>Bob &lt;b@x&gt;</font></div>\r\n"
+              "<div id=cc><font face=arial size=2><b>Cc:&nbsp;</b></font></div>\r\n"
+              "<div id=bcc><font face=arial size=2><b>Bcc:&nbsp;</b></font></div>\r\n"
+              "<div id=subject><font face=arial size=2><b>Subject:&nbsp;</b>a <b> & c</font></div>\r\n"
+              "<div id=date><font face=arial size=2><b>Date:&nbsp;</b>3 Dec</font></div>\r\n"
+              "<div id=body><font face=arial>\r\n"
+              "<p>Hi & bye</p></font></div>\r\n",
+              savedFileText(m));
+}
+
+TEST(SavedFileName, ReadsBackTheFourParts) {
+    const auto parts = parseSavedFileName("Bob&&Hi&&12#4#2002 7^05^09 PM&&sent message.htm");
+    ASSERT_TRUE(parts);
+    EXPECT_EQ("Bob", parts->first);
+    EXPECT_EQ("Hi", parts->subject);
+    EXPECT_EQ("12/4/2002 7:05:09 PM", parts->date);
+    EXPECT_EQ("sent message", parts->fourth);
+    EXPECT_FALSE(parseSavedFileName("a&&b.htm"));
+    EXPECT_FALSE(parseSavedFileName("notes.txt"));
+    EXPECT_TRUE(parseSavedFileName("a&&b&&c&&d&&e.htm")) << "an && inside a field adds parts";
+    EXPECT_TRUE(isSentFolder("SeNt"));
+    EXPECT_FALSE(isSentFolder("Sent Items"));
+    EXPECT_EQ("12/4/2002 7:05:09 PM", sentDateText(2002, 12, 4, 19, 5, 9));
+    EXPECT_EQ("1/1/2003 12:00:00 AM", sentDateText(2003, 1, 1, 0, 0, 0));
+    EXPECT_EQ("1/1/2003 12:30:00 PM", sentDateText(2003, 1, 1, 12, 30, 0));
+}
+
+class MessageStoreTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    MessageStore store{dir.path() + "/"};
+    void SetUp() override { store.ensureDefaultFolders(); }
+};
+
+TEST_F(MessageStoreTest, SavesIntoFoldersFoundInAnyLetterCase) {
+    SavedMessage sent;
+    sent.sent = true;
+    sent.from = "Sent Message";
+    sent.to = "Bob";
+    sent.subject = "Hi";
+    sent.date = "12/4/2002 7:05:09 PM";
+    ASSERT_EQ("", store.save("ignored", sent));
+    EXPECT_EQ((std::vector<std::string>{"Bob&&Hi&&12#4#2002 7^05^09 PM&&sent message.htm"}),
+              store.fileNames("sent"));
+    SavedMessage m = incoming("Ann", "Hi", "3 Dec 2002", "Bob");
+    ASSERT_EQ("", store.save("saved", m));
+    m.body = "second version";
+    ASSERT_EQ("", store.save("Saved", m));
+    ASSERT_EQ(1u, store.fileNames("Saved").size()) << "the same message twice leaves one file";
+    EXPECT_NE(std::string::npos,
+              readFile(store.folderPath("Saved") + "/" + savedFileName(m))->find("second version"));
+}
+
+TEST_F(MessageStoreTest, AFailedSaveLeavesNothingBehindAndKeepsTheEarlierFile) {
+    SavedMessage m = incoming("Ann", "Hi", "3 Dec 2002", "Bob");
+    EXPECT_NE("", store.save("Vanished", m));
+    SavedMessage tooLong = incoming(std::string(300, 'x'), "Hi", "d", "t");
+    EXPECT_NE("", store.save("Saved", tooLong));
+    EXPECT_TRUE(store.fileNames("Saved").empty());
+    ASSERT_EQ("", store.save("Saved", m));
+    const std::string path = store.folderPath("Saved") + "/" + savedFileName(m);
+    makeDirectory(path + "x"); // unrelated noise
+    EXPECT_TRUE(fileExists(path));
+}
+
+TEST_F(MessageStoreTest, FoldersAreCreatedOnceAndMessagesMoveWithoutReplacing) {
+    EXPECT_TRUE(store.createFolder("Work"));
+    EXPECT_FALSE(store.createFolder("work")) << "exists in another letter case";
+    EXPECT_FALSE(store.createFolder("sent"));
+    EXPECT_FALSE(store.createFolder(""));
+    EXPECT_FALSE(store.createFolder("a/b"));
+    EXPECT_EQ((std::vector<std::string>{"Saved", "Sent", "Work"}), store.folderNames());
+
+    SavedMessage m = incoming("Ann", "Hi", "3 Dec 2002", "Bob");
+    ASSERT_EQ("", store.save("Saved", m));
+    ASSERT_EQ("", store.save("Work", m));
+    const std::string name = savedFileName(m);
+    EXPECT_FALSE(store.move("Saved", "Work", name)) << "a same-named file in the target stays";
+    EXPECT_EQ(1u, store.fileNames("Saved").size());
+    EXPECT_TRUE(store.remove("Work", name));
+    EXPECT_TRUE(store.move("Saved", "work", name));
+    EXPECT_TRUE(store.fileNames("Saved").empty());
+    EXPECT_EQ(1u, store.fileNames("Work").size());
+    EXPECT_FALSE(store.move("Work", "Gone", name));
+    EXPECT_FALSE(store.remove("Saved", name));
+}
+
+} // namespace
+} // namespace postling
