@@ -1,10 +1,13 @@
 #include "FormData.h"
+#include "Mailstore.h"
 #include "Server.h"
 #include "SiteFixture.h"
 
 #include <arpa/inet.h>
 #include <atomic>
+#include <filesystem>
 #include <netinet/in.h>
+#include <sqlite3.h>
 #include <sys/socket.h>
 #include <thread>
 #include <unistd.h>
@@ -137,6 +140,33 @@ TEST(StandinSeed, SeedInboxAddsGeneratedMessagesToBothEnglishInboxes) {
     hotmail.post("/cgi-bin/dologin", "login=bob&passwd=bob");
     HtmlPage hinbox(hotmail.get("/cgi-bin/HoTMail")->body);
     EXPECT_GE(hinbox.count("//input[starts-with(@name,'MSG')]"), 330u);
+}
+
+TEST(StandinStore, OpensADatabaseMadeBeforeReplyToAddresses) {
+    char tmpl[] = "/tmp/standin-old-XXXXXX";
+    const std::string dir = mkdtemp(tmpl);
+    const std::string path = dir + "/old.db";
+    {
+        sqlite3* db = nullptr;
+        ASSERT_EQ(SQLITE_OK, sqlite3_open(path.c_str(), &db));
+        ASSERT_EQ(
+            SQLITE_OK,
+            sqlite3_exec(db,
+                         "CREATE TABLE messages (id INTEGER PRIMARY KEY, owner INTEGER NOT NULL, "
+                         "folder TEXT NOT NULL, sender TEXT NOT NULL, recipients TEXT NOT NULL, "
+                         "cc TEXT NOT NULL, date TEXT NOT NULL, subject TEXT NOT NULL, body TEXT "
+                         "NOT NULL, html INTEGER NOT NULL, unread INTEGER NOT NULL);"
+                         "INSERT INTO messages VALUES (1, 7, 'Inbox', 'a@b', 'c@d', '', 'd', 's', "
+                         "'b', 0, 1);",
+                         nullptr, nullptr, nullptr));
+        sqlite3_close(db);
+    }
+    Mailstore store(path);
+    const auto m = store.message(7, 1);
+    ASSERT_TRUE(m);
+    EXPECT_EQ("a@b", m->from);
+    EXPECT_EQ("", m->replyTo);
+    std::filesystem::remove_all(dir);
 }
 
 TEST(FormDataTest, DecodesPlusEscapesAndKeepsBrokenEscapes) {

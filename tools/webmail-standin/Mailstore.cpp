@@ -91,6 +91,9 @@ Mailstore::Mailstore(const std::string& path) {
          "date TEXT NOT NULL, subject TEXT NOT NULL, body TEXT NOT NULL, html INTEGER NOT NULL, "
          "unread INTEGER NOT NULL)");
     exec("CREATE INDEX IF NOT EXISTS messages_by_folder ON messages(owner, folder)");
+    // Databases made before replies could go elsewhere lack the column.
+    if (!hasColumn("messages", "reply_to"))
+        exec("ALTER TABLE messages ADD COLUMN reply_to TEXT NOT NULL DEFAULT ''");
     exec("CREATE TABLE IF NOT EXISTS sessions (token TEXT PRIMARY KEY, account INTEGER NOT NULL)");
     exec("CREATE TABLE IF NOT EXISTS posts (id INTEGER PRIMARY KEY, site TEXT NOT NULL, "
          "path TEXT NOT NULL, content_type TEXT NOT NULL, body BLOB NOT NULL)");
@@ -107,6 +110,14 @@ void Mailstore::exec(const char* sql) {
         sqlite3_free(err);
         throw std::runtime_error("sqlite: " + message);
     }
+}
+
+bool Mailstore::hasColumn(const char* table, const char* column) {
+    Statement s(db_, (std::string("PRAGMA table_info(") + table + ")").c_str());
+    while (s.step())
+        if (s.text(1) == column)
+            return true;
+    return false;
 }
 
 void Mailstore::begin() {

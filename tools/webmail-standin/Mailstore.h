@@ -91,6 +91,7 @@ public:
 
 private:
     void exec(const char* sql);
+    bool hasColumn(const char* table, const char* column);
     sqlite3* db_ = nullptr;
     std::recursive_mutex mutex_;
 };

@@ -11,7 +11,8 @@ std::string htmlDocument(const std::string& title, const std::string& body,
                          const std::string& head) {
     return "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\n<html><head>"
            "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">"
-           "<title>" +
+           "<style type=\"text/css\">body, td, th, p { font-family: Arial, Helvetica, "
+           "sans-serif; font-size: 13px; }</style><title>" +
            escapeHtml(title) + "</title>" + head + "</head>\n" + body + "\n</html>\n";
 }
 

@@ -128,6 +128,27 @@
             return {clicked: true};
         },
 
+        // A message page as the capture reads it: the text, the "message" element (Yahoo!
+        // Mail) and the last element of class "rmsg" (Hotmail); null where there is none.
+        messagePage: function () {
+            if (!document.body) {
+                return {error: 'nobody'};
+            }
+            var message = all('message');
+            var rmsg = null;
+            var els = document.getElementsByTagName('*');
+            for (var i = 0; i < els.length; i++) {
+                if (els[i].className === 'rmsg') {
+                    rmsg = els[i];
+                }
+            }
+            return {
+                text: crlf(document.body.innerText),
+                messageHtml: message ? message.innerHTML : null,
+                rmsgHtml: rmsg ? rmsg.innerHTML : null
+            };
+        },
+
         // innerHTML or innerText of the document's All(id).
         element: function (id) {
             var el = all(id);

@@ -2,6 +2,7 @@
 // navigation events.
 #include "MainForm.h"
 
+#include "SavedMessagesPanel.h"
 #include "SettingsPanel.h"
 #include "WaitOverlay.h"
 #include "WebBrowser.h"
@@ -11,9 +12,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabBar>
+#include <QTreeWidget>
 
 namespace {
 
@@ -41,6 +44,7 @@ void MainForm::selectTab(int index) {
 
 void MainForm::onTabChanged(int zeroBased) {
     const int tab = zeroBased + 1;
+    LabelSaved->hide();
     setPanelText(2, "");
     for (int t = InboxTab; t <= SettingsTab; ++t)
         if (t != tab)
@@ -55,6 +59,11 @@ void MainForm::onTabChanged(int zeroBased) {
             if (const auto address = postling::composeAddress(str(WebBrowser1->LocationURL())))
                 WebBrowser3->Navigate(qstr(*address));
         break;
+    case SavedTab:
+        SavedMessages->listFolder();
+        if (!WebBrowser2->LocationURL().toLower().contains("blankmsg.htm"))
+            SavedMessages->ListMsg->setFocus();
+        break;
     case CalendarTab:
         if (const auto target = postling::calendarTarget(str(WebBrowser4->LocationURL()),
                                                          str(WebBrowser1->LocationURL()),
@@ -68,6 +77,7 @@ void MainForm::onTabChanged(int zeroBased) {
 
 void MainForm::onInboxNavigateComplete(const QString& url) {
     AddressCombo->setEditText(url);
+    LabelSaved->hide();
     setPanelText(2, "");
 
     if (PictureSettings->CheckGotoInbox->isChecked()) {

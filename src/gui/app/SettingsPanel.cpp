@@ -2,8 +2,10 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -16,7 +18,7 @@ SettingsPanel::SettingsPanel(QWidget* parent)
           new QPushButton("Set &Postling as your Default E-mail Program (for mailto links)")),
       CheckEmail(new QCheckBox("Show &Email Address Palette on Startup")),
       CheckGotoInbox(new QCheckBox("Go directly to &inbox after login (bypass mail home page)")),
-      options_(new QGridLayout), frames_(new QVBoxLayout(this)) {
+      ComboFolders3(new QComboBox), options_(new QGridLayout), frames_(new QVBoxLayout(this)) {
     setObjectName("PictureSettings");
     OptionY->setObjectName("OptionY");
     TextYahoo->setObjectName("TextYahoo");
@@ -25,6 +27,7 @@ SettingsPanel::SettingsPanel(QWidget* parent)
     CommandDefBrowser->setObjectName("CommandDefBrowser");
     CheckEmail->setObjectName("CheckEmail");
     CheckGotoInbox->setObjectName("CheckGotoInbox");
+    ComboFolders3->setObjectName("ComboFolders3");
 
     auto* group = new QButtonGroup(this);
     group->addButton(OptionY);
@@ -46,6 +49,8 @@ SettingsPanel::SettingsPanel(QWidget* parent)
     options_->addWidget(CommandDefBrowser, 0, 0, 1, 2, Qt::AlignLeft);
     options_->addWidget(CheckEmail, 1, 0, 1, 2);
     options_->addWidget(CheckGotoInbox, 2, 0, 1, 2);
+    options_->addWidget(new QLabel("Default Folder for Saving Messages:"), 3, 0);
+    options_->addWidget(ComboFolders3, 3, 1, Qt::AlignLeft);
     options_->setColumnStretch(1, 1);
 
     frames_->addWidget(start);

@@ -4,6 +4,7 @@
 #include "Dialogs.h"
 #include "HelpWindow.h"
 #include "LoopbackGuard.h"
+#include "SavedMessagesPanel.h"
 #include "SettingsPanel.h"
 #include "WaitOverlay.h"
 #include "WebBrowser.h"
@@ -69,6 +70,7 @@ MainForm::MainForm(const QStringList& arguments, QWidget* parent)
     buildMenus();
     buildToolbar();
     buildViews();
+    buildMessageTools();
     buildStatusBar();
     Form_Load(arguments);
     // Menus whose commands have not been added yet stay out of the way.
@@ -188,14 +190,19 @@ void MainForm::buildViews() {
     WebBrowser2 = new WebBrowser("WebBrowser2", profile_);
     WebBrowser3 = new WebBrowser("WebBrowser3", profile_);
     WebBrowser4 = new WebBrowser("WebBrowser4", profile_);
+    // Saved bodies come from strangers: the preview runs none of their scripts (Postling's own
+    // page script still reads them) and reads them as UTF-8, the way they were written.
+    WebBrowser2->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
+    WebBrowser2->settings()->setDefaultTextEncoding("utf-8");
     PictureSettings = new SettingsPanel;
+    SavedMessages = new SavedMessagesPanel(WebBrowser2);
     for (QWidget* view : {static_cast<QWidget*>(WebBrowser1), static_cast<QWidget*>(WebBrowser3),
-                          static_cast<QWidget*>(WebBrowser2), static_cast<QWidget*>(WebBrowser4),
+                          static_cast<QWidget*>(SavedMessages), static_cast<QWidget*>(WebBrowser4),
                           static_cast<QWidget*>(PictureSettings)})
         grid->addWidget(view, 0, 0);
     tabViews_[InboxTab] = {WebBrowser1};
     tabViews_[ComposeTab] = {WebBrowser3};
-    tabViews_[SavedTab] = {WebBrowser2};
+    tabViews_[SavedTab] = {SavedMessages};
     tabViews_[CalendarTab] = {WebBrowser4};
     tabViews_[SettingsTab] = {PictureSettings};
     setCentralWidget(central);
@@ -214,6 +221,10 @@ void MainForm::buildViews() {
         connectStatus(view);
     connect(PictureSettings->CommandDefBrowser, &QPushButton::clicked, this,
             [this] { ShowHelp(5002, true); });
+    connect(SavedMessages->CommandAddFolder, &QPushButton::clicked, this,
+            &MainForm::CommandAddFolder_Click);
+    connect(SavedMessages->RemoveFolder, &QPushButton::clicked, this,
+            &MainForm::RemoveFolder_Click);
 }
 
 void MainForm::buildStatusBar() {

@@ -2,6 +2,7 @@
 
 #include "app/IniFile.h"
 #include "app/Settings.h"
+#include "store/SavedMessage.h"
 
 #include <QCoreApplication>
 #include <QMainWindow>
@@ -14,6 +15,9 @@ class QGridLayout;
 class QLabel;
 class QMenu;
 class QProgressBar;
+class QPushButton;
+class QToolButton;
+class SavedMessagesPanel;
 class QTabBar;
 class QToolBar;
 class QWebEngineProfile;
@@ -51,6 +55,15 @@ public:
     // Runs shutdown once; closing the window, a signal or the end of the session lead here.
     void Form_Unload();
 
+    // The message store: "&Save Msg <<" and the writer behind it.
+    void GetBody_Click();
+    void SaveMessage(const postling::SavedMessage& message);
+    // Fills the four folder lists from "savedmgs"; selects `select` (ignoring case) in the
+    // capture, browser and settings lists, or in those named by `where`.
+    void fillFolderLists(const QString& select, bool inSettingsToo = true);
+    void CommandAddFolder_Click();
+    void RemoveFolder_Click();
+
     // State shared by every part (the old program's module-level variables).
     QString ini_file;
     QString main_dir;
@@ -60,7 +73,8 @@ public:
     bool did_insert = false;
     bool user_clicked_cancel = false;
     bool compose_complete = false;
-    int msg_sort_col = 4;
+    int lang = 0;                // the language of the last message page read
+    int num_lang = 8;            // languages searched
     postling::Settings settings; // values read at start-up and written back at shutdown
 
     // Controls, named as the tests and the rest of the program know them.
@@ -74,6 +88,11 @@ public:
     QProgressBar* Progress1;
     SettingsPanel* PictureSettings;
     WaitOverlay* PictureWait;
+    SavedMessagesPanel* SavedMessages; // tab 3: ComboFolders2, ListMsg, Picture2, Picture3
+    QComboBox* ComboFolders;           // "Save Messages Locally": the folder to save into
+    QPushButton* GetBody;
+    QLabel* LabelSaved;
+    QToolButton* Command6;
 
     QMenu* fileMenu;
     QMenu* addressBookMenu;
@@ -91,6 +110,7 @@ private:
     void buildToolbar();
     void buildViews();
     void buildStatusBar();
+    void buildMessageTools();
     QAction* addAction(QMenu* menu, const QString& name, const QString& caption);
 
     // Start-up

@@ -2,6 +2,7 @@
 #include "MainForm.h"
 
 #include "Dialogs.h"
+#include "SavedMessagesPanel.h"
 #include "SettingsPanel.h"
 #include "SplashWindow.h"
 #include "WebBrowser.h"
@@ -10,6 +11,7 @@
 #include "app/IniLocation.h"
 #include "app/Twips.h"
 #include "fs/Directory.h"
+#include "store/MessageStore.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -40,11 +42,14 @@ double dpi(const QWidget* w) {
 void MainForm::Form_Load(const QStringList& arguments) {
     // 1. The ini file and the main directory.
     doing_init = true;
+    SavedMessages->setStarting(true);
     ini_file = QString::fromStdString(
         postling::iniLocation(toStd(arguments), qgetenv("POSTLING_INI").constData(),
                               qgetenv("XDG_CONFIG_HOME").constData(), qgetenv("HOME").constData()));
     main_dir = QString::fromStdString(
         postling::mainDirPrefix(GetIni(postling::kLocations, "main dir", "").toStdString()));
+
+    SavedMessages->setMainDir(main_dir);
 
     // 2. The welcome page first, while the splash shows.
     WebBrowser1->Navigate(main_dir + "welcome.htm");
@@ -62,7 +67,8 @@ void MainForm::Form_Load(const QStringList& arguments) {
     did_insert = false;
     user_clicked_cancel = false;
     compose_complete = false;
-    msg_sort_col = 4;
+    lang = 0;
+    num_lang = 8;
     settings = postling::readSettings(postling::IniFile(ini_file.toStdString()));
 
     // 9. Window geometry.
@@ -95,15 +101,17 @@ void MainForm::Form_Load(const QStringList& arguments) {
     WebBrowser1->Navigate(start);
     AddressCombo->setEditText(start);
 
-    // 14-15. The data folders.
+    // 14-15. The data folders and the folder lists.
     createDataFolders();
+    fillFolderLists(QString::fromStdString(settings.deffolder));
 
-    // 16. The first tab.
+    // 16. The first tab; the saved-message list starts newest first.
     if (TabStrip2->currentIndex() != InboxTab - 1)
         TabStrip2->setCurrentIndex(InboxTab - 1);
     else
         onTabChanged(InboxTab - 1);
     doing_init = false;
+    SavedMessages->setStarting(false);
 
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { Form_Unload(); });
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { Form_Unload(); });
@@ -122,12 +130,8 @@ void MainForm::applyStartGeometry() {
 }
 
 void MainForm::createDataFolders() {
-    const std::string dir = main_dir.toStdString();
-    postling::makeDirectory(dir + "savedmgs");
-    for (const char* folder : {"Sent", "Saved"})
-        postling::makeDirectory(dir + "savedmgs/" +
-                                postling::resolveName(dir + "savedmgs", folder));
-    postling::makeDirectory(dir + "templates");
+    postling::MessageStore(main_dir.toStdString()).ensureDefaultFolders();
+    postling::makeDirectory(main_dir.toStdString() + "templates");
 }
 
 void MainForm::closeEvent(QCloseEvent* event) {
@@ -151,6 +155,7 @@ void MainForm::Form_Unload() {
     settings.startHotmail = !PictureSettings->OptionY->isChecked();
     settings.ystart = PictureSettings->TextYahoo->text().toStdString();
     settings.hstart = PictureSettings->TextHotmail->text().toStdString();
+    settings.deffolder = PictureSettings->ComboFolders3->currentText().toStdString();
     const double d = dpi(this);
     postling::WindowState window;
     window.normal =

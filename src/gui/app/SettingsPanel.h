@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QComboBox;
 class QGridLayout;
 class QGroupBox;
 class QLineEdit;
@@ -24,6 +25,7 @@ public:
     QPushButton* CommandDefBrowser;
     QCheckBox* CheckEmail;
     QCheckBox* CheckGotoInbox;
+    QComboBox* ComboFolders3; // default folder for saving messages
 
     // Where later options (default lists, inbox settings) take their place.
     QGridLayout* optionsLayout() const { return options_; }

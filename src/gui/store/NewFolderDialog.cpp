@@ -1,0 +1,38 @@
+#include "NewFolderDialog.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+NewFolderDialog::NewFolderDialog(std::function<bool(const QString&)> create, QWidget* parent)
+    : QDialog(parent), create_(std::move(create)), name_(new QLineEdit),
+      ok_(new QPushButton("OK")) {
+    setObjectName("DialogNewFolder");
+    setWindowTitle("New Folder");
+    name_->setObjectName("TextFolder");
+    ok_->setObjectName("OKButton");
+    ok_->setDefault(true);
+    ok_->setEnabled(false);
+    auto* cancel = new QPushButton("Cancel");
+    cancel->setObjectName("CancelButton");
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok_);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel("Folder Name:"));
+    layout->addWidget(name_);
+    layout->addLayout(buttons);
+    setMinimumWidth(320);
+
+    connect(name_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { ok_->setEnabled(!text.isEmpty()); });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ok_, &QPushButton::clicked, this, [this] {
+        if (create_(name_->text()))
+            accept();
+    });
+}
