@@ -13,8 +13,10 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
+#include <httplib.h>
 #include <sqlite3.h>
 
 namespace testkit {
@@ -79,6 +81,35 @@ QList<QByteArray> StandinServer::recordedPosts() const {
     return out;
 }
 
+QString StandinServer::messageAddress(bool yahoo, const QString& login,
+                                      const QString& subject) const {
+    const std::string host =
+        (yahoo ? "mail.yahoo.localhost:" : "hotmail.localhost:") + std::to_string(port_);
+    httplib::Client client("127.0.0.1", port_);
+    const std::string credentials =
+        "login=" + login.toStdString() + "&passwd=" + login.toStdString();
+    auto signin = client.Post(yahoo ? "/config/login" : "/cgi-bin/dologin", {{"Host", host}},
+                              credentials, "application/x-www-form-urlencoded");
+    if (!signin)
+        return {};
+    std::string cookie = signin->get_header_value("Set-Cookie");
+    cookie = cookie.substr(0, cookie.find(';'));
+    auto inbox = client.Get(yahoo ? "/ym/ShowFolder?box=Inbox" : "/cgi-bin/HoTMail",
+                            {{"Host", host}, {"Cookie", cookie}});
+    if (!inbox)
+        return {};
+    // Each row links its subject: <a href="...">subject</a>
+    const QString html = QString::fromStdString(inbox->body);
+    const QRegularExpression link("<a href=\"([^\"]+)\">([^<]*)</a>");
+    for (auto it = link.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        if (m.captured(2) == subject.toHtmlEscaped())
+            return QString("http://%1%2")
+                .arg(QString::fromStdString(host), m.captured(1).replace("&amp;", "&"));
+    }
+    return {};
+}
+
 Workspace::Workspace() {
     if (!copyTree(POSTLING_DATA_MAINDIR, dir_.filePath("maindir")))
         qFatal("cannot copy the main directory");
@@ -130,10 +161,11 @@ bool waitForPage(WebBrowser* view, const QString& part, int timeoutMs) {
     QElapsedTimer timer;
     timer.start();
     while (timer.elapsed() < timeoutMs) {
+        // Right after a navigation is asked for, the view already reports the new address while
+        // the old document is still shown: only the document's own address counts.
         if (!view->Busy() && view->LocationURL().contains(part)) {
-            // The document is complete and the page script answers.
             const QVariantMap r = callPage(view->document(), "pageText", {}, 2000);
-            if (!r.contains("error"))
+            if (r.value("url").toString().contains(part))
                 return true;
         }
         QTest::qWait(50);

@@ -29,6 +29,9 @@ public:
     }
     // The body of every form post the stand-in received, oldest first.
     QList<QByteArray> recordedPosts() const;
+    // The address of a message in an account's inbox, found by its subject (signing in over
+    // HTTP on the side), or empty.
+    QString messageAddress(bool yahoo, const QString& login, const QString& subject) const;
 
 private:
     QTemporaryDir dir_;

@@ -68,7 +68,7 @@
             if (!document.body) {
                 return {error: 'nobody'};
             }
-            return {text: crlf(document.body.innerText)};
+            return {text: crlf(document.body.innerText), url: location.href};
         },
 
         // Values of named fields of a named form: null for a field that is missing.

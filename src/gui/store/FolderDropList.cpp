@@ -5,6 +5,7 @@
 
 FolderDropList::FolderDropList(QWidget* parent) : QListWidget(parent) {
     setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
     setDragDropMode(QAbstractItemView::DropOnly);
     setSelectionMode(QAbstractItemView::SingleSelection);
 }

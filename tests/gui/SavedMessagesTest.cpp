@@ -1,0 +1,313 @@
+// The saved-messages tab and the folder lists on a main directory of prepared files.
+#include "Dialogs.h"
+#include "FolderDropList.h"
+#include "MainForm.h"
+#include "NewFolderDialog.h"
+#include "SavedMessagesPanel.h"
+#include "SettingsPanel.h"
+#include "Testkit.h"
+#include "WebBrowser.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeWidget>
+
+using testkit::Workspace;
+
+namespace {
+
+const QString kAnn = "Ann&&Re lunch&&Tue, 3 Dec 2002 10^15^00&&bob.htm"; // key 19329
+const QString kCarl = "carl&&Budget&&1 Nov 2002&&Ann.htm";               // key 19297
+const QString kDana = "Dana&&apples&&12#4#2002 7^05^09 PM&&Zed.htm";     // key 19330
+
+void touch(const Workspace& ws, const QString& relative, const QByteArray& body = "<p>x</p>") {
+    QFile file(ws.path(relative));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(body);
+}
+
+QStringList column(QTreeWidget* list, int c) {
+    QStringList out;
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        out << list->topLevelItem(i)->text(c);
+    return out;
+}
+
+QStringList items(QComboBox* box) {
+    QStringList out;
+    for (int i = 0; i < box->count(); ++i)
+        out << box->itemText(i);
+    return out;
+}
+
+} // namespace
+
+class SavedMessagesTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<Workspace> ws;
+    std::unique_ptr<MainForm> form;
+    SavedMessagesPanel* panel = nullptr;
+
+    void open(const QString& deffolder = "Saved") {
+        ws->set("welcome", "1");
+        ws->set("deffolder", deffolder);
+        form = testkit::openMainForm(*ws);
+        panel = form->SavedMessages;
+        form->selectTab(MainForm::SavedTab);
+    }
+    void selectRow(int row) { panel->ListMsg->setCurrentItem(panel->ListMsg->topLevelItem(row)); }
+
+private slots:
+    void init() {
+        ws = std::make_unique<Workspace>();
+        QDir().mkpath(ws->path("savedmgs/Saved"));
+        QDir().mkpath(ws->path("savedmgs/SENT"));
+        QDir().mkpath(ws->path("savedmgs/Sent Items"));
+        touch(*ws, "savedmgs/Saved/" + kAnn);
+        touch(*ws, "savedmgs/Saved/" + kCarl);
+        touch(*ws, "savedmgs/Saved/" + kDana);
+        touch(*ws, "savedmgs/Saved/notes.txt");
+        touch(*ws, "savedmgs/Saved/a&&b.htm");
+        touch(*ws, "savedmgs/SENT/Bob&&Hi&&12#4#2002 7^05^09 PM&&sent message.htm");
+    }
+    void cleanup() {
+        if (form)
+            form->close();
+        form.reset();
+    }
+
+    void startUpFillsTheFourListsAndSelectsTheDefaultFolder() {
+        open("saved");
+        const QStringList all = {"SENT", "Saved", "Sent Items"};
+        QCOMPARE(items(form->ComboFolders), all);
+        QCOMPARE(items(form->PictureSettings->ComboFolders3), all);
+        QCOMPARE(panel->ComboFolders2->count(), 3);
+        QCOMPARE(items(panel->ComboFolders4), (QStringList{"Saved", "Sent Items"}));
+        QCOMPARE(form->ComboFolders->currentText(), QString("Saved"));
+        QCOMPARE(panel->ComboFolders2->currentItem()->text(), QString("Saved"));
+        QCOMPARE(form->PictureSettings->ComboFolders3->currentText(), QString("Saved"));
+        QCOMPARE(panel->ComboFolders4->currentIndex(), -1);
+        QCOMPARE(form->panelText(1), QString("Save to: Saved"));
+        // No "Sent" folder in any case existed... but "SENT" did, so no second one was made.
+        QVERIFY(!QDir(ws->path("savedmgs/Sent")).exists() ||
+                QDir(ws->path("savedmgs/SENT")).exists());
+    }
+
+    void aVanishedDefaultFolderLeavesTheListsWithoutASelection() {
+        open("Archive");
+        QCOMPARE(form->ComboFolders->currentIndex(), -1);
+        QVERIFY(!panel->ComboFolders2->currentItem());
+        QCOMPARE(form->PictureSettings->ComboFolders3->currentIndex(), -1);
+        QCOMPARE(panel->ListMsg->topLevelItemCount(), 0);
+        Dialogs::clearMessages();
+        form->GetBody->click();
+        QCOMPARE(Dialogs::messagesShown(),
+                 QStringList{"You must select a folder to save the message to"});
+        form->close();
+        QCOMPARE(ws->get("deffolder"), QString(""));
+    }
+
+    void aFolderIsListedNewestFirstAndSortsByEachColumn() {
+        open();
+        QCOMPARE(panel->listedFiles(), (QStringList{kDana, kAnn, kCarl}));
+        QCOMPARE(column(panel->ListMsg, 1), (QStringList{"apples", "Re: lunch", "Budget"}));
+        QCOMPARE(column(panel->ListMsg, 3),
+                 (QStringList{"12/4/2002", "Tue, 3 Dec 2002", "1 Nov 2002"}));
+        QCOMPARE(column(panel->ListMsg, 5), (QStringList{"19330", "19329", "19297"}));
+        QVERIFY(panel->ListMsg->isColumnHidden(4) && panel->ListMsg->isColumnHidden(5));
+
+        struct Click {
+            int column;
+            QStringList order;
+        };
+        for (const Click& c : {Click{4, {kCarl, kAnn, kDana}}, Click{4, {kDana, kAnn, kCarl}},
+                               Click{2, {kDana, kCarl, kAnn}}, Click{2, {kAnn, kCarl, kDana}},
+                               Click{1, {kAnn, kCarl, kDana}}, Click{3, {kCarl, kAnn, kDana}}}) {
+            panel->ListMsg->header()->sectionClicked(c.column - 1);
+            QCOMPARE(panel->listedFiles(), c.order);
+            QCOMPARE(panel->msg_sort_col, c.column);
+        }
+    }
+
+    void theSentFolderSwapsHeadersAndButtons() {
+        open();
+        panel->ComboFolders2->setCurrentRow(0); // SENT
+        QCOMPARE(panel->ListMsg->headerItem()->text(0), QString("Sent To"));
+        QCOMPARE(panel->ListMsg->headerItem()->text(2), QString("From"));
+        QVERIFY(panel->CommandSendAgain->isVisibleTo(panel));
+        QVERIFY(!panel->CommandReplyText->isVisibleTo(panel));
+        QVERIFY(!panel->CommandForward->isVisibleTo(panel));
+        QCOMPARE(column(panel->ListMsg, 2), QStringList{"sent message"});
+        QVERIFY(!panel->CommandSendAgain->isEnabled());
+        selectRow(0);
+        QVERIFY(panel->CommandSendAgain->isEnabled());
+        QVERIFY(panel->CommandDelete->isEnabled());
+        QVERIFY2(!panel->CommandMove->isEnabled(), "nothing moves out of the sent folder");
+
+        panel->ComboFolders2->setCurrentRow(1); // Saved
+        QCOMPARE(panel->ListMsg->headerItem()->text(0), QString("From"));
+        QVERIFY(!panel->CommandSendAgain->isVisibleTo(panel));
+        QVERIFY(!panel->CommandDelete->isEnabled());
+        selectRow(0);
+        QVERIFY(panel->CommandMove->isEnabled());
+        QTRY_VERIFY(form->WebBrowser2->LocationURL().contains("apples"));
+    }
+
+    void deletingSelectsTheRowThatTookItsPlace() {
+        open();
+        selectRow(2); // the last of three
+        panel->CommandDelete->click();
+        QVERIFY(!QFile::exists(ws->path("savedmgs/Saved/" + kCarl)));
+        QCOMPARE(panel->listedFiles(), (QStringList{kDana, kAnn}));
+        QCOMPARE(panel->ListMsg->currentItem()->text(4), kAnn);
+        QTRY_VERIFY(form->WebBrowser2->LocationURL().contains("Re lunch"));
+
+        selectRow(0); // the first of two
+        panel->CommandDelete->click();
+        QCOMPARE(panel->ListMsg->currentItem()->text(4), kAnn);
+
+        panel->CommandDelete->click(); // the only one
+        QCOMPARE(panel->ListMsg->topLevelItemCount(), 0);
+        for (QPushButton* b : {panel->CommandReplyText, panel->CommandReplyNoText,
+                               panel->CommandForward, panel->CommandDelete, panel->CommandMove})
+            QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
+    }
+
+    void movingNeverReplacesAFileAndAsksForATarget() {
+        open();
+        selectRow(0);
+        Dialogs::clearMessages();
+        panel->CommandMove->click();
+        QCOMPARE(Dialogs::messagesShown(),
+                 QStringList{"You must select the folder you want to move the file to."});
+
+        panel->ComboFolders4->setCurrentText("Saved");
+        panel->CommandMove->click();
+        QCOMPARE(panel->listedFiles().size(), 3);
+
+        touch(*ws, "savedmgs/Sent Items/" + kDana, "already there");
+        panel->ComboFolders4->setCurrentText("Sent Items");
+        Dialogs::clearMessages();
+        panel->CommandMove->click();
+        QCOMPARE(Dialogs::messagesShown(),
+                 QStringList{"There was an error in attempting to move this file."});
+        QVERIFY(QFile::exists(ws->path("savedmgs/Saved/" + kDana)));
+        QCOMPARE(panel->listedFiles().size(), 3);
+
+        selectRow(1);
+        panel->CommandMove->click();
+        QVERIFY(QFile::exists(ws->path("savedmgs/Sent Items/" + kAnn)));
+        QCOMPARE(panel->listedFiles(), (QStringList{kDana, kCarl}));
+        QCOMPARE(panel->ListMsg->currentItem()->text(4), kCarl);
+    }
+
+    void newFoldersAppearInEveryListAndSentIsRefused() {
+        open();
+        QString typed = "sent";
+        bool okWaitedForAName = true;
+        bool stayedOpenOnFailure = true;
+        Dialogs::Answers answers;
+        answers.dialog = [&](QDialog& d) -> int {
+            auto* dialog = qobject_cast<NewFolderDialog*>(&d);
+            if (!dialog)
+                return QDialog::Rejected;
+            okWaitedForAName = okWaitedForAName && !dialog->okButton()->isEnabled();
+            dialog->nameBox()->setText(typed);
+            dialog->okButton()->click();
+            if (dialog->result() != QDialog::Accepted) {
+                // Refused: the name is still there to correct.
+                stayedOpenOnFailure = dialog->nameBox()->text() == typed;
+                return QDialog::Rejected;
+            }
+            return QDialog::Accepted;
+        };
+        Dialogs::answerWith(answers);
+        panel->CommandAddFolder->click();
+        QCOMPARE(Dialogs::messagesShown(),
+                 QStringList{"Unable to create directory. Please check to make sure you have "
+                             "entered a valid directory name."});
+        QVERIFY(stayedOpenOnFailure);
+
+        typed = "Work";
+        form->Command6->click();
+        QVERIFY(QDir(ws->path("savedmgs/Work")).exists());
+        QCOMPARE(items(form->ComboFolders), (QStringList{"SENT", "Saved", "Sent Items", "Work"}));
+        QCOMPARE(form->ComboFolders->currentText(), QString("Work"));
+        QCOMPARE(panel->ComboFolders2->currentItem()->text(), QString("Work"));
+        QCOMPARE(form->PictureSettings->ComboFolders3->currentIndex(), -1);
+        QCOMPARE(panel->ComboFolders4->currentIndex(), -1);
+        QCOMPARE(panel->ListMsg->topLevelItemCount(), 0);
+        QCOMPARE(form->panelText(1), QString("Save to: Work"));
+        QVERIFY(okWaitedForAName);
+    }
+
+    void draggingOverTheFolderListSelectsWithoutListing() {
+        open();
+        QMimeData data;
+        data.setData(FolderDropList::kMimeType, kAnn.toUtf8());
+        panel->dragging_msg = true;
+        QListWidget* list = panel->ComboFolders2;
+        const QPoint third = list->visualItemRect(list->item(2)).center();
+        QDragEnterEvent enter(third, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(list->viewport(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDragMoveEvent move(third, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                            Qt::NoModifier);
+        QApplication::sendEvent(list->viewport(), &move);
+        QVERIFY(move.isAccepted());
+        QCOMPARE(move.dropAction(), Qt::CopyAction);
+        QCOMPARE(list->currentItem()->text(), QString("Sent Items"));
+        QCOMPARE(panel->listedFiles().size(), 3); // still the Saved folder
+        QDropEvent drop(third, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(list->viewport(), &drop);
+        panel->dragging_msg = false;
+        QVERIFY(QFile::exists(ws->path("savedmgs/Saved/" + kAnn)));
+        QVERIFY(!QFile::exists(ws->path("savedmgs/Sent Items/" + kAnn)));
+    }
+
+    void saveMessageRefusesTheSentFolderAndReportsAFailedWrite() {
+        open();
+        postling::SavedMessage m;
+        m.from = "Ann <ann@x>";
+        m.subject = "Hello";
+        m.date = "3 Dec 2002";
+        m.to = "bob";
+        form->ComboFolders->setCurrentText("SENT");
+        Dialogs::clearMessages();
+        form->SaveMessage(m);
+        QCOMPARE(Dialogs::messagesShown(),
+                 QStringList{"You cannot save incoming messages to the Sent Messages Folder."});
+
+        form->ComboFolders->setCurrentText("Sent Items");
+        QDir(ws->path("savedmgs/Sent Items")).removeRecursively();
+        Dialogs::clearMessages();
+        form->SaveMessage(m);
+        QCOMPARE(Dialogs::messagesShown(),
+                 QStringList{"Unable to save message. Are you sure a message is displayed?"});
+        QVERIFY(!form->LabelSaved->isVisible());
+
+        form->selectTab(MainForm::InboxTab);
+        form->ComboFolders->setCurrentText("Saved");
+        form->SaveMessage(m);
+        QVERIFY(form->LabelSaved->isVisible());
+        QVERIFY(QFile::exists(ws->path("savedmgs/Saved/Ann  ann@x &&Hello&&3 Dec 2002&&bob.htm")));
+        form->selectTab(MainForm::SettingsTab);
+        QVERIFY(!form->LabelSaved->isVisible());
+
+        m.sent = true; // a sent copy goes to the sent folder whatever is chosen, silently
+        m.from = "Sent Message";
+        form->SaveMessage(m);
+        QVERIFY(QFile::exists(ws->path("savedmgs/SENT/bob&&Hello&&3 Dec 2002&&sent message.htm")));
+    }
+};
+
+QTEST_MAIN(SavedMessagesTest)
+#include "SavedMessagesTest.moc"
