@@ -273,6 +273,18 @@ private slots:
         QVERIFY(!QFile::exists(ws->path("savedmgs/Sent Items/" + kAnn)));
     }
 
+    void thePreviewRunsNoScriptOfASavedBodyAndReadsUtf8() {
+        touch(*ws, "savedmgs/Saved/Eve&&Tricky&&1 Jan 2003&&Ann.htm",
+              "<html><body><div id=body>Caf\xC3\xA9 <span id=s>quiet</span><script>"
+              "document.getElementById('s').textContent = 'SCRIPT RAN';</script></div>");
+        open();
+        selectRow(0);
+        QVERIFY(testkit::waitForPage(form->WebBrowser2, "Tricky"));
+        const QString text =
+            testkit::callPage(form->WebBrowser2->document(), "pageText").value("text").toString();
+        QCOMPARE(text, QString("Caf\u00e9 quiet"));
+    }
+
     void saveMessageRefusesTheSentFolderAndReportsAFailedWrite() {
         open();
         postling::SavedMessage m;
