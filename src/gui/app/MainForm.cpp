@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -102,6 +103,7 @@ void MainForm::buildMenus() {
     helpMenu = menuBar()->addMenu("&Help");
     helpMenu->setObjectName("help");
 
+    buildAddressMenus();
     connect(addAction(fileMenu, "exit", "&Exit"), &QAction::triggered, this, &QWidget::close);
     connect(addAction(helpMenu, "helpcontents", "&Contents..."), &QAction::triggered, this,
             [this] { ShowHelp(0); });
@@ -168,7 +170,8 @@ void MainForm::buildToolbar() {
 
 void MainForm::buildViews() {
     auto* central = new QWidget;
-    auto* layout = new QVBoxLayout(central);
+    auto* right = new QWidget;
+    auto* layout = new QVBoxLayout(right);
     layout->setContentsMargins(4, 2, 4, 0);
     layout->setSpacing(0);
 
@@ -205,6 +208,8 @@ void MainForm::buildViews() {
     tabViews_[SavedTab] = {SavedMessages};
     tabViews_[CalendarTab] = {WebBrowser4};
     tabViews_[SettingsTab] = {PictureSettings};
+    buildAddressPane(central);
+    static_cast<QHBoxLayout*>(central->layout())->addWidget(right, 1);
     setCentralWidget(central);
 
     PictureWait = new WaitOverlay(viewArea_);

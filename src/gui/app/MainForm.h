@@ -1,6 +1,8 @@
 #pragma once
 
+#include "addressbook/AddressBook.h"
 #include "app/IniFile.h"
+#include "app/PaneLayout.h"
 #include "app/Settings.h"
 #include "store/SavedMessage.h"
 
@@ -8,7 +10,10 @@
 #include <QMainWindow>
 #include <QStringList>
 
+class AddressPane;
+class FindDialog;
 class HelpWindow;
+class QFrame;
 class QAction;
 class QComboBox;
 class QGridLayout;
@@ -64,6 +69,22 @@ public:
     void CommandAddFolder_Click();
     void RemoveFolder_Click();
 
+    // Address books.
+    void Open_CSV();
+    void SaveAddressBook();
+    void NewAddressBook();
+    void DeleteSelectedAddresses();
+    void AddBlankAddress();
+    void ShowFindAddress();
+    void AddAddressFromMessage();
+    void ImportAddressList();
+    QString open_address_book() const { return QString::fromStdString(book.path); }
+    // The pane: its width in twips (clamped), hide, show, expand.
+    void SizeControls(double x);
+    void hidePane();
+    void showPane();
+    void toggleExpandPane();
+
     // State shared by every part (the old program's module-level variables).
     QString ini_file;
     QString main_dir;
@@ -76,6 +97,10 @@ public:
     int lang = 0;                // the language of the last message page read
     int num_lang = 8;            // languages searched
     postling::Settings settings; // values read at start-up and written back at shutdown
+    postling::AddressBook book;  // the open address book, as the grid shows it
+    postling::PaneLayout pane;
+    QString open_book; // a book to open without asking
+    int find_col = 0;
 
     // Controls, named as the tests and the rest of the program know them.
     WebBrowser* WebBrowser1; // inbox view
@@ -93,6 +118,12 @@ public:
     QPushButton* GetBody;
     QLabel* LabelSaved;
     QToolButton* Command6;
+    AddressPane* TabStrip1; // the address book pane
+    QFrame* imgSplitter;
+    QFrame* picSplitter;
+    QPushButton* CommandShowAddress;
+    QPushButton* CommandTo;
+    FindDialog* DialogFind = nullptr;
 
     QMenu* fileMenu;
     QMenu* addressBookMenu;
@@ -103,6 +134,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Construction
@@ -111,6 +143,9 @@ private:
     void buildViews();
     void buildStatusBar();
     void buildMessageTools();
+    void buildAddressPane(QWidget* central);
+    void buildAddressMenus();
+    double windowWidthTwips() const;
     QAction* addAction(QMenu* menu, const QString& name, const QString& caption);
 
     // Start-up

@@ -71,10 +71,18 @@ void MainForm::Form_Load(const QStringList& arguments) {
     num_lang = 8;
     settings = postling::readSettings(postling::IniFile(ini_file.toStdString()));
 
+    // 8. The address book the user had open last.
+    open_book = settings.lastaddressbk.empty() ? main_dir + "addrbooks/myaddrbk.csv"
+                                               : QString::fromStdString(settings.lastaddressbk);
+    Open_CSV();
+    open_book.clear();
+
     // 9. Window geometry.
     applyStartGeometry();
 
-    // 10. Options of the Settings panel.
+    // 10. The pane, and the options of the Settings panel.
+    if (settings.hideaddr)
+        hidePane();
     PictureSettings->CheckGotoInbox->setChecked(settings.gotoinbox);
     PictureSettings->CheckEmail->setChecked(settings.showemail);
 
@@ -148,6 +156,9 @@ void MainForm::Form_Unload() {
     user_clicked_cancel = true;
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
+    SaveAddressBook();
+    settings.lastaddressbk = book.path;
+    settings.hideaddr = pane.hidden();
 
     // 2-5. Every setting, from the controls that hold them.
     settings.gotoinbox = PictureSettings->CheckGotoInbox->isChecked();

@@ -1,0 +1,179 @@
+#include "AddressDialogs.h"
+
+#include "addressbook/AddressBook.h"
+#include "fs/AtomicFile.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+NewAddressBookDialog::NewAddressBookDialog(std::function<bool(const QString&)> create,
+                                           QWidget* parent)
+    : QDialog(parent), name_(new QLineEdit), ok_(new QPushButton("OK")) {
+    setObjectName("DialogNewAddrBook");
+    setWindowTitle("New Address Book");
+    name_->setObjectName("TextName");
+    ok_->setObjectName("OKButton");
+    ok_->setEnabled(false);
+    ok_->setDefault(true);
+    auto* cancel = new QPushButton("Cancel");
+    cancel->setObjectName("CancelButton");
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok_);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel("Address Book Name:"));
+    layout->addWidget(name_);
+    layout->addLayout(buttons);
+    setMinimumWidth(320);
+    connect(name_, &QLineEdit::textChanged, this,
+            [this](const QString& t) { ok_->setEnabled(!t.isEmpty()); });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ok_, &QPushButton::clicked, this, [this, create = std::move(create)] {
+        if (create(name_->text().trimmed()))
+            accept();
+    });
+}
+
+FindDialog::FindDialog(QWidget* parent)
+    : QDialog(parent), columns_(new QComboBox), text_(new QLineEdit) {
+    setObjectName("DialogFind");
+    setWindowTitle("Find Address");
+    setModal(false);
+    columns_->setObjectName("ComboColumn");
+    text_->setObjectName("TextFind");
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(new QLabel("Find:"));
+    layout->addWidget(columns_);
+    layout->addWidget(text_, 1);
+    setMinimumWidth(360);
+    connect(columns_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (loading_ || index < 0)
+            return;
+        emit columnChosen(index);
+        text_->setFocus();
+    });
+    connect(text_, &QLineEdit::textChanged, this, &FindDialog::searched);
+}
+
+void FindDialog::load(const postling::AddressBook& book, int& column) {
+    loading_ = true;
+    columns_->clear();
+    for (int c = 0; c < book.table.columnCount(); ++c)
+        columns_->addItem(QString::fromStdString(book.plainHeader(c)));
+    if (column >= columns_->count())
+        column = 0;
+    columns_->setCurrentIndex(column);
+    loading_ = false;
+}
+
+void FindDialog::closeEvent(QCloseEvent* event) {
+    QDialog::closeEvent(event);
+    emit closedByUser();
+}
+
+void FindDialog::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    emit closedByUser();
+}
+
+ImportDialog::ImportDialog(const postling::AddressBook& book, const QString& file, QWidget* parent)
+    : QDialog(parent), dataGrid_(new QTableWidget), targetGrid_(new QTableWidget),
+      positions_(new QComboBox), move_(new QPushButton("Move Selected Column to Postion:")),
+      finish_(new QPushButton("Finish Import")) {
+    setObjectName("DialogImport");
+    setWindowTitle("Import Data");
+    dataGrid_->setObjectName("MSFlexGrid1");
+    targetGrid_->setObjectName("MSFlexGrid2");
+    positions_->setObjectName("Combo1");
+    move_->setObjectName("Command1");
+    finish_->setObjectName("OKButton");
+    auto* cancel = new QPushButton("Cancel");
+    cancel->setObjectName("CancelButton");
+
+    // The book's columns, numbered.
+    const int columns = book.table.columnCount();
+    targetGrid_->setColumnCount(columns);
+    targetGrid_->setRowCount(0);
+    QStringList targets;
+    for (int k = 0; k < columns; ++k) {
+        targets << QString::number(k + 1) + "-" + QString::fromStdString(book.plainHeader(k));
+        positions_->addItem(" " + QString::number(k + 1));
+    }
+    targetGrid_->setHorizontalHeaderLabels(targets);
+    targetGrid_->setColumnHidden(columns - 1, true);
+    targetGrid_->setMaximumHeight(targetGrid_->horizontalHeader()->sizeHint().height() + 6);
+    positions_->setCurrentIndex(0);
+
+    // The file, read as a book is read, in the order of the main book.
+    const std::string path = file.toStdString();
+    postling::ColumnRoles roles;
+    data_ = postling::readBookText(postling::readFile(path).value_or(""),
+                                   postling::isTabDelimited(path), roles);
+    postling::arrangeImportColumns(data_, roles);
+    showData();
+
+    auto* frame = new QGroupBox("Line up Columns");
+    auto* frameLayout = new QHBoxLayout(frame);
+    frameLayout->addWidget(move_);
+    frameLayout->addWidget(positions_);
+    frameLayout->addStretch();
+    auto* note = new QLabel(
+        "Before clicking the Finish Import button, you must insure that the fields (columns) "
+        "line up properly. Use the controls below to  move columns in the data file you are "
+        "importing. It is NOT necessary to line up columns which are completely blank or which "
+        "contain information you don't care about.");
+    note->setWordWrap(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(finish_);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(note);
+    layout->addWidget(new QLabel("Data being Imported:"));
+    layout->addWidget(dataGrid_, 1);
+    layout->addWidget(
+        new QLabel("Import To (The data being imported must line up with these colums):"));
+    layout->addWidget(targetGrid_);
+    layout->addWidget(frame);
+    layout->addLayout(buttons);
+    resize(760, 520);
+
+    connect(move_, &QPushButton::clicked, this, &ImportDialog::moveSelectedColumn);
+    connect(finish_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void ImportDialog::showData() {
+    dataGrid_->clear();
+    dataGrid_->setColumnCount(data_.columnCount());
+    dataGrid_->setRowCount(std::max(0, data_.rowCount() - 1));
+    QStringList headers;
+    for (int k = 0; k < data_.columnCount(); ++k)
+        headers << QString::fromStdString(data_.cell(0, k));
+    dataGrid_->setHorizontalHeaderLabels(headers);
+    for (int r = 1; r < data_.rowCount(); ++r)
+        for (int k = 0; k < data_.columnCount(); ++k)
+            dataGrid_->setItem(r - 1, k,
+                               new QTableWidgetItem(QString::fromStdString(data_.cell(r, k))));
+    for (int k = 0; k < data_.columnCount(); ++k)
+        dataGrid_->setColumnHidden(k, k == data_.columnCount() - 1);
+}
+
+void ImportDialog::moveSelectedColumn() {
+    const int to = positions_->currentIndex();
+    const int from = dataGrid_->currentColumn();
+    if (to < 0 || from < 0 || to >= data_.columnCount())
+        return;
+    data_.moveColumn(from, to);
+    showData();
+    dataGrid_->setCurrentCell(0, to);
+}
