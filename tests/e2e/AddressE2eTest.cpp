@@ -1,0 +1,92 @@
+// Capturing the sender of the message on screen into the address book, on both sites.
+#include "AddressPane.h"
+#include "Dialogs.h"
+#include "MainForm.h"
+#include "Testkit.h"
+#include "WebBrowser.h"
+
+#include "fs/AtomicFile.h"
+
+#include <QAction>
+#include <QTest>
+
+using testkit::StandinServer;
+using testkit::Workspace;
+
+class AddressE2eTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<StandinServer> server;
+
+    std::unique_ptr<MainForm> openOn(Workspace& ws, bool yahoo, const QString& login) {
+        ws.pointAt(*server);
+        ws.set("smail", yahoo ? "0" : "1");
+        auto form = testkit::openMainForm(ws);
+        if (!testkit::waitForPage(form->WebBrowser1, yahoo ? "yahoo" : "hotmail") ||
+            !testkit::signIn(*form, login) ||
+            !testkit::waitForPage(form->WebBrowser1, yahoo ? "ShowFolder" : "HoTMail"))
+            return nullptr;
+        return form;
+    }
+    bool openMessage(MainForm& form, bool yahoo, const QString& login, const QString& subject) {
+        form.WebBrowser1->Navigate(server->messageAddress(yahoo, login, subject));
+        return testkit::waitForPage(form.WebBrowser1, yahoo ? "ShowLetter" : "getmsg");
+    }
+    QString cell(MainForm& form, int row, int column) {
+        return QString::fromStdString(form.book.table.cell(row, column));
+    }
+
+private slots:
+    void initTestCase() { server = std::make_unique<StandinServer>(); }
+    void cleanupTestCase() { server.reset(); }
+
+    void theYahooSenderIsAddedAndSavedWithTheBook() {
+        Workspace ws;
+        auto form = openOn(ws, true, "ann");
+        QVERIFY(form);
+        QVERIFY(openMessage(*form, true, "ann", "Photos from the weekend"));
+        form->findChild<QAction*>("addfrommsg")->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(form->book.table.rowCount(), 7, 10000);
+        QCOMPARE(cell(*form, 6, 0), QString("Fay"));
+        QCOMPARE(cell(*form, 6, 1), QString("Green"));
+        QCOMPARE(cell(*form, 6, 2), QString("fay@yahoo.localhost"));
+        QCOMPARE(form->panelText(2), QString("Addr Added"));
+        QCOMPARE(form->TabStrip1->currentRow(), 6);
+        QCOMPARE(form->TabStrip1->currentColumn(), 2);
+        form->close();
+        const std::string saved =
+            postling::readFile(ws.path("addrbooks/myaddrbk.csv").toStdString()).value();
+        QVERIFY(saved.find("\"Fay\",\"Green\",\"fay@yahoo.localhost\",\"\"\r\n") !=
+                std::string::npos);
+    }
+
+    void theHotmailSenderIsAddedInAnotherLanguageToo() {
+        Workspace ws;
+        auto form = openOn(ws, false, "hans");
+        QVERIFY(form);
+        QVERIFY(
+            openMessage(*form, false, "hans", "Gr\u00fc\u00dfe aus K\u00f6ln und M\u00fcnchen"));
+        form->AddAddressFromMessage();
+        QTRY_COMPARE_WITH_TIMEOUT(form->book.table.rowCount(), 7, 10000);
+        QCOMPARE(form->lang, 1);
+        QCOMPARE(cell(*form, 6, 0), QString("J\u00fcrgen"));
+        QCOMPARE(cell(*form, 6, 1), QString("M\u00fcller"));
+        QCOMPARE(cell(*form, 6, 2), QString("juergen@hotmail.localhost"));
+        form->close();
+    }
+
+    void anInboxListHasNoSenderToCapture() {
+        Workspace ws;
+        auto form = openOn(ws, true, "ann");
+        QVERIFY(form);
+        Dialogs::clearMessages();
+        form->AddAddressFromMessage();
+        QTRY_COMPARE_WITH_TIMEOUT(
+            Dialogs::messagesShown(),
+            QStringList{"Unable to locate address. Are you sure a message is displayed?"}, 10000);
+        QCOMPARE(form->book.table.rowCount(), 6);
+        form->close();
+    }
+};
+
+QTEST_MAIN(AddressE2eTest)
+#include "AddressE2eTest.moc"

@@ -1,0 +1,321 @@
+// The address book pane on real files: opening, editing from the keyboard, sorting, finding,
+// deleting, new books, import, and the pane's layout commands.
+#include "AddressPane.h"
+#include "AddressDialogs.h"
+#include "AddressModel.h"
+#include "Dialogs.h"
+#include "MainForm.h"
+#include "Testkit.h"
+
+#include "app/Twips.h"
+#include "fs/AtomicFile.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTest>
+
+using testkit::Workspace;
+
+namespace {
+
+QString fileText(const QString& path) {
+    return QString::fromStdString(postling::readFile(path.toStdString()).value_or("(missing)"));
+}
+
+} // namespace
+
+class AddressPaneTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<Workspace> ws;
+    std::unique_ptr<MainForm> form;
+    AddressPane* pane = nullptr;
+
+    void open() {
+        ws->set("welcome", "1");
+        form = testkit::openMainForm(*ws);
+        pane = form->TabStrip1;
+    }
+    QString cell(int row, int column) const {
+        return QString::fromStdString(form->book.table.cell(row, column));
+    }
+    void key(int k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QTest::keyClick(pane->TextEdit, Qt::Key(k), m);
+    }
+
+private slots:
+    void init() {
+        ws = std::make_unique<Workspace>();
+        Dialogs::answerWith({});
+    }
+    void cleanup() {
+        if (form)
+            form->close();
+        form.reset();
+    }
+
+    void theLastBookOpensAtStartAndIsSavedAtExit() {
+        open();
+        QCOMPARE(pane->LabelBkName->text(), QString(" Address Book:  myaddrbk.csv"));
+        QCOMPARE(form->book.table.rowCount(), 6);
+        QCOMPARE(form->book.email_col, 2);
+        QVERIFY(pane->MSFlexGrid1->isColumnHidden(3));
+        QCOMPARE(pane->MSFlexGrid1->columnWidth(2), postling::twipsToPixels(1300));
+        pane->MSFlexGrid1->horizontalHeader()->sectionPressed(1); // sort by Last
+        QCOMPARE(cell(0, 1), QString("^ Last"));
+        QCOMPARE(cell(1, 1), QString("Becker"));
+        form->close();
+        QCOMPARE(ws->get("lastaddressbk"), ws->path("addrbooks/myaddrbk.csv"));
+        QCOMPARE(ws->get("hideaddr"), QString("0"));
+        const QString saved = fileText(ws->path("addrbooks/myaddrbk.csv"));
+        QVERIFY(saved.startsWith("\"First\",\"Last\",\"Email\",\"\"\r\n\"Hans\",\"Becker\""));
+    }
+
+    void typingGoesIntoTheCellAndKeysMoveAsTheGridDid() {
+        open();
+        pane->setCurrentCell(1, 0);
+        QCOMPARE(pane->LabelEdit->text(), QString("First :"));
+        QCOMPARE(pane->TextEdit->text(), QString("Ann"));
+        QTest::keyClicks(pane->TextEdit, "e");
+        QCOMPARE(cell(1, 0), QString("Anne"));
+        pane->TextEdit->setText("x");
+        emit pane->TextEdit->textEdited("Pasted\tvalue\r\nmore");
+        QCOMPARE(cell(1, 0), QString("Pasted"));
+
+        key(Qt::Key_Tab);
+        QCOMPARE(pane->currentColumn(), 1);
+        key(Qt::Key_Right);
+        QCOMPARE(pane->currentColumn(), 2);
+        key(Qt::Key_Right);
+        QCOMPARE(pane->currentColumn(), 2); // the hidden column is never entered
+        key(Qt::Key_Left);
+        QCOMPARE(pane->currentColumn(), 1);
+        key(Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(pane->currentColumn(), 0);
+        key(Qt::Key_Up);
+        QCOMPARE(pane->currentRow(), 1);
+        key(Qt::Key_Down);
+        QCOMPARE(pane->currentRow(), 2);
+        QCOMPARE(pane->TextEdit->text(), QString("Bob"));
+        pane->setCurrentCell(5, 1);
+        key(Qt::Key_Return);
+        QCOMPARE(form->book.table.rowCount(), 7);
+        QCOMPARE(pane->currentRow(), 6);
+        QCOMPARE(pane->TextEdit->text(), QString(""));
+        QTest::keyClicks(pane->TextEdit, "New");
+        QCOMPARE(cell(6, 1), QString("New"));
+    }
+
+    void sortingMarksTheHeaderAndTheEditLabelDropsTheMark() {
+        open();
+        QHeaderView* header = pane->MSFlexGrid1->horizontalHeader();
+        header->sectionPressed(0);
+        QCOMPARE(cell(0, 0), QString("^ First"));
+        header->sectionPressed(0);
+        QCOMPARE(cell(0, 0), QString("v First"));
+        QCOMPARE(cell(1, 0), QString("Marie"));
+        header->sectionPressed(0);
+        QCOMPARE(cell(0, 0), QString("^ First"));
+        header->sectionPressed(2);
+        QCOMPARE(cell(0, 0), QString("First"));
+        QCOMPARE(cell(0, 2), QString("^ Email"));
+        pane->setCurrentCell(1, 2);
+        QCOMPARE(pane->LabelEdit->text(), QString("Email :"));
+    }
+
+    void deletingSeveralRowsAsksOnceAndKeepsOneRow() {
+        open();
+        bool answer = false;
+        Dialogs::Answers answers;
+        answers.question = [&](const QString&) {
+            return answer;
+        };
+        Dialogs::answerWith(answers);
+        pane->setCurrentCell(2, 0);
+        pane->MSFlexGrid1->selectionModel()->select(
+            QItemSelection(pane->model->index(1, 0), pane->model->index(3, 0)),
+            QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        form->findChild<QAction*>("deleteadd")->trigger();
+        QCOMPARE(Dialogs::messagesShown(), QStringList{"Delete the selected addresses?"});
+        QCOMPARE(form->book.table.rowCount(), 6);
+        answer = true;
+        form->DeleteSelectedAddresses();
+        QCOMPARE(form->book.table.rowCount(), 3);
+        QCOMPARE(pane->currentRow(), 2);
+        QCOMPARE(cell(2, 0), QString("Carl"));
+        for (int i = 0; i < 4; ++i)
+            form->DeleteSelectedAddresses();
+        QCOMPARE(form->book.table.rowCount(), 2);
+        QCOMPARE(Dialogs::messagesShown().size(), 2); // asked for the No and the Yes; single rows
+                                                      // go without asking
+    }
+
+    void findSelectsTheFirstRowThatBeginsWithTheText() {
+        open();
+        form->findChild<QAction*>("findaddress")->trigger();
+        FindDialog* find = form->DialogFind;
+        QVERIFY(find && find->isVisible());
+        QCOMPARE(find->columns()->count(), 4);
+        find->columns()->setCurrentIndex(1);
+        QCOMPARE(form->find_col, 1);
+        find->textBox()->setText("ma");
+        QCOMPARE(pane->currentRow(), 2); // Marsh
+        QCOMPARE(pane->currentColumn(), 1);
+        QVERIFY(pane->find_active);
+        find->textBox()->setText("DU");
+        QCOMPARE(pane->currentRow(), 4); // Dubois
+        find->textBox()->setText("zz");
+        QCOMPARE(pane->currentRow(), 4);
+        find->close();
+        QVERIFY(!pane->find_active);
+    }
+
+    void aNewBookComesFromBlankDatAndExistingNamesAreAsked() {
+        open();
+        QString typed = "Work";
+        bool overwrite = false;
+        Dialogs::Answers answers;
+        answers.dialog = [&](QDialog& d) -> int {
+            auto* dialog = qobject_cast<NewAddressBookDialog*>(&d);
+            if (!dialog)
+                return QDialog::Rejected;
+            dialog->nameBox()->setText(typed);
+            dialog->okButton()->click();
+            return dialog->result();
+        };
+        answers.question = [&](const QString&) {
+            return overwrite;
+        };
+        Dialogs::answerWith(answers);
+        pane->setCurrentCell(1, 0);
+        QTest::keyClicks(pane->TextEdit, "!");
+        form->findChild<QAction*>("FileNewProject")->trigger();
+        QVERIFY(fileText(ws->path("addrbooks/myaddrbk.csv"))
+                    .contains("\"Ann!\"")); // the open book was written first
+        QCOMPARE(form->open_address_book(), ws->path("addrbooks/Work.csv"));
+        QCOMPARE(fileText(ws->path("addrbooks/Work.csv")),
+                 QString("\"First\",\"Last\",\"Email\",\"\"\r\n"));
+        QCOMPARE(form->book.table.rowCount(), 1);
+
+        typed = " myaddrbk ";
+        form->NewAddressBook();
+        QCOMPARE(Dialogs::messagesShown(),
+                 QStringList{"An address book with this name already exists. Do you want to "
+                             "overwrite it?"});
+        QCOMPARE(form->open_address_book(), ws->path("addrbooks/Work.csv"));
+        overwrite = true;
+        form->NewAddressBook();
+        QCOMPARE(form->open_address_book(), ws->path("addrbooks/myaddrbk.csv"));
+        QCOMPARE(form->book.table.rowCount(), 1);
+    }
+
+    void openingAnotherBookAndAnUnreadableOne() {
+        open();
+        QFile other(ws->path("addrbooks/friends.txt"));
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.write("Name\tPhone\t\r\nFay\t555\t\r\n");
+        other.close();
+        Dialogs::Answers answers;
+        answers.openFile = [&](const QString& caption) {
+            return caption == "Open Address List" ? ws->path("addrbooks/friends.txt") : QString();
+        };
+        Dialogs::answerWith(answers);
+        form->findChild<QAction*>("OpenProject")->trigger();
+        QCOMPARE(pane->LabelBkName->text(), QString(" Address Book:  friends.txt"));
+        QCOMPARE(Dialogs::messagesShown(),
+                 QStringList{"Warning: Your address book does not appear to contain any email "
+                             "addresses."});
+        QCOMPARE(form->book.email_col, 0);
+
+        form->open_book = ws->path("addrbooks/vanished.csv");
+        form->Open_CSV();
+        QCOMPARE(form->book.table.rowCount(), 2); // cleared to two empty rows, as the grid was
+        QCOMPARE(cell(0, 0), QString());
+        form->close();
+        QVERIFY(!QFile::exists(ws->path("addrbooks/vanished.csv")));
+        QCOMPARE(ws->get("lastaddressbk"), ws->path("addrbooks/vanished.csv"));
+    }
+
+    void importingAnOutlookExportAppendsItsRowsLinedUp() {
+        open();
+        Dialogs::Answers answers;
+        answers.openFile = [](const QString&) {
+            return QString(POSTLING_TEST_DATA "/exports/outlook.csv");
+        };
+        answers.dialog = [](QDialog& d) -> int {
+            auto* dialog = qobject_cast<ImportDialog*>(&d);
+            if (!dialog || dialog->positions()->count() != 4)
+                return QDialog::Rejected;
+            dialog->finishButton()->click();
+            return dialog->result();
+        };
+        Dialogs::answerWith(answers);
+        form->findChild<QAction*>("Import")->trigger();
+        QCOMPARE(Dialogs::messagesShown(),
+                 QStringList{"The new data has been appended to the bottom of your address book."});
+        QCOMPARE(form->book.table.rowCount(), 7);
+        QCOMPARE(cell(6, 0), QString("Dana"));
+        QCOMPARE(cell(6, 1), QString("White"));
+        QCOMPARE(cell(6, 2), QString("dana@yahoo.localhost"));
+    }
+
+    void theImportDialogMovesTheCurrentColumnToAPosition() {
+        open();
+        ImportDialog dialog(form->book, POSTLING_TEST_DATA "/exports/gmail.csv");
+        QCOMPARE(dialog.targetGrid()->horizontalHeaderItem(2)->text(), QString("3-Email"));
+        QCOMPARE(dialog.positions()->itemText(0), QString(" 1"));
+        int value = -1;
+        for (int k = 0; k < dialog.data().columnCount(); ++k)
+            if (dialog.data().cell(0, k) == "E-mail 1 - Value")
+                value = k;
+        dialog.dataGrid()->setCurrentCell(0, value);
+        dialog.positions()->setCurrentIndex(2);
+        dialog.moveButton()->click();
+        QCOMPARE(QString::fromStdString(dialog.data().cell(1, 2)),
+                 QString("bob@hotmail.localhost"));
+    }
+
+    void thePaneHidesShowsExpandsAndFollowsTheSplitter() {
+        open();
+        form->resize(1200, 800);
+        const auto px = [](double twips) {
+            return postling::twipsToPixels(twips);
+        };
+        QCOMPARE(pane->width(), px(3480));
+        form->findChild<QAction*>("expandpane")->trigger();
+        QVERIFY(form->pane.expanded());
+        QVERIFY(pane->width() > px(3480));
+        form->findChild<QAction*>("hidepane")->trigger(); // hiding contracts first
+        QVERIFY(!pane->isVisible());
+        QVERIFY(form->CommandShowAddress->isVisible() && form->CommandTo->isVisible());
+        QCOMPARE(form->findChild<QAction*>("hidepane")->text(), QString("Show Address Book Pane"));
+        form->CommandShowAddress->click();
+        QVERIFY(pane->isVisible());
+        QCOMPARE(pane->width(), px(3480));
+        QCOMPARE(form->findChild<QAction*>("hidepane")->text(), QString("Hide Address Book Pane"));
+
+        // Dragged to the far left, the bar stops at 500 and the pane keeps its 750 minimum.
+        QWidget* handle = form->imgSplitter;
+        QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(2, 50));
+        QMouseEvent move(QEvent::MouseMove, QPointF(-2000, 50),
+                         handle->mapToGlobal(QPointF(-2000, 50)), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(handle, &move);
+        QCOMPARE(form->picSplitter->x(), px(500));
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(-2000, 50));
+        QCOMPARE(pane->width(), px(750));
+        QVERIFY(!form->picSplitter->isVisible());
+
+        form->hidePane();
+        form->close();
+        QCOMPARE(ws->get("hideaddr"), QString("1"));
+    }
+};
+
+QTEST_MAIN(AddressPaneTest)
+#include "AddressPaneTest.moc"
