@@ -4,6 +4,8 @@
 
 #include "addressbook/AddressBook.h"
 
+#include "BenchTiming.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -13,22 +15,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
-
-namespace {
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-template <typename F> double timeMs(F&& f) {
-    QElapsedTimer t;
-    t.start();
-    f();
-    return static_cast<double>(t.nsecsElapsed()) / 1e6;
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -3,6 +3,7 @@
 //   bench_startup [runs]          the comparison (starts the stand-in webmail itself)
 //   bench_startup --bare URL      one bare view (child process)
 //   bench_startup --postling INI  one Postling (child process)
+#include "BenchTiming.h"
 #include "Dialogs.h"
 #include "MainForm.h"
 #include "WebBrowser.h"
@@ -40,8 +41,8 @@ int runPostling(int argc, char** argv, const QString& ini, bool withSplash) {
     QApplication app(argc, argv);
     if (!withSplash)
         Dialogs::answerWith({}); // the splash ends at once, as on a key press
-    const QString start = QString::fromStdString(
-        postling::IniFile(ini.toStdString()).get("Settings", "ystart", ""));
+    const QString start =
+        QString::fromStdString(postling::IniFile(ini.toStdString()).get("Settings", "ystart", ""));
     MainForm* form = nullptr;
     form = new MainForm({"postling", "--ini", ini});
     QObject::connect(form->WebBrowser1, &WebBrowser::DocumentComplete, [start](const QString& url) {
@@ -73,11 +74,6 @@ double timeChild(const QStringList& args) {
     const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
     child.waitForFinished(10000);
     return out.contains("ready") ? ms : -1;
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
 }
 
 int compare(int argc, char** argv, int runs) {

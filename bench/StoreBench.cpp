@@ -7,6 +7,8 @@
 #include "store/MessageCapture.h"
 #include "store/MessageStore.h"
 
+#include "BenchTiming.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -16,22 +18,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
-
-namespace {
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-template <typename F> double timeMs(F&& f) {
-    QElapsedTimer t;
-    t.start();
-    f();
-    return static_cast<double>(t.nsecsElapsed()) / 1e6;
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);

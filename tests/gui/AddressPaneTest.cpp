@@ -5,6 +5,7 @@
 #include "AddressModel.h"
 #include "Dialogs.h"
 #include "MainForm.h"
+#include "NameDialog.h"
 #include "Testkit.h"
 
 #include "app/Twips.h"
@@ -181,7 +182,7 @@ private slots:
         bool overwrite = false;
         Dialogs::Answers answers;
         answers.dialog = [&](QDialog& d) -> int {
-            auto* dialog = qobject_cast<NewAddressBookDialog*>(&d);
+            auto* dialog = qobject_cast<NameDialog*>(&d);
             if (!dialog)
                 return QDialog::Rejected;
             dialog->nameBox()->setText(typed);

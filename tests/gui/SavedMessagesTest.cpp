@@ -2,7 +2,7 @@
 #include "Dialogs.h"
 #include "FolderDropList.h"
 #include "MainForm.h"
-#include "NewFolderDialog.h"
+#include "NameDialog.h"
 #include "SavedMessagesPanel.h"
 #include "SettingsPanel.h"
 #include "Testkit.h"
@@ -215,7 +215,7 @@ private slots:
         bool stayedOpenOnFailure = true;
         Dialogs::Answers answers;
         answers.dialog = [&](QDialog& d) -> int {
-            auto* dialog = qobject_cast<NewFolderDialog*>(&d);
+            auto* dialog = qobject_cast<NameDialog*>(&d);
             if (!dialog)
                 return QDialog::Rejected;
             okWaitedForAName = okWaitedForAName && !dialog->okButton()->isEnabled();

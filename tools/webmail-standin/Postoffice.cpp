@@ -30,38 +30,29 @@ std::vector<std::string> deliver(Mailstore& store, const Account& sender, const 
         for (auto& address : splitAddresses(extra))
             recipients.push_back(address);
 
-    std::vector<std::string> delivered;
-    for (const auto& address : recipients) {
-        if (std::find(delivered.begin(), delivered.end(), address) != delivered.end())
-            continue;
-        const auto account = store.accountByAddress(address);
-        if (!account)
-            continue;
+    auto copy = [&](std::int64_t owner, const char* folder, bool unread) {
         Message m;
-        m.owner = account->id;
-        m.folder = "Inbox";
+        m.owner = owner;
+        m.folder = folder;
         m.from = displayAddress(sender);
         m.to = mail.to;
         m.cc = mail.cc;
         m.date = date;
         m.subject = mail.subject;
         m.body = mail.body;
-        m.unread = true;
+        m.unread = unread;
         store.addMessage(m);
-        delivered.push_back(address);
+    };
+    std::vector<std::string> delivered;
+    for (const auto& address : recipients) {
+        if (std::find(delivered.begin(), delivered.end(), address) != delivered.end())
+            continue;
+        if (const auto account = store.accountByAddress(address)) {
+            copy(account->id, "Inbox", true);
+            delivered.push_back(address);
+        }
     }
-
-    Message copy;
-    copy.owner = sender.id;
-    copy.folder = "Sent";
-    copy.from = displayAddress(sender);
-    copy.to = mail.to;
-    copy.cc = mail.cc;
-    copy.date = date;
-    copy.subject = mail.subject;
-    copy.body = mail.body;
-    copy.unread = false;
-    store.addMessage(copy);
+    copy(sender.id, "Sent", false);
     return delivered;
 }
 

@@ -1,31 +1,13 @@
 #include "addressbook/AddressBook.h"
 
 #include "fs/AtomicFile.h"
+#include "text/Strings.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace postling {
 
 namespace {
-
-std::string lower(std::string s) {
-    for (auto& c : s)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
-std::string trimBlanks(const std::string& s) {
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
-
-std::string ltrimBlanks(const std::string& s) {
-    const auto first = s.find_first_not_of(' ');
-    return first == std::string::npos ? std::string() : s.substr(first);
-}
 
 std::string removeChars(std::string s, const char* chars) {
     s.erase(std::remove_if(s.begin(), s.end(),
@@ -61,8 +43,8 @@ AddressBook::OpenResult AddressBook::open(const std::string& newPath) {
 bool AddressBook::save() const {
     if (path.empty() || table.cell(0, 0).empty())
         return true;
-    return writeFileAtomically(path, bookText(table, isTabDelimited(path), last_sort_col,
-                                              last_sort_header))
+    return writeFileAtomically(
+               path, bookText(table, isTabDelimited(path), last_sort_col, last_sort_header))
         .empty();
 }
 
@@ -92,9 +74,9 @@ std::string AddressBook::plainHeader(int column) const {
 int AddressBook::find(int column, const std::string& text) const {
     if (text.empty())
         return -1;
-    const std::string wanted = lower(text);
+    const std::string wanted = lowerAscii(text);
     for (int r = 1; r < table.rowCount(); ++r)
-        if (lower(table.cell(r, column)).rfind(wanted, 0) == 0)
+        if (lowerAscii(table.cell(r, column)).rfind(wanted, 0) == 0)
             return r;
     return -1;
 }
@@ -154,9 +136,9 @@ SenderRow splitSender(const std::string& sender) {
     const auto blank = name.find(' ');
     row.first = name.substr(0, blank);
     if (blank != std::string::npos) {
-        const std::string rest = ltrimBlanks(name.substr(blank + 1));
+        const std::string rest = trimLeadingBlanks(name.substr(blank + 1));
         const auto next = rest.find(' ');
-        row.last = next == std::string::npos ? rest : ltrimBlanks(rest.substr(next + 1));
+        row.last = next == std::string::npos ? rest : trimLeadingBlanks(rest.substr(next + 1));
     }
     row.ok = true;
     return row;

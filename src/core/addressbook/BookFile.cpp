@@ -1,20 +1,11 @@
 #include "addressbook/BookFile.h"
 
 #include "text/Encoding.h"
-
-#include <cctype>
+#include "text/Strings.h"
 
 namespace postling {
 
 namespace {
-
-std::string lower(std::string s) {
-    for (auto& c : s)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
-bool contains(const std::string& s, const char* part) { return s.find(part) != std::string::npos; }
 
 // Moves a column and keeps every role index on its column.
 void moveKeepingRoles(AddressTable& table, ColumnRoles& roles, int from, int to) {
@@ -22,7 +13,7 @@ void moveKeepingRoles(AddressTable& table, ColumnRoles& roles, int from, int to)
     for (int* index : {&roles.first, &roles.last, &roles.email}) {
         if (*index == from)
             *index = to;
-        else if (from < to && *index > from && *index <= to)
+        else if (from<to&& * index> from && *index <= to)
             --*index;
         else if (from > to && *index >= to && *index < from)
             ++*index;
@@ -31,7 +22,9 @@ void moveKeepingRoles(AddressTable& table, ColumnRoles& roles, int from, int to)
 
 } // namespace
 
-bool isTabDelimited(const std::string& path) { return contains(lower(path), ".txt"); }
+bool isTabDelimited(const std::string& path) {
+    return contains(lowerAscii(path), ".txt");
+}
 
 std::string csvLineToTabs(const std::string& line) {
     std::string out;
@@ -82,7 +75,7 @@ AddressTable readBookText(const std::string& bytes, bool tabDelimited, ColumnRol
         for (std::size_t tab = line.find('\t'); tab != std::string::npos;
              tab = line.find('\t', start)) {
             const std::string name = line.substr(start, tab - start);
-            const std::string f = lower(name);
+            const std::string f = lowerAscii(name);
             if (roles.email == -1 && (contains(f, "email") || contains(f, "e-mail")))
                 roles.email = k;
             if (roles.first == -1 && contains(f, "first"))
@@ -97,7 +90,8 @@ AddressTable readBookText(const std::string& bytes, bool tabDelimited, ColumnRol
     }
     table.setRowCount(static_cast<int>(std::max<std::size_t>(lines.size(), 1)));
     for (std::size_t r = 1; r < lines.size(); ++r)
-        table.setRowFromTabs(static_cast<int>(r), tabDelimited ? lines[r] : csvLineToTabs(lines[r]));
+        table.setRowFromTabs(static_cast<int>(r),
+                             tabDelimited ? lines[r] : csvLineToTabs(lines[r]));
     return table;
 }
 

@@ -2,6 +2,7 @@
 
 #include "fs/AtomicFile.h"
 #include "text/Encoding.h"
+#include "text/Strings.h"
 
 #include <algorithm>
 #include <cctype>
@@ -10,12 +11,6 @@
 namespace postling {
 
 namespace {
-
-std::string lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return s;
-}
 
 std::string trim(const std::string& s) {
     const auto first = s.find_first_not_of(" \t");
@@ -94,14 +89,14 @@ std::string cutToCharacters(const std::string& utf8, std::size_t n) {
 
 std::string IniFile::get(const std::string& section, const std::string& key,
                          const std::string& def) const {
-    const std::string wantSection = lower(trim(section));
-    const std::string wantKey = lower(trim(key));
+    const std::string wantSection = lowerAscii(trim(section));
+    const std::string wantKey = lowerAscii(trim(key));
     bool inSection = false;
     for (const auto& line : readLines(path_)) {
         std::string name, k, v;
         if (sectionName(line, name)) {
-            inSection = lower(name) == wantSection;
-        } else if (inSection && keyValue(line, k, v) && lower(k) == wantKey) {
+            inSection = lowerAscii(name) == wantSection;
+        } else if (inSection && keyValue(line, k, v) && lowerAscii(k) == wantKey) {
             // The old functions dropped one pair of quotes around a value.
             if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
                 v = v.substr(1, v.size() - 2);
@@ -116,8 +111,8 @@ bool IniFile::set(const std::string& section, const std::string& key,
     if (path_.empty())
         return false;
     std::vector<std::string> lines = readLines(path_);
-    const std::string wantSection = lower(trim(section));
-    const std::string wantKey = lower(trim(key));
+    const std::string wantSection = lowerAscii(trim(section));
+    const std::string wantKey = lowerAscii(trim(key));
     const std::string entry = trim(key) + "=" + value;
 
     bool inSection = false;
@@ -127,13 +122,13 @@ bool IniFile::set(const std::string& section, const std::string& key,
     for (std::size_t i = 0; i < lines.size(); ++i) {
         std::string name, k, v;
         if (sectionName(lines[i], name)) {
-            inSection = lower(name) == wantSection;
+            inSection = lowerAscii(name) == wantSection;
             if (inSection && !sectionSeen) {
                 sectionSeen = true;
                 insertAt = i + 1;
             }
         } else if (inSection) {
-            if (keyValue(lines[i], k, v) && lower(k) == wantKey) {
+            if (keyValue(lines[i], k, v) && lowerAscii(k) == wantKey) {
                 lines[i] = entry;
                 found = true;
                 break;

@@ -1,23 +1,14 @@
 #include "app/Navigation.h"
 
-#include <cctype>
-
 namespace postling {
 
-std::string lowerAscii(std::string_view text) {
-    std::string out(text);
-    for (auto& c : out)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
+bool isYahoo(std::string_view address) {
+    return contains(lowerAscii(address), "yahoo");
 }
 
-bool contains(std::string_view text, std::string_view part) {
-    return text.find(part) != std::string_view::npos;
+std::string provider(std::string_view address) {
+    return isYahoo(address) ? "yahoo" : "hotmail";
 }
-
-bool isYahoo(std::string_view address) { return contains(lowerAscii(address), "yahoo"); }
-
-std::string provider(std::string_view address) { return isYahoo(address) ? "yahoo" : "hotmail"; }
 
 std::optional<std::string> sitePrefix(std::string_view address) {
     if (address.size() < 10)
@@ -78,6 +69,8 @@ std::optional<std::string> calendarTarget(std::string_view calendarAddress,
     return contains(inboxAddress, "yahoo") ? yahooCalendar : hotmailCalendar;
 }
 
-bool progressVisible(long progress, long maximum) { return progress >= 1 && progress < maximum; }
+bool progressVisible(long progress, long maximum) {
+    return progress >= 1 && progress < maximum;
+}
 
 } // namespace postling

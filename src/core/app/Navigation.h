@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/Strings.h"
+
 namespace postling {
 
 // "yahoo" when the lower-cased address contains "yahoo", otherwise "hotmail".
@@ -41,8 +43,5 @@ std::optional<std::string> calendarTarget(std::string_view calendarAddress,
 
 // The progress bar shows only while 1 <= progress < maximum.
 bool progressVisible(long progress, long maximum);
-
-std::string lowerAscii(std::string_view text);
-bool contains(std::string_view text, std::string_view part);
 
 } // namespace postling

@@ -1,6 +1,7 @@
 #include "store/MessageList.h"
 
 #include "store/SavedMessage.h"
+#include "text/Strings.h"
 
 #include <algorithm>
 #include <cctype>
@@ -9,26 +10,6 @@
 namespace postling {
 
 namespace {
-
-std::string replaceAll(std::string text, const std::string& from, const std::string& to) {
-    std::size_t pos = 0;
-    while ((pos = text.find(from, pos)) != std::string::npos) {
-        text.replace(pos, from.size(), to);
-        pos += to.size();
-    }
-    return text;
-}
-
-std::string ltrimBlanks(const std::string& s) {
-    const auto first = s.find_first_not_of(' ');
-    return first == std::string::npos ? std::string() : s.substr(first);
-}
-
-std::string lower(std::string s) {
-    for (auto& c : s)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
 
 // Days from 1970-01-01 of a civil date (proleptic Gregorian).
 long daysFromCivil(long y, unsigned m, unsigned d) {
@@ -51,7 +32,7 @@ bool validDate(long y, int m, int d) {
 int monthNumber(const std::string& word) {
     static const char* names[] = {"jan", "feb", "mar", "apr", "may", "jun",
                                   "jul", "aug", "sep", "oct", "nov", "dec"};
-    const std::string w = lower(word);
+    const std::string w = lowerAscii(word);
     if (w.size() < 3)
         return 0;
     for (int i = 0; i < 12; ++i)
@@ -171,7 +152,7 @@ std::optional<long> daysSince1950(const std::string& dateText) {
     // What follows a weekday ("Tue, 3 Dec 2002") first; then the whole text ("Dec 3, 2002").
     const auto comma = dateText.find(',');
     if (comma != std::string::npos)
-        if (auto days = parseDay(ltrimBlanks(dateText.substr(comma + 1))))
+        if (auto days = parseDay(trimLeadingBlanks(dateText.substr(comma + 1))))
             return days;
     return parseDay(dateText);
 }
@@ -180,13 +161,13 @@ std::string dateSortKey(const std::string& dayText) {
     if (const auto days = daysSince1950(dayText))
         return std::to_string(*days);
     const auto comma = dayText.find(',');
-    return comma == std::string::npos ? dayText : ltrimBlanks(dayText.substr(comma + 1));
+    return comma == std::string::npos ? dayText : trimLeadingBlanks(dayText.substr(comma + 1));
 }
 
 bool rowTextLess(const std::string& a, const std::string& b) {
     if (isInteger(a) && isInteger(b))
         return std::strtol(a.c_str(), nullptr, 10) < std::strtol(b.c_str(), nullptr, 10);
-    return lower(a) < lower(b);
+    return lowerAscii(a) < lowerAscii(b);
 }
 
 std::optional<MessageRow> messageRow(const std::string& fileName) {
@@ -195,18 +176,18 @@ std::optional<MessageRow> messageRow(const std::string& fileName) {
         return std::nullopt;
     MessageRow row;
     row.first = parts->first;
-    row.subject = repairRe(ltrimBlanks(parts->subject));
-    row.fourth = ltrimBlanks(parts->fourth);
-    row.date = dayOfDate(ltrimBlanks(parts->date));
-    row.fileName = ltrimBlanks(fileName);
+    row.subject = repairRe(trimLeadingBlanks(parts->subject));
+    row.fourth = trimLeadingBlanks(parts->fourth);
+    row.date = dayOfDate(trimLeadingBlanks(parts->date));
+    row.fileName = trimLeadingBlanks(fileName);
     row.sortKey = dateSortKey(row.date);
     return row;
 }
 
 int indexIgnoringCase(const std::vector<std::string>& names, const std::string& name) {
-    const std::string wanted = lower(name);
+    const std::string wanted = lowerAscii(name);
     for (std::size_t i = 0; i < names.size(); ++i)
-        if (lower(names[i]) == wanted)
+        if (lowerAscii(names[i]) == wanted)
             return static_cast<int>(i);
     return -1;
 }

@@ -1,8 +1,8 @@
 #include "store/SavedMessage.h"
 
 #include "text/Encoding.h"
+#include "text/Strings.h"
 
-#include <cctype>
 #include <cstdio>
 #include <vector>
 
@@ -10,28 +10,12 @@ namespace postling {
 
 namespace {
 
-std::string replaceAll(std::string text, const std::string& from, const std::string& to) {
-    std::size_t pos = 0;
-    while ((pos = text.find(from, pos)) != std::string::npos) {
-        text.replace(pos, from.size(), to);
-        pos += to.size();
-    }
-    return text;
-}
-
 // The first n characters followed by "..." when the text is longer than n characters.
 std::string shorten(const std::string& text, std::size_t n) {
     std::u32string cps = utf8ToCodePoints(text);
     if (cps.size() <= n)
         return text;
     return codePointsToUtf8(cps.substr(0, n)) + "...";
-}
-
-std::string trimBlanks(const std::string& s) {
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
 }
 
 std::vector<std::string> splitAt(const std::string& text, const std::string& sep) {
@@ -56,10 +40,9 @@ std::string escapeAddress(const std::string& text) {
 
 std::string savedFileName(const SavedMessage& m) {
     const std::string date = replaceAll(replaceAll(m.date, ":", "^"), "/", "#");
-    std::string name = m.sent ? shorten(m.to, 20) + "&&" + shorten(m.subject, 60) + "&&" + date +
-                                    "&&sent message"
-                              : m.from + "&&" + shorten(m.subject, 60) + "&&" + date + "&&" +
-                                    shorten(m.to, 20);
+    std::string name =
+        m.sent ? shorten(m.to, 20) + "&&" + shorten(m.subject, 60) + "&&" + date + "&&sent message"
+               : m.from + "&&" + shorten(m.subject, 60) + "&&" + date + "&&" + shorten(m.to, 20);
     std::string out;
     out.reserve(name.size());
     for (char c : name) {
@@ -112,12 +95,7 @@ std::optional<NameParts> parseSavedFileName(const std::string& fileName) {
 }
 
 bool isSentFolder(const std::string& folderName) {
-    if (folderName.size() != 4)
-        return false;
-    std::string lower;
-    for (char c : folderName)
-        lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return lower == "sent";
+    return lowerAscii(folderName) == "sent";
 }
 
 std::string sentDateText(int year, int month, int day, int hour, int minute, int second) {

@@ -14,35 +14,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-NewAddressBookDialog::NewAddressBookDialog(std::function<bool(const QString&)> create,
-                                           QWidget* parent)
-    : QDialog(parent), name_(new QLineEdit), ok_(new QPushButton("OK")) {
-    setObjectName("DialogNewAddrBook");
-    setWindowTitle("New Address Book");
-    name_->setObjectName("TextName");
-    ok_->setObjectName("OKButton");
-    ok_->setEnabled(false);
-    ok_->setDefault(true);
-    auto* cancel = new QPushButton("Cancel");
-    cancel->setObjectName("CancelButton");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("Address Book Name:"));
-    layout->addWidget(name_);
-    layout->addLayout(buttons);
-    setMinimumWidth(320);
-    connect(name_, &QLineEdit::textChanged, this,
-            [this](const QString& t) { ok_->setEnabled(!t.isEmpty()); });
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(ok_, &QPushButton::clicked, this, [this, create = std::move(create)] {
-        if (create(name_->text().trimmed()))
-            accept();
-    });
-}
-
 FindDialog::FindDialog(QWidget* parent)
     : QDialog(parent), columns_(new QComboBox), text_(new QLineEdit) {
     setObjectName("DialogFind");

@@ -13,20 +13,6 @@ class QLineEdit;
 class QPushButton;
 class QTableWidget;
 
-// DialogNewAddrBook: a name for a new comma-separated book made from "blank.dat".
-class NewAddressBookDialog : public QDialog {
-    Q_OBJECT
-public:
-    // `create` makes the book from the trimmed name; false keeps the dialog open.
-    NewAddressBookDialog(std::function<bool(const QString&)> create, QWidget* parent = nullptr);
-    QLineEdit* nameBox() const { return name_; }
-    QPushButton* okButton() const { return ok_; }
-
-private:
-    QLineEdit* name_;
-    QPushButton* ok_;
-};
-
 // DialogFind: finds as the user types, in the chosen column, the first row that begins with
 // the text. It does not block the main window.
 class FindDialog : public QDialog {

@@ -6,6 +6,7 @@
 #include "AddressModel.h"
 #include "AddressPane.h"
 #include "Dialogs.h"
+#include "NameDialog.h"
 #include "WebBrowser.h"
 
 #include "app/Navigation.h"
@@ -242,8 +243,10 @@ void MainForm::SaveAddressBook() {
 
 void MainForm::NewAddressBook() {
     SaveAddressBook();
-    NewAddressBookDialog dialog(
-        [this](const QString& name) {
+    NameDialog dialog(
+        "DialogNewAddrBook", "New Address Book", "Address Book Name:",
+        [this](const QString& typed) {
+            const QString name = typed.trimmed();
             QString path = main_dir + "addrbooks/" + name;
             if (path.right(4).toLower() != ".csv")
                 path += ".csv";

@@ -4,7 +4,7 @@
 
 #include "Dialogs.h"
 #include "FolderDropList.h"
-#include "NewFolderDialog.h"
+#include "NameDialog.h"
 #include "SavedMessagesPanel.h"
 #include "SettingsPanel.h"
 #include "WebBrowser.h"
@@ -155,7 +155,8 @@ void MainForm::fillFolderLists(const QString& select, bool inSettingsToo) {
 }
 
 void MainForm::CommandAddFolder_Click() {
-    NewFolderDialog dialog(
+    NameDialog dialog(
+        "DialogNewFolder", "New Folder", "Folder Name:",
         [this](const QString& name) {
             if (!postling::MessageStore(main_dir.toStdString()).createFolder(name.toStdString())) {
                 Dialogs::message(this, "Unable to create directory. Please check to make sure you "

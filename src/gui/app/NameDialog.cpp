@@ -1,4 +1,4 @@
-#include "NewFolderDialog.h"
+#include "NameDialog.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -6,12 +6,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-NewFolderDialog::NewFolderDialog(std::function<bool(const QString&)> create, QWidget* parent)
+NameDialog::NameDialog(const QString& objectName, const QString& caption, const QString& label,
+                       std::function<bool(const QString&)> create, QWidget* parent)
     : QDialog(parent), create_(std::move(create)), name_(new QLineEdit),
       ok_(new QPushButton("OK")) {
-    setObjectName("DialogNewFolder");
-    setWindowTitle("New Folder");
-    name_->setObjectName("TextFolder");
+    setObjectName(objectName);
+    setWindowTitle(caption);
+    name_->setObjectName("TextName");
     ok_->setObjectName("OKButton");
     ok_->setDefault(true);
     ok_->setEnabled(false);
@@ -23,7 +24,7 @@ NewFolderDialog::NewFolderDialog(std::function<bool(const QString&)> create, QWi
     buttons->addWidget(ok_);
     buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("Folder Name:"));
+    layout->addWidget(new QLabel(label));
     layout->addWidget(name_);
     layout->addLayout(buttons);
     setMinimumWidth(320);

@@ -1,0 +1,41 @@
+#include "text/Strings.h"
+
+#include <cctype>
+
+namespace postling {
+
+std::string lowerAscii(std::string_view text) {
+    std::string out(text);
+    for (auto& c : out)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+bool contains(std::string_view text, std::string_view part) {
+    return text.find(part) != std::string_view::npos;
+}
+
+std::string replaceAll(std::string text, std::string_view from, std::string_view to) {
+    if (from.empty())
+        return text;
+    std::size_t pos = 0;
+    while ((pos = text.find(from, pos)) != std::string::npos) {
+        text.replace(pos, from.size(), to);
+        pos += to.size();
+    }
+    return text;
+}
+
+std::string trimBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
+std::string trimLeadingBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    return first == std::string_view::npos ? std::string() : std::string(text.substr(first));
+}
+
+} // namespace postling

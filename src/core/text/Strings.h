@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace postling {
+
+// The small text operations the old string functions offered, on UTF-8 text. Letter case is
+// ASCII letter case, as the old comparisons had it.
+std::string lowerAscii(std::string_view text);
+bool contains(std::string_view text, std::string_view part);
+std::string replaceAll(std::string text, std::string_view from, std::string_view to);
+// Blanks (spaces only) removed at both ends, or at the start.
+std::string trimBlanks(std::string_view text);
+std::string trimLeadingBlanks(std::string_view text);
+
+} // namespace postling
