@@ -1,0 +1,77 @@
+#include "compose/PostedForm.h"
+
+#include "text/Encoding.h"
+#include "text/Strings.h"
+
+namespace postling {
+
+namespace {
+
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+std::string rawValue(const std::string& data, const char* first, const char* second) {
+    auto at = data.find(first);
+    std::size_t keyLength = std::string(first).size();
+    if (at == std::string::npos) {
+        at = data.find(second);
+        keyLength = std::string(second).size();
+    }
+    if (at == std::string::npos)
+        return {};
+    const std::size_t start = at + keyLength;
+    const auto end = data.find('&', start);
+    return data.substr(start, end == std::string::npos ? std::string::npos : end - start);
+}
+
+} // namespace
+
+std::string decodeFormValue(const std::string& raw) {
+    const std::string text = replaceAll(raw, "+", " ");
+    std::string bytes;
+    bytes.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '%') {
+            bytes += text[i];
+            continue;
+        }
+        // The two characters after "%" (or what there is) read as hexadecimal digits, as far
+        // as they are digits.
+        int value = 0;
+        std::size_t used = 0;
+        for (; used < 2 && i + 1 + used < text.size(); ++used) {
+            const int d = hexDigit(text[i + 1 + used]);
+            if (d < 0)
+                break;
+            value = value * 16 + d;
+        }
+        bytes += static_cast<char>(value);
+        i += std::min<std::size_t>(2, text.size() - i - 1);
+    }
+    return toUtf8(bytes);
+}
+
+PostedMessage readPostedForm(const std::string& data) {
+    PostedMessage m;
+    m.to = decodeFormValue(rawValue(data, "&To=", "&to="));
+    if (m.to.empty())
+        return m;
+    m.hasRecipient = true;
+    m.bcc = decodeFormValue(rawValue(data, "&Bcc=", "&bcc="));
+    m.cc = decodeFormValue(rawValue(data, "&Cc=", "&cc="));
+    m.subject = decodeFormValue(rawValue(data, "&Subj=", "&subject="));
+    m.body = decodeFormValue(rawValue(data, "&Body=", "&body="));
+    const std::string lower = lowerAscii(m.body);
+    if (!contains(lower, "<div") && !contains(lower, "<p") && !contains(lower, "</"))
+        m.body = replaceAll(m.body, "\r\n", "<br>\r\n");
+    return m;
+}
+
+} // namespace postling

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+namespace postling {
+
+// A message read back from the bytes a compose form posted.
+struct PostedMessage {
+    bool hasRecipient = false; // nothing is stored without a To value
+    std::string to, cc, bcc, subject, body;
+};
+
+// Decodes one posted value: "+" is a blank, "%" and the two characters after it one byte (as
+// far as they are hexadecimal digits; none gives 0), a decoded "%" never starts another escape.
+// The bytes are the page's UTF-8 (or, failing that, Windows-1252).
+std::string decodeFormValue(const std::string& raw);
+
+// Finds each key with its leading "&" (Yahoo! Mail's name first, then Hotmail's), decodes its
+// value, and makes a plain-text body HTML by putting "<br>" before each line break.
+PostedMessage readPostedForm(const std::string& postData);
+
+} // namespace postling

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace postling {
+
+// What the compose form is filled with by the reply, forward and send-again buttons (codes 0,
+// 1, 2, 4), a mailto address (5), or a template (10; code 11 reads the form instead).
+struct ComposeFill {
+    std::string to;      // written to To for codes below 10
+    std::string subject;
+    std::string body;
+    std::string richBody; // Yahoo! Mail's rich-text editor: ">" begins a new line there
+};
+
+// A saved message as the preview shows it: each part's text begins with its label.
+struct SavedParts {
+    std::string replyTo, to, cc, bcc, subject, body;
+};
+
+// Everything after the first colon, ordinary blanks at its start removed (a non-breaking space
+// stays); the whole text when it holds no colon.
+std::string afterLabel(const std::string& text);
+
+// In every line, the first blank at column 43 or later becomes a line feed.
+std::string wrapAt43(const std::string& text);
+// ">" after every line feed.
+std::string quoteLines(const std::string& text);
+// Every ">" as "<BR>&gt;".
+std::string richTextForm(const std::string& text);
+
+// Hotmail's To takes only what begins at the first "<" (the bracketed address).
+std::string hotmailRecipient(const std::string& recipient);
+
+// A mailto text: the recipient before "?", the subject after the first "ect=" that follows it.
+struct MailtoParts {
+    std::string to;
+    std::string subject;
+};
+MailtoParts splitMailto(const std::string& mailto);
+
+// The fill of a saved message for codes 0 (reply), 1 (blank reply), 2 (forward) and 4 (send
+// again); nothing for another code.
+std::optional<ComposeFill> savedMessageFill(int code, const SavedParts& saved);
+ComposeFill mailtoFill(const std::string& mailto);
+ComposeFill templateFill(const std::string& subject, const std::string& body);
+
+} // namespace postling
