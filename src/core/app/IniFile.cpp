@@ -5,6 +5,9 @@
 #include "text/Strings.h"
 
 #include <algorithm>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 #include <cctype>
 #include <vector>
 
@@ -110,6 +113,18 @@ bool IniFile::set(const std::string& section, const std::string& key,
                   const std::string& value) const {
     if (path_.empty())
         return false;
+    // Postling and the mailto hand-over both rewrite the file: one at a time.
+    const int lock = ::open((path_ + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (lock >= 0)
+        ::flock(lock, LOCK_EX);
+    const bool written = setUnlocked(section, key, value);
+    if (lock >= 0)
+        ::close(lock);
+    return written;
+}
+
+bool IniFile::setUnlocked(const std::string& section, const std::string& key,
+                          const std::string& value) const {
     std::vector<std::string> lines = readLines(path_);
     const std::string wantSection = lowerAscii(trim(section));
     const std::string wantKey = lowerAscii(trim(key));

@@ -25,6 +25,8 @@ public:
     bool set(const std::string& section, const std::string& key, const std::string& value) const;
 
 private:
+    bool setUnlocked(const std::string& section, const std::string& key,
+                     const std::string& value) const;
     std::string path_;
 };
 

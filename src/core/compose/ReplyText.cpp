@@ -1,6 +1,9 @@
 #include "compose/ReplyText.h"
 
+#include "text/Encoding.h"
 #include "text/Strings.h"
+
+#include <cctype>
 
 namespace postling {
 
@@ -66,6 +69,23 @@ std::optional<ComposeFill> savedMessageFill(int code, const SavedParts& saved) {
     }
     fill.richBody = richTextForm(fill.body);
     return fill;
+}
+
+std::string mailtoHandOver(const std::string& link) {
+    std::string text = link;
+    if (lowerAscii(text.substr(0, 7)) == "mailto:")
+        text.erase(0, 7);
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto hex = [&](std::size_t k) { return std::isxdigit(static_cast<unsigned char>(text[k])); };
+        if (text[i] == '%' && i + 2 < text.size() && hex(i + 1) && hex(i + 2)) {
+            out += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else {
+            out += text[i];
+        }
+    }
+    return toUtf8(out);
 }
 
 ComposeFill mailtoFill(const std::string& mailto) {

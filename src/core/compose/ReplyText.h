@@ -40,6 +40,10 @@ struct MailtoParts {
 };
 MailtoParts splitMailto(const std::string& mailto);
 
+// What the mailto hand-over writes for a link: "mailto:" dropped and "%XX" escapes decoded
+// ("+" stays a plus sign, as addresses may hold one).
+std::string mailtoHandOver(const std::string& link);
+
 // The fill of a saved message for codes 0 (reply), 1 (blank reply), 2 (forward) and 4 (send
 // again); nothing for another code.
 std::optional<ComposeFill> savedMessageFill(int code, const SavedParts& saved);

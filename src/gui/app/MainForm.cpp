@@ -73,6 +73,7 @@ MainForm::MainForm(const QStringList& arguments, QWidget* parent)
     buildViews();
     buildMessageTools();
     buildStatusBar();
+    buildCompose();
     Form_Load(arguments);
     // Menus whose commands have not been added yet stay out of the way.
     for (QMenu* menu : {fileMenu, addressBookMenu, toolsMenu, helpMenu})

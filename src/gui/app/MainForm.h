@@ -2,15 +2,24 @@
 
 #include "addressbook/AddressBook.h"
 #include "app/IniFile.h"
+#include "app/InstanceLock.h"
 #include "app/PaneLayout.h"
+#include "compose/ReplyText.h"
 #include "app/Settings.h"
 #include "store/SavedMessage.h"
 
 #include <QCoreApplication>
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
+#include <QVariantMap>
+#include <memory>
+#include <optional>
 
 class AddressPane;
+class EmailPalette;
+class QCheckBox;
+class QTimer;
 class FindDialog;
 class HelpWindow;
 class QFrame;
@@ -85,6 +94,16 @@ public:
     void showPane();
     void toggleExpandPane();
 
+    // Compose assistance.
+    void Web_InsertField(int which);
+    void ClearComposeForm();
+    void ReplyOrForward(int code);
+    void CheckMailto();
+    void showPalette();
+    void closePalette();
+    // A form post from the compose page: keeps a copy in the Sent folder.
+    void captureSent(const QByteArray& postData);
+
     // State shared by every part (the old program's module-level variables).
     QString ini_file;
     QString main_dir;
@@ -101,6 +120,14 @@ public:
     postling::PaneLayout pane;
     QString open_book; // a book to open without asking
     int find_col = 0;
+    bool to_retry = false;
+    int to_retry_which = 0;
+    bool mailto_retry = false;
+    QString mailto_address;
+    bool doing_merge = false;
+    bool insert_template = false;
+    QString template_subj;
+    QString template_body;
 
     // Controls, named as the tests and the rest of the program know them.
     WebBrowser* WebBrowser1; // inbox view
@@ -124,6 +151,9 @@ public:
     QPushButton* CommandShowAddress;
     QPushButton* CommandTo;
     FindDialog* DialogFind = nullptr;
+    QCheckBox* CheckSaveSent;
+    QTimer* Timer2;
+    EmailPalette* FormEmail = nullptr;
 
     QMenu* fileMenu;
     QMenu* addressBookMenu;
@@ -145,6 +175,18 @@ private:
     void buildMessageTools();
     void buildAddressPane(QWidget* central);
     void buildAddressMenus();
+    void buildCompose();
+    void writeBug(const char* marker) const;
+    // The wait for the compose form of a fill, driven by page loads and a timer.
+    struct Fill {
+        int code = 0;
+        QPointer<WebBrowser> target;
+        postling::ComposeFill text;
+        int attempts = 0;
+    };
+    void waitForComposeForm(Fill fill);
+    void attemptFill();
+    void fillComposeForm(const QVariantMap& current);
     double windowWidthTwips() const;
     QAction* addAction(QMenu* menu, const QString& name, const QString& caption);
 
@@ -168,4 +210,7 @@ private:
     HelpWindow* help_ = nullptr;
     HelpWindow* helpProc1_ = nullptr;
     bool shutDown_ = false;
+    std::optional<Fill> fill_;
+    QTimer* fillTimer_ = nullptr;
+    std::unique_ptr<postling::InstanceLock> instance_;
 };

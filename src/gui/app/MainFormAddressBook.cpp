@@ -6,6 +6,7 @@
 #include "AddressModel.h"
 #include "AddressPane.h"
 #include "Dialogs.h"
+#include "EmailPalette.h"
 #include "NameDialog.h"
 #include "WebBrowser.h"
 
@@ -222,6 +223,9 @@ bool MainForm::eventFilter(QObject* watched, QEvent* event) {
 
 void MainForm::Open_CSV() {
     SaveAddressBook();
+    // An open palette lists the book: it is closed now and opened again on the new book.
+    const bool paletteOpen = FormEmail && FormEmail->isVisible();
+    closePalette();
     QString path = open_book;
     if (path.isEmpty())
         path = Dialogs::openFile(this, "Open Address List", main_dir + "addrbooks",
@@ -235,6 +239,8 @@ void MainForm::Open_CSV() {
     if (opened.noAddresses)
         Dialogs::message(this, "Warning: Your address book does not appear to contain any email "
                                "addresses.");
+    if (paletteOpen)
+        showPalette();
 }
 
 void MainForm::SaveAddressBook() {
@@ -335,6 +341,10 @@ void MainForm::AddAddressFromMessage() {
             self->setPanelText(2, "Addr Added");
         }
         self->TabStrip1->startEditing();
+        if (self->FormEmail && self->FormEmail->isVisible()) {
+            self->closePalette();
+            self->showPalette();
+        }
     });
 }
 

@@ -58,6 +58,7 @@ void MainForm::onTabChanged(int zeroBased) {
         if (postling::composeReloadNeeded(did_insert, str(WebBrowser3->LocationURL())))
             if (const auto address = postling::composeAddress(str(WebBrowser1->LocationURL())))
                 WebBrowser3->Navigate(qstr(*address));
+        ClearComposeForm();
         break;
     case SavedTab:
         SavedMessages->listFolder();

@@ -23,6 +23,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTabBar>
+#include <QTimer>
 
 namespace {
 
@@ -46,6 +47,7 @@ void MainForm::Form_Load(const QStringList& arguments) {
     ini_file = QString::fromStdString(
         postling::iniLocation(toStd(arguments), qgetenv("POSTLING_INI").constData(),
                               qgetenv("XDG_CONFIG_HOME").constData(), qgetenv("HOME").constData()));
+    instance_ = std::make_unique<postling::InstanceLock>(ini_file.toStdString());
     main_dir = QString::fromStdString(
         postling::mainDirPrefix(GetIni(postling::kLocations, "main dir", "").toStdString()));
 
@@ -85,6 +87,7 @@ void MainForm::Form_Load(const QStringList& arguments) {
         hidePane();
     PictureSettings->CheckGotoInbox->setChecked(settings.gotoinbox);
     PictureSettings->CheckEmail->setChecked(settings.showemail);
+    CheckSaveSent->setChecked(settings.savesent);
 
     // 11. Start addresses and the start provider.
     PictureSettings->TextYahoo->setText(QString::fromStdString(settings.ystart));
@@ -120,6 +123,14 @@ void MainForm::Form_Load(const QStringList& arguments) {
         onTabChanged(InboxTab - 1);
     doing_init = false;
     SavedMessages->setStarting(false);
+
+    // 17. The address palette, when the user wants it at start.
+    if (PictureSettings->CheckEmail->isChecked())
+        showPalette();
+
+    // 18. The mailto poll; a start for a mailto link waits for the compose page instead.
+    if (!started_by_mailto)
+        Timer2->start(1000);
 
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { Form_Unload(); });
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { Form_Unload(); });
@@ -163,6 +174,7 @@ void MainForm::Form_Unload() {
     // 2-5. Every setting, from the controls that hold them.
     settings.gotoinbox = PictureSettings->CheckGotoInbox->isChecked();
     settings.showemail = PictureSettings->CheckEmail->isChecked();
+    settings.savesent = CheckSaveSent->isChecked();
     settings.startHotmail = !PictureSettings->OptionY->isChecked();
     settings.ystart = PictureSettings->TextYahoo->text().toStdString();
     settings.hstart = PictureSettings->TextHotmail->text().toStdString();

@@ -149,6 +149,38 @@
             };
         },
 
+        // The parts of a saved message in the preview, each as its element's text.
+        savedMessage: function () {
+            var parts = {};
+            var ids = ['replyto', 'to', 'cc', 'bcc', 'subject', 'body'];
+            for (var i = 0; i < ids.length; i++) {
+                var el = all(ids[i]);
+                if (!el) {
+                    return {error: 'noelement'};
+                }
+                // A label's non-breaking space reads as a blank here, so that it never
+                // reaches a compose field.
+                parts[ids[i]] = crlf(el.innerText).replace(/\u00a0/g, ' ');
+            }
+            return parts;
+        },
+
+        // Yahoo! Mail's rich-text editor: the element "plainmsg", else the form member
+        // Compose.PlainMsg. Reports whether either was there.
+        setRichText: function (html) {
+            var area = all('plainmsg');
+            if (area) {
+                area.innerHTML = html;
+                return {set: true};
+            }
+            var plain = field(form('Compose'), 'PlainMsg');
+            if (plain) {
+                plain.value = html;
+                return {set: true};
+            }
+            return {error: 'noeditor'};
+        },
+
         // innerHTML or innerText of the document's All(id).
         element: function (id) {
             var el = all(id);

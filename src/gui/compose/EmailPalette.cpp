@@ -1,0 +1,29 @@
+#include "EmailPalette.h"
+
+#include "addressbook/AddressBook.h"
+
+#include <QComboBox>
+#include <QVBoxLayout>
+
+EmailPalette::EmailPalette(QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), Combo1(new QComboBox) {
+    setObjectName("FormEmail");
+    setWindowTitle("Email Addresses");
+    Combo1->setObjectName("Combo1");
+    Combo1->setMinimumContentsLength(24);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(Combo1);
+    connect(Combo1, &QComboBox::activated, this, [this] {
+        if (loading_ != 1)
+            emit chosen();
+    });
+}
+
+void EmailPalette::load(const postling::AddressBook& book) {
+    loading_ = 1;
+    Combo1->clear();
+    for (int r = 1; r < book.table.rowCount(); ++r)
+        Combo1->addItem(QString::fromStdString(book.table.cell(r, book.email_col)));
+    loading_ = 0;
+}

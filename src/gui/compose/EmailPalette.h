@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+class QComboBox;
+
+namespace postling {
+class AddressBook;
+}
+
+// FormEmail, the "Email Addresses" palette: one list of the book's addresses, kept above the
+// main window; choosing one puts it into the To field of the compose form.
+class EmailPalette : public QWidget {
+    Q_OBJECT
+public:
+    explicit EmailPalette(QWidget* parent = nullptr);
+
+    // Fills the list from the book's e-mail column, rows 1 to the last (empty cells too).
+    void load(const postling::AddressBook& book);
+    QComboBox* Combo1;
+
+signals:
+    void chosen();
+
+private:
+    int loading_ = 0;
+};

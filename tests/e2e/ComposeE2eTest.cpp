@@ -1,0 +1,269 @@
+// Compose assistance against the stand-in: addresses into the compose form, answers from
+// saved messages, sent mail kept in the Sent folder, and mailto links.
+#include "AddressModel.h"
+#include "AddressPane.h"
+#include "Dialogs.h"
+#include "FolderDropList.h"
+#include "MainForm.h"
+#include "SavedMessagesPanel.h"
+#include "Testkit.h"
+#include "WebBrowser.h"
+
+#include "app/InstanceLock.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QProcess>
+#include <QPushButton>
+#include <QTableView>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTreeWidget>
+#include <csignal>
+
+using testkit::StandinServer;
+using testkit::Workspace;
+
+class ComposeE2eTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<StandinServer> server;
+
+    std::unique_ptr<MainForm> signedIn(Workspace& ws, bool yahoo, const QStringList& args = {}) {
+        ws.pointAt(*server);
+        ws.set("smail", yahoo ? "0" : "1");
+        auto form = testkit::openMainForm(ws, args);
+        if (!testkit::waitForPage(form->WebBrowser1, yahoo ? "yahoo" : "hotmail") ||
+            !testkit::signIn(*form, yahoo ? "ann" : "bob") ||
+            !testkit::waitForPage(form->WebBrowser3, yahoo ? "/ym/compose" : "/cgi-bin/compose"))
+            return nullptr;
+        return form;
+    }
+    static QVariantMap fields(MainForm& form, bool yahoo, WebBrowser* view = nullptr) {
+        const QStringList names = yahoo ? QStringList{"To", "Cc", "Bcc", "Subj", "Body"}
+                                        : QStringList{"to", "cc", "bcc", "subject", "body"};
+        return testkit::callPage((view ? view : form.WebBrowser3)->document(), "formFields",
+                                 {yahoo ? "Compose" : "composeform", names})
+            .value("fields")
+            .toMap();
+    }
+    static QString field(MainForm& form, bool yahoo, const QString& name) {
+        return fields(form, yahoo).value(name).toString();
+    }
+    // Selects the Compose tab and waits for the compose page it reloads.
+    static bool openComposeTab(MainForm& form) {
+        QSignalSpy loaded(form.WebBrowser3, &WebBrowser::DocumentComplete);
+        form.selectTab(MainForm::ComposeTab);
+        return loaded.wait(10000) || loaded.count() > 0;
+    }
+    static void selectRows(MainForm& form, int from, int to) {
+        AddressPane* pane = form.TabStrip1;
+        pane->setCurrentCell(from, 0);
+        pane->MSFlexGrid1->selectionModel()->select(
+            QItemSelection(pane->model->index(std::min(from, to) - 1, 0),
+                           pane->model->index(std::max(from, to) - 1, 0)),
+            QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+    // A saved message in the Saved folder, from an address of the other site.
+    static void saveIncoming(MainForm& form, const QString& subject) {
+        postling::SavedMessage m;
+        m.from = "Bob Marsh <bob@hotmail.localhost>";
+        m.subject = subject.toStdString();
+        m.date = "Tue, 3 Dec 2002 10:15:00 +0000";
+        m.to = "ann@yahoo.localhost";
+        m.body = "Hello Ann, this line is long enough that it will have to be wrapped when quoted.";
+        form.ComboFolders->setCurrentText("Saved");
+        form.SaveMessage(m);
+    }
+    static void showSaved(MainForm& form) {
+        form.selectTab(MainForm::SavedTab);
+        form.SavedMessages->ListMsg->setCurrentItem(form.SavedMessages->ListMsg->topLevelItem(0));
+        QVERIFY(testkit::waitForPage(form.WebBrowser2, "Saved/"));
+    }
+
+private slots:
+    void initTestCase() { server = std::make_unique<StandinServer>(); }
+    void cleanupTestCase() { server.reset(); }
+
+    void gridRowsGoIntoToCcAndBccTopToBottom() {
+        Workspace ws;
+        auto form = signedIn(ws, true);
+        QVERIFY(form);
+        QVERIFY(openComposeTab(*form));
+        selectRows(*form, 3, 1); // dragged upwards
+        form->Web_InsertField(0);
+        QTRY_COMPARE(field(*form, true, "To"),
+                     QString("ann@yahoo.localhost,bob@hotmail.localhost,hans@yahoo.localhost"));
+        form->Web_InsertField(0); // all there already: nothing added
+        selectRows(*form, 4, 4);
+        form->Web_InsertField(1);
+        QTRY_COMPARE(field(*form, true, "Cc"), QString("marie@hotmail.localhost"));
+        form->Web_InsertField(2);
+        QTRY_COMPARE(field(*form, true, "Bcc"), QString("marie@hotmail.localhost"));
+        QCOMPARE(field(*form, true, "To"),
+                 QString("ann@yahoo.localhost,bob@hotmail.localhost,hans@yahoo.localhost"));
+        QVERIFY(Dialogs::messagesShown().isEmpty());
+        form->close();
+    }
+
+    void anInsertionFromTheSettingsTabWaitsForTheComposePage() {
+        Workspace ws;
+        auto form = signedIn(ws, false);
+        QVERIFY(form);
+        form->selectTab(MainForm::SettingsTab);
+        selectRows(*form, 5, 5);
+        form->Web_InsertField(0);
+        QCOMPARE(form->currentTab(), int(MainForm::ComposeTab));
+        QVERIFY(form->to_retry);
+        QTRY_COMPARE_WITH_TIMEOUT(field(*form, false, "to"), QString("carl@hotmail.localhost"), 10000);
+        QVERIFY(!form->to_retry);
+
+        // From the inbox tab showing the inbox list, the insertion waits too.
+        form->selectTab(MainForm::InboxTab);
+        form->Web_InsertField(1);
+        QCOMPARE(form->currentTab(), int(MainForm::ComposeTab));
+        QTRY_COMPARE_WITH_TIMEOUT(field(*form, false, "cc"), QString("carl@hotmail.localhost"), 10000);
+        form->close();
+    }
+
+    void aReplyFillsTheFormAndSendingItKeepsACopyInSent() {
+        Workspace ws;
+        auto form = signedIn(ws, true);
+        QVERIFY(form);
+        saveIncoming(*form, "Lunch plans");
+        showSaved(*form);
+        form->SavedMessages->CommandReplyText->click();
+        QCOMPARE(form->currentTab(), int(MainForm::ComposeTab));
+        QTRY_COMPARE_WITH_TIMEOUT(field(*form, true, "Subj"), QString("RE: Lunch plans"), 10000);
+        const QVariantMap filled = fields(*form, true);
+        QCOMPARE(filled.value("To").toString(), QString("Bob Marsh <bob@hotmail.localhost>"));
+        QCOMPARE(filled.value("Body").toString(),
+                 QString("\n>\n>Hello Ann, this line is long enough that it\n>will have to be "
+                         "wrapped when quoted."));
+        QCOMPARE(ws.get("bug"), QString("0"));
+
+        // The compose tab keeps the fill once, then clears on the next selection.
+        form->selectTab(MainForm::InboxTab);
+        form->selectTab(MainForm::ComposeTab);
+        QTRY_COMPARE_WITH_TIMEOUT(field(*form, true, "Subj"), QString(), 10000);
+
+        // Fill again and send: the reply reaches the Hotmail inbox and a copy stays in Sent.
+        form->selectTab(MainForm::SavedTab);
+        form->SavedMessages->ListMsg->setCurrentItem(form->SavedMessages->ListMsg->topLevelItem(0));
+        form->SavedMessages->CommandReplyText->click();
+        QTRY_COMPARE_WITH_TIMEOUT(field(*form, true, "Subj"), QString("RE: Lunch plans"), 10000);
+        testkit::callPage(form->WebBrowser3->document(), "clickField", {"Compose", "SEND"});
+        QTRY_COMPARE_WITH_TIMEOUT(QDir(ws.path("savedmgs/Sent")).entryList(QDir::Files).size(), 1,
+                                  10000);
+        const QString sent = QDir(ws.path("savedmgs/Sent")).entryList(QDir::Files).first();
+        QVERIFY2(sent.startsWith("Bob Marsh  bob@hotma...&&RE  Lunch plans&&"), qPrintable(sent));
+        QVERIFY(sent.endsWith("&&sent message.htm"));
+        QTRY_VERIFY_WITH_TIMEOUT(!server->messageAddress(false, "bob", "RE: Lunch plans").isEmpty(),
+                                 10000);
+        form->close();
+    }
+
+    void blankReplyForwardAndSendAgainFillTheirFields() {
+        Workspace ws;
+        auto form = signedIn(ws, false);
+        QVERIFY(form);
+        saveIncoming(*form, "Notes");
+        showSaved(*form);
+        form->SavedMessages->CommandReplyNoText->click();
+        QTRY_COMPARE_WITH_TIMEOUT(field(*form, false, "subject"), QString("RE: Notes"), 10000);
+        QCOMPARE(field(*form, false, "to"), QString("<bob@hotmail.localhost>"));
+        QCOMPARE(field(*form, false, "body"), QString());
+
+        form->selectTab(MainForm::SavedTab);
+        form->SavedMessages->ListMsg->setCurrentItem(form->SavedMessages->ListMsg->topLevelItem(0));
+        form->SavedMessages->CommandForward->click();
+        QTRY_COMPARE_WITH_TIMEOUT(field(*form, false, "subject"), QString("FWD: Notes"), 10000);
+        QCOMPARE(field(*form, false, "to"), QString());
+        QVERIFY(field(*form, false, "body").startsWith("\n>\n>Hello Ann"));
+
+        // A message in Sent is sent again to its recipient, unquoted.
+        postling::SavedMessage sent;
+        sent.sent = true;
+        sent.from = "Sent Message";
+        sent.to = "ann@yahoo.localhost";
+        sent.subject = "Again";
+        sent.date = "12/4/2002 7:05:09 PM";
+        sent.body = "Once more";
+        form->SaveMessage(sent);
+        form->selectTab(MainForm::SavedTab);
+        form->SavedMessages->ComboFolders2->setCurrentRow(1); // Sent
+        form->SavedMessages->ListMsg->setCurrentItem(form->SavedMessages->ListMsg->topLevelItem(0));
+        QVERIFY(testkit::waitForPage(form->WebBrowser2, "Sent/"));
+        form->SavedMessages->CommandSendAgain->click();
+        QTRY_COMPARE_WITH_TIMEOUT(field(*form, false, "subject"), QString("Again"), 10000);
+        QCOMPARE(field(*form, false, "to"), QString("ann@yahoo.localhost"));
+        QCOMPARE(field(*form, false, "body"), QString("\n\nOnce more"));
+        form->close();
+    }
+
+    void nothingIsKeptWithSaveSentMessagesUnticked() {
+        Workspace ws;
+        auto form = signedIn(ws, false);
+        QVERIFY(form);
+        form->CheckSaveSent->setChecked(false);
+        QVERIFY(openComposeTab(*form));
+        testkit::callPage(form->WebBrowser3->document(), "setFormFields",
+                          {"composeform", QVariantMap{{"to", "ann@yahoo.localhost"},
+                                                      {"subject", "Unkept"},
+                                                      {"body", "x"}}});
+        testkit::callPage(form->WebBrowser3->document(), "clickField", {"composeform", "Send"});
+        QTRY_VERIFY_WITH_TIMEOUT(!server->messageAddress(true, "ann", "Unkept").isEmpty(), 10000);
+        QVERIFY(QDir(ws.path("savedmgs/Sent")).entryList(QDir::Files).isEmpty());
+        form->close();
+        QCOMPARE(ws.get("savesent"), QString("0"));
+    }
+
+    void aMailtoLeftInTheIniOpensAFilledComposeForm() {
+        Workspace ws;
+        auto form = signedIn(ws, false);
+        QVERIFY(form);
+        ws.set("mailto", "ann@yahoo.localhost?subject=Hi there");
+        QTRY_COMPARE_WITH_TIMEOUT(field(*form, false, "subject"), QString("Hi there"), 10000);
+        QCOMPARE(field(*form, false, "to"), QString("ann@yahoo.localhost"));
+        QCOMPARE(ws.get("mailto"), QString(""));
+        QTRY_COMPARE(ws.get("bug"), QString("0"));
+
+        // The hand-over program, with Postling running, only writes the key.
+        QCOMPARE(QProcess::execute(MAILTO_BINARY,
+                                   {"--ini", ws.iniPath(), "mailto:bob@hotmail.localhost?subject=Hand%20over"}),
+                 0);
+        QTRY_COMPARE_WITH_TIMEOUT(field(*form, false, "subject"), QString("Hand over"), 10000);
+        QCOMPARE(field(*form, false, "to"), QString("bob@hotmail.localhost"));
+        form->close();
+    }
+
+    void startedForAMailtoItWaitsForTheComposePage() {
+        Workspace ws;
+        ws.set("mailto", "bob@hotmail.localhost?subject=Started");
+        auto form = signedIn(ws, true, {"mailto"});
+        QVERIFY(form);
+        QVERIFY(form->started_by_mailto || form->mailto_retry || ws.get("mailto").isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(field(*form, true, "Subj"), QString("Started"), 15000);
+        QCOMPARE(form->currentTab(), int(MainForm::ComposeTab));
+        QVERIFY(!form->started_by_mailto);
+        form->close();
+    }
+
+    void theHandOverStartsPostlingWhenNoneRuns() {
+        Workspace ws;
+        ws.set("welcome", "1");
+        QCOMPARE(QProcess::execute(MAILTO_BINARY,
+                                   {"--ini", ws.iniPath(), "mailto:ann@yahoo.localhost"}),
+                 0);
+        QCOMPARE(ws.get("mailto"), QString("ann@yahoo.localhost"));
+        QTRY_VERIFY_WITH_TIMEOUT(postling::InstanceLock::running(ws.iniPath().toStdString()), 20000);
+        // Never signed in, the new Postling never takes the address.
+        QTest::qWait(1500);
+        QCOMPARE(ws.get("mailto"), QString("ann@yahoo.localhost"));
+        QProcess::execute("pkill", {"-TERM", "-f", "postling --ini " + ws.iniPath()});
+        QTRY_VERIFY_WITH_TIMEOUT(!postling::InstanceLock::running(ws.iniPath().toStdString()), 20000);
+    }
+};
+
+QTEST_MAIN(ComposeE2eTest)
+#include "ComposeE2eTest.moc"
