@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDir>
 #include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
@@ -13,6 +14,12 @@ class WebBrowser;
 namespace testkit {
 
 // The real stand-in webmail on a free loopback port with a fresh seeded database.
+// Temporary folders are named neutrally: a test program's own name (say "e2e_compose") in a
+// path would look like a compose page's address to the rules that test for one.
+inline QString tempTemplate() {
+    return QDir::tempPath() + "/postling-test-XXXXXX";
+}
+
 class StandinServer {
 public:
     explicit StandinServer(const QStringList& extraArgs = {"--seed"});
@@ -34,7 +41,7 @@ public:
     QString messageAddress(bool yahoo, const QString& login, const QString& subject) const;
 
 private:
-    QTemporaryDir dir_;
+    QTemporaryDir dir_{tempTemplate()};
     QProcess process_;
     int port_ = 0;
 };
@@ -53,7 +60,7 @@ public:
     void pointAt(const StandinServer& server);
 
 private:
-    QTemporaryDir dir_;
+    QTemporaryDir dir_{tempTemplate()};
 };
 
 // Answers the splash and the welcome dialog at once (the welcome with Yahoo! Mail, or Hotmail
