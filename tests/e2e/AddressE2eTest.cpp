@@ -45,7 +45,7 @@ private slots:
         QVERIFY(form);
         QVERIFY(openMessage(*form, true, "ann", "Photos from the weekend"));
         form->findChild<QAction*>("addfrommsg")->trigger();
-        QTRY_COMPARE_WITH_TIMEOUT(form->book.table.rowCount(), 7, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(form->book.table.rowCount(), 7, 20000);
         QCOMPARE(cell(*form, 6, 0), QString("Fay"));
         QCOMPARE(cell(*form, 6, 1), QString("Green"));
         QCOMPARE(cell(*form, 6, 2), QString("fay@yahoo.localhost"));
@@ -66,7 +66,7 @@ private slots:
         QVERIFY(
             openMessage(*form, false, "hans", "Gr\u00fc\u00dfe aus K\u00f6ln und M\u00fcnchen"));
         form->AddAddressFromMessage();
-        QTRY_COMPARE_WITH_TIMEOUT(form->book.table.rowCount(), 7, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(form->book.table.rowCount(), 7, 20000);
         QCOMPARE(form->lang, 1);
         QCOMPARE(cell(*form, 6, 0), QString("J\u00fcrgen"));
         QCOMPARE(cell(*form, 6, 1), QString("M\u00fcller"));
@@ -82,7 +82,7 @@ private slots:
         form->AddAddressFromMessage();
         QTRY_COMPARE_WITH_TIMEOUT(
             Dialogs::messagesShown(),
-            QStringList{"Unable to locate address. Are you sure a message is displayed?"}, 10000);
+            QStringList{"Unable to locate address. Are you sure a message is displayed?"}, 20000);
         QCOMPARE(form->book.table.rowCount(), 6);
         form->close();
     }

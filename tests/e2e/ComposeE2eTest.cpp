@@ -115,14 +115,14 @@ private slots:
         form->Web_InsertField(0);
         QCOMPARE(form->currentTab(), int(MainForm::ComposeTab));
         QVERIFY(form->to_retry);
-        QTRY_COMPARE_WITH_TIMEOUT(field(*form, false, "to"), QString("carl@hotmail.localhost"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(field(*form, false, "to"), QString("carl@hotmail.localhost"), 20000);
         QVERIFY(!form->to_retry);
 
         // From the inbox tab showing the inbox list, the insertion waits too.
         form->selectTab(MainForm::InboxTab);
         form->Web_InsertField(1);
         QCOMPARE(form->currentTab(), int(MainForm::ComposeTab));
-        QTRY_COMPARE_WITH_TIMEOUT(field(*form, false, "cc"), QString("carl@hotmail.localhost"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(field(*form, false, "cc"), QString("carl@hotmail.localhost"), 20000);
         form->close();
     }
 
@@ -134,7 +134,7 @@ private slots:
         showSaved(*form);
         form->SavedMessages->CommandReplyText->click();
         QCOMPARE(form->currentTab(), int(MainForm::ComposeTab));
-        QTRY_COMPARE_WITH_TIMEOUT(field(*form, true, "Subj"), QString("RE: Lunch plans"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(field(*form, true, "Subj"), QString("RE: Lunch plans"), 20000);
         const QVariantMap filled = fields(*form, true);
         QCOMPARE(filled.value("To").toString(), QString("Bob Marsh <bob@hotmail.localhost>"));
         QCOMPARE(filled.value("Body").toString(),
@@ -145,13 +145,13 @@ private slots:
         // The compose tab keeps the fill once, then clears on the next selection.
         form->selectTab(MainForm::InboxTab);
         form->selectTab(MainForm::ComposeTab);
-        QTRY_COMPARE_WITH_TIMEOUT(field(*form, true, "Subj"), QString(), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(field(*form, true, "Subj"), QString(), 20000);
 
         // Fill again and send: the reply reaches the Hotmail inbox and a copy stays in Sent.
         form->selectTab(MainForm::SavedTab);
         form->SavedMessages->ListMsg->setCurrentItem(form->SavedMessages->ListMsg->topLevelItem(0));
         form->SavedMessages->CommandReplyText->click();
-        QTRY_COMPARE_WITH_TIMEOUT(field(*form, true, "Subj"), QString("RE: Lunch plans"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(field(*form, true, "Subj"), QString("RE: Lunch plans"), 20000);
         testkit::callPage(form->WebBrowser3->document(), "clickField", {"Compose", "SEND"});
         QTRY_COMPARE_WITH_TIMEOUT(QDir(ws.path("savedmgs/Sent")).entryList(QDir::Files).size(), 1,
                                   10000);
@@ -170,14 +170,14 @@ private slots:
         saveIncoming(*form, "Notes");
         showSaved(*form);
         form->SavedMessages->CommandReplyNoText->click();
-        QTRY_COMPARE_WITH_TIMEOUT(field(*form, false, "subject"), QString("RE: Notes"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(field(*form, false, "subject"), QString("RE: Notes"), 20000);
         QCOMPARE(field(*form, false, "to"), QString("<bob@hotmail.localhost>"));
         QCOMPARE(field(*form, false, "body"), QString());
 
         form->selectTab(MainForm::SavedTab);
         form->SavedMessages->ListMsg->setCurrentItem(form->SavedMessages->ListMsg->topLevelItem(0));
         form->SavedMessages->CommandForward->click();
-        QTRY_COMPARE_WITH_TIMEOUT(field(*form, false, "subject"), QString("FWD: Notes"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(field(*form, false, "subject"), QString("FWD: Notes"), 20000);
         QCOMPARE(field(*form, false, "to"), QString());
         QVERIFY(field(*form, false, "body").startsWith("\n>\n>Hello Ann"));
 
@@ -195,7 +195,7 @@ private slots:
         form->SavedMessages->ListMsg->setCurrentItem(form->SavedMessages->ListMsg->topLevelItem(0));
         QVERIFY(testkit::waitForPage(form->WebBrowser2, "Sent/"));
         form->SavedMessages->CommandSendAgain->click();
-        QTRY_COMPARE_WITH_TIMEOUT(field(*form, false, "subject"), QString("Again"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(field(*form, false, "subject"), QString("Again"), 20000);
         QCOMPARE(field(*form, false, "to"), QString("ann@yahoo.localhost"));
         QCOMPARE(field(*form, false, "body"), QString("\n\nOnce more"));
         form->close();
@@ -212,7 +212,7 @@ private slots:
                                                       {"subject", "Unkept"},
                                                       {"body", "x"}}});
         testkit::callPage(form->WebBrowser3->document(), "clickField", {"composeform", "Send"});
-        QTRY_VERIFY_WITH_TIMEOUT(!server->messageAddress(true, "ann", "Unkept").isEmpty(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!server->messageAddress(true, "ann", "Unkept").isEmpty(), 20000);
         QVERIFY(QDir(ws.path("savedmgs/Sent")).entryList(QDir::Files).isEmpty());
         form->close();
         QCOMPARE(ws.get("savesent"), QString("0"));
@@ -223,7 +223,7 @@ private slots:
         auto form = signedIn(ws, false);
         QVERIFY(form);
         ws.set("mailto", "ann@yahoo.localhost?subject=Hi there");
-        QTRY_COMPARE_WITH_TIMEOUT(field(*form, false, "subject"), QString("Hi there"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(field(*form, false, "subject"), QString("Hi there"), 20000);
         QCOMPARE(field(*form, false, "to"), QString("ann@yahoo.localhost"));
         QCOMPARE(ws.get("mailto"), QString(""));
         QTRY_COMPARE(ws.get("bug"), QString("0"));
@@ -232,7 +232,7 @@ private slots:
         QCOMPARE(QProcess::execute(MAILTO_BINARY,
                                    {"--ini", ws.iniPath(), "mailto:bob@hotmail.localhost?subject=Hand%20over"}),
                  0);
-        QTRY_COMPARE_WITH_TIMEOUT(field(*form, false, "subject"), QString("Hand over"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(field(*form, false, "subject"), QString("Hand over"), 20000);
         QCOMPARE(field(*form, false, "to"), QString("bob@hotmail.localhost"));
         form->close();
     }
@@ -243,7 +243,7 @@ private slots:
         auto form = signedIn(ws, true, {"mailto"});
         QVERIFY(form);
         QVERIFY(form->started_by_mailto || form->mailto_retry || ws.get("mailto").isEmpty());
-        QTRY_COMPARE_WITH_TIMEOUT(field(*form, true, "Subj"), QString("Started"), 15000);
+        QTRY_COMPARE_WITH_TIMEOUT(field(*form, true, "Subj"), QString("Started"), 30000);
         QCOMPARE(form->currentTab(), int(MainForm::ComposeTab));
         QVERIFY(!form->started_by_mailto);
         form->close();
@@ -256,7 +256,7 @@ private slots:
                                    {"--ini", ws.iniPath(), "mailto:ann@yahoo.localhost"}),
                  0);
         QCOMPARE(ws.get("mailto"), QString("ann@yahoo.localhost"));
-        QTRY_VERIFY_WITH_TIMEOUT(postling::InstanceLock::running(ws.iniPath().toStdString()), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(postling::InstanceLock::running(ws.iniPath().toStdString()), 40000);
         // Never signed in, the new Postling never takes the address.
         QTest::qWait(1500);
         QCOMPARE(ws.get("mailto"), QString("ann@yahoo.localhost"));

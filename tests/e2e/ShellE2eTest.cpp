@@ -83,9 +83,9 @@ private slots:
         QVERIFY(testkit::waitForPage(form->WebBrowser3, "/ym/compose"));
         QSignalSpy loads(form->WebBrowser3, &WebBrowser::DocumentComplete);
         form->selectTab(MainForm::ComposeTab);
-        QTRY_COMPARE_WITH_TIMEOUT(loads.count(), 1, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(loads.count(), 1, 20000);
         form->selectTab(MainForm::ComposeTab);
-        QTRY_COMPARE_WITH_TIMEOUT(loads.count(), 2, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(loads.count(), 2, 20000);
         QVERIFY(form->WebBrowser3->isVisible());
 
         form->did_insert = true;
@@ -93,7 +93,7 @@ private slots:
         form->selectTab(MainForm::ComposeTab);
         // A reload now would be a third load; the next navigation we ask for must be it.
         form->WebBrowser3->Navigate(form->WebBrowser3->LocationURL() + "?probe=1");
-        QTRY_COMPARE_WITH_TIMEOUT(loads.count(), 3, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(loads.count(), 3, 20000);
         QVERIFY(loads.last().first().toString().contains("probe=1"));
         form->close();
     }
@@ -115,7 +115,7 @@ private slots:
             testkit::waitForPage(form->WebBrowser3, yahoo ? "/ym/compose" : "/cgi-bin/compose"));
         QSignalSpy reloaded(form->WebBrowser3, &WebBrowser::DocumentComplete);
         form->selectTab(MainForm::ComposeTab);
-        QTRY_VERIFY_WITH_TIMEOUT(reloaded.count() > 0, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(reloaded.count() > 0, 20000);
 
         const QString formName = yahoo ? "Compose" : "composeform";
         const QVariantMap fields = {
@@ -131,8 +131,8 @@ private slots:
         const int before = server->recordedPosts().size();
         testkit::callPage(form->WebBrowser3->document(), "clickField",
                           {formName, yahoo ? "SEND" : "Send"});
-        QTRY_COMPARE_WITH_TIMEOUT(posted.count(), 1, 10000);
-        QTRY_COMPARE_WITH_TIMEOUT(server->recordedPosts().size(), before + 1, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(posted.count(), 1, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(server->recordedPosts().size(), before + 1, 20000);
         const QByteArray sent = server->recordedPosts().last();
         QCOMPARE(posted.first().at(2).toByteArray(), sent);
         QVERIFY(posted.first().at(0).toString().contains("compose"));

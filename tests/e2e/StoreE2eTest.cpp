@@ -61,7 +61,7 @@ private slots:
         const QString name = "Carl Jones  carl@hotmail.localhost &&Lunch on Friday&&"
                              "Fri, 1 Nov 2002 10^00^00 +0000&&ann@yahoo.localhost.htm";
         const QString path = ws.path("savedmgs/Saved/" + name);
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(path), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(path), 20000);
         QCOMPARE(readText(path),
                  QString("<html>\r\n<body>\r\n"
                          "<div id=from><font face=arial size=2><b>From:&nbsp;</b>Carl Jones "
@@ -119,7 +119,7 @@ private slots:
         QVERIFY(form);
         const QString name = "Jon Park  jon@hotmail.localhost &&Team roster&&"
                              "Wed, 13 Nov 2002 10^53^20 +0000&&bob@hotmail.localhos....htm";
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(ws.path("savedmgs/Saved/" + name)), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(ws.path("savedmgs/Saved/" + name)), 20000);
         const QString text = readText(ws.path("savedmgs/Saved/" + name));
         QVERIFY(text.contains("<td>Jon</td>"));
         QVERIFY(text.contains("<b>Subject:&nbsp;</b>Team roster</font>"));
@@ -161,7 +161,7 @@ private slots:
         form->GetBody->click();
         QTRY_COMPARE_WITH_TIMEOUT(
             Dialogs::messagesShown(),
-            QStringList{"You cannot save incoming messages to the Sent Messages Folder."}, 10000);
+            QStringList{"You cannot save incoming messages to the Sent Messages Folder."}, 20000);
         QVERIFY(QDir(ws.path("savedmgs/Sent")).entryList(QDir::Files).isEmpty());
         form->close();
     }
