@@ -141,7 +141,8 @@ int AddressPane::currentColumn() const {
 int AddressPane::selectionEndRow() const {
     const int current = currentRow();
     int lo = current, hi = current;
-    for (const QModelIndex& i : MSFlexGrid1->selectionModel()->selectedRows()) {
+    // Any selected cell counts: a row selection may leave the hidden column out.
+    for (const QModelIndex& i : MSFlexGrid1->selectionModel()->selectedIndexes()) {
         lo = std::min(lo, AddressModel::bookRow(i));
         hi = std::max(hi, AddressModel::bookRow(i));
     }
