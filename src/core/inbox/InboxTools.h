@@ -1,0 +1,51 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace postling {
+
+// The built-in keyword text: list 2 then list 1, each ending with ",", 188 keywords.
+const std::string& defaultSpamKeywords();
+
+// The keywords a check uses: the text split at every ",", all pieces but the last, without
+// those that are blank; each used exactly as typed (blanks around it count).
+std::vector<std::string> spamKeywordList(const std::string& text);
+
+// The keyword text after loading "spamkeys.txt": each line followed by CR LF; the defaults when
+// the result is shorter than three characters.
+std::string loadedSpamKeywords(const std::string* fileBytes);
+// The file's one line: the box's text with each line break as ",", ended by CR LF.
+std::string spamKeywordFileText(const std::string& boxText);
+
+// One message check box of an inbox page, as the page script gathers it.
+struct InboxBox {
+    std::string rowText;   // the row's visible text
+    std::string className; // the row's class
+    bool bold = false;     // the row's HTML holds <B>
+    bool newmail = false;  // the row's HTML mentions "newmail"
+    bool checked = false;
+    bool checkbox = true;  // an input of type "checkbox"
+};
+
+bool isUnread(bool yahoo, const InboxBox& box);
+
+// Characters whose Windows-1252 code is above 127.
+int nonEnglishCount(const std::string& utf8);
+
+struct SpamResult {
+    std::vector<int> tick; // indices of the boxes to tick
+    int byKeyword = 0;
+    int nonEnglish = 0;
+};
+SpamResult checkSpam(bool yahoo, const std::vector<InboxBox>& boxes,
+                     const std::vector<std::string>& keywords, bool onlyUnread, bool nonEnglish);
+
+// The unread boxes to tick: all, or the first `limit` (already ticked ones count).
+std::vector<int> checkUnread(bool yahoo, const std::vector<InboxBox>& boxes, int limit);
+// The boxes between ticked ones (Hotmail: check boxes only).
+std::vector<int> checkGroup(bool yahoo, const std::vector<InboxBox>& boxes);
+// The ticked boxes to untick (Hotmail: check boxes only).
+std::vector<int> uncheckAll(bool yahoo, const std::vector<InboxBox>& boxes);
+
+} // namespace postling

@@ -1,0 +1,143 @@
+#include "inbox/InboxTools.h"
+
+#include <gtest/gtest.h>
+
+namespace postling {
+namespace {
+
+InboxBox row(std::string text, bool unread = true, bool checked = false) {
+    InboxBox b;
+    b.rowText = std::move(text);
+    b.className = unread ? "msgnew" : "msgold";
+    b.bold = unread;
+    b.newmail = unread;
+    b.checked = checked;
+    return b;
+}
+
+std::vector<InboxBox> ticks(const std::string& pattern) { // "x" ticked, "." not
+    std::vector<InboxBox> boxes;
+    for (char c : pattern)
+        boxes.push_back(row("r", false, c == 'x'));
+    return boxes;
+}
+
+TEST(SpamKeywords, TheDefaultsHold188KeywordsInOrder) {
+    const auto keywords = spamKeywordList(defaultSpamKeywords());
+    ASSERT_EQ(188u, keywords.size());
+    EXPECT_EQ("low cost", keywords.front());
+    const auto watched = std::find(keywords.begin(), keywords.end(), "watched");
+    ASSERT_NE(keywords.end(), watched);
+    EXPECT_EQ("college girl", *(watched + 1)) << "list 1 follows list 2";
+    EXPECT_EQ("no subject", keywords.back());
+    EXPECT_EQ(2, std::count(keywords.begin(), keywords.end(), "get paid"));
+    EXPECT_NE(keywords.end(), std::find(keywords.begin(), keywords.end(), " owe "));
+    EXPECT_NE(keywords.end(), std::find(keywords.begin(), keywords.end(), " owes "));
+    // No blank follows a comma but those that begin " owe " and " owes ".
+    std::size_t blanks = 0;
+    for (auto at = defaultSpamKeywords().find(", "); at != std::string::npos;
+         at = defaultSpamKeywords().find(", ", at + 1))
+        ++blanks;
+    EXPECT_EQ(2u, blanks);
+}
+
+TEST(SpamKeywords, TheLastPieceAndBlankPiecesAreNeverKeywords) {
+    EXPECT_EQ((std::vector<std::string>{"a", " b "}), spamKeywordList("a,  ,, b ,tail"));
+    EXPECT_TRUE(spamKeywordList("only").empty());
+    EXPECT_EQ((std::vector<std::string>{"x"}), spamKeywordList("x,\r\n"));
+}
+
+TEST(SpamKeywords, FileRoundTrip) {
+    EXPECT_EQ(defaultSpamKeywords(), loadedSpamKeywords(nullptr));
+    const std::string emptyLine = "\r\n";
+    EXPECT_EQ(defaultSpamKeywords(), loadedSpamKeywords(&emptyLine)) << "an empty box brings them back";
+    const std::string file = "cash,prize,\r\n";
+    EXPECT_EQ("cash,prize,\r\n", loadedSpamKeywords(&file));
+    EXPECT_EQ("cash,prize,lotto\r\n", spamKeywordFileText("cash,prize,lotto"));
+    EXPECT_EQ("a,b,\r\n", spamKeywordFileText("a\nb\n"));
+    EXPECT_EQ("\r\n", spamKeywordFileText(""));
+    // A keyword after the last comma is not used, now or after a restart.
+    const std::string saved = spamKeywordFileText("cash,lotto");
+    EXPECT_EQ((std::vector<std::string>{"cash"}), spamKeywordList(loadedSpamKeywords(&saved)));
+}
+
+TEST(CheckSpam, TheFirstKeywordDecidesAndReadRowsNeedTheOptionOff) {
+    const std::vector<InboxBox> boxes = {
+        row("Ann\tLunch on Friday"),           // nothing
+        row("Prizes\tYou WON a cruise"),       // "won" inside "WON" lower-cased
+        row("Casino\tYour casino bonus", false), // read
+        row("Bob\tI owe you one"),             // " owe "
+        row("Bob\tthe owner is back"),         // "owe" without blanks: no
+        row("Deals\tBIG SALE"),                // capitals in the keyword never match
+    };
+    const std::vector<std::string> keywords = {"won", "casino", " owe ", "SALE"};
+    auto r = checkSpam(true, boxes, keywords, true, false);
+    EXPECT_EQ((std::vector<int>{1, 3}), r.tick);
+    r = checkSpam(true, boxes, keywords, false, false);
+    EXPECT_EQ((std::vector<int>{1, 2, 3}), r.tick);
+    EXPECT_EQ(3, r.byKeyword);
+}
+
+TEST(CheckSpam, FiveNonEnglishLettersTickReadRowsToo) {
+    EXPECT_EQ(4, nonEnglishCount("R\xC3\xA9sum\xC3\xA9 na\xC3\xAFve fa\xC3\xA7" "ade"));
+    EXPECT_EQ(0, nonEnglishCount("\xE4\xB8\xAD\xE6\x96\x87")) << "characters Windows-1252 lacks";
+    EXPECT_EQ(1, nonEnglishCount("\xE2\x82\xAC")) << "the euro sign has a code above 127";
+    const std::vector<InboxBox> boxes = {
+        row("R\xC3\xA9sum\xC3\xA9 na\xC3\xAFve fa\xC3\xA7" "ade", false),
+        row("R\xC3\xA9sum\xC3\xA9 na\xC3\xAFve fa\xC3\xA7" "ade \xC3\xA0", false),
+    };
+    const auto r = checkSpam(true, boxes, {}, true, true);
+    EXPECT_EQ((std::vector<int>{1}), r.tick);
+    EXPECT_EQ(1, r.nonEnglish);
+    EXPECT_TRUE(checkSpam(true, boxes, {}, true, false).tick.empty());
+}
+
+TEST(InboxRows, UnreadIsTheNewClassOrBoldOnYahooAndTheIconOnHotmail) {
+    InboxBox b = row("x", false);
+    EXPECT_FALSE(isUnread(true, b));
+    b.className = "msgnew";
+    EXPECT_TRUE(isUnread(true, b));
+    b.className = "msgNEW";
+    EXPECT_FALSE(isUnread(true, b)) << "exact case";
+    b.bold = true;
+    EXPECT_TRUE(isUnread(true, b));
+    EXPECT_FALSE(isUnread(false, b));
+    b.newmail = true;
+    EXPECT_TRUE(isUnread(false, b));
+}
+
+TEST(CheckUnread, LimitsCountAlreadyTickedRows) {
+    std::vector<InboxBox> three = {row("a"), row("b", false), row("c"), row("d")};
+    EXPECT_EQ((std::vector<int>{0, 2, 3}), checkUnread(true, three, 5));
+    std::vector<InboxBox> eight;
+    for (int i = 0; i < 8; ++i)
+        eight.push_back(row("r"));
+    EXPECT_EQ((std::vector<int>{0, 1, 2, 3, 4}), checkUnread(true, eight, 5));
+    EXPECT_EQ(8u, checkUnread(true, eight, 0).size());
+    eight[0].checked = eight[1].checked = true;
+    EXPECT_EQ((std::vector<int>{0, 1, 2, 3, 4}), checkUnread(true, eight, 5))
+        << "two ticked at the top count: three more";
+}
+
+TEST(CheckGroup, FillsTheRangesBetweenTicks) {
+    EXPECT_EQ((std::vector<int>{2, 3, 4}), checkGroup(true, ticks(".x...x..")));
+    EXPECT_EQ((std::vector<int>{3, 4, 5}), checkGroup(true, ticks(".xx...x.")))
+        << "the group cannot end before one box was ticked";
+    EXPECT_EQ((std::vector<int>{2, 3}), checkGroup(true, ticks(".x..")));
+    EXPECT_EQ((std::vector<int>{1}), checkGroup(true, ticks("x.x.x")))
+        << "the third tick opens a group that nothing below closes";
+    EXPECT_TRUE(checkGroup(true, ticks("....")).empty());
+    auto hotmail = ticks("x..x");
+    hotmail[1].checkbox = false; // a hidden field among the boxes
+    EXPECT_EQ((std::vector<int>{2}), checkGroup(false, hotmail));
+}
+
+TEST(UncheckAll, UnticksBoxesOnlyAndLeavesOtherFields) {
+    auto boxes = ticks("x.xx");
+    EXPECT_EQ((std::vector<int>{0, 2, 3}), uncheckAll(true, boxes));
+    boxes[2].checkbox = false;
+    EXPECT_EQ((std::vector<int>{0, 3}), uncheckAll(false, boxes));
+}
+
+} // namespace
+} // namespace postling
