@@ -86,7 +86,8 @@ int compare(int argc, char** argv, int runs) {
     QByteArray line;
     while (!line.contains('\n') && standin.waitForReadyRead(10000))
         line += standin.readAllStandardOutput();
-    const int port = line.mid(line.lastIndexOf(':') + 1).trimmed().toInt();
+    const QByteArray first = line.left(line.indexOf('\n'));
+    const int port = first.mid(first.lastIndexOf(':') + 1).trimmed().toInt();
     const QString url = QString("http://mail.yahoo.localhost:%1/").arg(port);
 
     // A main directory and an ini file as a returning user has them.

@@ -74,6 +74,7 @@ MainForm::MainForm(const QStringList& arguments, QWidget* parent)
     buildMessageTools();
     buildStatusBar();
     buildCompose();
+    buildInbox();
     Form_Load(arguments);
     // Menus whose commands have not been added yet stay out of the way.
     for (QMenu* menu : {fileMenu, addressBookMenu, toolsMenu, helpMenu})

@@ -4,8 +4,8 @@
 #include "app/IniFile.h"
 #include "app/InstanceLock.h"
 #include "app/PaneLayout.h"
-#include "compose/ReplyText.h"
 #include "app/Settings.h"
+#include "compose/ReplyText.h"
 #include "store/SavedMessage.h"
 
 #include <QCoreApplication>
@@ -104,6 +104,15 @@ public:
     // A form post from the compose page: keeps a copy in the Sent folder.
     void captureSent(const QByteArray& postData);
 
+    // Inbox tools: each reads the inbox in one script call and ticks in one more.
+    enum class InboxCommand { Spam, Unread, Group, Uncheck };
+    void runInboxCommand(InboxCommand command);
+    void Command2_Click() { runInboxCommand(InboxCommand::Spam); }
+    void Command1_Click() { runInboxCommand(InboxCommand::Unread); }
+    void CheckGroup() { runInboxCommand(InboxCommand::Group); }
+    void UncheckAll() { runInboxCommand(InboxCommand::Uncheck); }
+    QString spam_keys;
+
     // State shared by every part (the old program's module-level variables).
     QString ini_file;
     QString main_dir;
@@ -160,7 +169,12 @@ public:
     QMenu* toolsMenu;
     QMenu* helpMenu;
 
+signals:
+    // An inbox command has ticked (or unticked) its boxes; the summary is on the status line.
+    void inboxCommandFinished(const QString& summary);
+
 protected:
+    void mousePressEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -176,6 +190,7 @@ private:
     void buildAddressPane(QWidget* central);
     void buildAddressMenus();
     void buildCompose();
+    void buildInbox();
     void writeBug(const char* marker) const;
     // The wait for the compose form of a fill, driven by page loads and a timer.
     struct Fill {

@@ -46,6 +46,7 @@ void MainForm::onTabChanged(int zeroBased) {
     const int tab = zeroBased + 1;
     LabelSaved->hide();
     setPanelText(2, "");
+    PictureSettings->closeSpamEditor();
     for (int t = InboxTab; t <= SettingsTab; ++t)
         if (t != tab)
             for (QWidget* w : tabViews_[t])

@@ -10,7 +10,9 @@
 
 #include "app/IniLocation.h"
 #include "app/Twips.h"
+#include "fs/AtomicFile.h"
 #include "fs/Directory.h"
+#include "inbox/InboxTools.h"
 #include "store/MessageStore.h"
 
 #include <QApplication>
@@ -19,6 +21,7 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QRadioButton>
 #include <QScreen>
@@ -88,6 +91,17 @@ void MainForm::Form_Load(const QStringList& arguments) {
     PictureSettings->CheckGotoInbox->setChecked(settings.gotoinbox);
     PictureSettings->CheckEmail->setChecked(settings.showemail);
     CheckSaveSent->setChecked(settings.savesent);
+    PictureSettings->ComboUnread->setCurrentIndex(settings.unreadnum);
+    PictureSettings->CheckSpamUnread->setChecked(settings.spamunread);
+    PictureSettings->CheckNonEnglish->setChecked(settings.spamnoneng);
+
+    // 11. The spam keywords, from their file or the built-in lists.
+    {
+        const auto file = postling::readFile((main_dir + "spamkeys.txt").toStdString());
+        spam_keys = QString::fromStdString(postling::loadedSpamKeywords(file ? &*file : nullptr));
+        QString shown = spam_keys;
+        PictureSettings->TextSpam->setPlainText(shown.replace("\r\n", "\n"));
+    }
 
     // 11. Start addresses and the start provider.
     PictureSettings->TextYahoo->setText(QString::fromStdString(settings.ystart));
@@ -175,6 +189,9 @@ void MainForm::Form_Unload() {
     settings.gotoinbox = PictureSettings->CheckGotoInbox->isChecked();
     settings.showemail = PictureSettings->CheckEmail->isChecked();
     settings.savesent = CheckSaveSent->isChecked();
+    settings.unreadnum = std::max(0, PictureSettings->ComboUnread->currentIndex());
+    settings.spamunread = PictureSettings->CheckSpamUnread->isChecked();
+    settings.spamnoneng = PictureSettings->CheckNonEnglish->isChecked();
     settings.startHotmail = !PictureSettings->OptionY->isChecked();
     settings.ystart = PictureSettings->TextYahoo->text().toStdString();
     settings.hstart = PictureSettings->TextHotmail->text().toStdString();
@@ -187,8 +204,14 @@ void MainForm::Form_Unload() {
     window.top = postling::pixelsToTwips(pos().y(), d);
     window.width = postling::pixelsToTwips(width(), d);
     window.height = postling::pixelsToTwips(height(), d);
-    postling::writeSettings(postling::IniFile(ini_file.toStdString()),
-                            postling::shutdownWrites(settings, window));
+    // The keyword file is written between the book's settings and the others.
+    const auto writes = postling::shutdownWrites(settings, window);
+    const postling::IniFile ini(ini_file.toStdString());
+    postling::writeSettings(ini, {writes.begin(), writes.begin() + 2});
+    postling::writeFileAtomically(
+        (main_dir + "spamkeys.txt").toStdString(),
+        postling::spamKeywordFileText(PictureSettings->TextSpam->toPlainText().toStdString()));
+    postling::writeSettings(ini, {writes.begin() + 2, writes.end()});
 
     // 6. The companion program, if the main directory holds one.
     for (const QString& name : {QString("postlinghp2.exe"), QString("postlinghp2")}) {

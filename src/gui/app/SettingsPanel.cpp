@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -18,7 +19,13 @@ SettingsPanel::SettingsPanel(QWidget* parent)
           new QPushButton("Set &Postling as your Default E-mail Program (for mailto links)")),
       CheckEmail(new QCheckBox("Show &Email Address Palette on Startup")),
       CheckGotoInbox(new QCheckBox("Go directly to &inbox after login (bypass mail home page)")),
-      ComboFolders3(new QComboBox), options_(new QGridLayout), frames_(new QVBoxLayout(this)) {
+      ComboFolders3(new QComboBox), ComboUnread(new QComboBox),
+      CheckSpamUnread(new QCheckBox("\"Check Spam\" checks &only unread messages")),
+      CheckNonEnglish(new QCheckBox("\"Check Spam\" checks messages with multiple non-&English "
+                                    "characters")),
+      Command7(new QPushButton("Edit Spam &Keywords")), TextSpam(new QPlainTextEdit),
+      SpamClose(new QPushButton("Close")), options_(new QGridLayout),
+      frames_(new QVBoxLayout(this)) {
     setObjectName("PictureSettings");
     OptionY->setObjectName("OptionY");
     TextYahoo->setObjectName("TextYahoo");
@@ -53,7 +60,42 @@ SettingsPanel::SettingsPanel(QWidget* parent)
     options_->addWidget(ComboFolders3, 3, 1, Qt::AlignLeft);
     options_->setColumnStretch(1, 1);
 
+    ComboUnread->setObjectName("ComboUnread");
+    CheckSpamUnread->setObjectName("CheckSpamUnread");
+    CheckNonEnglish->setObjectName("CheckNonEnglish");
+    Command7->setObjectName("Command7");
+    TextSpam->setObjectName("TextSpam");
+    SpamClose->setObjectName("SpamClose");
+    ComboUnread->addItems({"All Unread Messages", "First 5 Unread Messages",
+                           "First 10 Unread Messages", "First 15 Unread Messages",
+                           "First 20 Unread Messages"});
+    auto* inbox = new QGroupBox("Inbox Management/Spam Settings");
+    inbox->setObjectName("FrameSpam");
+    auto* inboxLayout = new QGridLayout(inbox);
+    inboxLayout->addWidget(new QLabel("\"Check Unread\" checks:"), 0, 0);
+    inboxLayout->addWidget(ComboUnread, 0, 1, Qt::AlignLeft);
+    inboxLayout->addWidget(CheckSpamUnread, 1, 0, 1, 2);
+    inboxLayout->addWidget(CheckNonEnglish, 2, 0, 1, 2);
+    inboxLayout->addWidget(Command7, 3, 0, Qt::AlignLeft);
+    inboxLayout->addWidget(TextSpam, 4, 0, 1, 2);
+    inboxLayout->addWidget(SpamClose, 5, 0, Qt::AlignLeft);
+    inboxLayout->setColumnStretch(1, 1);
+    TextSpam->hide();
+    SpamClose->hide();
+    connect(Command7, &QPushButton::clicked, this, [this] {
+        TextSpam->show();
+        SpamClose->show();
+        TextSpam->setFocus();
+    });
+    connect(SpamClose, &QPushButton::clicked, this, &SettingsPanel::closeSpamEditor);
+
     frames_->addWidget(start);
     frames_->addWidget(options);
+    frames_->addWidget(inbox);
     frames_->addStretch();
+}
+
+void SettingsPanel::closeSpamEditor() {
+    TextSpam->hide();
+    SpamClose->hide();
 }

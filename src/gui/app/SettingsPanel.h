@@ -4,6 +4,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QPlainTextEdit;
 class QGridLayout;
 class QGroupBox;
 class QLineEdit;
@@ -26,6 +27,14 @@ public:
     QCheckBox* CheckEmail;
     QCheckBox* CheckGotoInbox;
     QComboBox* ComboFolders3; // default folder for saving messages
+    // Inbox Management/Spam Settings.
+    QComboBox* ComboUnread;
+    QCheckBox* CheckSpamUnread;
+    QCheckBox* CheckNonEnglish;
+    QPushButton* Command7;    // "Edit Spam &Keywords"
+    QPlainTextEdit* TextSpam; // the keyword text, shown while editing
+    QPushButton* SpamClose;
+    void closeSpamEditor();
 
     // Where later options (default lists, inbox settings) take their place.
     QGridLayout* optionsLayout() const { return options_; }

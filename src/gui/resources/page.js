@@ -58,6 +58,16 @@
                byName(document.getElementsByTagName('*'), id, 'name');
     }
 
+    function inboxBoxes(yahoo) {
+        var f = form(yahoo ? 'messageList' : 'hotmail');
+        if (!f) {
+            return null;
+        }
+        return Array.prototype.filter.call(f.elements, function (el) {
+            return yahoo ? el.name === 'Mid' : el.name !== 'allbox';
+        });
+    }
+
     function fire(el, type) {
         el.dispatchEvent(new Event(type, {bubbles: true}));
     }
@@ -179,6 +189,41 @@
                 return {set: true};
             }
             return {error: 'noeditor'};
+        },
+
+        // The message check boxes of an inbox page in page order: Yahoo! Mail's "Mid" boxes
+        // of "messageList", every field but "allbox" of Hotmail's form "hotmail". A box's row
+        // is its parent's parent.
+        inboxRows: function (yahoo) {
+            var boxes = inboxBoxes(yahoo);
+            if (!boxes) {
+                return {error: 'noform'};
+            }
+            return {rows: boxes.map(function (el) {
+                var row = el.parentElement && el.parentElement.parentElement;
+                return {
+                    text: row ? row.innerText : '',
+                    className: row ? String(row.className || '') : '',
+                    bold: row ? row.outerHTML.toUpperCase().indexOf('<B>') >= 0 : false,
+                    newmail: row ? row.innerHTML.toLowerCase().indexOf('newmail') >= 0 : false,
+                    checked: !!el.checked,
+                    checkbox: lower(el.type) === 'checkbox'
+                };
+            })};
+        },
+
+        // Ticks (or unticks) the boxes at these places of the same list.
+        setChecked: function (yahoo, indices, value) {
+            var boxes = inboxBoxes(yahoo);
+            if (!boxes) {
+                return {error: 'noform'};
+            }
+            indices.forEach(function (i) {
+                if (boxes[i]) {
+                    boxes[i].checked = value;
+                }
+            });
+            return {changed: indices.length};
         },
 
         // innerHTML or innerText of the document's All(id).

@@ -1,0 +1,156 @@
+// The inbox tools on the stand-in's seeded inboxes of both sites.
+#include "MainForm.h"
+#include "SettingsPanel.h"
+#include "Testkit.h"
+#include "WebBrowser.h"
+
+#include "fs/AtomicFile.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+using testkit::StandinServer;
+using testkit::Workspace;
+
+class InboxE2eTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<StandinServer> server;
+
+    std::unique_ptr<MainForm> inbox(Workspace& ws, bool yahoo) {
+        ws.pointAt(*server);
+        ws.set("smail", yahoo ? "0" : "1");
+        auto form = testkit::openMainForm(ws);
+        if (!testkit::waitForPage(form->WebBrowser1, yahoo ? "yahoo" : "hotmail") ||
+            !testkit::signIn(*form, yahoo ? "ann" : "bob") ||
+            !testkit::waitForPage(form->WebBrowser1, yahoo ? "ShowFolder" : "HoTMail"))
+            return nullptr;
+        return form;
+    }
+    static QVariantList rows(MainForm& form, bool yahoo) {
+        return testkit::callPage(form.WebBrowser1->document(), "inboxRows", {yahoo})
+            .value("rows")
+            .toList();
+    }
+    // The subjects (or row texts) of the ticked message rows, top to bottom.
+    static QStringList ticked(MainForm& form, bool yahoo) {
+        QStringList out;
+        for (const QVariant& v : rows(form, yahoo)) {
+            const QVariantMap r = v.toMap();
+            if (r.value("checked").toBool() && r.value("checkbox").toBool())
+                out << r.value("text")
+                           .toString()
+                           .section('\t', yahoo ? 2 : 3, yahoo ? 2 : 3)
+                           .trimmed();
+        }
+        return out;
+    }
+    static bool run(MainForm& form, MainForm::InboxCommand command) {
+        QSignalSpy done(&form, &MainForm::inboxCommandFinished);
+        form.runInboxCommand(command);
+        return done.wait(20000) || done.count() > 0;
+    }
+
+private slots:
+    void initTestCase() { server = std::make_unique<StandinServer>(); }
+    void cleanupTestCase() { server.reset(); }
+
+    void checkSpamTicksKeywordAndNonEnglishRows_data() {
+        QTest::addColumn<bool>("yahoo");
+        QTest::newRow("Yahoo Mail") << true;
+        QTest::newRow("Hotmail") << false;
+    }
+    void checkSpamTicksKeywordAndNonEnglishRows() {
+        QFETCH(bool, yahoo);
+        Workspace ws;
+        auto form = inbox(ws, yahoo);
+        QVERIFY(form);
+        form->PictureSettings->TextSpam->setPlainText("viagra,casino,mortgage,");
+        const QStringList expected = {"M\u00f6te p\u00e5 fredag, sm\u00f6rg\u00e5sbord",
+                                      "Gr\u00fc\u00dfe aus K\u00f6ln und M\u00fcnchen",
+                                      "R\u00e9union \u00e0 Gen\u00e8ve: caf\u00e9 cr\u00e8me",
+                                      "cheap viagra and vitamins",
+                                      "Lowest mortgage rates in 10 years"};
+        QVERIFY(run(*form, MainForm::InboxCommand::Spam));
+        QCOMPARE(ticked(*form, yahoo), expected);
+        QCOMPARE(form->panelText(2), QString("Ticked 5: 2 by keyword, 3 non-English"));
+        QVERIFY(run(*form, MainForm::InboxCommand::Spam)); // twice changes nothing
+        QCOMPARE(ticked(*form, yahoo), expected);
+
+        form->PictureSettings->CheckSpamUnread->setChecked(false); // the read casino mail too
+        form->PictureSettings->CheckNonEnglish->setChecked(false);
+        QVERIFY(run(*form, MainForm::InboxCommand::Uncheck));
+        QVERIFY(ticked(*form, yahoo).isEmpty());
+        QVERIFY(run(*form, MainForm::InboxCommand::Spam));
+        QCOMPARE(ticked(*form, yahoo),
+                 (QStringList{"Your casino bonus is waiting", "cheap viagra and vitamins",
+                              "Lowest mortgage rates in 10 years"}));
+        form->close();
+    }
+
+    void checkUnreadTicksTheFirstUnreadRows() {
+        Workspace ws;
+        auto form = inbox(ws, true);
+        QVERIFY(form);
+        form->PictureSettings->ComboUnread->setCurrentIndex(1); // the first 5
+        QVERIFY(run(*form, MainForm::InboxCommand::Unread));
+        const QStringList first5 = ticked(*form, true);
+        QCOMPARE(first5, (QStringList{"Birthday party for Sam", "Newsletter: December issue",
+                                      "R\u00e9sum\u00e9 for the na\u00efve fa\u00e7ade",
+                                      "R\u00e9union \u00e0 Gen\u00e8ve: caf\u00e9 cr\u00e8me",
+                                      "Meet someone special tonight"}));
+        form->PictureSettings->ComboUnread->setCurrentIndex(0);
+        QVERIFY(run(*form, MainForm::InboxCommand::Unread));
+        int unread = 0;
+        for (const QVariant& v : rows(*form, true))
+            unread += v.toMap().value("className").toString().contains("new");
+        QCOMPARE(ticked(*form, true).size(), unread);
+        form->close();
+        QCOMPARE(ws.get("unreadnum"), QString("0"));
+    }
+
+    void checkGroupFillsBetweenTicksAndUncheckAllClears() {
+        Workspace ws;
+        auto form = inbox(ws, false);
+        QVERIFY(form);
+        const int boxes = rows(*form, false).size();
+        // Hotmail's hidden fields come first; find the first message box.
+        int first = 0;
+        while (!rows(*form, false).at(first).toMap().value("checkbox").toBool())
+            ++first;
+        testkit::callPage(form->WebBrowser1->document(), "setChecked",
+                          {false, QVariantList{first + 1, first + 5}, true});
+        QVERIFY(run(*form, MainForm::InboxCommand::Group));
+        QCOMPARE(ticked(*form, false).size(), 5);
+        QCOMPARE(form->panelText(2), QString("Ticked 3 between ticked messages"));
+
+        // The site's own select-all box is left as it is.
+        testkit::callPage(form->WebBrowser1->document(), "clickField", {"hotmail", "allbox"});
+        QTRY_COMPARE(ticked(*form, false).size(), boxes - first);
+        QVERIFY(run(*form, MainForm::InboxCommand::Uncheck));
+        QVERIFY(ticked(*form, false).isEmpty());
+        form->close();
+    }
+
+    void anEditedKeywordListSurvivesARestart() {
+        Workspace ws;
+        ws.set("welcome", "1");
+        {
+            auto form = testkit::openMainForm(ws);
+            QCOMPARE(form->PictureSettings->TextSpam->toPlainText().count(','), 188);
+            form->PictureSettings->TextSpam->setPlainText("cash,prize\nlotto");
+            form->close();
+        }
+        QCOMPARE(QString::fromStdString(
+                     postling::readFile(ws.path("spamkeys.txt").toStdString()).value_or("")),
+                 QString("cash,prize,lotto\r\n"));
+        auto again = testkit::openMainForm(ws);
+        QCOMPARE(again->PictureSettings->TextSpam->toPlainText(), QString("cash,prize,lotto\n"));
+        again->close();
+    }
+};
+
+QTEST_MAIN(InboxE2eTest)
+#include "InboxE2eTest.moc"
