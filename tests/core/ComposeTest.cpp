@@ -84,6 +84,16 @@ TEST(ReplyText, MailtoAndHotmailRecipients) {
     EXPECT_EQ("<BR>&gt; quoted", templateFill("s", "> quoted").richBody);
 }
 
+TEST(ReplyText, TheHandOverWritesTheLinkWithoutItsSchemeAndEscapes) {
+    EXPECT_EQ("bob@hotmail.localhost?subject=Hi there",
+              mailtoHandOver("mailto:bob@hotmail.localhost?subject=Hi%20there"));
+    EXPECT_EQ("a+b@x", mailtoHandOver("MAILTO:a+b@x")) << "a plus sign stays";
+    EXPECT_EQ("x@y?subject=\xC3\xA9t\xC3\xA9 & more%zz%4",
+              mailtoHandOver("mailto:x@y?subject=%C3%A9t%C3%A9%20%26%20more%zz%4"));
+    EXPECT_EQ("caf\xC3\xA9@x", mailtoHandOver("caf%E9@x")) << "Latin-1 escapes of old links";
+    EXPECT_EQ("", mailtoHandOver("mailto:"));
+}
+
 TEST(PostedForm, DecodesAsTheSitePostedIt) {
     EXPECT_EQ("Hello world!", decodeFormValue("Hello+world%21"));
     EXPECT_EQ("1+1", decodeFormValue("1%2B1"));

@@ -11,6 +11,8 @@
 #include "app/Twips.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
@@ -41,6 +43,27 @@ private slots:
         QVERIFY(form->user_clicked_cancel || !form->PictureWait->isVisible());
         QTRY_VERIFY_WITH_TIMEOUT(!form->user_clicked_cancel, 5000); // consumed by the wait
         QVERIFY(!form->PictureWait->isVisible());
+        form->close();
+    }
+
+    void aReplyToAFileWithoutTheSavedPartsFillsNothing() {
+        testkit::Workspace ws;
+        ws.set("welcome", "1");
+        QFile odd(ws.path("savedmgs/Saved/x&&Odd&&1 Jan 2003&&z.htm"));
+        QDir().mkpath(ws.path("savedmgs/Saved"));
+        QVERIFY(odd.open(QIODevice::WriteOnly));
+        odd.write("<p>A file put here by hand, without the parts of a saved message.</p>");
+        odd.close();
+        auto form = testkit::openMainForm(ws);
+        form->selectTab(MainForm::SavedTab);
+        form->SavedMessages->ListMsg->setCurrentItem(form->SavedMessages->ListMsg->topLevelItem(0));
+        QVERIFY(testkit::waitForPage(form->WebBrowser2, "Odd"));
+        form->SavedMessages->CommandReplyText->click();
+        QCOMPARE(form->currentTab(), int(MainForm::ComposeTab));
+        QTRY_COMPARE(ws.get("bug"), QString("2"));
+        QTest::qWait(300);
+        QVERIFY(!form->PictureWait->isVisible());
+        QCOMPARE(ws.get("bug"), QString("2"));
         form->close();
     }
 
