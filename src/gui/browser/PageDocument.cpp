@@ -19,9 +19,9 @@ void PageDocument::call(const QString& function, const QVariantList& args, Resul
                 "} catch (e) { return {error: 'script', message: String(e)}; } })()")
             .arg(function, json);
     page_->runJavaScript(script, QWebEngineScript::ApplicationWorld,
-                         [done = std::move(done)](const QVariant& value) {
-                             if (!done)
-                                 return;
+                         [done = std::move(done), alive = alive_](const QVariant& value) {
+                             if (!done || (alive && !*alive))
+                                 return; // the page is going away: nobody waits any more
                              if (value.typeId() == QMetaType::QVariantMap)
                                  done(value.toMap());
                              else

@@ -5,6 +5,7 @@
 #include <QVariantList>
 #include <QVariantMap>
 #include <functional>
+#include <memory>
 
 class QWebEnginePage;
 
@@ -16,7 +17,8 @@ class PageDocument {
 public:
     using Result = std::function<void(const QVariantMap&)>;
 
-    explicit PageDocument(QWebEnginePage* page) : page_(page) {}
+    PageDocument(QWebEnginePage* page, std::shared_ptr<const bool> alive)
+        : page_(page), alive_(std::move(alive)) {}
 
     void call(const QString& function, const QVariantList& args, Result done) const;
 
@@ -37,4 +39,5 @@ public:
 
 private:
     QPointer<QWebEnginePage> page_;
+    std::shared_ptr<const bool> alive_;
 };

@@ -6,7 +6,7 @@
 #include <QFileInfo>
 
 WebBrowser::WebBrowser(const QString& name, QWebEngineProfile* profile, QWidget* parent)
-    : QWebEngineView(parent), page_(new WebPage(profile, this)), document_(page_) {
+    : QWebEngineView(parent), page_(new WebPage(profile, this)), document_(page_, page_->alive()) {
     setObjectName(name);
     setPage(page_);
     connect(this, &QWebEngineView::urlChanged, this,

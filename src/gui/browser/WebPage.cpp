@@ -45,6 +45,8 @@ WebPage::WebPage(QWebEngineProfile* profile, QObject* parent)
     scripts().insert(pageScript());
 }
 
+WebPage::~WebPage() { *alive_ = false; }
+
 bool WebPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) {
     if (type == NavigationTypeFormSubmitted)
         capture_->navigationRequested(this->url().toString(), url.toString());

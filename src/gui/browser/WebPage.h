@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <QWebEnginePage>
+#include <memory>
 
 class FormPostCapture;
 class QWebChannel;
@@ -13,7 +14,12 @@ class WebPage : public QWebEnginePage {
 public:
     WebPage(QWebEngineProfile* profile, QObject* parent = nullptr);
 
+    ~WebPage() override;
+
     FormPostCapture* postCapture() const { return capture_; }
+    // False once the page is being destroyed: the engine then calls every pending script
+    // callback, and none of them may touch the views that are going away.
+    std::shared_ptr<const bool> alive() const { return alive_; }
     const QStringList& dialogTexts() const { return dialogTexts_; }
 
 signals:
@@ -35,4 +41,5 @@ private:
     FormPostCapture* capture_;
     QWebChannel* channel_;
     QStringList dialogTexts_;
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
