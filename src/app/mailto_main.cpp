@@ -9,8 +9,8 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 #include <fcntl.h>
+#include <string>
 #include <unistd.h>
 #include <vector>
 
@@ -65,8 +65,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: postling-mailto [--ini PATH] mailto:ADDRESS\n");
         return 2;
     }
-    const std::string ini = postling::iniLocation(args, std::getenv("POSTLING_INI"),
-                                                  std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    const std::string ini = postling::iniLocation(
+        args, std::getenv("POSTLING_INI"), std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
     if (!postling::IniFile(ini).set("Settings", "mailto", postling::mailtoHandOver(link))) {
         std::fprintf(stderr, "postling-mailto: cannot write %s\n", ini.c_str());
         return 1;

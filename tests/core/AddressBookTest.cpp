@@ -1,5 +1,5 @@
-#include "TempDir.h"
 #include "addressbook/AddressBook.h"
+#include "TempDir.h"
 #include "fs/AtomicFile.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +9,9 @@ namespace {
 
 using testing::TempDir;
 
-std::vector<std::string> rowOf(const AddressTable& t, int r) { return t.row(r); }
+std::vector<std::string> rowOf(const AddressTable& t, int r) {
+    return t.row(r);
+}
 
 class AddressBookFiles : public ::testing::Test {
 protected:
@@ -167,8 +169,8 @@ TEST(AddressBookEditing, FindDeleteAndAdd) {
     AddressBook book;
     book.table.reset(1, 3);
     book.table.setRowFromTabs(0, "First\tLast\t");
-    for (const char* row : {"Ann\tLee\t", "Bob\tMarsh\t", "Carl\tmarks\t", "Dana\tWhite\t",
-                            "Ed\tBrown\t"})
+    for (const char* row :
+         {"Ann\tLee\t", "Bob\tMarsh\t", "Carl\tmarks\t", "Dana\tWhite\t", "Ed\tBrown\t"})
         book.table.setRowFromTabs(book.table.rowCount(), row);
     EXPECT_EQ(2, book.find(1, "MA"));
     EXPECT_EQ(3, book.find(1, "mark"));

@@ -27,10 +27,18 @@ TEST(ComposeForm, FieldNamesAndTheAppendRule) {
 }
 
 TEST(ReplyText, RepliesForwardsAndSendAgain) {
-    SavedParts saved{"Reply-to:\xC2\xA0" "Ann <ann@x>", "To: bob@y", "Cc: ", "Bcc: ",
-                     "Subject: Lunch", "Hi"};
+    SavedParts saved{"Reply-to:\xC2\xA0"
+                     "Ann <ann@x>",
+                     "To: bob@y",
+                     "Cc: ",
+                     "Bcc: ",
+                     "Subject: Lunch",
+                     "Hi"};
     auto reply = savedMessageFill(0, saved).value();
-    EXPECT_EQ("\xC2\xA0" "Ann <ann@x>", reply.to) << "a non-breaking space after the label stays";
+    EXPECT_EQ("\xC2\xA0"
+              "Ann <ann@x>",
+              reply.to)
+        << "a non-breaking space after the label stays";
     EXPECT_EQ("RE: Lunch", reply.subject);
     EXPECT_EQ("\n>\n>Hi", reply.body) << "two lines of \">\" and then the quoted text";
     EXPECT_EQ("\n<BR>&gt;\n<BR>&gt;Hi", reply.richBody);
@@ -107,8 +115,9 @@ TEST(PostedForm, DecodesAsTheSitePostedIt) {
 }
 
 TEST(PostedForm, ReadsTheKeysOfEitherSite) {
-    auto m = readPostedForm("box=Inbox&To=bob%40h&Cc=c%40h&Bcc=&Subj=Hi+there&Body=line+1%0D%0Aline+2"
-                            "&SEND=Send");
+    auto m =
+        readPostedForm("box=Inbox&To=bob%40h&Cc=c%40h&Bcc=&Subj=Hi+there&Body=line+1%0D%0Aline+2"
+                       "&SEND=Send");
     EXPECT_TRUE(m.hasRecipient);
     EXPECT_EQ("bob@h", m.to);
     EXPECT_EQ("c@h", m.cc);

@@ -1,5 +1,5 @@
-#include "TempDir.h"
 #include "fs/Directory.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,8 @@ TEST(Directory, ListsFoldersAndFilesByNameAndResolvesLetterCase) {
     ASSERT_TRUE(makeDirectory(dir.file("archive")));
     dir.write("b.htm", "x");
     dir.write("a.htm", "x");
-    EXPECT_EQ((std::vector<std::string>{"Saved", "Sent", "archive"}), subdirectoryNames(dir.path()));
+    EXPECT_EQ((std::vector<std::string>{"Saved", "Sent", "archive"}),
+              subdirectoryNames(dir.path()));
     EXPECT_EQ((std::vector<std::string>{"a.htm", "b.htm"}), fileNames(dir.path()));
     EXPECT_EQ("Sent", resolveName(dir.path(), "sent"));
     EXPECT_EQ("Sent", resolveName(dir.path(), "SENT"));

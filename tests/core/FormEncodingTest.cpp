@@ -22,9 +22,9 @@ TEST(FormEncoding, EncodesAsABrowserPostsAForm) {
 }
 
 TEST(FormEncoding, LatinPagesPostWindows1252BytesAndReferencesForTheRest) {
-    EXPECT_EQ("s=Caf%E9+%80+%26%2320013%3B",
-              encodeFormUrlencoded({{"s", "Caf\xC3\xA9 \xE2\x82\xAC \xE4\xB8\xAD"}},
-                                   "windows-1252"));
+    EXPECT_EQ(
+        "s=Caf%E9+%80+%26%2320013%3B",
+        encodeFormUrlencoded({{"s", "Caf\xC3\xA9 \xE2\x82\xAC \xE4\xB8\xAD"}}, "windows-1252"));
     EXPECT_TRUE(isWindows1252Charset("ISO-8859-1"));
     EXPECT_FALSE(isWindows1252Charset("UTF-8"));
 }

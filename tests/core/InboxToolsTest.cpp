@@ -50,7 +50,8 @@ TEST(SpamKeywords, TheLastPieceAndBlankPiecesAreNeverKeywords) {
 TEST(SpamKeywords, FileRoundTrip) {
     EXPECT_EQ(defaultSpamKeywords(), loadedSpamKeywords(nullptr));
     const std::string emptyLine = "\r\n";
-    EXPECT_EQ(defaultSpamKeywords(), loadedSpamKeywords(&emptyLine)) << "an empty box brings them back";
+    EXPECT_EQ(defaultSpamKeywords(), loadedSpamKeywords(&emptyLine))
+        << "an empty box brings them back";
     const std::string file = "cash,prize,\r\n";
     EXPECT_EQ("cash,prize,\r\n", loadedSpamKeywords(&file));
     EXPECT_EQ("cash,prize,lotto\r\n", spamKeywordFileText("cash,prize,lotto"));
@@ -63,12 +64,12 @@ TEST(SpamKeywords, FileRoundTrip) {
 
 TEST(CheckSpam, TheFirstKeywordDecidesAndReadRowsNeedTheOptionOff) {
     const std::vector<InboxBox> boxes = {
-        row("Ann\tLunch on Friday"),           // nothing
-        row("Prizes\tYou WON a cruise"),       // "won" inside "WON" lower-cased
+        row("Ann\tLunch on Friday"),             // nothing
+        row("Prizes\tYou WON a cruise"),         // "won" inside "WON" lower-cased
         row("Casino\tYour casino bonus", false), // read
-        row("Bob\tI owe you one"),             // " owe "
-        row("Bob\tthe owner is back"),         // "owe" without blanks: no
-        row("Deals\tBIG SALE"),                // capitals in the keyword never match
+        row("Bob\tI owe you one"),               // " owe "
+        row("Bob\tthe owner is back"),           // "owe" without blanks: no
+        row("Deals\tBIG SALE"),                  // capitals in the keyword never match
     };
     const std::vector<std::string> keywords = {"won", "casino", " owe ", "SALE"};
     auto r = checkSpam(true, boxes, keywords, true, false);
@@ -79,12 +80,17 @@ TEST(CheckSpam, TheFirstKeywordDecidesAndReadRowsNeedTheOptionOff) {
 }
 
 TEST(CheckSpam, FiveNonEnglishLettersTickReadRowsToo) {
-    EXPECT_EQ(4, nonEnglishCount("R\xC3\xA9sum\xC3\xA9 na\xC3\xAFve fa\xC3\xA7" "ade"));
+    EXPECT_EQ(4, nonEnglishCount("R\xC3\xA9sum\xC3\xA9 na\xC3\xAFve fa\xC3\xA7"
+                                 "ade"));
     EXPECT_EQ(0, nonEnglishCount("\xE4\xB8\xAD\xE6\x96\x87")) << "characters Windows-1252 lacks";
     EXPECT_EQ(1, nonEnglishCount("\xE2\x82\xAC")) << "the euro sign has a code above 127";
     const std::vector<InboxBox> boxes = {
-        row("R\xC3\xA9sum\xC3\xA9 na\xC3\xAFve fa\xC3\xA7" "ade", false),
-        row("R\xC3\xA9sum\xC3\xA9 na\xC3\xAFve fa\xC3\xA7" "ade \xC3\xA0", false),
+        row("R\xC3\xA9sum\xC3\xA9 na\xC3\xAFve fa\xC3\xA7"
+            "ade",
+            false),
+        row("R\xC3\xA9sum\xC3\xA9 na\xC3\xAFve fa\xC3\xA7"
+            "ade \xC3\xA0",
+            false),
     };
     const auto r = checkSpam(true, boxes, {}, true, true);
     EXPECT_EQ((std::vector<int>{1}), r.tick);

@@ -1,5 +1,5 @@
-#include "TempDir.h"
 #include "app/IniFile.h"
+#include "TempDir.h"
 #include "fs/AtomicFile.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "store/HeaderLabels.h"
 #include "store/MessageCapture.h"
+#include "store/HeaderLabels.h"
 #include "text/Encoding.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +7,9 @@
 namespace postling {
 namespace {
 
-std::string s8(const std::u32string& s) { return codePointsToUtf8(s); }
+std::string s8(const std::u32string& s) {
+    return codePointsToUtf8(s);
+}
 
 TEST(HeaderLabels, TablesHoldTheSitesIrregularEntries) {
     EXPECT_EQ("Return-Path:", s8(HeaderLabels::label(HeaderKind::ReplyTo, false, 0)));
@@ -20,7 +22,7 @@ TEST(HeaderLabels, TablesHoldTheSitesIrregularEntries) {
     EXPECT_EQ(U"\u00C4mne\u00A0:", HeaderLabels::label(HeaderKind::Subject, true, 7));
     EXPECT_EQ(U"Datum :", HeaderLabels::label(HeaderKind::Date, true, 7)) << "an ordinary blank";
     EXPECT_EQ(U"Fr\u00E5n :", HeaderLabels::label(HeaderKind::From, true, 7));
-    const char* subjects[] = {"Subject:", "Betreff:", "Objet:", "Oggetto:",
+    const char* subjects[] = {"Subject:", "Betreff:", "Objet:",     "Oggetto:",
                               "Asunto:",  "Assunto:", "Onderwerp:", "\xC3\x84mne:"};
     for (int lang = 0; lang < HeaderLabels::kNumLang; ++lang)
         EXPECT_EQ(subjects[lang], s8(HeaderLabels::label(HeaderKind::Subject, false, lang)));
@@ -32,7 +34,8 @@ TEST(HeaderLabels, OnlyTheSubjectLabelDecidesTheLanguageAndItSticks) {
     EXPECT_EQ(0, HeaderLabels::detectLanguage(U"Subject:\ty", false, 1));
     EXPECT_EQ(4, HeaderLabels::detectLanguage(U"Asunto:\ty", false, 0));
     EXPECT_EQ(5, HeaderLabels::detectLanguage(U"Assunto:\ty", false, 4));
-    EXPECT_EQ(3, HeaderLabels::detectLanguage(U"subject:\ty", false, 3)) << "lower case matches none";
+    EXPECT_EQ(3, HeaderLabels::detectLanguage(U"subject:\ty", false, 3))
+        << "lower case matches none";
     EXPECT_EQ(0, HeaderLabels::detectLanguage(U"Subject:\ty", true, 0)) << "kept: none matches";
     EXPECT_EQ(6, HeaderLabels::detectLanguage(U"Onderwerp:\ty", true, 0));
     EXPECT_EQ(7, HeaderLabels::detectLanguage(U"\u00C4mne\u00A0:\ty", true, 0));
@@ -43,14 +46,17 @@ TEST(HeaderLabels, OnlyTheSubjectLabelDecidesTheLanguageAndItSticks) {
 // The text a browser gives for the stand-in's Yahoo! Mail message page.
 std::string yahooPage(const std::string& from, const std::string& subject) {
     return "Yahoo! Mail\tann@yahoo.localhost   Sign Out\r\nCheck Mail | Compose\r\n"
-           "Reply | Back to Messages\r\nFrom:\t" + from + " | Add to Address Book\r\n"
-           "To:\tann@yahoo.localhost\r\nReturn-Path:\t<carl@x>\r\nSubject:\t" + subject +
-           "\r\nDate:\tTue, 3 Dec 2002 10:15:00 +0000\r\n\r\nHello Ann\r\nReply | Back";
+           "Reply | Back to Messages\r\nFrom:\t" +
+           from +
+           " | Add to Address Book\r\n"
+           "To:\tann@yahoo.localhost\r\nReturn-Path:\t<carl@x>\r\nSubject:\t" +
+           subject + "\r\nDate:\tTue, 3 Dec 2002 10:15:00 +0000\r\n\r\nHello Ann\r\nReply | Back";
 }
 
 TEST(MessageCapture, YahooHeadersAndTheMessageElement) {
     int lang = 0;
-    const auto r = captureMessage(true, {yahooPage("Carl Jones <carl@x>", "Lunch"), "<p>Hi</p>", {}}, lang);
+    const auto r =
+        captureMessage(true, {yahooPage("Carl Jones <carl@x>", "Lunch"), "<p>Hi</p>", {}}, lang);
     ASSERT_TRUE(r.found);
     EXPECT_EQ("Carl Jones <carl@x>", r.message.from);
     EXPECT_EQ("ann@yahoo.localhost", r.message.to);
@@ -63,8 +69,12 @@ TEST(MessageCapture, YahooHeadersAndTheMessageElement) {
 
 TEST(MessageCapture, YahooEdgeCases) {
     int lang = 0;
-    auto r = captureMessage(true, {"From: Ann <ann> | Add to Address Book\r\nTo: Bob via the list\r\n"
-                                   "Subject: Hi\r\nafter", {}, {}}, lang);
+    auto r = captureMessage(true,
+                            {"From: Ann <ann> | Add to Address Book\r\nTo: Bob via the list\r\n"
+                             "Subject: Hi\r\nafter",
+                             {},
+                             {}},
+                            lang);
     EXPECT_EQ("Ann <ann>", r.message.from);
     EXPECT_EQ("Bob", r.message.to);
     // Without a "message" element the body is the text after the last header line found.
@@ -73,21 +83,30 @@ TEST(MessageCapture, YahooEdgeCases) {
     r = captureMessage(true, {"Subject: only a subject\r\nbody", {}, {}}, lang);
     EXPECT_TRUE(r.found) << "a subject without a sender is enough";
     EXPECT_EQ("", r.message.from);
-    EXPECT_FALSE(captureMessage(true, {"Inbox (31 messages)\r\nSender\tSubject", {}, {}}, lang).found);
+    EXPECT_FALSE(
+        captureMessage(true, {"Inbox (31 messages)\r\nSender\tSubject", {}, {}}, lang).found);
     r = captureMessage(true, {"From: x\r\n", {}, {}}, lang);
     EXPECT_FALSE(r.found) << "a sender line without its | end gives no sender";
 }
 
 TEST(MessageCapture, YahooPagesInOtherLanguagesSwitchTheLanguage) {
     int lang = 0;
-    const auto r = captureMessage(true, {"Von:\tHans <h@x> | Add\r\nAn:\tann@x\r\nBetreff:\t"
-                                         "Treffen\r\nDatum:\tTue, 3 Dec 2002\r\n", "b", {}}, lang);
+    const auto r = captureMessage(true,
+                                  {"Von:\tHans <h@x> | Add\r\nAn:\tann@x\r\nBetreff:\t"
+                                   "Treffen\r\nDatum:\tTue, 3 Dec 2002\r\n",
+                                   "b",
+                                   {}},
+                                  lang);
     EXPECT_EQ(1, lang);
     EXPECT_EQ("Hans <h@x>", r.message.from);
     EXPECT_EQ("Treffen", r.message.subject);
     EXPECT_EQ("Tue, 3 Dec 2002", r.message.date);
-    const auto fr = captureMessage(true, {"De:\tMarie <m@x> | Add\r\n\xC3\x80:\tann@x\r\n"
-                                          "Objet:\tD\xC3\xAEner\r\nDate:\t3 Dec\r\n", "b", {}}, lang);
+    const auto fr = captureMessage(true,
+                                   {"De:\tMarie <m@x> | Add\r\n\xC3\x80:\tann@x\r\n"
+                                    "Objet:\tD\xC3\xAEner\r\nDate:\t3 Dec\r\n",
+                                    "b",
+                                    {}},
+                                   lang);
     EXPECT_EQ(2, lang);
     EXPECT_EQ("ann@x", fr.message.to);
     EXPECT_EQ("D\xC3\xAEner", fr.message.subject);
@@ -95,8 +114,12 @@ TEST(MessageCapture, YahooPagesInOtherLanguagesSwitchTheLanguage) {
 
 TEST(MessageCapture, HotmailHeadersAreChainedThroughTheCursor) {
     int lang = 0;
-    auto r = captureMessage(false, {"From : Ann\r\nReply-To : Bob\r\nTo : Carl\r\nSubject : Hi\r\n"
-                                    "Date : 3 Dec\r\n", {}, "<pre>text</pre>"}, lang);
+    auto r = captureMessage(false,
+                            {"From : Ann\r\nReply-To : Bob\r\nTo : Carl\r\nSubject : Hi\r\n"
+                             "Date : 3 Dec\r\n",
+                             {},
+                             "<pre>text</pre>"},
+                            lang);
     EXPECT_EQ("Ann", r.message.from);
     EXPECT_EQ("Carl", r.message.to);
     EXPECT_EQ("Hi", r.message.subject);
@@ -105,15 +128,19 @@ TEST(MessageCapture, HotmailHeadersAreChainedThroughTheCursor) {
 
     // Without a Reply-To line the To search starts again at the top of the page, and the
     // value runs on to the Subject label.
-    r = captureMessage(false, {"To : first\r\nFrom : Ann\r\nTo : Carl\r\nSubject : Hi\r\nDate : d\r\n",
-                               {}, {}}, lang);
+    r = captureMessage(
+        false, {"To : first\r\nFrom : Ann\r\nTo : Carl\r\nSubject : Hi\r\nDate : d\r\n", {}, {}},
+        lang);
     EXPECT_EQ("firstFrom : AnnTo : Carl", r.message.to);
     EXPECT_EQ("", r.message.body);
 
     // The stand-in's page: labels and values in table cells, one character skipped after each.
-    r = captureMessage(false, {"MSN Hotmail\r\nReply | Back to Inbox\r\nFrom :\tDana <d@y>\r\n"
-                               "Reply-To :\td@y\r\nTo :\tbob@h\r\nSubject :\tMinutes\r\n"
-                               "Date :\tWed, 6 Nov 2002 07:33:20 +0000\r\n\r\nbody", {}, "<p>x</p>"},
+    r = captureMessage(false,
+                       {"MSN Hotmail\r\nReply | Back to Inbox\r\nFrom :\tDana <d@y>\r\n"
+                        "Reply-To :\td@y\r\nTo :\tbob@h\r\nSubject :\tMinutes\r\n"
+                        "Date :\tWed, 6 Nov 2002 07:33:20 +0000\r\n\r\nbody",
+                        {},
+                        "<p>x</p>"},
                        lang);
     EXPECT_EQ("Dana <d@y>", r.message.from);
     EXPECT_EQ("bob@h", r.message.to);
@@ -123,22 +150,33 @@ TEST(MessageCapture, HotmailHeadersAreChainedThroughTheCursor) {
 
 TEST(MessageCapture, HotmailSwedishAndDutchLabels) {
     int lang = 0;
-    auto r = captureMessage(false, {"Fr\xC3\xA5n :\tSven <s@h>\r\n"
-                                    "Till :\tbob@h\r\n\xC3\x84mne\xC2\xA0:\tMiddag\r\nDatum :\td\r\n",
-                                    {}, {}}, lang);
+    auto r = captureMessage(false,
+                            {"Fr\xC3\xA5n :\tSven <s@h>\r\n"
+                             "Till :\tbob@h\r\n\xC3\x84mne\xC2\xA0:\tMiddag\r\nDatum :\td\r\n",
+                             {},
+                             {}},
+                            lang);
     EXPECT_EQ(7, lang);
     EXPECT_EQ("Sven <s@h>", r.message.from);
     EXPECT_EQ("bob@h", r.message.to);
     EXPECT_EQ("Middag", r.message.subject);
-    r = captureMessage(false, {"Van:\tDaan <d@h>\r\nAan:\tbob@h\r\n"
-                               "Onderwerp:\tEtentje\r\nDatum:\td\r\n", {}, {}}, lang);
+    r = captureMessage(false,
+                       {"Van:\tDaan <d@h>\r\nAan:\tbob@h\r\n"
+                        "Onderwerp:\tEtentje\r\nDatum:\td\r\n",
+                        {},
+                        {}},
+                       lang);
     EXPECT_EQ(6, lang);
     EXPECT_EQ("Daan <d@h>", r.message.from);
     EXPECT_EQ("Etentje", r.message.subject);
     // Only the English Reply-To label ends in the To label; elsewhere a Reply-To line between
     // From and To stays in the sender's value.
-    r = captureMessage(false, {"Von :\tHans\r\nAntwort an :\th@x\r\nAn :\tbob\r\nBetreff :\ts\r\n"
-                               "Datum :\td\r\n", {}, {}}, lang);
+    r = captureMessage(false,
+                       {"Von :\tHans\r\nAntwort an :\th@x\r\nAn :\tbob\r\nBetreff :\ts\r\n"
+                        "Datum :\td\r\n",
+                        {},
+                        {}},
+                       lang);
     EXPECT_EQ("HansAntwort an :h@x", r.message.from);
 }
 
@@ -158,7 +196,8 @@ TEST(MessageCapture, BodyCleanUp) {
 TEST(MessageCapture, SenderLineForTheAddressCapture) {
     int lang = 0;
     EXPECT_EQ(" Ann <ann@x> ", senderLine(true, "From: Ann <ann@x> | Add", lang).value_or("?"));
-    EXPECT_EQ(" Ann\r\nReply-", senderLine(false, "From : Ann\r\nReply-To : b\r\nTo : c", lang).value_or("?"));
+    EXPECT_EQ(" Ann\r\nReply-",
+              senderLine(false, "From : Ann\r\nReply-To : b\r\nTo : c", lang).value_or("?"));
     EXPECT_FALSE(senderLine(true, "From: no bar here", lang));
     EXPECT_FALSE(senderLine(true, "nothing", lang));
 }

@@ -52,14 +52,13 @@ TEST(MessageList, SortKeysCountDaysFromTheFirstOfJanuary1950) {
         const char* text;
         const char* key;
     };
-    for (const Case& c : {Case{"3 Dec 2002", "19329"}, Case{"Tue, 3 Dec 2002", "19329"},
-                          Case{"12/4/2002", "19330"}, Case{"December 3, 2002", "19329"},
-                          Case{"2002-12-03", "19329"}, Case{"3.12.2002", "19329"},
-                          Case{"Dec 3 2002", "19329"}, Case{"1 Jan 1950", "0"},
-                          Case{"31 Dec 1949", "-1"}, Case{"29 Feb 2000", "18321"},
-                          Case{"12/4/02", "19330"}, Case{"Thu, 19 May 1977", "10000"},
-                          Case{"30 Feb 2002", "30 Feb 2002"}, Case{"soon", "soon"},
-                          Case{"Mon, someday", "someday"}, Case{"", ""}})
+    for (const Case& c :
+         {Case{"3 Dec 2002", "19329"}, Case{"Tue, 3 Dec 2002", "19329"}, Case{"12/4/2002", "19330"},
+          Case{"December 3, 2002", "19329"}, Case{"2002-12-03", "19329"},
+          Case{"3.12.2002", "19329"}, Case{"Dec 3 2002", "19329"}, Case{"1 Jan 1950", "0"},
+          Case{"31 Dec 1949", "-1"}, Case{"29 Feb 2000", "18321"}, Case{"12/4/02", "19330"},
+          Case{"Thu, 19 May 1977", "10000"}, Case{"30 Feb 2002", "30 Feb 2002"},
+          Case{"soon", "soon"}, Case{"Mon, someday", "someday"}, Case{"", ""}})
         EXPECT_EQ(c.key, dateSortKey(c.text)) << c.text;
 }
 

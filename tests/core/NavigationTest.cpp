@@ -14,11 +14,12 @@ TEST(Navigation, SitePrefixEndsWithTheFirstPathSegment) {
     for (const Case& c : {
              Case{"http://mail.yahoo.localhost:8080/ym/login?.rand=1",
                   "http://mail.yahoo.localhost:8080/ym/"},
-             Case{"http://hotmail.localhost:80/cgi-bin/hmhome?a=x", "http://hotmail.localhost:80/cgi-bin/"},
+             Case{"http://hotmail.localhost:80/cgi-bin/hmhome?a=x",
+                  "http://hotmail.localhost:80/cgi-bin/"},
              Case{"http://a.b/x/y/z", "http://a.b/x/"},
-             Case{"http://mail.yahoo.com/", nullptr},  // the first "/" found is the last
-             Case{"http://abc/def", nullptr},           // no second "/"
-             Case{"http://ab/c/d", "http://ab/c/"},     // the "/" at character 10 counts
+             Case{"http://mail.yahoo.com/", nullptr}, // the first "/" found is the last
+             Case{"http://abc/def", nullptr},         // no second "/"
+             Case{"http://ab/c/d", "http://ab/c/"},   // the "/" at character 10 counts
              Case{"about:blank", nullptr},
              Case{"", nullptr},
          }) {

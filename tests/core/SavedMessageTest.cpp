@@ -1,8 +1,8 @@
+#include "store/SavedMessage.h"
 #include "TempDir.h"
 #include "fs/AtomicFile.h"
 #include "fs/Directory.h"
 #include "store/MessageStore.h"
-#include "store/SavedMessage.h"
 
 #include <gtest/gtest.h>
 
@@ -33,14 +33,16 @@ TEST(SavedFileName, FollowsTheNameRule) {
     EXPECT_EQ("x&&What Now&&d&&y.htm", savedFileName(incoming("x", "What? *Now*", "d", "y")));
     EXPECT_EQ("ann &&s&&d&&t.htm", savedFileName(incoming("<ann>", "s", "d", "t")));
     // Every replaced character: quotes, ? and * vanish; < > / : \ become blanks; | stays.
-    EXPECT_EQ("a b c d e f|g&&s&&d&&t.htm", savedFileName(incoming("\"a<b>c/d:e\\f|g?*", "s", "d", "t")));
+    EXPECT_EQ("a b c d e f|g&&s&&d&&t.htm",
+              savedFileName(incoming("\"a<b>c/d:e\\f|g?*", "s", "d", "t")));
     EXPECT_EQ("a&&&&&&.htm", savedFileName(incoming("a", "", "", "")));
 }
 
 TEST(SavedFileName, ShortensSubjectAndRecipientAtTheirLimits) {
     const std::string s60(60, 's'), s61(61, 's'), t20(20, 't'), t21(21, 't');
     EXPECT_EQ("f&&" + s60 + "&&d&&" + t20 + ".htm", savedFileName(incoming("f", s60, "d", t20)));
-    EXPECT_EQ("f&&" + s60 + "...&&d&&" + t20 + "....htm", savedFileName(incoming("f", s61, "d", t21)));
+    EXPECT_EQ("f&&" + s60 + "...&&d&&" + t20 + "....htm",
+              savedFileName(incoming("f", s61, "d", t21)));
     // Characters, not bytes: sixty accented letters are kept whole.
     std::string accented;
     for (int i = 0; i < 60; ++i)
@@ -56,17 +58,18 @@ TEST(SavedFileName, ShortensSubjectAndRecipientAtTheirLimits) {
 TEST(SavedFileText, IsExactlyElevenLines) {
     SavedMessage m = incoming("<ann>", "a <b> & c", "3 Dec", "Bob <b@x>");
     m.body = "<p>Hi & bye</p>";
-    EXPECT_EQ("<html>\r\n<body>\r\n"
-              "<div id=from><font face=arial size=2><b>From:&nbsp;</b>&lt;ann&gt;</font></div>\r\n"
-              "<div id=replyto><font face=arial size=2><b>Reply-to:&nbsp;</b>&lt;ann&gt;</font></div>\r\n"
-              "<div id=to><font face=arial size=2><b>To:&nbsp;</b>Bob &lt;b@x&gt;</font></div>\r\n"
-              "<div id=cc><font face=arial size=2><b>Cc:&nbsp;</b></font></div>\r\n"
-              "<div id=bcc><font face=arial size=2><b>Bcc:&nbsp;</b></font></div>\r\n"
-              "<div id=subject><font face=arial size=2><b>Subject:&nbsp;</b>a <b> & c</font></div>\r\n"
-              "<div id=date><font face=arial size=2><b>Date:&nbsp;</b>3 Dec</font></div>\r\n"
-              "<div id=body><font face=arial>\r\n"
-              "<p>Hi & bye</p></font></div>\r\n",
-              savedFileText(m));
+    EXPECT_EQ(
+        "<html>\r\n<body>\r\n"
+        "<div id=from><font face=arial size=2><b>From:&nbsp;</b>&lt;ann&gt;</font></div>\r\n"
+        "<div id=replyto><font face=arial size=2><b>Reply-to:&nbsp;</b>&lt;ann&gt;</font></div>\r\n"
+        "<div id=to><font face=arial size=2><b>To:&nbsp;</b>Bob &lt;b@x&gt;</font></div>\r\n"
+        "<div id=cc><font face=arial size=2><b>Cc:&nbsp;</b></font></div>\r\n"
+        "<div id=bcc><font face=arial size=2><b>Bcc:&nbsp;</b></font></div>\r\n"
+        "<div id=subject><font face=arial size=2><b>Subject:&nbsp;</b>a <b> & c</font></div>\r\n"
+        "<div id=date><font face=arial size=2><b>Date:&nbsp;</b>3 Dec</font></div>\r\n"
+        "<div id=body><font face=arial>\r\n"
+        "<p>Hi & bye</p></font></div>\r\n",
+        savedFileText(m));
 }
 
 TEST(SavedFileName, ReadsBackTheFourParts) {

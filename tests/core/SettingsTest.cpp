@@ -1,5 +1,5 @@
-#include "TempDir.h"
 #include "app/Settings.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -30,12 +30,10 @@ TEST(Settings, WindowGeometryAtStart) {
         const char* left;
         StartGeometry::Kind kind;
     };
-    for (const Case& c : {Case{"1", "200", StartGeometry::Maximised},
-                          Case{"0", nullptr, StartGeometry::Designed},
-                          Case{"0", "-1", StartGeometry::Designed},
-                          Case{"0", "0", StartGeometry::Stored},
-                          Case{"0", "-0.5", StartGeometry::Stored},
-                          Case{"2", "100", StartGeometry::Stored}}) {
+    for (const Case& c :
+         {Case{"1", "200", StartGeometry::Maximised}, Case{"0", nullptr, StartGeometry::Designed},
+          Case{"0", "-1", StartGeometry::Designed}, Case{"0", "0", StartGeometry::Stored},
+          Case{"0", "-0.5", StartGeometry::Stored}, Case{"2", "100", StartGeometry::Stored}}) {
         TempDir dir;
         std::string text = std::string("[Settings]\nsetmax=") + c.setmax + "\n";
         if (c.left)

@@ -10,7 +10,8 @@ namespace postling::testing {
 class TempDir {
 public:
     TempDir() {
-        std::string tmpl = (std::filesystem::temp_directory_path() / "postling-core-XXXXXX").string();
+        std::string tmpl =
+            (std::filesystem::temp_directory_path() / "postling-core-XXXXXX").string();
         path_ = mkdtemp(tmpl.data());
     }
     ~TempDir() {

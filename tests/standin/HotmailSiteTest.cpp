@@ -74,7 +74,8 @@ TEST_F(HotmailSiteTest, MessagePageShowsSpacedLabelsAndTheRmsgBody) {
     auto inbox = page(client.get("/cgi-bin/HoTMail?curmbox=F000000001"));
     auto open = [&](const std::string& subject) {
         const auto links = inbox->attributes("//a[starts-with(@href,'/cgi-bin/getmsg?msg=MSG') and "
-                                             "contains(.,'" + subject + "')]",
+                                             "contains(.,'" +
+                                                 subject + "')]",
                                              "href");
         EXPECT_EQ(1u, links.size()) << subject;
         return page(client.get(links.at(0)));
@@ -85,7 +86,8 @@ TEST_F(HotmailSiteTest, MessagePageShowsSpacedLabelsAndTheRmsgBody) {
     for (std::size_t i = 0; i < labels.size(); ++i)
         EXPECT_EQ(labels[i],
                   listMail->text("//table[@class='hdr']//tr[" + std::to_string(i + 1) + "]/td[1]"));
-    EXPECT_EQ("Jon Park <jon@hotmail.localhost>", listMail->text("//table[@class='hdr']//tr[1]/td[2]"));
+    EXPECT_EQ("Jon Park <jon@hotmail.localhost>",
+              listMail->text("//table[@class='hdr']//tr[1]/td[2]"));
     EXPECT_EQ("team@hotmail.localhost", listMail->text("//table[@class='hdr']//tr[2]/td[2]"));
 
     // Ordinary mail has no Reply-To line.

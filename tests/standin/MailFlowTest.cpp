@@ -108,8 +108,8 @@ TEST_P(LanguageTest, MessagePagesUseTheAccountsHeaderLabels) {
     SiteClient hotmail(port(), "hotmail.localhost");
     hotmailLogin(hotmail, c.hotmailLogin);
     auto hinbox = page(hotmail.get("/cgi-bin/HoTMail?curmbox=F000000001"));
-    auto hmsg = page(hotmail.get(
-        hinbox->attributes("//a[contains(.,'Team roster')]", "href").front()));
+    auto hmsg =
+        page(hotmail.get(hinbox->attributes("//a[contains(.,'Team roster')]", "href").front()));
     EXPECT_EQ(c.hotmailReplyTo, hmsg->text("//table[@class='hdr']//tr[2]/td[1]"));
     EXPECT_EQ(c.hotmailSubject, hmsg->text("//table[@class='hdr']//tr[4]/td[1]"));
 }

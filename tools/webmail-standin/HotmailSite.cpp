@@ -263,11 +263,11 @@ Reply HotmailSite::message(const Account& account, const std::string& a, const R
     // Hotmail shows a Reply-To line only for mail that asks for replies elsewhere.
     const std::string replyLine =
         m->replyTo.empty() ? std::string() : line(label.replyTo, escapeHtml(m->replyTo));
-    const std::string headers =
-        "<table class=\"hdr\" cellpadding=2 cellspacing=0 border=0>\n" +
-        line(label.from, escapeHtml(m->from)) + replyLine +
-        line(label.to, escapeHtml(m->to)) + line(label.subject, escapeHtml(m->subject)) +
-        line(label.date, escapeHtml(m->date)) + "</table>\n";
+    const std::string headers = "<table class=\"hdr\" cellpadding=2 cellspacing=0 border=0>\n" +
+                                line(label.from, escapeHtml(m->from)) + replyLine +
+                                line(label.to, escapeHtml(m->to)) +
+                                line(label.subject, escapeHtml(m->subject)) +
+                                line(label.date, escapeHtml(m->date)) + "</table>\n";
     const std::string body = m->html ? m->body : "<pre>" + escapeHtml(m->body) + "</pre>";
     const std::string box = boxId(r.query.value("curmbox"));
     const std::string actions =

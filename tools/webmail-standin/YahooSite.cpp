@@ -203,7 +203,7 @@ Reply YahooSite::showLetter(const Account& account, const Request& r) {
                "</b></font></td><td><font face=\"Arial\" size=2>" + value + "</font></td></tr>\n";
     };
     const auto lt = m->from.find('<');
-    const std::string returnPath = !m->replyTo.empty()     ? "<" + m->replyTo + ">"
+    const std::string returnPath = !m->replyTo.empty()       ? "<" + m->replyTo + ">"
                                    : lt == std::string::npos ? "<" + m->from + ">"
                                                              : m->from.substr(lt);
     const std::string headers =

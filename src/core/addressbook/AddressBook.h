@@ -26,8 +26,8 @@ public:
     std::vector<int> widthsTwips;
 
     struct OpenResult {
-        bool read = false;         // the file could be read
-        bool noAddresses = false;  // no cell holds an e-mail address: warn the user
+        bool read = false;        // the file could be read
+        bool noAddresses = false; // no cell holds an e-mail address: warn the user
     };
     // Loads a book. A file that cannot be read leaves an empty table with the path kept, so no
     // later save writes over it.
@@ -55,7 +55,8 @@ public:
     int addBlankRow();
 
     // Appends a row of first name, last name and address in columns 0, 1 and 2.
-    int appendAddress(const std::string& first, const std::string& last, const std::string& address);
+    int appendAddress(const std::string& first, const std::string& last,
+                      const std::string& address);
 
     // Appends the data rows of an imported table, column k into column k.
     void appendImported(const AddressTable& imported);

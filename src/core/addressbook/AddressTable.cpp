@@ -61,14 +61,17 @@ void AddressTable::setRowFromTabs(int row, const std::string& line) {
     std::size_t start = 0;
     for (int k = 0; k < columns_; ++k) {
         const auto tab = line.find('\t', start);
-        cells[static_cast<std::size_t>(k)] = line.substr(start, tab == std::string::npos ? std::string::npos : tab - start);
+        cells[static_cast<std::size_t>(k)] =
+            line.substr(start, tab == std::string::npos ? std::string::npos : tab - start);
         if (tab == std::string::npos)
             break;
         start = tab + 1;
     }
 }
 
-void AddressTable::appendEmptyRow() { setRowCount(rowCount() + 1); }
+void AddressTable::appendEmptyRow() {
+    setRowCount(rowCount() + 1);
+}
 
 void AddressTable::removeRow(int row) {
     if (row >= 0 && row < rowCount())

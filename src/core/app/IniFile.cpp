@@ -5,10 +5,10 @@
 #include "text/Strings.h"
 
 #include <algorithm>
+#include <cctype>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
-#include <cctype>
 #include <vector>
 
 namespace postling {

@@ -25,7 +25,9 @@ std::string numberText(double value) {
 
 Settings readSettings(const IniFile& ini) {
     Settings s;
-    auto flag = [&](const char* key, const char* def) { return ini.get(kSettings, key, def) == "1"; };
+    auto flag = [&](const char* key, const char* def) {
+        return ini.get(kSettings, key, def) == "1";
+    };
     s.lastaddressbk = ini.get(kSettings, "lastaddressbk", "");
     s.setmax = flag("setmax", "1");
     s.left = ini.get(kSettings, "left", "-1");
@@ -68,7 +70,9 @@ StartGeometry startGeometry(const Settings& s) {
 }
 
 std::vector<SettingWrite> shutdownWrites(const Settings& s, const WindowState& w) {
-    auto flag = [](bool b) { return std::string(b ? "1" : "0"); };
+    auto flag = [](bool b) {
+        return std::string(b ? "1" : "0");
+    };
     std::vector<SettingWrite> out = {
         {"lastaddressbk", s.lastaddressbk},
         {"hideaddr", flag(s.hideaddr)},

@@ -51,7 +51,7 @@ StartGeometry startGeometry(const Settings& settings);
 
 // The window as shutdown finds it.
 struct WindowState {
-    bool normal = false; // neither maximised nor minimised
+    bool normal = false;                             // neither maximised nor minimised
     double left = 0, top = 0, width = 0, height = 0; // twips
 };
 

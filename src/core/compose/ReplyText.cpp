@@ -32,9 +32,13 @@ std::string wrapAt43(const std::string& text) {
     return out;
 }
 
-std::string quoteLines(const std::string& text) { return replaceAll(text, "\n", "\n>"); }
+std::string quoteLines(const std::string& text) {
+    return replaceAll(text, "\n", "\n>");
+}
 
-std::string richTextForm(const std::string& text) { return replaceAll(text, ">", "<BR>&gt;"); }
+std::string richTextForm(const std::string& text) {
+    return replaceAll(text, ">", "<BR>&gt;");
+}
 
 std::string hotmailRecipient(const std::string& recipient) {
     const auto lt = recipient.find('<');
@@ -77,7 +81,9 @@ std::string mailtoHandOver(const std::string& link) {
         text.erase(0, 7);
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto hex = [&](std::size_t k) { return std::isxdigit(static_cast<unsigned char>(text[k])); };
+        const auto hex = [&](std::size_t k) {
+            return std::isxdigit(static_cast<unsigned char>(text[k]));
+        };
         if (text[i] == '%' && i + 2 < text.size() && hex(i + 1) && hex(i + 2)) {
             out += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
             i += 2;

@@ -8,7 +8,7 @@ namespace postling {
 // What the compose form is filled with by the reply, forward and send-again buttons (codes 0,
 // 1, 2, 4), a mailto address (5), or a template (10; code 11 reads the form instead).
 struct ComposeFill {
-    std::string to;      // written to To for codes below 10
+    std::string to; // written to To for codes below 10
     std::string subject;
     std::string body;
     std::string richBody; // Yahoo! Mail's rich-text editor: ">" begins a new line there

@@ -51,9 +51,13 @@ bool fileExists(const std::string& path) {
     return fs::is_regular_file(path, ec);
 }
 
-std::vector<std::string> subdirectoryNames(const std::string& path) { return names(path, true); }
+std::vector<std::string> subdirectoryNames(const std::string& path) {
+    return names(path, true);
+}
 
-std::vector<std::string> fileNames(const std::string& path) { return names(path, false); }
+std::vector<std::string> fileNames(const std::string& path) {
+    return names(path, false);
+}
 
 std::string resolveName(const std::string& dir, const std::string& name) {
     std::error_code ec;

@@ -54,7 +54,8 @@ std::string loadedSpamKeywords(const std::string* fileBytes) {
             if (end == std::string::npos)
                 end = utf8.size();
             text += utf8.substr(start, end - start) + "\r\n";
-            if (end < utf8.size() && utf8[end] == '\r' && end + 1 < utf8.size() && utf8[end + 1] == '\n')
+            if (end < utf8.size() && utf8[end] == '\r' && end + 1 < utf8.size() &&
+                utf8[end + 1] == '\n')
                 ++end;
             start = end + 1;
         }

@@ -25,7 +25,7 @@ struct InboxBox {
     bool bold = false;     // the row's HTML holds <B>
     bool newmail = false;  // the row's HTML mentions "newmail"
     bool checked = false;
-    bool checkbox = true;  // an input of type "checkbox"
+    bool checkbox = true; // an input of type "checkbox"
 };
 
 bool isUnread(bool yahoo, const InboxBox& box);

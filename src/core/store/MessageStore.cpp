@@ -21,7 +21,9 @@ void MessageStore::ensureDefaultFolders() const {
         makeDirectory(folderPath(name));
 }
 
-std::vector<std::string> MessageStore::folderNames() const { return subdirectoryNames(root()); }
+std::vector<std::string> MessageStore::folderNames() const {
+    return subdirectoryNames(root());
+}
 
 std::vector<std::string> MessageStore::fileNames(const std::string& folder) const {
     return postling::fileNames(folderPath(folder));

@@ -7,13 +7,13 @@ namespace postling {
 
 // One message kept locally: an HTML file in a folder under "savedmgs". All texts are UTF-8.
 struct SavedMessage {
-    std::string from;    // the sender as found on the page; "Sent Message" for a sent one
+    std::string from; // the sender as found on the page; "Sent Message" for a sent one
     std::string subject;
-    std::string date;    // as found on the page; for a sent one the local date and time
+    std::string date; // as found on the page; for a sent one the local date and time
     std::string to;
     std::string cc;
     std::string bcc;
-    std::string body;    // HTML
+    std::string body; // HTML
     bool sent = false;
 };
 
@@ -32,7 +32,7 @@ std::string escapeAddress(const std::string& text);
 
 // The four parts of a saved file's name (the date decoded); nothing when it has fewer.
 struct NameParts {
-    std::string first;  // sender, or the recipient of a sent message
+    std::string first; // sender, or the recipient of a sent message
     std::string subject;
     std::string date;
     std::string fourth; // recipient, or "sent message"

@@ -64,7 +64,8 @@ bool isWindows1252Charset(const std::string& charset) {
            c == "ascii" || c == "cp1252" || c == "l1" || c == "iso8859-1";
 }
 
-std::string encodeFormUrlencoded(const std::vector<FormEntry>& entries, const std::string& charset) {
+std::string encodeFormUrlencoded(const std::vector<FormEntry>& entries,
+                                 const std::string& charset) {
     const bool latin = isWindows1252Charset(charset);
     std::string out;
     for (const auto& entry : entries) {

@@ -27,8 +27,12 @@
 
 namespace {
 
-QString qs(const char* s) { return QString::fromLatin1(s); }
-QString qs(const std::string& s) { return QString::fromStdString(s); }
+QString qs(const char* s) {
+    return QString::fromLatin1(s);
+}
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 } // namespace
 
@@ -65,7 +69,8 @@ void MainForm::buildCompose() {
         auto* action = new QAction(i.caption, this);
         action->setObjectName(i.name);
         addressBookMenu->insertAction(before, action);
-        connect(action, &QAction::triggered, this, [this, which = i.which] { Web_InsertField(which); });
+        connect(action, &QAction::triggered, this,
+                [this, which = i.which] { Web_InsertField(which); });
     }
     addressBookMenu->insertSeparator(before);
     connect(TabStrip1, &AddressPane::insertTo, this, [this] { Web_InsertField(0); });
@@ -84,10 +89,14 @@ void MainForm::buildCompose() {
     connect(CommandTo, &QPushButton::clicked, this, &MainForm::showPalette);
 
     // The saved-messages tab's answers.
-    connect(SavedMessages->CommandReplyText, &QPushButton::clicked, this, [this] { ReplyOrForward(0); });
-    connect(SavedMessages->CommandReplyNoText, &QPushButton::clicked, this, [this] { ReplyOrForward(1); });
-    connect(SavedMessages->CommandForward, &QPushButton::clicked, this, [this] { ReplyOrForward(2); });
-    connect(SavedMessages->CommandSendAgain, &QPushButton::clicked, this, [this] { ReplyOrForward(4); });
+    connect(SavedMessages->CommandReplyText, &QPushButton::clicked, this,
+            [this] { ReplyOrForward(0); });
+    connect(SavedMessages->CommandReplyNoText, &QPushButton::clicked, this,
+            [this] { ReplyOrForward(1); });
+    connect(SavedMessages->CommandForward, &QPushButton::clicked, this,
+            [this] { ReplyOrForward(2); });
+    connect(SavedMessages->CommandSendAgain, &QPushButton::clicked, this,
+            [this] { ReplyOrForward(4); });
 
     // The compose view: a pending insertion or mailto runs once its page is complete.
     connect(WebBrowser3, &WebBrowser::DocumentComplete, this, [this] {
@@ -120,7 +129,9 @@ void MainForm::buildCompose() {
             });
 }
 
-void MainForm::writeBug(const char* marker) const { SetIni("Settings", "bug", marker); }
+void MainForm::writeBug(const char* marker) const {
+    SetIni("Settings", "bug", marker);
+}
 
 void MainForm::Web_InsertField(int which) {
     WebBrowser* target = WebBrowser3;
@@ -226,22 +237,26 @@ void MainForm::ReplyOrForward(int code) {
         writeBug("3");
         waitForComposeForm(fill);
     } else if (code == 10 || code == 11) {
-        fill.text = postling::templateFill(template_subj.toStdString(), template_body.toStdString());
+        fill.text =
+            postling::templateFill(template_subj.toStdString(), template_body.toStdString());
         waitForComposeForm(fill);
     } else {
         QPointer<MainForm> self(this);
-        WebBrowser2->document().call("savedMessage", {}, [self, fill](const QVariantMap& saved) mutable {
-            if (!self || PageDocument::failed(saved))
-                return; // no saved message on show: the Compose tab is open, nothing filled
-            auto text = [&](const char* id) { return saved.value(id).toString().toStdString(); };
-            const auto made = postling::savedMessageFill(
-                fill.code, {text("replyto"), text("to"), text("cc"), text("bcc"), text("subject"),
-                            text("body")});
-            if (!made)
-                return;
-            fill.text = *made;
-            self->waitForComposeForm(fill);
-        });
+        WebBrowser2->document().call(
+            "savedMessage", {}, [self, fill](const QVariantMap& saved) mutable {
+                if (!self || PageDocument::failed(saved))
+                    return; // no saved message on show: the Compose tab is open, nothing filled
+                auto text = [&](const char* id) {
+                    return saved.value(id).toString().toStdString();
+                };
+                const auto made = postling::savedMessageFill(
+                    fill.code, {text("replyto"), text("to"), text("cc"), text("bcc"),
+                                text("subject"), text("body")});
+                if (!made)
+                    return;
+                fill.text = *made;
+                self->waitForComposeForm(fill);
+            });
     }
 }
 
@@ -272,6 +287,11 @@ void MainForm::attemptFill() {
     }
     writeBug("5");
     ++fill_->attempts;
+    // A page still loading is about to replace the form it shows: wait for the new one.
+    if (fill_->target->Busy()) {
+        fillTimer_->start();
+        return;
+    }
     const bool yahoo = webmail == "yahoo";
     const postling::ComposeFields& f = postling::composeFields(yahoo);
     const int attempt = fill_->attempts;
@@ -280,7 +300,8 @@ void MainForm::attemptFill() {
             if (!fill_ || fill_->attempts != attempt)
                 return; // cancelled, or a later look is under way
             const QVariantMap fields = r.value("fields").toMap();
-            if (PageDocument::failed(r) || fields.value(qs(postling::composeFields(webmail == "yahoo").to)).isNull()) {
+            if (PageDocument::failed(r) ||
+                fields.value(qs(postling::composeFields(webmail == "yahoo").to)).isNull()) {
                 fillTimer_->start();
                 return;
             }
@@ -324,17 +345,18 @@ void MainForm::fillComposeForm(const QVariantMap& current) {
         }
         writeBug("6");
         // Yahoo! Mail's rich-text editor, when the page has one, takes the body as HTML.
-        view->document().call("setRichText", {qs(fill.text.richBody)}, [=, this](const QVariantMap& rich) {
-            if (view && !PageDocument::failed(rich)) {
-                view->hide();
-                view->show();
-                QVariantMap again{{qs(f.subject), qs(fill.text.subject)}};
-                if (fill.code < 10)
-                    again.insert(qs(f.to), to);
-                view->document().setFormFields(qs(f.form), again, nullptr);
-            }
-            writeBug("0");
-        });
+        view->document().call("setRichText", {qs(fill.text.richBody)},
+                              [=, this](const QVariantMap& rich) {
+                                  if (view && !PageDocument::failed(rich)) {
+                                      view->hide();
+                                      view->show();
+                                      QVariantMap again{{qs(f.subject), qs(fill.text.subject)}};
+                                      if (fill.code < 10)
+                                          again.insert(qs(f.to), to);
+                                      view->document().setFormFields(qs(f.form), again, nullptr);
+                                  }
+                                  writeBug("0");
+                              });
     });
 }
 

@@ -45,7 +45,9 @@ WebPage::WebPage(QWebEngineProfile* profile, QObject* parent)
     scripts().insert(pageScript());
 }
 
-WebPage::~WebPage() { *alive_ = false; }
+WebPage::~WebPage() {
+    *alive_ = false;
+}
 
 bool WebPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) {
     if (type == NavigationTypeFormSubmitted)
