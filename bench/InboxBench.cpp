@@ -16,36 +16,12 @@
 #include <QTimer>
 #include <cstdio>
 
-namespace {
-
-// Waits on the event loop until `done` holds or the time runs out.
-template <typename F> bool waitFor(F done, int ms) {
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < ms) {
-        QEventLoop loop;
-        QTimer::singleShot(20, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return done();
-}
-
-} // namespace
-
 int main(int argc, char** argv) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QTemporaryDir dir(QDir::tempPath() + "/postling-bench-XXXXXX");
     QProcess standin;
-    standin.setProgram(STANDIN_BINARY);
-    standin.setArguments(
-        {"--port", "0", "--db", dir.filePath("webmail.db"), "--seed", "--seed-inbox", "1000"});
-    standin.start();
-    QByteArray line;
-    while (!line.contains('\n') && standin.waitForReadyRead(20000))
-        line += standin.readAllStandardOutput();
-    const QByteArray first = line.left(line.indexOf('\n'));
-    const int port = first.mid(first.lastIndexOf(':') + 1).trimmed().toInt();
+    const int port = startStandin(standin, dir.filePath("webmail.db"), {"--seed-inbox", "1000"});
 
     QDir().mkpath(dir.filePath("maindir"));
     const std::string ini = dir.filePath("postling.ini").toStdString();

@@ -20,17 +20,6 @@
 
 namespace {
 
-template <typename F> bool waitFor(F done, int ms) {
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < ms) {
-        QEventLoop loop;
-        QTimer::singleShot(5, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return done();
-}
-
 QString subjectOf(WebBrowser* view) {
     QString subject;
     bool answered = false;
@@ -49,14 +38,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QTemporaryDir dir(QDir::tempPath() + "/postling-bench-XXXXXX");
     QProcess standin;
-    standin.setProgram(STANDIN_BINARY);
-    standin.setArguments({"--port", "0", "--db", dir.filePath("webmail.db"), "--seed"});
-    standin.start();
-    QByteArray line;
-    while (!line.contains('\n') && standin.waitForReadyRead(20000))
-        line += standin.readAllStandardOutput();
-    const QByteArray first = line.left(line.indexOf('\n'));
-    const int port = first.mid(first.lastIndexOf(':') + 1).trimmed().toInt();
+    const int port = startStandin(standin, dir.filePath("webmail.db"));
 
     QDir().mkpath(dir.filePath("maindir"));
     const std::string ini = dir.filePath("postling.ini").toStdString();

@@ -80,14 +80,7 @@ int compare(int argc, char** argv, int runs) {
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
     QProcess standin;
-    standin.setProgram(STANDIN_BINARY);
-    standin.setArguments({"--port", "0", "--db", dir.filePath("webmail.db"), "--seed"});
-    standin.start();
-    QByteArray line;
-    while (!line.contains('\n') && standin.waitForReadyRead(10000))
-        line += standin.readAllStandardOutput();
-    const QByteArray first = line.left(line.indexOf('\n'));
-    const int port = first.mid(first.lastIndexOf(':') + 1).trimmed().toInt();
+    const int port = startStandin(standin, dir.filePath("webmail.db"));
     const QString url = QString("http://mail.yahoo.localhost:%1/").arg(port);
 
     // A main directory and an ini file as a returning user has them.
