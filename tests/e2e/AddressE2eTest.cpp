@@ -18,18 +18,10 @@ class AddressE2eTest : public QObject {
     std::unique_ptr<StandinServer> server;
 
     std::unique_ptr<MainForm> openOn(Workspace& ws, bool yahoo, const QString& login) {
-        ws.pointAt(*server);
-        ws.set("smail", yahoo ? "0" : "1");
-        auto form = testkit::openMainForm(ws);
-        if (!testkit::waitForPage(form->WebBrowser1, yahoo ? "yahoo" : "hotmail") ||
-            !testkit::signIn(*form, login) ||
-            !testkit::waitForPage(form->WebBrowser1, yahoo ? "ShowFolder" : "HoTMail"))
-            return nullptr;
-        return form;
+        return testkit::openSignedIn(*server, ws, yahoo, login);
     }
     bool openMessage(MainForm& form, bool yahoo, const QString& login, const QString& subject) {
-        form.WebBrowser1->Navigate(server->messageAddress(yahoo, login, subject));
-        return testkit::waitForPage(form.WebBrowser1, yahoo ? "ShowLetter" : "getmsg");
+        return testkit::openMessage(*server, form, yahoo, login, subject);
     }
     QString cell(MainForm& form, int row, int column) {
         return QString::fromStdString(form.book.table.cell(row, column));

@@ -30,11 +30,8 @@ class ComposeE2eTest : public QObject {
     std::unique_ptr<StandinServer> server;
 
     std::unique_ptr<MainForm> signedIn(Workspace& ws, bool yahoo, const QStringList& args = {}) {
-        ws.pointAt(*server);
-        ws.set("smail", yahoo ? "0" : "1");
-        auto form = testkit::openMainForm(ws, args);
-        if (!testkit::waitForPage(form->WebBrowser1, yahoo ? "yahoo" : "hotmail") ||
-            !testkit::signIn(*form, yahoo ? "ann" : "bob") ||
+        auto form = testkit::openSignedIn(*server, ws, yahoo, yahoo ? "ann" : "bob", args);
+        if (!form ||
             !testkit::waitForPage(form->WebBrowser3, yahoo ? "/ym/compose" : "/cgi-bin/compose"))
             return nullptr;
         return form;

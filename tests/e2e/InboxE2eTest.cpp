@@ -20,14 +20,7 @@ class InboxE2eTest : public QObject {
     std::unique_ptr<StandinServer> server;
 
     std::unique_ptr<MainForm> inbox(Workspace& ws, bool yahoo) {
-        ws.pointAt(*server);
-        ws.set("smail", yahoo ? "0" : "1");
-        auto form = testkit::openMainForm(ws);
-        if (!testkit::waitForPage(form->WebBrowser1, yahoo ? "yahoo" : "hotmail") ||
-            !testkit::signIn(*form, yahoo ? "ann" : "bob") ||
-            !testkit::waitForPage(form->WebBrowser1, yahoo ? "ShowFolder" : "HoTMail"))
-            return nullptr;
-        return form;
+        return testkit::openSignedIn(*server, ws, yahoo, yahoo ? "ann" : "bob");
     }
     static QVariantList rows(MainForm& form, bool yahoo) {
         return testkit::callPage(form.WebBrowser1->document(), "inboxRows", {yahoo})

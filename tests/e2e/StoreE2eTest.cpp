@@ -33,17 +33,8 @@ class StoreE2eTest : public QObject {
     // Signs in, opens a message by its subject, saves it; returns the form for more checks.
     std::unique_ptr<MainForm> saveFrom(Workspace& ws, bool yahoo, const QString& login,
                                        const QString& subject) {
-        ws.pointAt(*server);
-        ws.set("smail", yahoo ? "0" : "1");
-        auto form = testkit::openMainForm(ws);
-        if (!testkit::waitForPage(form->WebBrowser1, yahoo ? "yahoo" : "hotmail") ||
-            !testkit::signIn(*form, login) ||
-            !testkit::waitForPage(form->WebBrowser1, yahoo ? "ShowFolder" : "HoTMail"))
-            return nullptr;
-        const QString address = server->messageAddress(yahoo, login, subject);
-        form->WebBrowser1->Navigate(address);
-        if (address.isEmpty() ||
-            !testkit::waitForPage(form->WebBrowser1, yahoo ? "ShowLetter" : "getmsg"))
+        auto form = testkit::openSignedIn(*server, ws, yahoo, login);
+        if (!form || !testkit::openMessage(*server, *form, yahoo, login, subject))
             return nullptr;
         Dialogs::clearMessages();
         form->GetBody->click();

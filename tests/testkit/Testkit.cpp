@@ -206,4 +206,25 @@ bool signIn(MainForm& form, const QString& login) {
     return !callPage(view->document(), "submitForm", {formName, QString()}).contains("error");
 }
 
+std::unique_ptr<MainForm> openSignedIn(const StandinServer& server, Workspace& workspace,
+                                       bool yahoo, const QString& login,
+                                       const QStringList& extraArgs) {
+    workspace.pointAt(server);
+    workspace.set("smail", yahoo ? "0" : "1");
+    auto form = openMainForm(workspace, extraArgs);
+    if (!waitForPage(form->WebBrowser1, yahoo ? "yahoo" : "hotmail") || !signIn(*form, login) ||
+        !waitForPage(form->WebBrowser1, yahoo ? "ShowFolder" : "HoTMail"))
+        return nullptr;
+    return form;
+}
+
+bool openMessage(const StandinServer& server, MainForm& form, bool yahoo, const QString& login,
+                 const QString& subject) {
+    const QString address = server.messageAddress(yahoo, login, subject);
+    if (address.isEmpty())
+        return false;
+    form.WebBrowser1->Navigate(address);
+    return waitForPage(form.WebBrowser1, yahoo ? "ShowLetter" : "getmsg");
+}
+
 } // namespace testkit

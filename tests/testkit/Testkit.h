@@ -79,4 +79,13 @@ QVariantMap callPage(const PageDocument& document, const QString& function,
 // Signs in on the page the inbox view shows (a site's login page).
 bool signIn(MainForm& form, const QString& login);
 
+// Opens MainForm on the stand-in's site, signs in and waits for the inbox; nothing on failure.
+std::unique_ptr<MainForm> openSignedIn(const StandinServer& server, Workspace& workspace,
+                                       bool yahoo, const QString& login,
+                                       const QStringList& extraArgs = {});
+
+// Shows a message of the signed-in account in the inbox view, found by its subject.
+bool openMessage(const StandinServer& server, MainForm& form, bool yahoo, const QString& login,
+                 const QString& subject);
+
 } // namespace testkit
