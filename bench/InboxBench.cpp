@@ -2,8 +2,10 @@
 // the boxes ticked on the page, on both sites. Each command makes two script calls.
 #include "BenchTiming.h"
 #include "Dialogs.h"
+#include "InboxSubsystem.h"
 #include "MainForm.h"
 #include "PageDocument.h"
+#include "Shell.h"
 #include "WebBrowser.h"
 
 #include "app/IniFile.h"
@@ -38,7 +40,7 @@ int main(int argc, char** argv) {
         MainForm form({"postling", "--ini", QString::fromStdString(ini)});
         form.resize(1200, 800);
         form.show();
-        WebBrowser* view = form.WebBrowser1;
+        WebBrowser* view = form.shell().WebBrowser1();
         // The address a view shows changes before its page does: wait for the page itself.
         QString completed;
         QObject::connect(view, &WebBrowser::DocumentComplete,
@@ -57,26 +59,26 @@ int main(int argc, char** argv) {
 
         const struct {
             const char* name;
-            MainForm::InboxCommand command;
-        } commands[] = {{"Check Spam", MainForm::InboxCommand::Spam},
-                        {"Check Unread", MainForm::InboxCommand::Unread},
-                        {"Check Group", MainForm::InboxCommand::Group},
-                        {"Uncheck All", MainForm::InboxCommand::Uncheck}};
+            InboxSubsystem::Command command;
+        } commands[] = {{"Check Spam", InboxSubsystem::Command::Spam},
+                        {"Check Unread", InboxSubsystem::Command::Unread},
+                        {"Check Group", InboxSubsystem::Command::Group},
+                        {"Uncheck All", InboxSubsystem::Command::Uncheck}};
         for (const auto& c : commands) {
             std::vector<double> times;
             for (int run = 0; run < 5; ++run) {
                 QEventLoop loop;
                 QTimer::singleShot(20000, &loop, &QEventLoop::quit); // never wait forever
-                auto connection = QObject::connect(&form, &MainForm::inboxCommandFinished, &loop,
-                                                   &QEventLoop::quit);
+                auto connection = QObject::connect(&form.inbox(), &InboxSubsystem::commandFinished,
+                                                   &loop, &QEventLoop::quit);
                 times.push_back(timeMs([&] {
-                    form.runInboxCommand(c.command);
+                    form.inbox().run(c.command);
                     loop.exec();
                 }));
                 QObject::disconnect(connection);
             }
             std::printf("  %-8s %-13s %7.1f ms   (%s)\n", yahoo ? "Yahoo" : "Hotmail", c.name,
-                        median(times), qPrintable(form.panelText(2)));
+                        median(times), qPrintable(form.shell().panelText(2)));
         }
         form.close();
     }

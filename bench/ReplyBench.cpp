@@ -1,11 +1,15 @@
 // From a click on "&Reply (with original text)" to a filled compose form, on the stand-in's
 // Yahoo! Mail with the compose page already loaded.
 #include "BenchTiming.h"
+#include "ComposeSubsystem.h"
 #include "Dialogs.h"
 #include "MainForm.h"
 #include "PageDocument.h"
 #include "SavedMessagesPanel.h"
+#include "Shell.h"
+#include "StoreSubsystem.h"
 #include "WebBrowser.h"
+#include "store/SavedMessage.h"
 
 #include "app/IniFile.h"
 
@@ -52,14 +56,14 @@ int main(int argc, char** argv) {
     form.resize(1200, 800);
     form.show();
     QString composeDone, inboxDone;
-    QObject::connect(form.WebBrowser3, &WebBrowser::DocumentComplete,
+    QObject::connect(form.shell().WebBrowser3(), &WebBrowser::DocumentComplete,
                      [&](const QString& u) { composeDone = u; });
-    QObject::connect(form.WebBrowser1, &WebBrowser::DocumentComplete,
+    QObject::connect(form.shell().WebBrowser1(), &WebBrowser::DocumentComplete,
                      [&](const QString& u) { inboxDone = u; });
     waitFor([&] { return inboxDone.contains("yahoo"); }, 20000);
-    form.WebBrowser1->document().setFormFields(
+    form.shell().WebBrowser1()->document().setFormFields(
         "login_form", {{"login", "ann"}, {"passwd", "ann"}}, [&](const QVariantMap&) {
-            form.WebBrowser1->document().submitForm("login_form", {}, nullptr);
+            form.shell().WebBrowser1()->document().submitForm("login_form", {}, nullptr);
         });
     waitFor([&] { return composeDone.contains("/ym/compose"); }, 30000);
 
@@ -69,28 +73,30 @@ int main(int argc, char** argv) {
     m.date = "Tue, 3 Dec 2002 10:15:00 +0000";
     m.to = "ann@yahoo.localhost";
     m.body = "Are we still on for lunch on Friday? The Thai place opens at noon.";
-    form.SaveMessage(m);
+    form.store().SaveMessage(m);
 
     std::vector<double> times;
     for (int run = 0; run < 5; ++run) {
-        form.selectTab(MainForm::SavedTab);
-        form.SavedMessages->ListMsg->setCurrentItem(form.SavedMessages->ListMsg->topLevelItem(0));
+        form.shell().selectTab(Shell::SavedTab);
+        form.store().panel()->ListMsg->setCurrentItem(
+            form.store().panel()->ListMsg->topLevelItem(0));
         waitFor(
             [&] {
-                return !form.WebBrowser2->Busy() &&
-                       form.WebBrowser2->LocationURL().contains("Lunch");
+                return !form.shell().WebBrowser2()->Busy() &&
+                       form.shell().WebBrowser2()->LocationURL().contains("Lunch");
             },
             10000);
         // The Compose tab keeps a fill once and clears the form at the next selection.
-        form.selectTab(MainForm::ComposeTab);
-        form.selectTab(MainForm::ComposeTab);
-        waitFor([&] { return subjectOf(form.WebBrowser3).isEmpty(); }, 10000);
-        form.selectTab(MainForm::SavedTab);
-        form.SavedMessages->ListMsg->setCurrentItem(form.SavedMessages->ListMsg->topLevelItem(0));
-        waitFor([&] { return !form.WebBrowser2->Busy(); }, 10000);
+        form.shell().selectTab(Shell::ComposeTab);
+        form.shell().selectTab(Shell::ComposeTab);
+        waitFor([&] { return subjectOf(form.shell().WebBrowser3()).isEmpty(); }, 10000);
+        form.shell().selectTab(Shell::SavedTab);
+        form.store().panel()->ListMsg->setCurrentItem(
+            form.store().panel()->ListMsg->topLevelItem(0));
+        waitFor([&] { return !form.shell().WebBrowser2()->Busy(); }, 10000);
         times.push_back(timeMs([&] {
-            form.SavedMessages->CommandReplyText->click();
-            waitFor([&] { return subjectOf(form.WebBrowser3) == "RE: Lunch"; }, 20000);
+            form.store().panel()->CommandReplyText->click();
+            waitFor([&] { return subjectOf(form.shell().WebBrowser3()) == "RE: Lunch"; }, 20000);
         }));
     }
     std::printf("reply click to a filled compose form: %.1f ms (median of 5; the form is polled "

@@ -6,7 +6,9 @@
 #include "BenchTiming.h"
 #include "Dialogs.h"
 #include "MainForm.h"
+#include "Shell.h"
 #include "WebBrowser.h"
+#include "app/IniFile.h"
 
 #include <QApplication>
 #include <QDir>
@@ -45,13 +47,14 @@ int runPostling(int argc, char** argv, const QString& ini, bool withSplash) {
         QString::fromStdString(postling::IniFile(ini.toStdString()).get("Settings", "ystart", ""));
     MainForm* form = nullptr;
     form = new MainForm({"postling", "--ini", ini});
-    QObject::connect(form->WebBrowser1, &WebBrowser::DocumentComplete, [start](const QString& url) {
-        if (url == start) {
-            std::printf("ready\n");
-            std::fflush(stdout);
-            QCoreApplication::exit(0);
-        }
-    });
+    QObject::connect(form->shell().WebBrowser1(), &WebBrowser::DocumentComplete,
+                     [start](const QString& url) {
+                         if (url == start) {
+                             std::printf("ready\n");
+                             std::fflush(stdout);
+                             QCoreApplication::exit(0);
+                         }
+                     });
     form->show();
     const int rc = QApplication::exec();
     delete form;

@@ -24,7 +24,7 @@ class AddressE2eTest : public QObject {
         return testkit::openMessage(*server, form, yahoo, login, subject);
     }
     QString cell(MainForm& form, int row, int column) {
-        return QString::fromStdString(form.book.table.cell(row, column));
+        return QString::fromStdString(form.addressBook().book().table.cell(row, column));
     }
 
 private slots:
@@ -37,13 +37,13 @@ private slots:
         QVERIFY(form);
         QVERIFY(openMessage(*form, true, "ann", "Photos from the weekend"));
         form->findChild<QAction*>("addfrommsg")->trigger();
-        QTRY_COMPARE_WITH_TIMEOUT(form->book.table.rowCount(), 7, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(form->addressBook().book().table.rowCount(), 7, 20000);
         QCOMPARE(cell(*form, 6, 0), QString("Fay"));
         QCOMPARE(cell(*form, 6, 1), QString("Green"));
         QCOMPARE(cell(*form, 6, 2), QString("fay@yahoo.localhost"));
-        QCOMPARE(form->panelText(2), QString("Addr Added"));
-        QCOMPARE(form->TabStrip1->currentRow(), 6);
-        QCOMPARE(form->TabStrip1->currentColumn(), 2);
+        QCOMPARE(form->shell().panelText(2), QString("Addr Added"));
+        QCOMPARE(form->findChild<AddressPane*>("TabStrip1")->currentRow(), 6);
+        QCOMPARE(form->findChild<AddressPane*>("TabStrip1")->currentColumn(), 2);
         form->close();
         const std::string saved =
             postling::readFile(ws.path("addrbooks/myaddrbk.csv").toStdString()).value();
@@ -57,9 +57,9 @@ private slots:
         QVERIFY(form);
         QVERIFY(
             openMessage(*form, false, "hans", "Gr\u00fc\u00dfe aus K\u00f6ln und M\u00fcnchen"));
-        form->AddAddressFromMessage();
-        QTRY_COMPARE_WITH_TIMEOUT(form->book.table.rowCount(), 7, 20000);
-        QCOMPARE(form->lang, 1);
+        form->addressBook().AddAddressFromMessage();
+        QTRY_COMPARE_WITH_TIMEOUT(form->addressBook().book().table.rowCount(), 7, 20000);
+        QCOMPARE(form->shell().lang, 1);
         QCOMPARE(cell(*form, 6, 0), QString("J\u00fcrgen"));
         QCOMPARE(cell(*form, 6, 1), QString("M\u00fcller"));
         QCOMPARE(cell(*form, 6, 2), QString("juergen@hotmail.localhost"));
@@ -71,11 +71,11 @@ private slots:
         auto form = openOn(ws, true, "ann");
         QVERIFY(form);
         Dialogs::clearMessages();
-        form->AddAddressFromMessage();
+        form->addressBook().AddAddressFromMessage();
         QTRY_COMPARE_WITH_TIMEOUT(
             Dialogs::messagesShown(),
             QStringList{"Unable to locate address. Are you sure a message is displayed?"}, 20000);
-        QCOMPARE(form->book.table.rowCount(), 6);
+        QCOMPARE(form->addressBook().book().table.rowCount(), 6);
         form->close();
     }
 };

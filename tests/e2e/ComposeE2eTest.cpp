@@ -31,16 +31,16 @@ class ComposeE2eTest : public QObject {
 
     std::unique_ptr<MainForm> signedIn(Workspace& ws, bool yahoo, const QStringList& args = {}) {
         auto form = testkit::openSignedIn(*server, ws, yahoo, yahoo ? "ann" : "bob", args);
-        if (!form ||
-            !testkit::waitForPage(form->WebBrowser3, yahoo ? "/ym/compose" : "/cgi-bin/compose"))
+        if (!form || !testkit::waitForPage(form->shell().WebBrowser3(),
+                                           yahoo ? "/ym/compose" : "/cgi-bin/compose"))
             return nullptr;
         return form;
     }
     static QVariantMap fields(MainForm& form, bool yahoo, WebBrowser* view = nullptr) {
         const QStringList names = yahoo ? QStringList{"To", "Cc", "Bcc", "Subj", "Body"}
                                         : QStringList{"to", "cc", "bcc", "subject", "body"};
-        return testkit::callPage((view ? view : form.WebBrowser3)->document(), "formFields",
-                                 {yahoo ? "Compose" : "composeform", names})
+        return testkit::callPage((view ? view : form.shell().WebBrowser3())->document(),
+                                 "formFields", {yahoo ? "Compose" : "composeform", names})
             .value("fields")
             .toMap();
     }
@@ -49,12 +49,12 @@ class ComposeE2eTest : public QObject {
     }
     // Selects the Compose tab and waits for the compose page it reloads.
     static bool openComposeTab(MainForm& form) {
-        QSignalSpy loaded(form.WebBrowser3, &WebBrowser::DocumentComplete);
-        form.selectTab(MainForm::ComposeTab);
+        QSignalSpy loaded(form.shell().WebBrowser3(), &WebBrowser::DocumentComplete);
+        form.shell().selectTab(Shell::ComposeTab);
         return loaded.wait(10000) || loaded.count() > 0;
     }
     static void selectRows(MainForm& form, int from, int to) {
-        AddressPane* pane = form.TabStrip1;
+        AddressPane* pane = form.findChild<AddressPane*>("TabStrip1");
         pane->setCurrentCell(from, 0);
         pane->MSFlexGrid1->selectionModel()->select(
             QItemSelection(pane->model->index(std::min(from, to) - 1, 0),
@@ -69,13 +69,14 @@ class ComposeE2eTest : public QObject {
         m.date = "Tue, 3 Dec 2002 10:15:00 +0000";
         m.to = "ann@yahoo.localhost";
         m.body = "Hello Ann, this line is long enough that it will have to be wrapped when quoted.";
-        form.ComboFolders->setCurrentText("Saved");
-        form.SaveMessage(m);
+        form.store().folderChooser()->setCurrentText("Saved");
+        form.store().SaveMessage(m);
     }
     static void showSaved(MainForm& form) {
-        form.selectTab(MainForm::SavedTab);
-        form.SavedMessages->ListMsg->setCurrentItem(form.SavedMessages->ListMsg->topLevelItem(0));
-        QVERIFY(testkit::waitForPage(form.WebBrowser2, "Saved/"));
+        form.shell().selectTab(Shell::SavedTab);
+        form.store().panel()->ListMsg->setCurrentItem(
+            form.store().panel()->ListMsg->topLevelItem(0));
+        QVERIFY(testkit::waitForPage(form.shell().WebBrowser2(), "Saved/"));
     }
 
 private slots:
@@ -88,14 +89,14 @@ private slots:
         QVERIFY(form);
         QVERIFY(openComposeTab(*form));
         selectRows(*form, 3, 1); // dragged upwards
-        form->Web_InsertField(0);
+        form->compose().Web_InsertField(0);
         QTRY_COMPARE(field(*form, true, "To"),
                      QString("ann@yahoo.localhost,bob@hotmail.localhost,hans@yahoo.localhost"));
-        form->Web_InsertField(0); // all there already: nothing added
+        form->compose().Web_InsertField(0); // all there already: nothing added
         selectRows(*form, 4, 4);
-        form->Web_InsertField(1);
+        form->compose().Web_InsertField(1);
         QTRY_COMPARE(field(*form, true, "Cc"), QString("marie@hotmail.localhost"));
-        form->Web_InsertField(2);
+        form->compose().Web_InsertField(2);
         QTRY_COMPARE(field(*form, true, "Bcc"), QString("marie@hotmail.localhost"));
         QCOMPARE(field(*form, true, "To"),
                  QString("ann@yahoo.localhost,bob@hotmail.localhost,hans@yahoo.localhost"));
@@ -107,19 +108,19 @@ private slots:
         Workspace ws;
         auto form = signedIn(ws, false);
         QVERIFY(form);
-        form->selectTab(MainForm::SettingsTab);
+        form->shell().selectTab(Shell::SettingsTab);
         selectRows(*form, 5, 5);
-        form->Web_InsertField(0);
-        QCOMPARE(form->currentTab(), int(MainForm::ComposeTab));
-        QVERIFY(form->to_retry);
+        form->compose().Web_InsertField(0);
+        QCOMPARE(form->shell().currentTab(), int(Shell::ComposeTab));
+        QVERIFY(form->compose().insertionPending());
         QTRY_COMPARE_WITH_TIMEOUT(field(*form, false, "to"), QString("carl@hotmail.localhost"),
                                   20000);
-        QVERIFY(!form->to_retry);
+        QVERIFY(!form->compose().insertionPending());
 
         // From the inbox tab showing the inbox list, the insertion waits too.
-        form->selectTab(MainForm::InboxTab);
-        form->Web_InsertField(1);
-        QCOMPARE(form->currentTab(), int(MainForm::ComposeTab));
+        form->shell().selectTab(Shell::InboxTab);
+        form->compose().Web_InsertField(1);
+        QCOMPARE(form->shell().currentTab(), int(Shell::ComposeTab));
         QTRY_COMPARE_WITH_TIMEOUT(field(*form, false, "cc"), QString("carl@hotmail.localhost"),
                                   20000);
         form->close();
@@ -131,8 +132,8 @@ private slots:
         QVERIFY(form);
         saveIncoming(*form, "Lunch plans");
         showSaved(*form);
-        form->SavedMessages->CommandReplyText->click();
-        QCOMPARE(form->currentTab(), int(MainForm::ComposeTab));
+        form->store().panel()->CommandReplyText->click();
+        QCOMPARE(form->shell().currentTab(), int(Shell::ComposeTab));
         QTRY_COMPARE_WITH_TIMEOUT(field(*form, true, "Subj"), QString("RE: Lunch plans"), 20000);
         const QVariantMap filled = fields(*form, true);
         QCOMPARE(filled.value("To").toString(), QString("Bob Marsh <bob@hotmail.localhost>"));
@@ -142,16 +143,18 @@ private slots:
         QCOMPARE(ws.get("bug"), QString("0"));
 
         // The compose tab keeps the fill once, then clears on the next selection.
-        form->selectTab(MainForm::InboxTab);
+        form->shell().selectTab(Shell::InboxTab);
         QVERIFY(openComposeTab(*form));
         QTRY_COMPARE_WITH_TIMEOUT(field(*form, true, "Subj"), QString(), 20000);
 
         // Fill again and send: the reply reaches the Hotmail inbox and a copy stays in Sent.
-        form->selectTab(MainForm::SavedTab);
-        form->SavedMessages->ListMsg->setCurrentItem(form->SavedMessages->ListMsg->topLevelItem(0));
-        form->SavedMessages->CommandReplyText->click();
+        form->shell().selectTab(Shell::SavedTab);
+        form->store().panel()->ListMsg->setCurrentItem(
+            form->store().panel()->ListMsg->topLevelItem(0));
+        form->store().panel()->CommandReplyText->click();
         QTRY_COMPARE_WITH_TIMEOUT(field(*form, true, "Subj"), QString("RE: Lunch plans"), 20000);
-        testkit::callPage(form->WebBrowser3->document(), "clickField", {"Compose", "SEND"});
+        testkit::callPage(form->shell().WebBrowser3()->document(), "clickField",
+                          {"Compose", "SEND"});
         QTRY_COMPARE_WITH_TIMEOUT(QDir(ws.path("savedmgs/Sent")).entryList(QDir::Files).size(), 1,
                                   10000);
         const QString sent = QDir(ws.path("savedmgs/Sent")).entryList(QDir::Files).first();
@@ -168,14 +171,15 @@ private slots:
         QVERIFY(form);
         saveIncoming(*form, "Notes");
         showSaved(*form);
-        form->SavedMessages->CommandReplyNoText->click();
+        form->store().panel()->CommandReplyNoText->click();
         QTRY_COMPARE_WITH_TIMEOUT(field(*form, false, "subject"), QString("RE: Notes"), 20000);
         QCOMPARE(field(*form, false, "to"), QString("<bob@hotmail.localhost>"));
         QCOMPARE(field(*form, false, "body"), QString());
 
-        form->selectTab(MainForm::SavedTab);
-        form->SavedMessages->ListMsg->setCurrentItem(form->SavedMessages->ListMsg->topLevelItem(0));
-        form->SavedMessages->CommandForward->click();
+        form->shell().selectTab(Shell::SavedTab);
+        form->store().panel()->ListMsg->setCurrentItem(
+            form->store().panel()->ListMsg->topLevelItem(0));
+        form->store().panel()->CommandForward->click();
         QTRY_COMPARE_WITH_TIMEOUT(field(*form, false, "subject"), QString("FWD: Notes"), 20000);
         QCOMPARE(field(*form, false, "to"), QString());
         QVERIFY(field(*form, false, "body").startsWith("\n>\n>Hello Ann"));
@@ -188,12 +192,13 @@ private slots:
         sent.subject = "Again";
         sent.date = "12/4/2002 7:05:09 PM";
         sent.body = "Once more";
-        form->SaveMessage(sent);
-        form->selectTab(MainForm::SavedTab);
-        form->SavedMessages->ComboFolders2->setCurrentRow(1); // Sent
-        form->SavedMessages->ListMsg->setCurrentItem(form->SavedMessages->ListMsg->topLevelItem(0));
-        QVERIFY(testkit::waitForPage(form->WebBrowser2, "Sent/"));
-        form->SavedMessages->CommandSendAgain->click();
+        form->store().SaveMessage(sent);
+        form->shell().selectTab(Shell::SavedTab);
+        form->store().panel()->ComboFolders2->setCurrentRow(1); // Sent
+        form->store().panel()->ListMsg->setCurrentItem(
+            form->store().panel()->ListMsg->topLevelItem(0));
+        QVERIFY(testkit::waitForPage(form->shell().WebBrowser2(), "Sent/"));
+        form->store().panel()->CommandSendAgain->click();
         QTRY_COMPARE_WITH_TIMEOUT(field(*form, false, "subject"), QString("Again"), 20000);
         QCOMPARE(field(*form, false, "to"), QString("ann@yahoo.localhost"));
         QCOMPARE(field(*form, false, "body"), QString("\n\nOnce more"));
@@ -204,13 +209,14 @@ private slots:
         Workspace ws;
         auto form = signedIn(ws, false);
         QVERIFY(form);
-        form->CheckSaveSent->setChecked(false);
+        form->compose().saveSentBox()->setChecked(false);
         QVERIFY(openComposeTab(*form));
         testkit::callPage(
-            form->WebBrowser3->document(), "setFormFields",
+            form->shell().WebBrowser3()->document(), "setFormFields",
             {"composeform",
              QVariantMap{{"to", "ann@yahoo.localhost"}, {"subject", "Unkept"}, {"body", "x"}}});
-        testkit::callPage(form->WebBrowser3->document(), "clickField", {"composeform", "Send"});
+        testkit::callPage(form->shell().WebBrowser3()->document(), "clickField",
+                          {"composeform", "Send"});
         QTRY_VERIFY_WITH_TIMEOUT(!server->messageAddress(true, "ann", "Unkept").isEmpty(), 20000);
         QVERIFY(QDir(ws.path("savedmgs/Sent")).entryList(QDir::Files).isEmpty());
         form->close();
@@ -242,10 +248,10 @@ private slots:
         ws.set("mailto", "bob@hotmail.localhost?subject=Started");
         auto form = signedIn(ws, true, {"mailto"});
         QVERIFY(form);
-        QVERIFY(form->started_by_mailto || form->mailto_retry || ws.get("mailto").isEmpty());
+        QVERIFY(form->compose().mailtoPending() || ws.get("mailto").isEmpty());
         QTRY_COMPARE_WITH_TIMEOUT(field(*form, true, "Subj"), QString("Started"), 30000);
-        QCOMPARE(form->currentTab(), int(MainForm::ComposeTab));
-        QVERIFY(!form->started_by_mailto);
+        QCOMPARE(form->shell().currentTab(), int(Shell::ComposeTab));
+        QVERIFY(!form->compose().mailtoPending());
         form->close();
     }
 

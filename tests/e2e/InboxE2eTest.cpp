@@ -23,7 +23,7 @@ class InboxE2eTest : public QObject {
         return testkit::openSignedIn(*server, ws, yahoo, yahoo ? "ann" : "bob");
     }
     static QVariantList rows(MainForm& form, bool yahoo) {
-        return testkit::callPage(form.WebBrowser1->document(), "inboxRows", {yahoo})
+        return testkit::callPage(form.shell().WebBrowser1()->document(), "inboxRows", {yahoo})
             .value("rows")
             .toList();
     }
@@ -40,9 +40,9 @@ class InboxE2eTest : public QObject {
         }
         return out;
     }
-    static bool run(MainForm& form, MainForm::InboxCommand command) {
-        QSignalSpy done(&form, &MainForm::inboxCommandFinished);
-        form.runInboxCommand(command);
+    static bool run(MainForm& form, InboxSubsystem::Command command) {
+        QSignalSpy done(&form.inbox(), &InboxSubsystem::commandFinished);
+        form.inbox().run(command);
         return done.wait(20000) || done.count() > 0;
     }
 
@@ -60,23 +60,24 @@ private slots:
         Workspace ws;
         auto form = inbox(ws, yahoo);
         QVERIFY(form);
-        form->PictureSettings->TextSpam->setPlainText("viagra,casino,mortgage,");
+        form->findChild<QPlainTextEdit*>("TextSpam")->setPlainText("viagra,casino,mortgage,");
         const QStringList expected = {"M\u00f6te p\u00e5 fredag, sm\u00f6rg\u00e5sbord",
                                       "Gr\u00fc\u00dfe aus K\u00f6ln und M\u00fcnchen",
                                       "R\u00e9union \u00e0 Gen\u00e8ve: caf\u00e9 cr\u00e8me",
                                       "cheap viagra and vitamins",
                                       "Lowest mortgage rates in 10 years"};
-        QVERIFY(run(*form, MainForm::InboxCommand::Spam));
+        QVERIFY(run(*form, InboxSubsystem::Command::Spam));
         QCOMPARE(ticked(*form, yahoo), expected);
-        QCOMPARE(form->panelText(2), QString("Ticked 5: 2 by keyword, 3 non-English"));
-        QVERIFY(run(*form, MainForm::InboxCommand::Spam)); // twice changes nothing
+        QCOMPARE(form->shell().panelText(2), QString("Ticked 5: 2 by keyword, 3 non-English"));
+        QVERIFY(run(*form, InboxSubsystem::Command::Spam)); // twice changes nothing
         QCOMPARE(ticked(*form, yahoo), expected);
 
-        form->PictureSettings->CheckSpamUnread->setChecked(false); // the read casino mail too
-        form->PictureSettings->CheckNonEnglish->setChecked(false);
-        QVERIFY(run(*form, MainForm::InboxCommand::Uncheck));
+        form->findChild<QCheckBox*>("CheckSpamUnread")
+            ->setChecked(false); // the read casino mail too
+        form->findChild<QCheckBox*>("CheckNonEnglish")->setChecked(false);
+        QVERIFY(run(*form, InboxSubsystem::Command::Uncheck));
         QVERIFY(ticked(*form, yahoo).isEmpty());
-        QVERIFY(run(*form, MainForm::InboxCommand::Spam));
+        QVERIFY(run(*form, InboxSubsystem::Command::Spam));
         QCOMPARE(ticked(*form, yahoo),
                  (QStringList{"Your casino bonus is waiting", "cheap viagra and vitamins",
                               "Lowest mortgage rates in 10 years"}));
@@ -87,15 +88,15 @@ private slots:
         Workspace ws;
         auto form = inbox(ws, true);
         QVERIFY(form);
-        form->PictureSettings->ComboUnread->setCurrentIndex(1); // the first 5
-        QVERIFY(run(*form, MainForm::InboxCommand::Unread));
+        form->findChild<QComboBox*>("ComboUnread")->setCurrentIndex(1); // the first 5
+        QVERIFY(run(*form, InboxSubsystem::Command::Unread));
         const QStringList first5 = ticked(*form, true);
         QCOMPARE(first5, (QStringList{"Birthday party for Sam", "Newsletter: December issue",
                                       "R\u00e9sum\u00e9 for the na\u00efve fa\u00e7ade",
                                       "R\u00e9union \u00e0 Gen\u00e8ve: caf\u00e9 cr\u00e8me",
                                       "Meet someone special tonight"}));
-        form->PictureSettings->ComboUnread->setCurrentIndex(0);
-        QVERIFY(run(*form, MainForm::InboxCommand::Unread));
+        form->findChild<QComboBox*>("ComboUnread")->setCurrentIndex(0);
+        QVERIFY(run(*form, InboxSubsystem::Command::Unread));
         int unread = 0;
         for (const QVariant& v : rows(*form, true))
             unread += v.toMap().value("className").toString().contains("new");
@@ -113,16 +114,17 @@ private slots:
         int first = 0;
         while (!rows(*form, false).at(first).toMap().value("checkbox").toBool())
             ++first;
-        testkit::callPage(form->WebBrowser1->document(), "setChecked",
+        testkit::callPage(form->shell().WebBrowser1()->document(), "setChecked",
                           {false, QVariantList{first + 1, first + 5}, true});
-        QVERIFY(run(*form, MainForm::InboxCommand::Group));
+        QVERIFY(run(*form, InboxSubsystem::Command::Group));
         QCOMPARE(ticked(*form, false).size(), 5);
-        QCOMPARE(form->panelText(2), QString("Ticked 3 between ticked messages"));
+        QCOMPARE(form->shell().panelText(2), QString("Ticked 3 between ticked messages"));
 
         // The site's own select-all box is left as it is.
-        testkit::callPage(form->WebBrowser1->document(), "clickField", {"hotmail", "allbox"});
+        testkit::callPage(form->shell().WebBrowser1()->document(), "clickField",
+                          {"hotmail", "allbox"});
         QTRY_COMPARE(ticked(*form, false).size(), boxes - first);
-        QVERIFY(run(*form, MainForm::InboxCommand::Uncheck));
+        QVERIFY(run(*form, InboxSubsystem::Command::Uncheck));
         QVERIFY(ticked(*form, false).isEmpty());
         form->close();
     }
@@ -132,15 +134,16 @@ private slots:
         ws.set("welcome", "1");
         {
             auto form = testkit::openMainForm(ws);
-            QCOMPARE(form->PictureSettings->TextSpam->toPlainText().count(','), 188);
-            form->PictureSettings->TextSpam->setPlainText("cash,prize\nlotto");
+            QCOMPARE(form->findChild<QPlainTextEdit*>("TextSpam")->toPlainText().count(','), 188);
+            form->findChild<QPlainTextEdit*>("TextSpam")->setPlainText("cash,prize\nlotto");
             form->close();
         }
         QCOMPARE(QString::fromStdString(
                      postling::readFile(ws.path("spamkeys.txt").toStdString()).value_or("")),
                  QString("cash,prize,lotto\r\n"));
         auto again = testkit::openMainForm(ws);
-        QCOMPARE(again->PictureSettings->TextSpam->toPlainText(), QString("cash,prize,lotto\n"));
+        QCOMPARE(again->findChild<QPlainTextEdit*>("TextSpam")->toPlainText(),
+                 QString("cash,prize,lotto\n"));
         again->close();
     }
 };

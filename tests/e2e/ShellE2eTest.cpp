@@ -45,12 +45,13 @@ private slots:
         Workspace ws;
         ws.pointAt(*server);
         auto form = testkit::openMainForm(ws);
-        QVERIFY(testkit::waitForPage(form->WebBrowser1, "mail.yahoo.localhost"));
+        QVERIFY(testkit::waitForPage(form->shell().WebBrowser1(), "mail.yahoo.localhost"));
         QVERIFY(testkit::signIn(*form, "ann"));
-        QVERIFY(testkit::waitForPage(form->WebBrowser1, "/ym/ShowFolder?"));
-        QCOMPARE(form->AddressCombo->currentText(), form->WebBrowser1->LocationURL());
-        QVERIFY(testkit::waitForPage(form->WebBrowser3, "/ym/compose"));
-        QVERIFY(!form->WebBrowser3->isVisible());
+        QVERIFY(testkit::waitForPage(form->shell().WebBrowser1(), "/ym/ShowFolder?"));
+        QCOMPARE(form->browsing().addressBar()->currentText(),
+                 form->shell().WebBrowser1()->LocationURL());
+        QVERIFY(testkit::waitForPage(form->shell().WebBrowser3(), "/ym/compose"));
+        QVERIFY(!form->shell().WebBrowser3()->isVisible());
         form->close();
     }
 
@@ -60,17 +61,17 @@ private slots:
         ws.set("smail", "1");
         ws.set("gotoinbox", "0");
         auto form = testkit::openMainForm(ws);
-        QVERIFY(!form->PictureSettings->CheckGotoInbox->isChecked());
-        QVERIFY(testkit::waitForPage(form->WebBrowser1, "hotmail.localhost"));
+        QVERIFY(!form->findChild<QCheckBox*>("CheckGotoInbox")->isChecked());
+        QVERIFY(testkit::waitForPage(form->shell().WebBrowser1(), "hotmail.localhost"));
         QVERIFY(testkit::signIn(*form, "bob"));
-        QVERIFY(testkit::waitForPage(form->WebBrowser1, "/cgi-bin/hmhome"));
-        QVERIFY(testkit::waitForPage(form->WebBrowser3, "/cgi-bin/compose"));
-        QVERIFY(form->WebBrowser1->LocationURL().contains("/cgi-bin/hmhome"));
+        QVERIFY(testkit::waitForPage(form->shell().WebBrowser1(), "/cgi-bin/hmhome"));
+        QVERIFY(testkit::waitForPage(form->shell().WebBrowser3(), "/cgi-bin/compose"));
+        QVERIFY(form->shell().WebBrowser1()->LocationURL().contains("/cgi-bin/hmhome"));
 
         // Ticking it acts on the next navigation, without a restart.
-        form->PictureSettings->CheckGotoInbox->setChecked(true);
-        form->WebBrowser1->Navigate(server->hotmailStart() + "cgi-bin/hmhome?again=1");
-        QVERIFY(testkit::waitForPage(form->WebBrowser1, "/cgi-bin/HoTMail"));
+        form->findChild<QCheckBox*>("CheckGotoInbox")->setChecked(true);
+        form->shell().WebBrowser1()->Navigate(server->hotmailStart() + "cgi-bin/hmhome?again=1");
+        QVERIFY(testkit::waitForPage(form->shell().WebBrowser1(), "/cgi-bin/HoTMail"));
         form->close();
     }
 
@@ -78,21 +79,22 @@ private slots:
         Workspace ws;
         ws.pointAt(*server);
         auto form = testkit::openMainForm(ws);
-        QVERIFY(testkit::waitForPage(form->WebBrowser1, "mail.yahoo.localhost"));
+        QVERIFY(testkit::waitForPage(form->shell().WebBrowser1(), "mail.yahoo.localhost"));
         QVERIFY(testkit::signIn(*form, "ann"));
-        QVERIFY(testkit::waitForPage(form->WebBrowser3, "/ym/compose"));
-        QSignalSpy loads(form->WebBrowser3, &WebBrowser::DocumentComplete);
-        form->selectTab(MainForm::ComposeTab);
+        QVERIFY(testkit::waitForPage(form->shell().WebBrowser3(), "/ym/compose"));
+        QSignalSpy loads(form->shell().WebBrowser3(), &WebBrowser::DocumentComplete);
+        form->shell().selectTab(Shell::ComposeTab);
         QTRY_COMPARE_WITH_TIMEOUT(loads.count(), 1, 20000);
-        form->selectTab(MainForm::ComposeTab);
+        form->shell().selectTab(Shell::ComposeTab);
         QTRY_COMPARE_WITH_TIMEOUT(loads.count(), 2, 20000);
-        QVERIFY(form->WebBrowser3->isVisible());
+        QVERIFY(form->shell().WebBrowser3()->isVisible());
 
-        form->did_insert = true;
-        form->selectTab(MainForm::InboxTab);
-        form->selectTab(MainForm::ComposeTab);
+        form->compose().ReplyOrForward(10); // a fill into the page on show keeps it
+        form->shell().selectTab(Shell::InboxTab);
+        form->shell().selectTab(Shell::ComposeTab);
         // A reload now would be a third load; the next navigation we ask for must be it.
-        form->WebBrowser3->Navigate(form->WebBrowser3->LocationURL() + "?probe=1");
+        form->shell().WebBrowser3()->Navigate(form->shell().WebBrowser3()->LocationURL() +
+                                              "?probe=1");
         QTRY_COMPARE_WITH_TIMEOUT(loads.count(), 3, 20000);
         QVERIFY(loads.last().first().toString().contains("probe=1"));
         form->close();
@@ -109,12 +111,12 @@ private slots:
         ws.pointAt(*server);
         ws.set("smail", yahoo ? "0" : "1");
         auto form = testkit::openMainForm(ws);
-        QVERIFY(testkit::waitForPage(form->WebBrowser1, yahoo ? "yahoo" : "hotmail"));
+        QVERIFY(testkit::waitForPage(form->shell().WebBrowser1(), yahoo ? "yahoo" : "hotmail"));
         QVERIFY(testkit::signIn(*form, yahoo ? "ann" : "bob"));
-        QVERIFY(
-            testkit::waitForPage(form->WebBrowser3, yahoo ? "/ym/compose" : "/cgi-bin/compose"));
-        QSignalSpy reloaded(form->WebBrowser3, &WebBrowser::DocumentComplete);
-        form->selectTab(MainForm::ComposeTab);
+        QVERIFY(testkit::waitForPage(form->shell().WebBrowser3(),
+                                     yahoo ? "/ym/compose" : "/cgi-bin/compose"));
+        QSignalSpy reloaded(form->shell().WebBrowser3(), &WebBrowser::DocumentComplete);
+        form->shell().selectTab(Shell::ComposeTab);
         QTRY_VERIFY_WITH_TIMEOUT(reloaded.count() > 0, 20000);
 
         const QString formName = yahoo ? "Compose" : "composeform";
@@ -123,13 +125,13 @@ private slots:
             {yahoo ? "Subj" : "subject", QString("Caf\u00e9 + 50% & \u00dcber")},
             {yahoo ? "Body" : "body",
              QString("line one\nline two & %41 + \u00e0 la carte\n\nend")}};
-        const QVariantMap set =
-            testkit::callPage(form->WebBrowser3->document(), "setFormFields", {formName, fields});
+        const QVariantMap set = testkit::callPage(form->shell().WebBrowser3()->document(),
+                                                  "setFormFields", {formName, fields});
         QVERIFY(set.value("missing").toList().isEmpty());
 
-        QSignalSpy posted(form->WebBrowser3, &WebBrowser::BeforeNavigate2);
+        QSignalSpy posted(form->shell().WebBrowser3(), &WebBrowser::BeforeNavigate2);
         const int before = server->recordedPosts().size();
-        testkit::callPage(form->WebBrowser3->document(), "clickField",
+        testkit::callPage(form->shell().WebBrowser3()->document(), "clickField",
                           {formName, yahoo ? "SEND" : "Send"});
         QTRY_COMPARE_WITH_TIMEOUT(posted.count(), 1, 20000);
         QTRY_COMPARE_WITH_TIMEOUT(server->recordedPosts().size(), before + 1, 20000);
@@ -138,7 +140,8 @@ private slots:
         QVERIFY(posted.first().at(0).toString().contains("compose"));
         QVERIFY(sent.contains("Caf%C3%A9+%2B+50%25+%26+%C3%9Cber"));
         QVERIFY(sent.contains("line+one%0D%0Aline+two"));
-        QVERIFY(testkit::waitForPage(form->WebBrowser3, yahoo ? "/ym/Send" : "/cgi-bin/premail"));
+        QVERIFY(testkit::waitForPage(form->shell().WebBrowser3(),
+                                     yahoo ? "/ym/Send" : "/cgi-bin/premail"));
         form->close();
     }
 
@@ -153,12 +156,12 @@ private slots:
         ws.set("welcome", "1");
         ws.set("ystart", ws.path("dialogs.htm"));
         auto form = testkit::openMainForm(ws);
-        QVERIFY(testkit::waitForPage(form->WebBrowser1, "dialogs.htm"));
-        QCOMPARE(testkit::callPage(form->WebBrowser1->document(), "element", {"r"})
+        QVERIFY(testkit::waitForPage(form->shell().WebBrowser1(), "dialogs.htm"));
+        QCOMPARE(testkit::callPage(form->shell().WebBrowser1()->document(), "element", {"r"})
                      .value("text")
                      .toString(),
                  QString("true ann"));
-        QCOMPARE(form->WebBrowser1->webPage()->dialogTexts(),
+        QCOMPARE(form->shell().WebBrowser1()->webPage()->dialogTexts(),
                  (QStringList{"Session expired", "Leave?", "Name?"}));
         form->close();
     }

@@ -37,7 +37,7 @@ class StoreE2eTest : public QObject {
         if (!form || !testkit::openMessage(*server, *form, yahoo, login, subject))
             return nullptr;
         Dialogs::clearMessages();
-        form->GetBody->click();
+        form->store().saveButton()->click();
         return form;
     }
 
@@ -70,24 +70,24 @@ private slots:
                          "<div id=body><font face=arial>\r\n"
                          "Hi,<br>\n<br>\nAre we still on for lunch on Friday? The Thai place opens "
                          "at noon.<br>\n<br>\nCarl</font></div>\r\n"));
-        QVERIFY(form->LabelSaved->isVisible());
-        QCOMPARE(form->panelText(2), QString("Msg Saved"));
+        QVERIFY(form->store().savedLabel()->isVisible());
+        QCOMPARE(form->shell().panelText(2), QString("Msg Saved"));
         QVERIFY(Dialogs::messagesShown().isEmpty());
 
         // Listed and previewed in the saved-messages tab.
-        form->selectTab(MainForm::SavedTab);
-        QVERIFY(!form->LabelSaved->isVisible());
-        QCOMPARE(form->SavedMessages->listedFiles(), QStringList{name});
-        QTreeWidgetItem* row = form->SavedMessages->ListMsg->topLevelItem(0);
+        form->shell().selectTab(Shell::SavedTab);
+        QVERIFY(!form->store().savedLabel()->isVisible());
+        QCOMPARE(form->store().panel()->listedFiles(), QStringList{name});
+        QTreeWidgetItem* row = form->store().panel()->ListMsg->topLevelItem(0);
         QCOMPARE(row->text(1), QString("Lunch on Friday"));
         QCOMPARE(row->text(3), QString("Fri, 1 Nov 2002"));
-        form->SavedMessages->ListMsg->setCurrentItem(row);
-        QVERIFY(testkit::waitForPage(form->WebBrowser2, "Lunch"));
-        QCOMPARE(testkit::callPage(form->WebBrowser2->document(), "element", {"subject"})
+        form->store().panel()->ListMsg->setCurrentItem(row);
+        QVERIFY(testkit::waitForPage(form->shell().WebBrowser2(), "Lunch"));
+        QCOMPARE(testkit::callPage(form->shell().WebBrowser2()->document(), "element", {"subject"})
                      .value("text")
                      .toString(),
                  QString("Subject:\u00a0Lunch on Friday?"));
-        QVERIFY(form->SavedMessages->CommandDelete->isEnabled());
+        QVERIFY(form->store().panel()->CommandDelete->isEnabled());
         form->close();
     }
 
@@ -97,7 +97,7 @@ private slots:
         QVERIFY(form);
         QTRY_COMPARE_WITH_TIMEOUT(QDir(ws.path("savedmgs/Saved")).entryList(QDir::Files).size(), 1,
                                   10000);
-        QCOMPARE(form->lang, 1);
+        QCOMPARE(form->shell().lang, 1);
         const QString name = QDir(ws.path("savedmgs/Saved")).entryList(QDir::Files).first();
         QCOMPARE(name, QString("Carl Jones  carl@hotmail.localhost &&Treffen am Freitag&&"
                                "Mon, 25 Nov 2002 11^46^40 +0000&&hans@yahoo.localhost.htm"));
@@ -124,7 +124,7 @@ private slots:
         QVERIFY(form);
         QTRY_COMPARE_WITH_TIMEOUT(QDir(ws.path("savedmgs/Saved")).entryList(QDir::Files).size(), 1,
                                   10000);
-        QCOMPARE(form->lang, 7);
+        QCOMPARE(form->shell().lang, 7);
         QCOMPARE(QDir(ws.path("savedmgs/Saved")).entryList(QDir::Files).first(),
                  QString("Carl Jones  carl@hotmail.localhost &&Middag p\u00e5 l\u00f6rdag&&"
                          "Mon, 25 Nov 2002 11^46^40 +0000&&sven@hotmail.localho....htm"));
@@ -135,21 +135,22 @@ private slots:
         Workspace ws;
         ws.pointAt(*server);
         auto form = testkit::openMainForm(ws);
-        QVERIFY(testkit::waitForPage(form->WebBrowser1, "yahoo"));
+        QVERIFY(testkit::waitForPage(form->shell().WebBrowser1(), "yahoo"));
         QVERIFY(testkit::signIn(*form, "ann"));
-        QVERIFY(testkit::waitForPage(form->WebBrowser1, "ShowFolder"));
+        QVERIFY(testkit::waitForPage(form->shell().WebBrowser1(), "ShowFolder"));
         Dialogs::clearMessages();
-        form->GetBody->click();
+        form->store().saveButton()->click();
         QTRY_COMPARE_WITH_TIMEOUT(Dialogs::messagesShown(),
                                   QStringList{"Unable to read message. Are you sure a message is "
                                               "displayed?"},
                                   10000);
 
-        form->WebBrowser1->Navigate(server->messageAddress(true, "ann", "Car pool next week"));
-        QVERIFY(testkit::waitForPage(form->WebBrowser1, "ShowLetter"));
-        form->ComboFolders->setCurrentText("Sent");
+        form->shell().WebBrowser1()->Navigate(
+            server->messageAddress(true, "ann", "Car pool next week"));
+        QVERIFY(testkit::waitForPage(form->shell().WebBrowser1(), "ShowLetter"));
+        form->store().folderChooser()->setCurrentText("Sent");
         Dialogs::clearMessages();
-        form->GetBody->click();
+        form->store().saveButton()->click();
         QTRY_COMPARE_WITH_TIMEOUT(
             Dialogs::messagesShown(),
             QStringList{"You cannot save incoming messages to the Sent Messages Folder."}, 20000);

@@ -6,6 +6,7 @@
 #include "Dialogs.h"
 #include "MainForm.h"
 #include "NameDialog.h"
+#include "PaneFrame.h"
 #include "Testkit.h"
 
 #include "app/Twips.h"
@@ -40,10 +41,10 @@ class AddressPaneTest : public QObject {
     void open() {
         ws->set("welcome", "1");
         form = testkit::openMainForm(*ws);
-        pane = form->TabStrip1;
+        pane = form->findChild<AddressPane*>("TabStrip1");
     }
     QString cell(int row, int column) const {
-        return QString::fromStdString(form->book.table.cell(row, column));
+        return QString::fromStdString(form->addressBook().book().table.cell(row, column));
     }
     void key(int k, Qt::KeyboardModifiers m = Qt::NoModifier) {
         QTest::keyClick(pane->TextEdit, Qt::Key(k), m);
@@ -63,8 +64,8 @@ private slots:
     void theLastBookOpensAtStartAndIsSavedAtExit() {
         open();
         QCOMPARE(pane->LabelBkName->text(), QString(" Address Book:  myaddrbk.csv"));
-        QCOMPARE(form->book.table.rowCount(), 6);
-        QCOMPARE(form->book.email_col, 2);
+        QCOMPARE(form->addressBook().book().table.rowCount(), 6);
+        QCOMPARE(form->addressBook().book().email_col, 2);
         QVERIFY(pane->MSFlexGrid1->isColumnHidden(3));
         QCOMPARE(pane->MSFlexGrid1->columnWidth(2), postling::twipsToPixels(1300));
         pane->MSFlexGrid1->horizontalHeader()->sectionPressed(1); // sort by Last
@@ -105,7 +106,7 @@ private slots:
         QCOMPARE(pane->TextEdit->text(), QString("Bob"));
         pane->setCurrentCell(5, 1);
         key(Qt::Key_Return);
-        QCOMPARE(form->book.table.rowCount(), 7);
+        QCOMPARE(form->addressBook().book().table.rowCount(), 7);
         QCOMPARE(pane->currentRow(), 6);
         QCOMPARE(pane->TextEdit->text(), QString(""));
         QTest::keyClicks(pane->TextEdit, "New");
@@ -143,15 +144,15 @@ private slots:
             QItemSelectionModel::Select | QItemSelectionModel::Rows);
         form->findChild<QAction*>("deleteadd")->trigger();
         QCOMPARE(Dialogs::messagesShown(), QStringList{"Delete the selected addresses?"});
-        QCOMPARE(form->book.table.rowCount(), 6);
+        QCOMPARE(form->addressBook().book().table.rowCount(), 6);
         answer = true;
-        form->DeleteSelectedAddresses();
-        QCOMPARE(form->book.table.rowCount(), 3);
+        form->addressBook().DeleteSelectedAddresses();
+        QCOMPARE(form->addressBook().book().table.rowCount(), 3);
         QCOMPARE(pane->currentRow(), 2);
         QCOMPARE(cell(2, 0), QString("Carl"));
         for (int i = 0; i < 4; ++i)
-            form->DeleteSelectedAddresses();
-        QCOMPARE(form->book.table.rowCount(), 2);
+            form->addressBook().DeleteSelectedAddresses();
+        QCOMPARE(form->addressBook().book().table.rowCount(), 2);
         QCOMPARE(Dialogs::messagesShown().size(), 2); // asked for the No and the Yes; single rows
                                                       // go without asking
     }
@@ -159,11 +160,10 @@ private slots:
     void findSelectsTheFirstRowThatBeginsWithTheText() {
         open();
         form->findChild<QAction*>("findaddress")->trigger();
-        FindDialog* find = form->DialogFind;
+        FindDialog* find = form->findChild<FindDialog*>("DialogFind");
         QVERIFY(find && find->isVisible());
         QCOMPARE(find->columns()->count(), 4);
         find->columns()->setCurrentIndex(1);
-        QCOMPARE(form->find_col, 1);
         find->textBox()->setText("ma");
         QCOMPARE(pane->currentRow(), 2); // Marsh
         QCOMPARE(pane->currentColumn(), 1);
@@ -198,21 +198,21 @@ private slots:
         form->findChild<QAction*>("FileNewProject")->trigger();
         QVERIFY(fileText(ws->path("addrbooks/myaddrbk.csv"))
                     .contains("\"Ann!\"")); // the open book was written first
-        QCOMPARE(form->open_address_book(), ws->path("addrbooks/Work.csv"));
+        QCOMPARE(form->addressBook().open_address_book(), ws->path("addrbooks/Work.csv"));
         QCOMPARE(fileText(ws->path("addrbooks/Work.csv")),
                  QString("\"First\",\"Last\",\"Email\",\"\"\r\n"));
-        QCOMPARE(form->book.table.rowCount(), 1);
+        QCOMPARE(form->addressBook().book().table.rowCount(), 1);
 
         typed = " myaddrbk ";
-        form->NewAddressBook();
+        form->addressBook().NewAddressBook();
         QCOMPARE(Dialogs::messagesShown(),
                  QStringList{"An address book with this name already exists. Do you want to "
                              "overwrite it?"});
-        QCOMPARE(form->open_address_book(), ws->path("addrbooks/Work.csv"));
+        QCOMPARE(form->addressBook().open_address_book(), ws->path("addrbooks/Work.csv"));
         overwrite = true;
-        form->NewAddressBook();
-        QCOMPARE(form->open_address_book(), ws->path("addrbooks/myaddrbk.csv"));
-        QCOMPARE(form->book.table.rowCount(), 1);
+        form->addressBook().NewAddressBook();
+        QCOMPARE(form->addressBook().open_address_book(), ws->path("addrbooks/myaddrbk.csv"));
+        QCOMPARE(form->addressBook().book().table.rowCount(), 1);
     }
 
     void openingAnotherBookAndAnUnreadableOne() {
@@ -231,11 +231,11 @@ private slots:
         QCOMPARE(Dialogs::messagesShown(),
                  QStringList{"Warning: Your address book does not appear to contain any email "
                              "addresses."});
-        QCOMPARE(form->book.email_col, 0);
+        QCOMPARE(form->addressBook().book().email_col, 0);
 
-        form->open_book = ws->path("addrbooks/vanished.csv");
-        form->Open_CSV();
-        QCOMPARE(form->book.table.rowCount(), 2); // cleared to two empty rows, as the grid was
+        form->addressBook().openBook(ws->path("addrbooks/vanished.csv"));
+        QCOMPARE(form->addressBook().book().table.rowCount(),
+                 2); // cleared to two empty rows, as the grid was
         QCOMPARE(cell(0, 0), QString());
         form->close();
         QVERIFY(!QFile::exists(ws->path("addrbooks/vanished.csv")));
@@ -259,7 +259,7 @@ private slots:
         form->findChild<QAction*>("Import")->trigger();
         QCOMPARE(Dialogs::messagesShown(),
                  QStringList{"The new data has been appended to the bottom of your address book."});
-        QCOMPARE(form->book.table.rowCount(), 7);
+        QCOMPARE(form->addressBook().book().table.rowCount(), 7);
         QCOMPARE(cell(6, 0), QString("Dana"));
         QCOMPARE(cell(6, 1), QString("White"));
         QCOMPARE(cell(6, 2), QString("dana@yahoo.localhost"));
@@ -267,7 +267,7 @@ private slots:
 
     void theImportDialogMovesTheCurrentColumnToAPosition() {
         open();
-        ImportDialog dialog(form->book, POSTLING_TEST_DATA "/exports/gmail.csv");
+        ImportDialog dialog(form->addressBook().book(), POSTLING_TEST_DATA "/exports/gmail.csv");
         QCOMPARE(dialog.targetGrid()->horizontalHeaderItem(2)->text(), QString("3-Email"));
         QCOMPARE(dialog.positions()->itemText(0), QString(" 1"));
         int value = -1;
@@ -289,30 +289,31 @@ private slots:
         };
         QCOMPARE(pane->width(), px(3480));
         form->findChild<QAction*>("expandpane")->trigger();
-        QVERIFY(form->pane.expanded());
+        QVERIFY(form->findChild<QAction*>("expandpane")->isChecked());
         QVERIFY(pane->width() > px(3480));
         form->findChild<QAction*>("hidepane")->trigger(); // hiding contracts first
         QVERIFY(!pane->isVisible());
-        QVERIFY(form->CommandShowAddress->isVisible() && form->CommandTo->isVisible());
+        QVERIFY(form->findChild<QPushButton*>("CommandShowAddress")->isVisible() &&
+                form->findChild<QPushButton*>("CommandTo")->isVisible());
         QCOMPARE(form->findChild<QAction*>("hidepane")->text(), QString("Show Address Book Pane"));
-        form->CommandShowAddress->click();
+        form->findChild<QPushButton*>("CommandShowAddress")->click();
         QVERIFY(pane->isVisible());
         QCOMPARE(pane->width(), px(3480));
         QCOMPARE(form->findChild<QAction*>("hidepane")->text(), QString("Hide Address Book Pane"));
 
         // Dragged to the far left, the bar stops at 500 and the pane keeps its 750 minimum.
-        QWidget* handle = form->imgSplitter;
+        QWidget* handle = form->findChild<QFrame*>("imgSplitter");
         QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(2, 50));
         QMouseEvent move(QEvent::MouseMove, QPointF(-2000, 50),
                          handle->mapToGlobal(QPointF(-2000, 50)), Qt::NoButton, Qt::LeftButton,
                          Qt::NoModifier);
         QApplication::sendEvent(handle, &move);
-        QCOMPARE(form->picSplitter->x(), px(500));
+        QCOMPARE(form->findChild<QFrame*>("picSplitter")->x(), px(500));
         QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(-2000, 50));
         QCOMPARE(pane->width(), px(750));
-        QVERIFY(!form->picSplitter->isVisible());
+        QVERIFY(!form->findChild<QFrame*>("picSplitter")->isVisible());
 
-        form->hidePane();
+        form->addressBook().frame()->hidePane();
         form->close();
         QCOMPARE(ws->get("hideaddr"), QString("1"));
     }

@@ -30,19 +30,19 @@ private slots:
         m.date = "3 Dec 2002";
         m.to = "me";
         m.body = "x";
-        form->SaveMessage(m);
-        form->selectTab(MainForm::SavedTab);
-        form->SavedMessages->ListMsg->setCurrentItem(form->SavedMessages->ListMsg->topLevelItem(0));
-        QVERIFY(testkit::waitForPage(form->WebBrowser2, "Waiting"));
+        form->store().SaveMessage(m);
+        form->shell().selectTab(Shell::SavedTab);
+        form->store().panel()->ListMsg->setCurrentItem(
+            form->store().panel()->ListMsg->topLevelItem(0));
+        QVERIFY(testkit::waitForPage(form->shell().WebBrowser2(), "Waiting"));
 
-        form->SavedMessages->CommandReplyText->click(); // the compose view shows no compose page
-        QCOMPARE(form->currentTab(), int(MainForm::ComposeTab));
-        QTRY_VERIFY_WITH_TIMEOUT(form->PictureWait->isVisible(), 5000);
+        form->store().panel()->CommandReplyText->click(); // the compose view shows no compose page
+        QCOMPARE(form->shell().currentTab(), int(Shell::ComposeTab));
+        QTRY_VERIFY_WITH_TIMEOUT(form->compose().waitOverlay()->isVisible(), 5000);
         QCOMPARE(ws.get("bug"), QString("5"));
-        form->PictureWait->cancelButton()->click();
-        QVERIFY(form->user_clicked_cancel || !form->PictureWait->isVisible());
-        QTRY_VERIFY_WITH_TIMEOUT(!form->user_clicked_cancel, 5000); // consumed by the wait
-        QVERIFY(!form->PictureWait->isVisible());
+        form->compose().waitOverlay()->cancelButton()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!form->compose().fillWaiting(), 5000); // the wait ended
+        QVERIFY(!form->compose().waitOverlay()->isVisible());
         form->close();
     }
 
@@ -55,14 +55,15 @@ private slots:
         odd.write("<p>A file put here by hand, without the parts of a saved message.</p>");
         odd.close();
         auto form = testkit::openMainForm(ws);
-        form->selectTab(MainForm::SavedTab);
-        form->SavedMessages->ListMsg->setCurrentItem(form->SavedMessages->ListMsg->topLevelItem(0));
-        QVERIFY(testkit::waitForPage(form->WebBrowser2, "Odd"));
-        form->SavedMessages->CommandReplyText->click();
-        QCOMPARE(form->currentTab(), int(MainForm::ComposeTab));
+        form->shell().selectTab(Shell::SavedTab);
+        form->store().panel()->ListMsg->setCurrentItem(
+            form->store().panel()->ListMsg->topLevelItem(0));
+        QVERIFY(testkit::waitForPage(form->shell().WebBrowser2(), "Odd"));
+        form->store().panel()->CommandReplyText->click();
+        QCOMPARE(form->shell().currentTab(), int(Shell::ComposeTab));
         QTRY_COMPARE(ws.get("bug"), QString("2"));
         QTest::qWait(300);
-        QVERIFY(!form->PictureWait->isVisible());
+        QVERIFY(!form->compose().waitOverlay()->isVisible());
         QCOMPARE(ws.get("bug"), QString("2"));
         form->close();
     }
@@ -72,7 +73,7 @@ private slots:
         ws.set("welcome", "1");
         ws.set("showemail", "1");
         auto form = testkit::openMainForm(ws);
-        EmailPalette* palette = form->FormEmail;
+        EmailPalette* palette = form->compose().palette();
         QVERIFY(palette && palette->isVisible());
         QVERIFY(palette->windowFlags() & Qt::WindowStaysOnTopHint);
         QCOMPARE(palette->Combo1->count(), 5);
@@ -80,9 +81,9 @@ private slots:
         // Not on a compose page: choosing an address waits for one.
         palette->Combo1->setCurrentIndex(1);
         emit palette->Combo1->activated(1);
-        QCOMPARE(form->currentTab(), int(MainForm::ComposeTab));
-        QVERIFY(form->to_retry);
-        QCOMPARE(form->to_retry_which, 10);
+        QCOMPARE(form->shell().currentTab(), int(Shell::ComposeTab));
+        QVERIFY(form->compose().insertionPending());
+        QCOMPARE(form->compose().pendingField(), 10);
         form->close();
         QVERIFY(!palette->isVisible());
     }

@@ -32,10 +32,11 @@ QString localPage(const QTemporaryDir& dir, const QString& name, const QString& 
 
 QStringList visibleViews(MainForm& form) {
     QStringList names;
-    for (QWidget* w :
-         {static_cast<QWidget*>(form.WebBrowser1), static_cast<QWidget*>(form.WebBrowser2),
-          static_cast<QWidget*>(form.WebBrowser3), static_cast<QWidget*>(form.WebBrowser4),
-          static_cast<QWidget*>(form.PictureSettings)})
+    for (QWidget* w : {static_cast<QWidget*>(form.shell().WebBrowser1()),
+                       static_cast<QWidget*>(form.shell().WebBrowser2()),
+                       static_cast<QWidget*>(form.shell().WebBrowser3()),
+                       static_cast<QWidget*>(form.shell().WebBrowser4()),
+                       form.findChild<QWidget*>("PictureSettings")})
         if (w->isVisible())
             names << w->objectName();
     return names;
@@ -60,12 +61,12 @@ private slots:
         {
             MainForm form({"postling", "--ini", cwd.filePath("none/postling.ini")});
             QCOMPARE(dialogs, (QStringList{"frmSplash", "DialogWelcome"}));
-            QVERIFY(form.main_dir.isEmpty());
+            QVERIFY(form.shell().main_dir().isEmpty());
             QVERIFY(form.windowState() & Qt::WindowMaximized);
-            QVERIFY(form.PictureSettings->OptionY->isChecked());
-            QVERIFY(form.PictureSettings->CheckGotoInbox->isChecked());
-            QCOMPARE(form.currentTab(), int(MainForm::InboxTab));
-            QVERIFY(!form.doing_init);
+            QVERIFY(form.findChild<QRadioButton*>("OptionY")->isChecked());
+            QVERIFY(form.findChild<QCheckBox*>("CheckGotoInbox")->isChecked());
+            QCOMPARE(form.shell().currentTab(), int(Shell::InboxTab));
+            QVERIFY(!form.shell().doing_init);
             auto* proc1 = form.findChild<HelpWindow*>("proc1");
             QVERIFY(proc1 && proc1->isVisible());
             QCOMPARE(proc1->currentAnchor(), QString("6000"));
@@ -105,9 +106,9 @@ private slots:
         ws.set("ystart", localPage(pages, "y.htm", "yahoo start"));
         ws.set("hstart", localPage(pages, "h.htm", "hotmail start"));
         auto form = testkit::openMainForm(ws, {}, true);
-        QVERIFY(form->PictureSettings->OptionH->isChecked());
-        QVERIFY(testkit::waitForPage(form->WebBrowser1, "h.htm"));
-        QVERIFY(form->AddressCombo->currentText().endsWith("h.htm"));
+        QVERIFY(form->findChild<QRadioButton*>("OptionH")->isChecked());
+        QVERIFY(testkit::waitForPage(form->shell().WebBrowser1(), "h.htm"));
+        QVERIFY(form->browsing().addressBar()->currentText().endsWith("h.htm"));
         form->close();
         QCOMPARE(ws.get("smail"), QString("1"));
         QCOMPARE(ws.get("welcome"), QString("1"));
@@ -122,9 +123,9 @@ private slots:
                                              {"WebBrowser2"},
                                              {"WebBrowser4"},
                                              {"PictureSettings"}};
-        for (int tab = MainForm::SettingsTab; tab >= MainForm::InboxTab; --tab) {
-            form->selectTab(tab);
-            QCOMPARE(form->TabStrip2->tabText(tab - 1),
+        for (int tab = Shell::SettingsTab; tab >= Shell::InboxTab; --tab) {
+            form->shell().selectTab(tab);
+            QCOMPARE(form->findChild<QTabBar*>("TabStrip2")->tabText(tab - 1),
                      (QStringList{"Inbox/Login", "Compose", "Saved Message Folders (local)",
                                   "Calendar", "Settings"})[tab - 1]);
             QCOMPARE(visibleViews(*form), expected[tab - 1]);
@@ -136,16 +137,16 @@ private slots:
         Workspace ws;
         ws.set("welcome", "1");
         auto form = testkit::openMainForm(ws);
-        form->selectTab(MainForm::InboxTab);
-        emit form->WebBrowser3->StatusTextChange("from the hidden compose view");
-        QVERIFY(form->panelText(3) != "from the hidden compose view");
-        emit form->WebBrowser1->StatusTextChange("from the inbox view");
-        QCOMPARE(form->panelText(3), QString("from the inbox view"));
-        form->selectTab(MainForm::ComposeTab);
-        emit form->WebBrowser3->StatusTextChange("compose now shown");
-        QCOMPARE(form->panelText(3), QString("compose now shown"));
-        emit form->WebBrowser1->StatusTextChange("inbox hidden now");
-        QCOMPARE(form->panelText(3), QString("compose now shown"));
+        form->shell().selectTab(Shell::InboxTab);
+        emit form->shell().WebBrowser3()->StatusTextChange("from the hidden compose view");
+        QVERIFY(form->shell().panelText(3) != "from the hidden compose view");
+        emit form->shell().WebBrowser1()->StatusTextChange("from the inbox view");
+        QCOMPARE(form->shell().panelText(3), QString("from the inbox view"));
+        form->shell().selectTab(Shell::ComposeTab);
+        emit form->shell().WebBrowser3()->StatusTextChange("compose now shown");
+        QCOMPARE(form->shell().panelText(3), QString("compose now shown"));
+        emit form->shell().WebBrowser1()->StatusTextChange("inbox hidden now");
+        QCOMPARE(form->shell().panelText(3), QString("compose now shown"));
 
         struct Step {
             int progress, max;
@@ -153,11 +154,12 @@ private slots:
         };
         for (const Step& s : {Step{50, 100, true}, Step{0, 100, false}, Step{1, 100, true},
                               Step{100, 100, false}, Step{99, 100, true}, Step{-1, 100, false}}) {
-            emit form->WebBrowser1->ProgressChange(s.progress, s.max);
-            QCOMPARE(form->Progress1->isVisibleTo(form.get()), s.shown);
+            emit form->shell().WebBrowser1()->ProgressChange(s.progress, s.max);
+            QCOMPARE(form->browsing().progressBar()->isVisibleTo(form.get()), s.shown);
         }
-        emit form->WebBrowser3->ProgressChange(50, 100);
-        QVERIFY2(!form->Progress1->isVisibleTo(form.get()), "only the inbox view drives the bar");
+        emit form->shell().WebBrowser3()->ProgressChange(50, 100);
+        QVERIFY2(!form->browsing().progressBar()->isVisibleTo(form.get()),
+                 "only the inbox view drives the bar");
         form->close();
     }
 
@@ -166,15 +168,15 @@ private slots:
         Workspace ws;
         ws.set("welcome", "1");
         auto form = testkit::openMainForm(ws);
-        form->WebBrowser1->Navigate(localPage(pages, "inbox.htm", "first"));
-        form->WebBrowser3->Navigate(localPage(pages, "compose.htm", "first"));
-        QVERIFY(testkit::waitForPage(form->WebBrowser1, "inbox.htm"));
-        QVERIFY(testkit::waitForPage(form->WebBrowser3, "compose.htm"));
+        form->shell().WebBrowser1()->Navigate(localPage(pages, "inbox.htm", "first"));
+        form->shell().WebBrowser3()->Navigate(localPage(pages, "compose.htm", "first"));
+        QVERIFY(testkit::waitForPage(form->shell().WebBrowser1(), "inbox.htm"));
+        QVERIFY(testkit::waitForPage(form->shell().WebBrowser3(), "compose.htm"));
         localPage(pages, "inbox.htm", "second");
         localPage(pages, "compose.htm", "second");
-        form->selectTab(MainForm::SettingsTab);
+        form->shell().selectTab(Shell::SettingsTab);
         form->findChild<QAction*>("refresh")->trigger();
-        for (WebBrowser* view : {form->WebBrowser1, form->WebBrowser3})
+        for (WebBrowser* view : {form->shell().WebBrowser1(), form->shell().WebBrowser3()})
             QTRY_COMPARE_WITH_TIMEOUT(
                 testkit::callPage(view->document(), "pageText").value("text").toString(),
                 QString("second"), 10000);
@@ -183,11 +185,12 @@ private slots:
         QTcpServer silent;
         QVERIFY(silent.listen(QHostAddress::LocalHost));
         const QString url = QString("http://127.0.0.1:%1/").arg(silent.serverPort());
-        form->WebBrowser1->Navigate(url);
-        form->WebBrowser3->Navigate(url + "compose");
-        QTRY_VERIFY(form->WebBrowser1->Busy() && form->WebBrowser3->Busy());
+        form->shell().WebBrowser1()->Navigate(url);
+        form->shell().WebBrowser3()->Navigate(url + "compose");
+        QTRY_VERIFY(form->shell().WebBrowser1()->Busy() && form->shell().WebBrowser3()->Busy());
         form->findChild<QAction*>("stop")->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(!form->WebBrowser1->Busy() && !form->WebBrowser3->Busy(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !form->shell().WebBrowser1()->Busy() && !form->shell().WebBrowser3()->Busy(), 5000);
         form->close();
     }
 
@@ -196,19 +199,20 @@ private slots:
         Workspace ws;
         ws.set("welcome", "1");
         auto form = testkit::openMainForm(ws);
-        form->selectTab(MainForm::SettingsTab);
-        form->PictureSettings->TextYahoo->setText(localPage(pages, "edited.htm", "edited start"));
+        form->shell().selectTab(Shell::SettingsTab);
+        form->findChild<QLineEdit*>("TextYahoo")
+            ->setText(localPage(pages, "edited.htm", "edited start"));
         form->findChild<QAction*>("yahoo")->trigger();
-        QCOMPARE(form->currentTab(), int(MainForm::InboxTab));
-        QVERIFY(testkit::waitForPage(form->WebBrowser1, "edited.htm"));
+        QCOMPARE(form->shell().currentTab(), int(Shell::InboxTab));
+        QVERIFY(testkit::waitForPage(form->shell().WebBrowser1(), "edited.htm"));
 
-        form->AddressCombo->setEditText(localPage(pages, "typed.htm", "typed"));
-        form->selectTab(MainForm::CalendarTab);
-        QTest::keyClick(form->AddressCombo->lineEdit(), Qt::Key_Return);
-        QVERIFY(testkit::waitForPage(form->WebBrowser1, "typed.htm"));
-        QCOMPARE(form->currentTab(), int(MainForm::CalendarTab));
+        form->browsing().addressBar()->setEditText(localPage(pages, "typed.htm", "typed"));
+        form->shell().selectTab(Shell::CalendarTab);
+        QTest::keyClick(form->browsing().addressBar()->lineEdit(), Qt::Key_Return);
+        QVERIFY(testkit::waitForPage(form->shell().WebBrowser1(), "typed.htm"));
+        QCOMPARE(form->shell().currentTab(), int(Shell::CalendarTab));
 
-        form->PictureSettings->CommandDefBrowser->click();
+        form->findChild<QPushButton*>("CommandDefBrowser")->click();
         auto* proc1 = form->findChild<HelpWindow*>("proc1");
         QVERIFY(proc1 && proc1->isVisible());
         QCOMPARE(proc1->currentAnchor(), QString("5002"));
@@ -223,8 +227,8 @@ private slots:
         ws.set("ycalendar", localPage(pages, "ycalendar.htm", "y"));
         ws.set("hcalendar", localPage(pages, "hcalendar.htm", "h"));
         auto form = testkit::openMainForm(ws);
-        form->selectTab(MainForm::CalendarTab);
-        QVERIFY(testkit::waitForPage(form->WebBrowser4, "hcalendar.htm"));
+        form->shell().selectTab(Shell::CalendarTab);
+        QVERIFY(testkit::waitForPage(form->shell().WebBrowser4(), "hcalendar.htm"));
         form->close();
     }
 
@@ -234,10 +238,10 @@ private slots:
         ws.set("unreadnum", "3");
         ws.set("mailto", "left@alone");
         auto form = testkit::openMainForm(ws);
-        form->PictureSettings->CheckGotoInbox->setChecked(false);
-        form->PictureSettings->CheckEmail->setChecked(true);
-        form->PictureSettings->OptionH->setChecked(true);
-        form->PictureSettings->TextHotmail->setText("http://hotmail.localhost:1/");
+        form->findChild<QCheckBox*>("CheckGotoInbox")->setChecked(false);
+        form->findChild<QCheckBox*>("CheckEmail")->setChecked(true);
+        form->findChild<QRadioButton*>("OptionH")->setChecked(true);
+        form->findChild<QLineEdit*>("TextHotmail")->setText("http://hotmail.localhost:1/");
         form->showMinimized();
         form->findChild<QAction*>("exit")->trigger();
         QCOMPARE(ws.get("welcome"), QString("1"));

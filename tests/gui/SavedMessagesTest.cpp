@@ -59,8 +59,8 @@ class SavedMessagesTest : public QObject {
         ws->set("welcome", "1");
         ws->set("deffolder", deffolder);
         form = testkit::openMainForm(*ws);
-        panel = form->SavedMessages;
-        form->selectTab(MainForm::SavedTab);
+        panel = form->store().panel();
+        form->shell().selectTab(Shell::SavedTab);
     }
     void selectRow(int row) { panel->ListMsg->setCurrentItem(panel->ListMsg->topLevelItem(row)); }
 
@@ -86,15 +86,15 @@ private slots:
     void startUpFillsTheFourListsAndSelectsTheDefaultFolder() {
         open("saved");
         const QStringList all = {"SENT", "Saved", "Sent Items"};
-        QCOMPARE(items(form->ComboFolders), all);
-        QCOMPARE(items(form->PictureSettings->ComboFolders3), all);
+        QCOMPARE(items(form->store().folderChooser()), all);
+        QCOMPARE(items(form->findChild<QComboBox*>("ComboFolders3")), all);
         QCOMPARE(panel->ComboFolders2->count(), 3);
         QCOMPARE(items(panel->ComboFolders4), (QStringList{"Saved", "Sent Items"}));
-        QCOMPARE(form->ComboFolders->currentText(), QString("Saved"));
+        QCOMPARE(form->store().folderChooser()->currentText(), QString("Saved"));
         QCOMPARE(panel->ComboFolders2->currentItem()->text(), QString("Saved"));
-        QCOMPARE(form->PictureSettings->ComboFolders3->currentText(), QString("Saved"));
+        QCOMPARE(form->findChild<QComboBox*>("ComboFolders3")->currentText(), QString("Saved"));
         QCOMPARE(panel->ComboFolders4->currentIndex(), -1);
-        QCOMPARE(form->panelText(1), QString("Save to: Saved"));
+        QCOMPARE(form->shell().panelText(1), QString("Save to: Saved"));
         // No "Sent" folder in any case existed... but "SENT" did, so no second one was made.
         QVERIFY(!QDir(ws->path("savedmgs/Sent")).exists() ||
                 QDir(ws->path("savedmgs/SENT")).exists());
@@ -102,12 +102,12 @@ private slots:
 
     void aVanishedDefaultFolderLeavesTheListsWithoutASelection() {
         open("Archive");
-        QCOMPARE(form->ComboFolders->currentIndex(), -1);
+        QCOMPARE(form->store().folderChooser()->currentIndex(), -1);
         QVERIFY(!panel->ComboFolders2->currentItem());
-        QCOMPARE(form->PictureSettings->ComboFolders3->currentIndex(), -1);
+        QCOMPARE(form->findChild<QComboBox*>("ComboFolders3")->currentIndex(), -1);
         QCOMPARE(panel->ListMsg->topLevelItemCount(), 0);
         Dialogs::clearMessages();
-        form->GetBody->click();
+        form->store().saveButton()->click();
         QCOMPARE(Dialogs::messagesShown(),
                  QStringList{"You must select a folder to save the message to"});
         form->close();
@@ -157,7 +157,7 @@ private slots:
         QVERIFY(!panel->CommandDelete->isEnabled());
         selectRow(0);
         QVERIFY(panel->CommandMove->isEnabled());
-        QTRY_VERIFY(form->WebBrowser2->LocationURL().contains("apples"));
+        QTRY_VERIFY(form->shell().WebBrowser2()->LocationURL().contains("apples"));
     }
 
     void deletingSelectsTheRowThatTookItsPlace() {
@@ -167,7 +167,7 @@ private slots:
         QVERIFY(!QFile::exists(ws->path("savedmgs/Saved/" + kCarl)));
         QCOMPARE(panel->listedFiles(), (QStringList{kDana, kAnn}));
         QCOMPARE(panel->ListMsg->currentItem()->text(4), kAnn);
-        QTRY_VERIFY(form->WebBrowser2->LocationURL().contains("Re lunch"));
+        QTRY_VERIFY(form->shell().WebBrowser2()->LocationURL().contains("Re lunch"));
 
         selectRow(0); // the first of two
         panel->CommandDelete->click();
@@ -236,15 +236,16 @@ private slots:
         QVERIFY(stayedOpenOnFailure);
 
         typed = "Work";
-        form->Command6->click();
+        form->store().newFolderButton()->click();
         QVERIFY(QDir(ws->path("savedmgs/Work")).exists());
-        QCOMPARE(items(form->ComboFolders), (QStringList{"SENT", "Saved", "Sent Items", "Work"}));
-        QCOMPARE(form->ComboFolders->currentText(), QString("Work"));
+        QCOMPARE(items(form->store().folderChooser()),
+                 (QStringList{"SENT", "Saved", "Sent Items", "Work"}));
+        QCOMPARE(form->store().folderChooser()->currentText(), QString("Work"));
         QCOMPARE(panel->ComboFolders2->currentItem()->text(), QString("Work"));
-        QCOMPARE(form->PictureSettings->ComboFolders3->currentIndex(), -1);
+        QCOMPARE(form->findChild<QComboBox*>("ComboFolders3")->currentIndex(), -1);
         QCOMPARE(panel->ComboFolders4->currentIndex(), -1);
         QCOMPARE(panel->ListMsg->topLevelItemCount(), 0);
-        QCOMPARE(form->panelText(1), QString("Save to: Work"));
+        QCOMPARE(form->shell().panelText(1), QString("Save to: Work"));
         QVERIFY(okWaitedForAName);
     }
 
@@ -279,9 +280,10 @@ private slots:
               "document.getElementById('s').textContent = 'SCRIPT RAN';</script></div>");
         open();
         selectRow(0);
-        QVERIFY(testkit::waitForPage(form->WebBrowser2, "Tricky"));
-        const QString text =
-            testkit::callPage(form->WebBrowser2->document(), "pageText").value("text").toString();
+        QVERIFY(testkit::waitForPage(form->shell().WebBrowser2(), "Tricky"));
+        const QString text = testkit::callPage(form->shell().WebBrowser2()->document(), "pageText")
+                                 .value("text")
+                                 .toString();
         QCOMPARE(text, QString("Caf\u00e9 quiet"));
     }
 
@@ -292,31 +294,31 @@ private slots:
         m.subject = "Hello";
         m.date = "3 Dec 2002";
         m.to = "bob";
-        form->ComboFolders->setCurrentText("SENT");
+        form->store().folderChooser()->setCurrentText("SENT");
         Dialogs::clearMessages();
-        form->SaveMessage(m);
+        form->store().SaveMessage(m);
         QCOMPARE(Dialogs::messagesShown(),
                  QStringList{"You cannot save incoming messages to the Sent Messages Folder."});
 
-        form->ComboFolders->setCurrentText("Sent Items");
+        form->store().folderChooser()->setCurrentText("Sent Items");
         QDir(ws->path("savedmgs/Sent Items")).removeRecursively();
         Dialogs::clearMessages();
-        form->SaveMessage(m);
+        form->store().SaveMessage(m);
         QCOMPARE(Dialogs::messagesShown(),
                  QStringList{"Unable to save message. Are you sure a message is displayed?"});
-        QVERIFY(!form->LabelSaved->isVisible());
+        QVERIFY(!form->store().savedLabel()->isVisible());
 
-        form->selectTab(MainForm::InboxTab);
-        form->ComboFolders->setCurrentText("Saved");
-        form->SaveMessage(m);
-        QVERIFY(form->LabelSaved->isVisible());
+        form->shell().selectTab(Shell::InboxTab);
+        form->store().folderChooser()->setCurrentText("Saved");
+        form->store().SaveMessage(m);
+        QVERIFY(form->store().savedLabel()->isVisible());
         QVERIFY(QFile::exists(ws->path("savedmgs/Saved/Ann  ann@x &&Hello&&3 Dec 2002&&bob.htm")));
-        form->selectTab(MainForm::SettingsTab);
-        QVERIFY(!form->LabelSaved->isVisible());
+        form->shell().selectTab(Shell::SettingsTab);
+        QVERIFY(!form->store().savedLabel()->isVisible());
 
         m.sent = true; // a sent copy goes to the sent folder whatever is chosen, silently
         m.from = "Sent Message";
-        form->SaveMessage(m);
+        form->store().SaveMessage(m);
         QVERIFY(QFile::exists(ws->path("savedmgs/SENT/bob&&Hello&&3 Dec 2002&&sent message.htm")));
     }
 };

@@ -195,7 +195,7 @@ QVariantMap callPage(const PageDocument& document, const QString& function,
 }
 
 bool signIn(MainForm& form, const QString& login) {
-    WebBrowser* view = form.WebBrowser1;
+    WebBrowser* view = form.shell().WebBrowser1();
     const bool yahoo = view->LocationURL().contains("yahoo");
     const QString formName = yahoo ? "login_form" : "hotmail";
     const QVariantMap filled =
@@ -212,8 +212,9 @@ std::unique_ptr<MainForm> openSignedIn(const StandinServer& server, Workspace& w
     workspace.pointAt(server);
     workspace.set("smail", yahoo ? "0" : "1");
     auto form = openMainForm(workspace, extraArgs);
-    if (!waitForPage(form->WebBrowser1, yahoo ? "yahoo" : "hotmail") || !signIn(*form, login) ||
-        !waitForPage(form->WebBrowser1, yahoo ? "ShowFolder" : "HoTMail"))
+    if (!waitForPage(form->shell().WebBrowser1(), yahoo ? "yahoo" : "hotmail") ||
+        !signIn(*form, login) ||
+        !waitForPage(form->shell().WebBrowser1(), yahoo ? "ShowFolder" : "HoTMail"))
         return nullptr;
     return form;
 }
@@ -223,8 +224,8 @@ bool openMessage(const StandinServer& server, MainForm& form, bool yahoo, const 
     const QString address = server.messageAddress(yahoo, login, subject);
     if (address.isEmpty())
         return false;
-    form.WebBrowser1->Navigate(address);
-    return waitForPage(form.WebBrowser1, yahoo ? "ShowLetter" : "getmsg");
+    form.shell().WebBrowser1()->Navigate(address);
+    return waitForPage(form.shell().WebBrowser1(), yahoo ? "ShowLetter" : "getmsg");
 }
 
 } // namespace testkit

@@ -1,5 +1,17 @@
 #pragma once
 
+// What every window test reaches: the window, its shared parts and its subsystems.
+#include "AddressBookSubsystem.h"
+#include "BrowsingSubsystem.h"
+#include "ComposeSubsystem.h"
+#include "InboxSubsystem.h"
+#include "MainForm.h"
+#include "Shell.h"
+#include "StoreSubsystem.h"
+
+#include "app/IniFile.h"
+#include "store/SavedMessage.h"
+
 #include <QDir>
 #include <QProcess>
 #include <QString>
@@ -7,7 +19,6 @@
 #include <QVariantMap>
 #include <memory>
 
-class MainForm;
 class PageDocument;
 class WebBrowser;
 

@@ -42,3 +42,20 @@ QPixmap productPicture(int width, int height) {
                Qt::AlignLeft | Qt::AlignTop, "your webmail companion");
     return pixmap;
 }
+
+QIcon letterIcon(const QString& letters, const QColor& colour) {
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(colour);
+    p.setPen(Qt::NoPen);
+    p.drawRoundedRect(QRectF(1, 1, 30, 30), 6, 6);
+    p.setPen(Qt::white);
+    QFont f = p.font();
+    f.setBold(true);
+    f.setPixelSize(letters.size() > 1 ? 14 : 20);
+    p.setFont(f);
+    p.drawText(pixmap.rect(), Qt::AlignCenter, letters);
+    return QIcon(pixmap);
+}

@@ -1,34 +1,42 @@
 #include "MainForm.h"
 
 #include "AboutBox.h"
+#include "AddressBookSubsystem.h"
+#include "BrowsingSubsystem.h"
+#include "ComposeSubsystem.h"
 #include "Dialogs.h"
-#include "HelpWindow.h"
+#include "InboxSubsystem.h"
 #include "LoopbackGuard.h"
+#include "PaneFrame.h"
 #include "SavedMessagesPanel.h"
 #include "SettingsPanel.h"
+#include "Shell.h"
+#include "StoreSubsystem.h"
 #include "WaitOverlay.h"
 #include "WebBrowser.h"
 
-#include "app/Navigation.h"
+#include "app/InstanceLock.h"
+#include "store/SavedMessage.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
-#include <QPainter>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTabBar>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
-#include <algorithm>
 
 namespace {
 
@@ -44,21 +52,11 @@ QWebEngineProfile* makeProfile(QObject* parent) {
     return profile;
 }
 
-QIcon letterIcon(const QString& letters, const QColor& colour) {
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setBrush(colour);
-    p.setPen(Qt::NoPen);
-    p.drawRoundedRect(QRectF(1, 1, 30, 30), 6, 6);
-    p.setPen(Qt::white);
-    QFont f = p.font();
-    f.setBold(true);
-    f.setPixelSize(letters.size() > 1 ? 14 : 20);
-    p.setFont(f);
-    p.drawText(pixmap.rect(), Qt::AlignCenter, letters);
-    return QIcon(pixmap);
+QToolBar* addStrip(QMainWindow* window, const char* name, const QString& title) {
+    QToolBar* strip = window->addToolBar(title);
+    strip->setObjectName(name);
+    strip->setMovable(false);
+    return strip;
 }
 
 } // namespace
@@ -68,219 +66,214 @@ MainForm::MainForm(const QStringList& arguments, QWidget* parent)
     setObjectName("MainForm");
     setWindowTitle(APP_NAME);
     resize(960, 700); // the designed size, used when no stored geometry applies
+    buildFrame();
+    buildSubsystems();
+    placeControls();
     buildMenus();
-    buildToolbar();
-    buildViews();
-    buildMessageTools();
-    buildStatusBar();
-    buildCompose();
-    buildInbox();
+    connectSubsystems();
     Form_Load(arguments);
-    // Menus whose commands have not been added yet stay out of the way.
-    for (QMenu* menu : {fileMenu, addressBookMenu, toolsMenu, helpMenu})
-        menu->menuAction()->setVisible(!menu->actions().isEmpty());
 }
 
 MainForm::~MainForm() {
     // The views must go before the profile they use.
-    delete WebBrowser1;
-    delete WebBrowser2;
-    delete WebBrowser3;
-    delete WebBrowser4;
+    for (WebBrowser* view : views_)
+        delete view;
 }
 
-QAction* MainForm::addAction(QMenu* menu, const QString& name, const QString& caption) {
-    auto* action = menu->addAction(caption);
-    action->setObjectName(name);
-    return action;
+void MainForm::buildFrame() {
+    const char* names[] = {"WebBrowser1", "WebBrowser2", "WebBrowser3", "WebBrowser4"};
+    for (int i = 0; i < 4; ++i)
+        views_[i] = new WebBrowser(names[i], profile_);
+    // Saved bodies come from strangers: the preview runs none of their scripts (Postling's own
+    // page script still reads them) and reads them as UTF-8, the way they were written.
+    views_[1]->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
+    views_[1]->settings()->setDefaultTextEncoding("utf-8");
+
+    rightSide_ = new QWidget;
+    auto* layout = new QVBoxLayout(rightSide_);
+    layout->setContentsMargins(4, 2, 4, 0);
+    layout->setSpacing(0);
+    auto* tabs = new QTabBar;
+    tabs->setObjectName("TabStrip2");
+    for (const char* caption :
+         {"Inbox/Login", "Compose", "Saved Message Folders (local)", "Calendar", "Settings"})
+        tabs->addTab(caption);
+    tabs->setExpanding(false);
+    layout->addWidget(tabs);
+    viewArea_ = new QWidget;
+    viewArea_->setObjectName("ViewArea");
+    new QGridLayout(viewArea_);
+    viewArea_->layout()->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(viewArea_, 1);
+
+    statusBar()->setObjectName("StatusBar1");
+    statusBar()->setSizeGripEnabled(true);
+    QList<QLabel*> panels;
+    const int widths[3] = {180, 180, 0};
+    for (int i = 0; i < 3; ++i) {
+        auto* panel = new QLabel;
+        panel->setObjectName(QString("Panel%1").arg(i + 1));
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setMinimumWidth(widths[i]);
+        statusBar()->addWidget(panel, i == 2 ? 1 : 0);
+        panels << panel;
+    }
+    shell_ = new Shell({this, tabs, views_[0], views_[1], views_[2], views_[3], panels}, this);
+}
+
+void MainForm::buildSubsystems() {
+    browsing_ = new BrowsingSubsystem(*shell_, this);
+    store_ = new StoreSubsystem(*shell_, this);
+    addressBook_ = new AddressBookSubsystem(*shell_, this);
+    compose_ = new ComposeSubsystem(*shell_, *addressBook_, this);
+    inbox_ = new InboxSubsystem(*shell_, this);
+}
+
+void MainForm::placeControls() {
+    QToolBar* toolbar = addStrip(this, "Toolbar1", "Browser");
+    toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    for (QAction* action : browsing_->toolbarActions()) {
+        toolbar->addAction(action);
+        if (action->objectName() == "refresh")
+            toolbar->addSeparator();
+    }
+    addToolBarBreak();
+    QToolBar* addressBar = addStrip(this, "AddressBar", "Address");
+    addressBar->addWidget(new QLabel(" Address "));
+    addressBar->addWidget(browsing_->addressBar());
+    addressBar->addAction(browsing_->goAction());
+
+    // The strip under the address bar: the inbox tools, then saving messages locally.
+    addToolBarBreak();
+    QToolBar* strip = addStrip(this, "MessageTools", "Message tools");
+    strip->addWidget(inbox_->buttonsFrame());
+    auto* save = new QGroupBox("Save Messages Locally");
+    save->setObjectName("FrameSave");
+    auto* row = new QHBoxLayout(save);
+    row->setContentsMargins(6, 2, 6, 4);
+    row->addWidget(new QLabel("Folder:"));
+    row->addWidget(store_->folderChooser());
+    row->addWidget(store_->newFolderButton());
+    row->addWidget(store_->saveButton());
+    row->addWidget(store_->savedLabel());
+    row->addWidget(compose_->saveSentBox());
+    strip->addWidget(save);
+
+    // The Settings tab, frame by frame.
+    settingsPanel_ = new SettingsPanel;
+    auto* defaultMailer =
+        new QPushButton("Set &Postling as your Default E-mail Program (for mailto links)");
+    defaultMailer->setObjectName("CommandDefBrowser");
+    connect(defaultMailer, &QPushButton::clicked, this, [this] { shell_->ShowHelp(5002, true); });
+    settingsPanel_->addFrame(browsing_->startPageFrame());
+    settingsPanel_->addFrame(settingsPanel_->optionsFrame());
+    settingsPanel_->addOption(defaultMailer);
+    settingsPanel_->addOption(compose_->paletteAtStartBox());
+    settingsPanel_->addOption(browsing_->gotoInboxBox());
+    settingsPanel_->addOption(store_->defaultFolderList(), "Default Folder for Saving Messages:");
+    settingsPanel_->addFrame(inbox_->settingsFrame());
+
+    // The views: one tab shows each; the address pane stands to the left of them all.
+    auto* grid = static_cast<QGridLayout*>(viewArea_->layout());
+    const QList<QWidget*> tabWidgets = {views_[0], views_[2], store_->panel(), views_[3],
+                                        settingsPanel_};
+    for (int tab = Shell::InboxTab; tab <= Shell::SettingsTab; ++tab) {
+        grid->addWidget(tabWidgets[tab - 1], 0, 0);
+        shell_->setTabWidgets(tab, {tabWidgets[tab - 1]});
+    }
+    compose_->waitOverlay()->setParent(viewArea_);
+    statusBar()->addPermanentWidget(browsing_->progressBar());
+
+    auto* central = new QWidget;
+    auto* columns = new QHBoxLayout(central);
+    columns->setContentsMargins(0, 0, 0, 0);
+    columns->setSpacing(0);
+    columns->addWidget(addressBook_->frame());
+    columns->addWidget(rightSide_, 1);
+    setCentralWidget(central);
 }
 
 void MainForm::buildMenus() {
-    fileMenu = menuBar()->addMenu("&File");
-    fileMenu->setObjectName("File");
-    addressBookMenu = menuBar()->addMenu("&Address Book");
-    addressBookMenu->setObjectName("View");
-    toolsMenu = menuBar()->addMenu("&Tools");
-    toolsMenu->setObjectName("insert");
-    helpMenu = menuBar()->addMenu("&Help");
-    helpMenu->setObjectName("help");
-
-    buildAddressMenus();
-    connect(addAction(fileMenu, "exit", "&Exit"), &QAction::triggered, this, &QWidget::close);
-    connect(addAction(helpMenu, "helpcontents", "&Contents..."), &QAction::triggered, this,
-            [this] { ShowHelp(0); });
-    helpMenu->addSeparator();
-    connect(addAction(helpMenu, "about", "&About Postling..."), &QAction::triggered, this, [this] {
-        AboutBox about(this);
-        Dialogs::exec(about);
-    });
-}
-
-void MainForm::buildToolbar() {
-    Toolbar1 = addToolBar("Browser");
-    Toolbar1->setObjectName("Toolbar1");
-    Toolbar1->setMovable(false);
-    Toolbar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    struct Button {
-        const char* key;
-        const char* caption;
-        const char* tip;
-        QIcon icon;
+    auto menu = [this](const QString& caption, const char* name) {
+        QMenu* m = menuBar()->addMenu(caption);
+        m->setObjectName(name);
+        return m;
     };
-    const QList<Button> buttons = {
-        {"back", "Back", "Go Back", style()->standardIcon(QStyle::SP_ArrowBack)},
-        {"forward", "Forward", "Go Forward", style()->standardIcon(QStyle::SP_ArrowForward)},
-        {"stop", "Stop", "Stop", style()->standardIcon(QStyle::SP_BrowserStop)},
-        {"refresh", "Refresh", "Refresh", style()->standardIcon(QStyle::SP_BrowserReload)},
-        {"yahoo", "Yahoo! Mail", "Go to Yahoo Mail", letterIcon("Y!", QColor("#6633cc"))},
-        {"hotmail", "Hotmail", "Go to Hotmail", letterIcon("H", QColor("#003399"))},
-        {"help", "Help", "Postling Help", style()->standardIcon(QStyle::SP_DialogHelpButton)},
-    };
-    for (const Button& b : buttons) {
-        QAction* action = Toolbar1->addAction(b.icon, b.caption);
-        action->setObjectName(b.key);
-        action->setToolTip(b.tip);
-        connect(action, &QAction::triggered, this,
-                [this, key = QString(b.key)] { runToolbarKey(key); });
-        if (QString(b.key) == "refresh")
-            Toolbar1->addSeparator();
+    QMenu* file = menu("&File", "File");
+    for (QAction* action : addressBook_->fileActions()) {
+        file->addAction(action);
+        file->addSeparator();
     }
+    QAction* exit = file->addAction("&Exit");
+    exit->setObjectName("exit");
+    connect(exit, &QAction::triggered, this, &QWidget::close);
 
-    addToolBarBreak();
-    QToolBar* addressBar = addToolBar("Address");
-    addressBar->setObjectName("AddressBar");
-    addressBar->setMovable(false);
-    addressBar->addWidget(new QLabel(" Address "));
-    AddressCombo = new QComboBox;
-    AddressCombo->setObjectName("AddressCombo");
-    AddressCombo->setEditable(true);
-    AddressCombo->setInsertPolicy(QComboBox::NoInsert);
-    AddressCombo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    addressBar->addWidget(AddressCombo);
-    QAction* go = addressBar->addAction(style()->standardIcon(QStyle::SP_ArrowRight), "Go");
-    go->setObjectName("go");
-    go->setToolTip("Go");
-    connect(go, &QAction::triggered, this, [this] { runToolbarKey("go"); });
-    connect(AddressCombo, &QComboBox::activated, this,
-            [this](int index) { navigateFromAddressBar(AddressCombo->itemText(index)); });
-    connect(AddressCombo->lineEdit(), &QLineEdit::returnPressed, this, [this] {
-        // Enter on a listed text already came through `activated`.
-        if (AddressCombo->findText(AddressCombo->currentText()) < 0)
-            navigateFromAddressBar(AddressCombo->currentText());
+    QMenu* book = menu("&Address Book", "View");
+    book->addActions(addressBook_->editActions());
+    book->addSeparator();
+    book->addActions(addressBook_->findActions());
+    book->addSeparator();
+    book->addActions(compose_->insertActions());
+    book->addSeparator();
+    book->addActions(addressBook_->paneActions());
+
+    QMenu* tools = menu("&Tools", "insert");
+    tools->addActions(inbox_->menuActions());
+    tools->addSeparator();
+    tools->addAction(store_->saveAction());
+    tools->addSeparator();
+    tools->addAction(compose_->paletteAction());
+
+    QMenu* help = menu("&Help", "help");
+    QAction* contents = help->addAction("&Contents...");
+    contents->setObjectName("helpcontents");
+    connect(contents, &QAction::triggered, this, [this] { shell_->ShowHelp(0); });
+    help->addSeparator();
+    QAction* about = help->addAction("&About Postling...");
+    about->setObjectName("about");
+    connect(about, &QAction::triggered, this, [this] {
+        AboutBox box(this);
+        Dialogs::exec(box);
     });
 }
 
-void MainForm::buildViews() {
-    auto* central = new QWidget;
-    auto* right = new QWidget;
-    auto* layout = new QVBoxLayout(right);
-    layout->setContentsMargins(4, 2, 4, 0);
-    layout->setSpacing(0);
-
-    TabStrip2 = new QTabBar;
-    TabStrip2->setObjectName("TabStrip2");
-    for (const char* caption :
-         {"Inbox/Login", "Compose", "Saved Message Folders (local)", "Calendar", "Settings"})
-        TabStrip2->addTab(caption);
-    TabStrip2->setExpanding(false);
-    layout->addWidget(TabStrip2);
-
-    viewArea_ = new QWidget;
-    viewArea_->setObjectName("ViewArea");
-    auto* grid = new QGridLayout(viewArea_);
-    grid->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(viewArea_, 1);
-
-    WebBrowser1 = new WebBrowser("WebBrowser1", profile_);
-    WebBrowser2 = new WebBrowser("WebBrowser2", profile_);
-    WebBrowser3 = new WebBrowser("WebBrowser3", profile_);
-    WebBrowser4 = new WebBrowser("WebBrowser4", profile_);
-    // Saved bodies come from strangers: the preview runs none of their scripts (Postling's own
-    // page script still reads them) and reads them as UTF-8, the way they were written.
-    WebBrowser2->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
-    WebBrowser2->settings()->setDefaultTextEncoding("utf-8");
-    PictureSettings = new SettingsPanel;
-    SavedMessages = new SavedMessagesPanel(WebBrowser2);
-    for (QWidget* view : {static_cast<QWidget*>(WebBrowser1), static_cast<QWidget*>(WebBrowser3),
-                          static_cast<QWidget*>(SavedMessages), static_cast<QWidget*>(WebBrowser4),
-                          static_cast<QWidget*>(PictureSettings)})
-        grid->addWidget(view, 0, 0);
-    tabViews_[InboxTab] = {WebBrowser1};
-    tabViews_[ComposeTab] = {WebBrowser3};
-    tabViews_[SavedTab] = {SavedMessages};
-    tabViews_[CalendarTab] = {WebBrowser4};
-    tabViews_[SettingsTab] = {PictureSettings};
-    buildAddressPane(central);
-    static_cast<QHBoxLayout*>(central->layout())->addWidget(right, 1);
-    setCentralWidget(central);
-
-    PictureWait = new WaitOverlay(viewArea_);
-    connect(PictureWait, &WaitOverlay::cancelled, this, [this] { user_clicked_cancel = true; });
-
-    connect(TabStrip2, &QTabBar::currentChanged, this, &MainForm::onTabChanged);
-    connect(WebBrowser1, &WebBrowser::NavigateComplete2, this, &MainForm::onInboxNavigateComplete);
-    connect(WebBrowser1, &WebBrowser::ProgressChange, this, [this](int progress, int max) {
-        Progress1->setVisible(postling::progressVisible(progress, max));
-        Progress1->setMaximum(max);
-        Progress1->setValue(std::clamp(progress, 0, max));
-    });
-    for (WebBrowser* view : {WebBrowser1, WebBrowser2, WebBrowser3, WebBrowser4})
-        connectStatus(view);
-    connect(PictureSettings->CommandDefBrowser, &QPushButton::clicked, this,
-            [this] { ShowHelp(5002, true); });
-    connect(SavedMessages->CommandAddFolder, &QPushButton::clicked, this,
-            &MainForm::CommandAddFolder_Click);
-    connect(SavedMessages->RemoveFolder, &QPushButton::clicked, this,
-            &MainForm::RemoveFolder_Click);
+// Siblings never see each other: where one needs another, the window connects them.
+void MainForm::connectSubsystems() {
+    connect(browsing_, &BrowsingSubsystem::inboxNavigated, store_,
+            &StoreSubsystem::hideSavedNotice);
+    connect(store_, &StoreSubsystem::answerRequested, compose_, &ComposeSubsystem::ReplyOrForward);
+    connect(compose_, &ComposeSubsystem::sentMessage, store_, &StoreSubsystem::SaveMessage);
+    connect(addressBook_, &AddressBookSubsystem::paneChanged, compose_,
+            &ComposeSubsystem::placePalette);
 }
 
-void MainForm::buildStatusBar() {
-    statusBar()->setObjectName("StatusBar1");
-    statusBar()->setSizeGripEnabled(true);
-    const int widths[3] = {180, 180, 0};
-    for (int i = 0; i < 3; ++i) {
-        panels_[i] = new QLabel;
-        panels_[i]->setObjectName(QString("Panel%1").arg(i + 1));
-        panels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        panels_[i]->setMinimumWidth(widths[i]);
-        statusBar()->addWidget(panels_[i], i == 2 ? 1 : 0);
-    }
-    Progress1 = new QProgressBar;
-    Progress1->setObjectName("Progress1");
-    Progress1->setMaximumWidth(160);
-    Progress1->setTextVisible(false);
-    Progress1->hide();
-    statusBar()->addPermanentWidget(Progress1);
+void MainForm::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    QMainWindow::closeEvent(event);
 }
 
-QString MainForm::panelText(int panel) const {
-    return panel >= 1 && panel <= 3 ? panels_[panel - 1]->text() : QString();
+void MainForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Tab)
+        return; // the window itself takes no TAB characters
+    QMainWindow::keyPressEvent(event);
 }
 
-void MainForm::setPanelText(int panel, const QString& text) {
-    if (panel >= 1 && panel <= 3)
-        panels_[panel - 1]->setText(text);
+void MainForm::mousePressEvent(QMouseEvent* event) {
+    // A press on the window's own background (no control under it) runs Check Group.
+    if (!childAt(event->position().toPoint()))
+        inbox_->CheckGroup();
+    QMainWindow::mousePressEvent(event);
 }
 
-QString MainForm::GetIni(const QString& section, const QString& item, const QString& def) const {
-    const postling::IniFile ini(ini_file.toStdString());
-    return QString::fromStdString(
-        ini.get(section.toStdString(), item.toStdString(), def.toStdString()));
+void MainForm::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    placeWaitOverlay();
 }
 
-void MainForm::SetIni(const QString& section, const QString& item, const QString& value) const {
-    postling::IniFile(ini_file.toStdString())
-        .set(section.toStdString(), item.toStdString(), value.toStdString());
-}
-
-void MainForm::ShowHelp(int topic, bool secondary) {
-    HelpWindow*& window = secondary ? helpProc1_ : help_;
-    if (!window) {
-        window = new HelpWindow(secondary ? "proc1" : "HelpWindow", this);
-        // The small window stands at the right of the main window, clear of the toolbar.
-        if (secondary)
-            window->move(geometry().right() - window->width() - 20, geometry().top() + 120);
-    }
-    window->setHelpFile(main_dir + "webmail.hlp");
-    window->showTopic(topic);
+void MainForm::placeWaitOverlay() {
+    WaitOverlay* wait = compose_->waitOverlay();
+    wait->adjustSize();
+    wait->move((viewArea_->width() - wait->width()) / 2,
+               std::max(0, viewArea_->height() / 3 - wait->height() / 2));
+    wait->raise();
 }

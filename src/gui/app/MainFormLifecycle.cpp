@@ -1,32 +1,28 @@
-// Start-up and shutdown of the main window, in the order the program has always run them.
+// Start-up and shutdown of the main window, in the order the program has always run them. Each
+// step names the subsystem that does it.
 #include "MainForm.h"
 
+#include "AddressBookSubsystem.h"
+#include "BrowsingSubsystem.h"
+#include "ComposeSubsystem.h"
 #include "Dialogs.h"
-#include "SavedMessagesPanel.h"
-#include "SettingsPanel.h"
+#include "InboxSubsystem.h"
+#include "Shell.h"
 #include "SplashWindow.h"
-#include "WebBrowser.h"
+#include "StoreSubsystem.h"
 #include "WelcomeDialog.h"
 
 #include "app/IniLocation.h"
+#include "app/InstanceLock.h"
+#include "app/Settings.h"
 #include "app/Twips.h"
-#include "fs/AtomicFile.h"
 #include "fs/Directory.h"
-#include "inbox/InboxTools.h"
-#include "store/MessageStore.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QProcess>
-#include <QRadioButton>
 #include <QScreen>
-#include <QTabBar>
-#include <QTimer>
 
 namespace {
 
@@ -45,19 +41,17 @@ double dpi(const QWidget* w) {
 
 void MainForm::Form_Load(const QStringList& arguments) {
     // 1. The ini file and the main directory.
-    doing_init = true;
-    SavedMessages->setStarting(true);
-    ini_file = QString::fromStdString(
+    shell_->doing_init = true;
+    const QString ini = QString::fromStdString(
         postling::iniLocation(toStd(arguments), qgetenv("POSTLING_INI").constData(),
                               qgetenv("XDG_CONFIG_HOME").constData(), qgetenv("HOME").constData()));
-    instance_ = std::make_unique<postling::InstanceLock>(ini_file.toStdString());
-    main_dir = QString::fromStdString(
-        postling::mainDirPrefix(GetIni(postling::kLocations, "main dir", "").toStdString()));
-
-    SavedMessages->setMainDir(main_dir);
+    instance_ = std::make_unique<postling::InstanceLock>(ini.toStdString());
+    const std::string mainDir =
+        postling::IniFile(ini.toStdString()).get(postling::kLocations, "main dir", "");
+    shell_->setLocations(ini, QString::fromStdString(postling::mainDirPrefix(mainDir)));
 
     // 2. The welcome page first, while the splash shows.
-    WebBrowser1->Navigate(main_dir + "welcome.htm");
+    browsing_->showWelcomePage();
 
     // 3. The splash, modally.
     {
@@ -65,92 +59,65 @@ void MainForm::Form_Load(const QStringList& arguments) {
         Dialogs::exec(splash);
     }
 
-    // 4-6. Title, command line, state.
+    // 4-7. Title, command line, state; the header-label tables are built in.
     setWindowTitle(APP_NAME);
     QApplication::setApplicationDisplayName(APP_NAME);
-    started_by_mailto = arguments.mid(1).join(' ').contains("mailto");
-    did_insert = false;
-    user_clicked_cancel = false;
-    compose_complete = false;
-    lang = 0;
-    num_lang = 8;
-    settings = postling::readSettings(postling::IniFile(ini_file.toStdString()));
+    compose_->setCommandLine(arguments);
+    shell_->lang = 0;
+    shell_->num_lang = 8;
+    const postling::Settings settings =
+        postling::readSettings(postling::IniFile(shell_->ini_file().toStdString()));
 
     // 8. The address book the user had open last.
-    open_book = settings.lastaddressbk.empty() ? main_dir + "addrbooks/myaddrbk.csv"
-                                               : QString::fromStdString(settings.lastaddressbk);
-    Open_CSV();
-    open_book.clear();
+    addressBook_->openRemembered(settings);
 
     // 9. Window geometry.
-    applyStartGeometry();
+    applyStartGeometry(settings);
 
     // 10. The pane, and the options of the Settings panel.
-    if (settings.hideaddr)
-        hidePane();
-    PictureSettings->CheckGotoInbox->setChecked(settings.gotoinbox);
-    PictureSettings->CheckEmail->setChecked(settings.showemail);
-    CheckSaveSent->setChecked(settings.savesent);
-    PictureSettings->ComboUnread->setCurrentIndex(settings.unreadnum);
-    PictureSettings->CheckSpamUnread->setChecked(settings.spamunread);
-    PictureSettings->CheckNonEnglish->setChecked(settings.spamnoneng);
+    addressBook_->loadPaneSetting(settings);
+    browsing_->loadOptions(settings);
+    inbox_->loadOptions(settings);
+    compose_->loadOptions(settings);
 
-    // 11. The spam keywords, from their file or the built-in lists.
-    {
-        const auto file = postling::readFile((main_dir + "spamkeys.txt").toStdString());
-        spam_keys = QString::fromStdString(postling::loadedSpamKeywords(file ? &*file : nullptr));
-        QString shown = spam_keys;
-        PictureSettings->TextSpam->setPlainText(shown.replace("\r\n", "\n"));
-    }
-
-    // 11. Start addresses and the start provider.
-    PictureSettings->TextYahoo->setText(QString::fromStdString(settings.ystart));
-    PictureSettings->TextHotmail->setText(QString::fromStdString(settings.hstart));
-    (settings.startHotmail ? PictureSettings->OptionH : PictureSettings->OptionY)->setChecked(true);
-    AddressCombo->addItem(PictureSettings->TextYahoo->text());
-    AddressCombo->addItem(PictureSettings->TextHotmail->text());
+    // 11. The spam keywords; the start addresses and the start provider.
+    inbox_->loadKeywords();
+    browsing_->loadStartPages(settings);
 
     // 12. The first run asks for the start provider.
     if (!settings.welcomeShown) {
         WelcomeDialog welcome(this);
         if (Dialogs::exec(welcome) == QDialog::Accepted)
-            (welcome.yahooChosen() ? PictureSettings->OptionY : PictureSettings->OptionH)
-                ->setChecked(true);
-        ShowHelp(6000, true);
+            browsing_->chooseStartProvider(welcome.yahooChosen());
+        shell_->ShowHelp(6000, true);
     }
 
     // 13. The start page replaces the welcome page.
-    const QString start = PictureSettings->OptionY->isChecked()
-                              ? PictureSettings->TextYahoo->text()
-                              : PictureSettings->TextHotmail->text();
-    WebBrowser1->Navigate(start);
-    AddressCombo->setEditText(start);
+    browsing_->goToStartPage();
 
-    // 14-15. The data folders and the folder lists.
-    createDataFolders();
-    fillFolderLists(QString::fromStdString(settings.deffolder));
+    // 14. The data folders and the folder lists.
+    store_->createFolders();
+    store_->loadFolders(settings);
+
+    // 15. The templates folder.
+    postling::makeDirectory(shell_->main_dir().toStdString() + "templates");
 
     // 16. The first tab; the saved-message list starts newest first.
-    if (TabStrip2->currentIndex() != InboxTab - 1)
-        TabStrip2->setCurrentIndex(InboxTab - 1);
-    else
-        onTabChanged(InboxTab - 1);
-    doing_init = false;
-    SavedMessages->setStarting(false);
+    shell_->selectTab(Shell::InboxTab);
+    shell_->doing_init = false;
+    store_->startupDone();
 
     // 17. The address palette, when the user wants it at start.
-    if (PictureSettings->CheckEmail->isChecked())
-        showPalette();
+    compose_->openPaletteIfWanted();
 
-    // 18. The mailto poll; a start for a mailto link waits for the compose page instead.
-    if (!started_by_mailto)
-        Timer2->start(1000);
+    // 18. The mailto poll.
+    compose_->startMailtoPoll();
 
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { Form_Unload(); });
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { Form_Unload(); });
 }
 
-void MainForm::applyStartGeometry() {
+void MainForm::applyStartGeometry(const postling::Settings& settings) {
     const postling::StartGeometry g = postling::startGeometry(settings);
     if (g.kind == postling::StartGeometry::Maximised) {
         setWindowState(windowState() | Qt::WindowMaximized);
@@ -162,40 +129,26 @@ void MainForm::applyStartGeometry() {
     }
 }
 
-void MainForm::createDataFolders() {
-    postling::MessageStore(main_dir.toStdString()).ensureDefaultFolders();
-    postling::makeDirectory(main_dir.toStdString() + "templates");
-}
-
-void MainForm::closeEvent(QCloseEvent* event) {
-    Form_Unload();
-    event->accept();
-}
-
 void MainForm::Form_Unload() {
     if (shutDown_)
         return;
     shutDown_ = true;
 
     // 1. A running long operation sees the flag and stops before anything is written.
-    user_clicked_cancel = true;
+    compose_->cancelLongOperations();
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
-    SaveAddressBook();
-    settings.lastaddressbk = book.path;
-    settings.hideaddr = pane.hidden();
+    addressBook_->SaveAddressBook();
 
-    // 2-5. Every setting, from the controls that hold them.
-    settings.gotoinbox = PictureSettings->CheckGotoInbox->isChecked();
-    settings.showemail = PictureSettings->CheckEmail->isChecked();
-    settings.savesent = CheckSaveSent->isChecked();
-    settings.unreadnum = std::max(0, PictureSettings->ComboUnread->currentIndex());
-    settings.spamunread = PictureSettings->CheckSpamUnread->isChecked();
-    settings.spamnoneng = PictureSettings->CheckNonEnglish->isChecked();
-    settings.startHotmail = !PictureSettings->OptionY->isChecked();
-    settings.ystart = PictureSettings->TextYahoo->text().toStdString();
-    settings.hstart = PictureSettings->TextHotmail->text().toStdString();
-    settings.deffolder = PictureSettings->ComboFolders3->currentText().toStdString();
+    // 2-5. Every setting, from the subsystem that holds it (a key nobody holds is written back
+    // as the file has it); the keyword file is written between the book's settings and the others.
+    const postling::IniFile ini(shell_->ini_file().toStdString());
+    postling::Settings settings = postling::readSettings(ini);
+    addressBook_->saveSettings(settings);
+    browsing_->saveSettings(settings);
+    inbox_->saveSettings(settings);
+    compose_->saveSettings(settings);
+    store_->saveSettings(settings);
     const double d = dpi(this);
     postling::WindowState window;
     window.normal =
@@ -204,26 +157,26 @@ void MainForm::Form_Unload() {
     window.top = postling::pixelsToTwips(pos().y(), d);
     window.width = postling::pixelsToTwips(width(), d);
     window.height = postling::pixelsToTwips(height(), d);
-    // The keyword file is written between the book's settings and the others.
     const auto writes = postling::shutdownWrites(settings, window);
-    const postling::IniFile ini(ini_file.toStdString());
     postling::writeSettings(ini, {writes.begin(), writes.begin() + 2});
-    postling::writeFileAtomically(
-        (main_dir + "spamkeys.txt").toStdString(),
-        postling::spamKeywordFileText(PictureSettings->TextSpam->toPlainText().toStdString()));
+    inbox_->saveKeywords();
     postling::writeSettings(ini, {writes.begin() + 2, writes.end()});
 
     // 6. The companion program, if the main directory holds one.
-    for (const QString& name : {QString("postlinghp2.exe"), QString("postlinghp2")}) {
-        const QFileInfo companion(main_dir + name);
-        if (companion.isFile() && companion.isExecutable()) {
-            QProcess::startDetached(companion.absoluteFilePath(), {}, companion.absolutePath());
-            break;
-        }
-    }
+    startCompanion();
 
     // 7. The windows that belong to the main window go with it.
     for (QWidget* w : findChildren<QWidget*>())
         if (w->isWindow())
             w->close();
+}
+
+void MainForm::startCompanion() const {
+    for (const QString& name : {QString("postlinghp2.exe"), QString("postlinghp2")}) {
+        const QFileInfo companion(shell_->main_dir() + name);
+        if (companion.isFile() && companion.isExecutable()) {
+            QProcess::startDetached(companion.absoluteFilePath(), {}, companion.absolutePath());
+            return;
+        }
+    }
 }

@@ -1,7 +1,5 @@
 #include "EmailPalette.h"
 
-#include "addressbook/AddressBook.h"
-
 #include <QComboBox>
 #include <QVBoxLayout>
 
@@ -20,10 +18,9 @@ EmailPalette::EmailPalette(QWidget* parent)
     });
 }
 
-void EmailPalette::load(const postling::AddressBook& book) {
+void EmailPalette::load(const QStringList& addresses) {
     loading_ = 1;
     Combo1->clear();
-    for (int r = 1; r < book.table.rowCount(); ++r)
-        Combo1->addItem(QString::fromStdString(book.table.cell(r, book.email_col)));
+    Combo1->addItems(addresses);
     loading_ = 0;
 }

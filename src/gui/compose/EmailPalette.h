@@ -4,10 +4,6 @@
 
 class QComboBox;
 
-namespace postling {
-class AddressBook;
-}
-
 // FormEmail, the "Email Addresses" palette: one list of the book's addresses, kept above the
 // main window; choosing one puts it into the To field of the compose form.
 class EmailPalette : public QWidget {
@@ -15,8 +11,8 @@ class EmailPalette : public QWidget {
 public:
     explicit EmailPalette(QWidget* parent = nullptr);
 
-    // Fills the list from the book's e-mail column, rows 1 to the last (empty cells too).
-    void load(const postling::AddressBook& book);
+    // Fills the list with the book's e-mail column, rows 1 to the last (empty cells too).
+    void load(const QStringList& addresses);
     QComboBox* Combo1;
 
 signals:

@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 #include "FolderDropList.h"
+#include "QtText.h"
 #include "WebBrowser.h"
 
 #include "app/Twips.h"
@@ -36,10 +37,6 @@ public:
         return postling::rowTextLess(text(column).toStdString(), other.text(column).toStdString());
     }
 };
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 } // namespace
 

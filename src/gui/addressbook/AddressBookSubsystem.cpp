@@ -1,0 +1,277 @@
+#include "AddressBookSubsystem.h"
+
+#include "AddressDialogs.h"
+#include "AddressPane.h"
+#include "Dialogs.h"
+#include "NameDialog.h"
+#include "PaneFrame.h"
+#include "Shell.h"
+#include "WebBrowser.h"
+
+#include "app/Settings.h"
+#include "fs/AtomicFile.h"
+#include "fs/Directory.h"
+#include "store/MessageCapture.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QToolBar>
+
+AddressBookSubsystem::AddressBookSubsystem(Shell& shell, QObject* parent)
+    : QObject(parent), shell_(shell), frame_(new PaneFrame(book_, shell.window())) {
+    addAction(fileActions_, "FileNewProject", "&New Address Book");
+    addAction(fileActions_, "OpenProject", "&Open Address Book");
+    addAction(fileActions_, "Import", "&Import Addresses");
+    addAction(editActions_, "newaddress", "&Add New Address");
+    addAction(editActions_, "deleteadd", "&Delete Address");
+    addAction(editActions_, "addfrommsg", "Add Address from &Message");
+    addAction(findActions_, "findaddress", "&Find Address...");
+    addAction(paneActions_, "expandpane", "&Expand Address Book for Editing")->setCheckable(true);
+    addAction(paneActions_, "hidepane", "&Hide Address Book Pane");
+
+    const std::pair<const char*, void (AddressBookSubsystem::*)()> commands[] = {
+        {"FileNewProject", &AddressBookSubsystem::NewAddressBook},
+        {"OpenProject", &AddressBookSubsystem::Open_CSV},
+        {"Import", &AddressBookSubsystem::ImportAddressList},
+        {"newaddress", &AddressBookSubsystem::AddBlankAddress},
+        {"deleteadd", &AddressBookSubsystem::DeleteSelectedAddresses},
+        {"addfrommsg", &AddressBookSubsystem::AddAddressFromMessage},
+        {"findaddress", &AddressBookSubsystem::ShowFindAddress}};
+    for (QAction* action : fileActions_ + editActions_ + findActions_)
+        for (const auto& [name, command] : commands)
+            if (action->objectName() == name)
+                connect(action, &QAction::triggered, this, command);
+    connect(paneActions_[0], &QAction::triggered, this, [this] { runPaneKey("expand"); });
+    connect(paneActions_[1], &QAction::triggered, this,
+            [this] { frame_->layout().hidden() ? frame_->showPane() : frame_->hidePane(); });
+
+    connect(pane(), &AddressPane::addBlankAddress, this, &AddressBookSubsystem::AddBlankAddress);
+    connect(pane(), &AddressPane::insertTo, this, [this] { emit insertRequested(0); });
+    connect(pane(), &AddressPane::toolbarKey, this, &AddressBookSubsystem::runPaneKey);
+    connect(frame_->paletteButton(), &QPushButton::clicked, this,
+            &AddressBookSubsystem::paletteRequested);
+    connect(frame_, &PaneFrame::paneChanged, this, [this] {
+        updatePaneActions();
+        emit paneChanged();
+    });
+}
+
+QAction* AddressBookSubsystem::addAction(QList<QAction*>& list, const char* name,
+                                         const QString& caption) {
+    auto* action = new QAction(caption, this);
+    action->setObjectName(name);
+    list << action;
+    return action;
+}
+
+AddressPane* AddressBookSubsystem::pane() const {
+    return frame_->pane();
+}
+
+void AddressBookSubsystem::runPaneKey(const QString& key) {
+    if (key == "new")
+        NewAddressBook();
+    else if (key == "open")
+        Open_CSV();
+    else if (key == "add")
+        AddBlankAddress();
+    else if (key == "remove")
+        DeleteSelectedAddresses();
+    else if (key == "find")
+        ShowFindAddress();
+    else if (key == "addmsg")
+        AddAddressFromMessage();
+    else if (key == "expand")
+        frame_->toggleExpandPane();
+    else if (key == "setto")
+        emit insertRequested(0);
+    else if (key == "setcc")
+        emit insertRequested(1);
+    else if (key == "setbcc")
+        emit insertRequested(2);
+    updatePaneActions();
+}
+
+// The menu shows the pane as it is, whatever was chosen.
+void AddressBookSubsystem::updatePaneActions() {
+    paneActions_[0]->setChecked(frame_->layout().expanded());
+    paneActions_[1]->setText(frame_->layout().hidden() ? "Show Address Book Pane"
+                                                       : "Hide Address Book Pane");
+}
+
+void AddressBookSubsystem::openRemembered(const postling::Settings& settings) {
+    openBook(settings.lastaddressbk.empty() ? shell_.main_dir() + "addrbooks/myaddrbk.csv"
+                                            : QString::fromStdString(settings.lastaddressbk));
+}
+
+void AddressBookSubsystem::loadPaneSetting(const postling::Settings& settings) {
+    if (settings.hideaddr)
+        frame_->hidePane();
+}
+
+void AddressBookSubsystem::saveSettings(postling::Settings& settings) const {
+    settings.lastaddressbk = book_.path;
+    settings.hideaddr = frame_->layout().hidden();
+}
+
+QStringList AddressBookSubsystem::chosenAddresses() const {
+    QStringList addresses;
+    const auto [first, last] = selectedRows();
+    for (int r = first; r >= 1 && r <= last; ++r)
+        addresses << QString::fromStdString(book_.table.cell(r, book_.email_col));
+    return addresses;
+}
+
+QStringList AddressBookSubsystem::emailColumn() const {
+    QStringList addresses;
+    for (int r = 1; r < book_.table.rowCount(); ++r)
+        addresses << QString::fromStdString(book_.table.cell(r, book_.email_col));
+    return addresses;
+}
+
+std::pair<int, int> AddressBookSubsystem::selectedRows() const {
+    const int a = pane()->currentRow();
+    const int b = pane()->selectionEndRow();
+    return {std::min(a, b), std::max(a, b)};
+}
+
+void AddressBookSubsystem::openBook(const QString& path) {
+    open_book = path;
+    Open_CSV();
+    open_book.clear();
+}
+
+void AddressBookSubsystem::Open_CSV() {
+    SaveAddressBook();
+    emit bookClosing();
+    QString path = open_book;
+    if (path.isEmpty())
+        path =
+            Dialogs::openFile(shell_.window(), "Open Address List", shell_.main_dir() + "addrbooks",
+                              "Address Book (*.csv);;Tab Delimited Text File (*.txt)");
+    if (path.isEmpty() || path.contains('*'))
+        return;
+    const postling::AddressBook::OpenResult opened = book_.open(path.toStdString());
+    pane()->bookLoaded(QFileInfo(path).fileName());
+    if (opened.read && book_.table.rowCount() > 1)
+        pane()->setCurrentCell(1, 0);
+    if (opened.noAddresses)
+        Dialogs::message(shell_.window(), "Warning: Your address book does not appear to contain "
+                                          "any email addresses.");
+    emit bookOpened();
+}
+
+void AddressBookSubsystem::SaveAddressBook() {
+    book_.save(); // a failed write is given up silently
+}
+
+void AddressBookSubsystem::NewAddressBook() {
+    SaveAddressBook();
+    NameDialog dialog(
+        "DialogNewAddrBook", "New Address Book", "Address Book Name:",
+        [this](const QString& typed) {
+            const QString name = typed.trimmed();
+            QString path = shell_.main_dir() + "addrbooks/" + name;
+            if (path.right(4).toLower() != ".csv")
+                path += ".csv";
+            if (QFileInfo::exists(path) &&
+                !Dialogs::question(shell_.window(), "An address book with this name already "
+                                                    "exists. Do you want to overwrite it?"))
+                return false;
+            const auto blank = postling::readFile((shell_.main_dir() + "blank.dat").toStdString());
+            postling::makeDirectory((shell_.main_dir() + "addrbooks").toStdString());
+            if (blank)
+                postling::writeFileAtomically(path.toStdString(), *blank);
+            openBook(path);
+            return true;
+        },
+        shell_.window());
+    Dialogs::exec(dialog);
+}
+
+void AddressBookSubsystem::DeleteSelectedAddresses() {
+    const int current = pane()->currentRow();
+    if (current < 1)
+        return;
+    const int end = pane()->selectionEndRow();
+    if (current != end && !Dialogs::question(shell_.window(), "Delete the selected addresses?"))
+        return;
+    const int column = std::max(0, pane()->currentColumn());
+    const int row = book_.deleteRows(current, end);
+    pane()->refresh();
+    pane()->setCurrentCell(row, column, true);
+    pane()->startEditing();
+}
+
+void AddressBookSubsystem::AddBlankAddress() {
+    const int column = std::max(0, pane()->currentColumn());
+    const int row = book_.addBlankRow();
+    pane()->refresh();
+    pane()->setCurrentCell(row, column, true);
+    pane()->startEditing();
+}
+
+void AddressBookSubsystem::ShowFindAddress() {
+    if (!DialogFind) {
+        DialogFind = new FindDialog(shell_.window());
+        connect(DialogFind, &FindDialog::columnChosen, this, [this](int c) { find_col = c; });
+        connect(DialogFind, &FindDialog::closedByUser, this,
+                [this] { pane()->find_active = false; });
+        connect(DialogFind, &FindDialog::searched, this, [this](const QString& text) {
+            pane()->find_active = true;
+            const int row = book_.find(find_col, text.toStdString());
+            if (row > 0)
+                pane()->setCurrentCell(row, find_col, true);
+        });
+    }
+    DialogFind->load(book_, find_col);
+    DialogFind->move(shell_.WebBrowser1()->mapToGlobal(QPoint(40, 40)));
+    DialogFind->show();
+    DialogFind->raise();
+}
+
+void AddressBookSubsystem::AddAddressFromMessage() {
+    if (shell_.currentTab() != Shell::InboxTab)
+        shell_.selectTab(Shell::InboxTab);
+    shell_.setPanelText(2, "");
+    QPointer<AddressBookSubsystem> self(this);
+    shell_.WebBrowser1()->document().pageText([self](const QVariantMap& page) {
+        if (!self)
+            return;
+        Shell& shell = self->shell_;
+        const auto line =
+            PageDocument::failed(page)
+                ? std::nullopt
+                : postling::senderLine(shell.yahoo(), page.value("text").toString().toStdString(),
+                                       shell.lang);
+        const postling::SenderRow sender =
+            line ? postling::splitSender(*line) : postling::SenderRow{};
+        if (!sender.ok) {
+            Dialogs::message(shell.window(),
+                             "Unable to locate address. Are you sure a message is displayed?");
+        } else {
+            const int row = self->book_.appendAddress(sender.first, sender.last, sender.address);
+            self->pane()->refresh();
+            self->pane()->setCurrentCell(row, 2, true);
+            shell.setPanelText(2, "Addr Added");
+        }
+        self->pane()->startEditing();
+        emit self->bookEdited();
+    });
+}
+
+void AddressBookSubsystem::ImportAddressList() {
+    SaveAddressBook();
+    const QString file = Dialogs::openFile(shell_.window(), "Import Address List", QString(),
+                                           "Address Book (*.csv);;Tab Delimited Text File (*.txt)");
+    if (file.isEmpty())
+        return;
+    ImportDialog dialog(book_, file, shell_.window());
+    if (Dialogs::exec(dialog) != QDialog::Accepted)
+        return;
+    book_.appendImported(dialog.data());
+    pane()->refresh();
+    Dialogs::message(shell_.window(),
+                     "The new data has been appended to the bottom of your address book.");
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <string>
+
+namespace postling {
+struct Settings;
+}
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QProgressBar;
+class QRadioButton;
+class Shell;
+
+// Browsing: where the views go. The toolbar's keys, the address bar, the progress bar, the start
+// pages and the go-to-inbox option, the inbox view's navigation events (the inbox shortcut after
+// login and the compose pre-load), the calendar tab and the status line of the views.
+class BrowsingSubsystem : public QObject {
+    Q_OBJECT
+public:
+    explicit BrowsingSubsystem(Shell& shell, QObject* parent = nullptr);
+
+    // Controls MainForm places in the frame.
+    QList<QAction*> toolbarActions() const { return toolbar_; }
+    QComboBox* addressBar() const { return AddressCombo; }
+    QAction* goAction() const { return go_; }
+    QProgressBar* progressBar() const { return Progress1; }
+    QGroupBox* startPageFrame() const { return startFrame_; }
+    QCheckBox* gotoInboxBox() const { return CheckGotoInbox; }
+
+    // Start-up: the welcome page while the splash shows; the options, the start pages; the
+    // welcome dialog's choice; the start page itself.
+    void showWelcomePage();
+    void loadOptions(const postling::Settings& settings);
+    void loadStartPages(const postling::Settings& settings);
+    void chooseStartProvider(bool yahoo);
+    void goToStartPage();
+    void saveSettings(postling::Settings& settings) const;
+
+    // A toolbar button by its key ("go", "back", ..., "help").
+    void runToolbarKey(const QString& key);
+
+signals:
+    // The inbox view has reached a new address (its notices are stale now).
+    void inboxNavigated();
+
+private:
+    void onInboxNavigateComplete(const QString& url);
+    void onTabChanged(int tab);
+    void navigateFromAddressBar(const QString& text);
+
+    Shell& shell_;
+    QList<QAction*> toolbar_;
+    QAction* go_;
+    QComboBox* AddressCombo;
+    QProgressBar* Progress1;
+    QGroupBox* startFrame_;
+    QRadioButton* OptionY;
+    QLineEdit* TextYahoo;
+    QRadioButton* OptionH;
+    QLineEdit* TextHotmail;
+    QCheckBox* CheckGotoInbox;
+    std::string ycalendar_;
+    std::string hcalendar_;
+};

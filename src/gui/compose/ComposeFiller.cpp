@@ -1,0 +1,126 @@
+#include "ComposeFiller.h"
+
+#include "QtText.h"
+#include "Shell.h"
+#include "WaitOverlay.h"
+#include "WebBrowser.h"
+
+#include "compose/ComposeForm.h"
+
+#include <QTimer>
+
+ComposeFiller::ComposeFiller(Shell& shell, QObject* parent)
+    : QObject(parent), shell_(shell), PictureWait(new WaitOverlay), timer_(new QTimer(this)) {
+    timer_->setSingleShot(true);
+    timer_->setInterval(250);
+    connect(timer_, &QTimer::timeout, this, &ComposeFiller::attemptFill);
+    connect(PictureWait, &WaitOverlay::cancelled, this, &ComposeFiller::cancel);
+    for (WebBrowser* view : {shell_.WebBrowser1(), shell_.WebBrowser3()})
+        connect(view, &WebBrowser::DocumentComplete, this, [this, view] {
+            if (fill_ && fill_->target == view)
+                attemptFill();
+        });
+}
+
+void ComposeFiller::writeBug(const char* marker) const {
+    shell_.SetIni("Settings", "bug", marker);
+}
+
+void ComposeFiller::start(Fill fill) {
+    writeBug("4");
+    fill.attempts = 0;
+    fill_ = fill;
+    attemptFill();
+}
+
+// One look for the compose form's To field; without it the next page load or timer tick
+// looks again.
+void ComposeFiller::attemptFill() {
+    if (!fill_ || !fill_->target) {
+        fill_.reset();
+        return;
+    }
+    timer_->stop();
+    if (fill_->attempts > 0) {
+        PictureWait->show();
+        PictureWait->raise();
+    }
+    if (user_clicked_cancel) {
+        user_clicked_cancel = false;
+        fill_.reset();
+        PictureWait->hide();
+        return;
+    }
+    writeBug("5");
+    ++fill_->attempts;
+    // A page still loading is about to replace the form it shows: wait for the new one.
+    if (fill_->target->Busy()) {
+        timer_->start();
+        return;
+    }
+    const postling::ComposeFields& f = postling::composeFields(fill_->yahoo);
+    const int attempt = fill_->attempts;
+    fill_->target->document().formFields(
+        qs(f.form), {qs(f.to), qs(f.subject), qs(f.body)}, [this, attempt](const QVariantMap& r) {
+            if (!fill_ || fill_->attempts != attempt)
+                return; // cancelled, or a later look is under way
+            const QVariantMap fields = r.value("fields").toMap();
+            if (PageDocument::failed(r) ||
+                fields.value(qs(postling::composeFields(fill_->yahoo).to)).isNull()) {
+                timer_->start();
+                return;
+            }
+            PictureWait->hide();
+            fillComposeForm(fields);
+        });
+}
+
+void ComposeFiller::fillComposeForm(const QVariantMap& current) {
+    const Fill fill = *fill_;
+    fill_.reset();
+    const bool yahoo = fill.yahoo;
+    const postling::ComposeFields& f = postling::composeFields(yahoo);
+    QPointer<WebBrowser> view(fill.target);
+
+    if (fill.code == 11) { // the form's subject and body go to the template
+        emit formRead(current.value(qs(f.subject)).toString(),
+                      current.value(qs(f.body)).toString());
+        return;
+    }
+    QVariantMap values;
+    const QString to = qs(yahoo ? fill.text.to : postling::hotmailRecipient(fill.text.to));
+    if (fill.code < 10)
+        values.insert(qs(f.to), to);
+    values.insert(qs(f.subject), qs(fill.text.subject));
+    if (fill.code < 10) {
+        values.insert(qs(f.cc), QString());
+        values.insert(qs(f.bcc), QString());
+    }
+    QString body = qs(fill.text.body);
+    if (fill.code == 10 && view == shell_.WebBrowser1())
+        body += "\r\n\r\n" + current.value(qs(f.body)).toString();
+    values.insert(qs(f.body), body);
+
+    view->document().setFormFields(qs(f.form), values, [=, this](const QVariantMap& r) {
+        if (!view || PageDocument::failed(r))
+            return;
+        if (!yahoo) {
+            writeBug("0");
+            return;
+        }
+        writeBug("6");
+        // Yahoo! Mail's rich-text editor, when the page has one, takes the body as HTML.
+        view->document().call("setRichText", {qs(fill.text.richBody)},
+                              [=, this](const QVariantMap& rich) {
+                                  if (view && !PageDocument::failed(rich)) {
+                                      view->hide();
+                                      view->show();
+                                      QVariantMap again{{qs(f.subject), qs(fill.text.subject)}};
+                                      if (fill.code < 10)
+                                          again.insert(qs(f.to), to);
+                                      view->document().setFormFields(qs(f.form), again, nullptr);
+                                  }
+                                  writeBug("0");
+                              });
+    });
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "compose/ReplyText.h"
+
+#include <QObject>
+#include <QPointer>
+#include <optional>
+
+class QTimer;
+#include <QVariantMap>
+class Shell;
+class WaitOverlay;
+class WebBrowser;
+
+// Fills the compose form for a reply, forward, send again, mailto or template (ReplyOrForward's
+// codes). It first waits for the form: every page load of the target view and a 250 ms timer
+// look again, "Please wait..." shows from the second look, and "Cancel" is honoured before each.
+class ComposeFiller : public QObject {
+    Q_OBJECT
+public:
+    struct Fill {
+        int code = 0;
+        QPointer<WebBrowser> target;
+        bool yahoo = true;
+        postling::ComposeFill text;
+        int attempts = 0;
+    };
+
+    explicit ComposeFiller(Shell& shell, QObject* parent = nullptr);
+
+    // PictureWait: MainForm places it over the views.
+    WaitOverlay* waitOverlay() const { return PictureWait; }
+
+    void start(Fill fill);
+    // What "Cancel" does: the waiting fill ends at its next look.
+    void cancel() { user_clicked_cancel = true; }
+    bool waiting() const { return fill_.has_value(); }
+    // The key "bug" of the settings: where a fill stopped.
+    void writeBug(const char* marker) const;
+
+signals:
+    // Code 11: the form's subject and body, read for a template.
+    void formRead(const QString& subject, const QString& body);
+
+private:
+    void attemptFill();
+    void fillComposeForm(const QVariantMap& current);
+
+    Shell& shell_;
+    WaitOverlay* PictureWait;
+    QTimer* timer_;
+    bool user_clicked_cancel = false;
+    std::optional<Fill> fill_;
+};

@@ -1,0 +1,355 @@
+#include "ComposeSubsystem.h"
+
+#include "AddressBookSubsystem.h"
+#include "ComposeFiller.h"
+#include "Dialogs.h"
+#include "EmailPalette.h"
+#include "QtText.h"
+#include "Shell.h"
+#include "WaitOverlay.h"
+#include "WebBrowser.h"
+
+#include "app/Navigation.h"
+#include "app/Settings.h"
+#include "app/Twips.h"
+#include "compose/ComposeForm.h"
+#include "compose/PostedForm.h"
+#include "store/SavedMessage.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QTimer>
+
+ComposeSubsystem::ComposeSubsystem(Shell& shell, const AddressBookSubsystem& addresses,
+                                   QObject* parent)
+    : QObject(parent), shell_(shell), addresses_(addresses),
+      filler_(new ComposeFiller(shell, this)),
+      emailaddress_(new QAction("Email Address Palette...", this)),
+      CheckSaveSent(new QCheckBox("S&ave Sent Messages")),
+      CheckEmail(new QCheckBox("Show &Email Address Palette on Startup")),
+      Timer2(new QTimer(this)) {
+    CheckSaveSent->setObjectName("CheckSaveSent");
+    CheckSaveSent->setChecked(true);
+    CheckEmail->setObjectName("CheckEmail");
+    emailaddress_->setObjectName("emailaddress");
+    connect(emailaddress_, &QAction::triggered, this, &ComposeSubsystem::showPalette);
+
+    const struct {
+        const char* name;
+        const char* caption;
+        int which;
+    } inserts[] = {{"inserto", "Insert into &To field", 0},
+                   {"insertcc", "Insert into &Cc field", 1},
+                   {"insertbcc", "Insert into &Bcc field", 2}};
+    for (const auto& i : inserts) {
+        auto* action = new QAction(i.caption, this);
+        action->setObjectName(i.name);
+        connect(action, &QAction::triggered, this,
+                [this, which = i.which] { Web_InsertField(which); });
+        inserts_ << action;
+    }
+
+    Timer2->setObjectName("Timer2");
+    Timer2->setInterval(1000);
+    connect(Timer2, &QTimer::timeout, this, [this] {
+        Timer2->setInterval(1000);
+        QCoreApplication::processEvents();
+        CheckMailto();
+    });
+
+    WebBrowser* compose = shell_.WebBrowser3();
+    // A pending insertion or mailto runs once the compose page is complete.
+    connect(compose, &WebBrowser::DocumentComplete, this, [this] {
+        if (to_retry) {
+            Web_InsertField(to_retry_which);
+            to_retry = false;
+        }
+        if (mailto_retry) {
+            mailto_retry = false;
+            ReplyOrForward(5);
+        }
+    });
+    connect(compose, &WebBrowser::NavigateComplete2, this, [this](const QString& url) {
+        if (started_by_mailto && url.toLower().contains("compose"))
+            Timer2->start(1000);
+    });
+    // Sent mail: the compose view's posts, and those of a compose page in the inbox view.
+    connect(compose, &WebBrowser::BeforeNavigate2, this,
+            [this](const QString&, const QString&, const QByteArray& data) { captureSent(data); });
+    connect(shell_.WebBrowser1(), &WebBrowser::BeforeNavigate2, this,
+            [this](const QString& current, const QString&, const QByteArray& data) {
+                if (current.toLower().contains("compose"))
+                    captureSent(data);
+            });
+    connect(filler_, &ComposeFiller::formRead, this,
+            [this](const QString& subject, const QString& body) {
+                template_subj = subject;
+                template_body = body;
+            });
+    connect(&shell_, &Shell::tabChanged, this, &ComposeSubsystem::onTabChanged);
+    connect(&addresses_, &AddressBookSubsystem::insertRequested, this,
+            &ComposeSubsystem::Web_InsertField);
+    connect(&addresses_, &AddressBookSubsystem::paletteRequested, this,
+            &ComposeSubsystem::showPalette);
+    connect(&addresses_, &AddressBookSubsystem::bookClosing, this, [this] {
+        paletteWasOpen_ = FormEmail && FormEmail->isVisible();
+        closePalette();
+    });
+    connect(&addresses_, &AddressBookSubsystem::bookOpened, this, [this] {
+        if (std::exchange(paletteWasOpen_, false))
+            showPalette();
+    });
+    connect(&addresses_, &AddressBookSubsystem::bookEdited, this, &ComposeSubsystem::reloadPalette);
+}
+
+bool ComposeSubsystem::fillWaiting() const {
+    return filler_->waiting();
+}
+
+WaitOverlay* ComposeSubsystem::waitOverlay() const {
+    return filler_->waitOverlay();
+}
+
+void ComposeSubsystem::setCommandLine(const QStringList& arguments) {
+    started_by_mailto = arguments.mid(1).join(' ').contains("mailto");
+    did_insert = false;
+}
+
+void ComposeSubsystem::loadOptions(const postling::Settings& settings) {
+    CheckSaveSent->setChecked(settings.savesent);
+    CheckEmail->setChecked(settings.showemail);
+}
+
+void ComposeSubsystem::openPaletteIfWanted() {
+    if (CheckEmail->isChecked())
+        showPalette();
+}
+
+void ComposeSubsystem::startMailtoPoll() {
+    // A start for a mailto link waits for the compose page instead.
+    if (!started_by_mailto)
+        Timer2->start(1000);
+}
+
+void ComposeSubsystem::saveSettings(postling::Settings& settings) const {
+    settings.savesent = CheckSaveSent->isChecked();
+    settings.showemail = CheckEmail->isChecked();
+}
+
+void ComposeSubsystem::cancelLongOperations() {
+    filler_->cancel();
+}
+
+// The Compose tab reloads its page unless a fill has just put text into it, then clears it.
+void ComposeSubsystem::onTabChanged(int tab) {
+    if (tab != Shell::ComposeTab)
+        return;
+    WebBrowser* compose = shell_.WebBrowser3();
+    if (postling::composeReloadNeeded(did_insert, compose->LocationURL().toStdString()))
+        if (const auto address =
+                postling::composeAddress(shell_.WebBrowser1()->LocationURL().toStdString()))
+            compose->Navigate(qs(*address));
+    ClearComposeForm();
+}
+
+void ComposeSubsystem::Web_InsertField(int which) {
+    WebBrowser* target = shell_.WebBrowser3();
+    const int tab = shell_.currentTab();
+    if (tab > Shell::ComposeTab ||
+        (tab == Shell::InboxTab &&
+         !shell_.WebBrowser1()->LocationURL().toLower().contains("compose"))) {
+        to_retry = true;
+        to_retry_which = which;
+        shell_.selectTab(Shell::ComposeTab);
+        return;
+    }
+    if (tab == Shell::InboxTab)
+        target = shell_.WebBrowser1();
+    to_retry = false;
+    const bool fromPalette = which == 10;
+    const bool yahoo = shell_.yahoo();
+    const char* fieldName = postling::insertionField(yahoo, which);
+    const QString form = qs(postling::composeFields(yahoo).form);
+    QWidget* window = shell_.window();
+    auto refuse = [window] {
+        Dialogs::message(window, "Unable to insert address. Are you sure the Compose screen is "
+                                 "displayed in your browser?");
+    };
+    if (!fieldName) {
+        refuse();
+        return;
+    }
+
+    // The addresses: the palette's entry, or the grid's rows from the top of the selection.
+    QStringList addresses;
+    if (fromPalette) {
+        if (FormEmail)
+            addresses << FormEmail->Combo1->currentText();
+    } else {
+        addresses = addresses_.chosenAddresses();
+    }
+    QPointer<WebBrowser> view(target);
+    const QString field = qs(fieldName);
+    target->document().formFields(form, {field}, [=](const QVariantMap& found) {
+        if (!view)
+            return;
+        const QVariant current = found.value("fields").toMap().value(field);
+        if (PageDocument::failed(found) || current.isNull()) {
+            refuse();
+            return;
+        }
+        std::string text = current.toString().toStdString();
+        for (const QString& address : addresses)
+            text = postling::appendAddress(text, address.toStdString());
+        view->document().setFormFields(form, {{field, qs(text)}}, [=](const QVariantMap& r) {
+            if (PageDocument::failed(r))
+                refuse();
+        });
+    });
+}
+
+void ComposeSubsystem::ClearComposeForm() {
+    if (did_insert) {
+        did_insert = false;
+        return;
+    }
+    const bool yahoo = shell_.yahoo();
+    const postling::ComposeFields& f = postling::composeFields(yahoo);
+    QVariantMap empty;
+    for (const char* name : {f.to, f.subject, f.cc, f.bcc, f.body})
+        empty.insert(qs(name), QString());
+    QPointer<WebBrowser> view(shell_.WebBrowser3());
+    view->document().setFormFields(qs(f.form), empty, [view, yahoo](const QVariantMap& r) {
+        if (!view || PageDocument::failed(r) || !yahoo)
+            return;
+        view->document().call("setRichText", {QString()}, [view](const QVariantMap&) {
+            if (view && view->isVisible()) {
+                view->hide(); // repaint the editor
+                view->show();
+            }
+        });
+    });
+}
+
+void ComposeSubsystem::ReplyOrForward(int code) {
+    filler_->writeBug("1");
+    did_insert = true;
+    ComposeFiller::Fill fill;
+    fill.code = code;
+    fill.target = shell_.WebBrowser3();
+    const int tab = shell_.currentTab();
+    if (code == 10 || code == 11) {
+        if (tab == Shell::InboxTab &&
+            shell_.WebBrowser1()->LocationURL().toLower().contains("compose"))
+            fill.target = shell_.WebBrowser1();
+        else if (tab != Shell::ComposeTab)
+            shell_.selectTab(Shell::ComposeTab);
+    } else if (tab != Shell::ComposeTab) {
+        shell_.selectTab(Shell::ComposeTab);
+    }
+    fill.yahoo = shell_.yahoo();
+    filler_->writeBug("2");
+
+    if (code == 5) {
+        fill.text = postling::mailtoFill(mailto_address.toStdString());
+        filler_->writeBug("3");
+        filler_->start(fill);
+    } else if (code == 10 || code == 11) {
+        fill.text =
+            postling::templateFill(template_subj.toStdString(), template_body.toStdString());
+        filler_->start(fill);
+    } else {
+        QPointer<ComposeFiller> filler(filler_);
+        shell_.WebBrowser2()->document().call(
+            "savedMessage", {}, [filler, fill](const QVariantMap& saved) mutable {
+                if (!filler || PageDocument::failed(saved))
+                    return; // no saved message on show: the Compose tab is open, nothing filled
+                auto text = [&](const char* id) {
+                    return saved.value(id).toString().toStdString();
+                };
+                const auto made = postling::savedMessageFill(
+                    fill.code, {text("replyto"), text("to"), text("cc"), text("bcc"),
+                                text("subject"), text("body")});
+                if (!made)
+                    return;
+                fill.text = *made;
+                filler->start(fill);
+            });
+    }
+}
+
+void ComposeSubsystem::captureSent(const QByteArray& postData) {
+    if (doing_merge || !CheckSaveSent->isChecked() || postData.isEmpty())
+        return;
+    const postling::PostedMessage posted = postling::readPostedForm(postData.toStdString());
+    if (!posted.hasRecipient)
+        return;
+    const QDateTime now = QDateTime::currentDateTime();
+    postling::SavedMessage m;
+    m.from = "Sent Message";
+    m.subject = posted.subject;
+    m.date = postling::sentDateText(now.date().year(), now.date().month(), now.date().day(),
+                                    now.time().hour(), now.time().minute(), now.time().second());
+    m.to = posted.to;
+    m.cc = posted.cc;
+    m.bcc = posted.bcc;
+    m.body = posted.body;
+    m.sent = true;
+    emit sentMessage(m);
+}
+
+void ComposeSubsystem::CheckMailto() {
+    if (mailto_retry)
+        return;
+    mailto_address = shell_.GetIni("Settings", "mailto", "");
+    if (mailto_address.isEmpty())
+        return;
+    filler_->writeBug("7777");
+    shell_.SetIni("Settings", "mailto", "");
+    filler_->writeBug("7788");
+    QCoreApplication::processEvents();
+    if (started_by_mailto) {
+        mailto_retry = true;
+        started_by_mailto = false;
+        shell_.selectTab(Shell::ComposeTab);
+        return;
+    }
+    ReplyOrForward(5);
+    filler_->writeBug("8888");
+}
+
+void ComposeSubsystem::showPalette() {
+    if (!FormEmail) {
+        FormEmail = new EmailPalette(shell_.window());
+        connect(FormEmail, &EmailPalette::chosen, this, [this] { Web_InsertField(10); });
+    }
+    if (FormEmail->isVisible())
+        return;
+    FormEmail->load(addresses_.emailColumn());
+    placePalette();
+    FormEmail->show();
+}
+
+void ComposeSubsystem::placePalette() {
+    if (!FormEmail)
+        return;
+    // At the inbox view's left edge, 800 twips below its top.
+    WebBrowser* inbox = shell_.WebBrowser1();
+    const QPoint corner = inbox->mapToGlobal(QPoint(0, 0));
+    FormEmail->move(corner.x(), corner.y() + postling::twipsToPixels(800, inbox->logicalDpiY()));
+}
+
+void ComposeSubsystem::closePalette() {
+    if (FormEmail)
+        FormEmail->close();
+}
+
+void ComposeSubsystem::reloadPalette() {
+    if (FormEmail && FormEmail->isVisible()) {
+        closePalette();
+        showPalette();
+    }
+}

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+#include "EmailPalette.h"
+
+namespace postling {
+struct SavedMessage;
+struct Settings;
+} // namespace postling
+class AddressBookSubsystem;
+class ComposeFiller;
+class QAction;
+class QCheckBox;
+class QTimer;
+class Shell;
+class WaitOverlay;
+
+// Compose assistance: addresses into the compose form (with the wait for a compose page and the
+// palette), the compose tab's reload and clearing, the fills of ReplyOrForward, the copy of every
+// sent message, and the mailto poll.
+class ComposeSubsystem : public QObject {
+    Q_OBJECT
+public:
+    // The address book is asked for the chosen addresses; nothing of it is changed here.
+    ComposeSubsystem(Shell& shell, const AddressBookSubsystem& addresses,
+                     QObject* parent = nullptr);
+
+    // What MainForm places.
+    QList<QAction*> insertActions() const { return inserts_; }
+    QAction* paletteAction() const { return emailaddress_; }
+    QCheckBox* saveSentBox() const { return CheckSaveSent; }
+    QCheckBox* paletteAtStartBox() const { return CheckEmail; }
+    WaitOverlay* waitOverlay() const;
+
+    // Start-up: the command line, the options, the palette, the mailto poll; shutdown.
+    void setCommandLine(const QStringList& arguments);
+    void loadOptions(const postling::Settings& settings);
+    void openPaletteIfWanted();
+    void startMailtoPoll();
+    void saveSettings(postling::Settings& settings) const;
+    // Shutdown: whatever waits stops.
+    void cancelLongOperations();
+
+    void Web_InsertField(int which);
+    void ClearComposeForm();
+    void ReplyOrForward(int code);
+    void CheckMailto();
+    void showPalette();
+    void closePalette();
+    // Follows the book: a palette on show lists it again, and stands by the inbox view.
+    void reloadPalette();
+    void placePalette();
+    // A form post from a compose page: keeps a copy unless a merge runs or the user opted out.
+    void captureSent(const QByteArray& postData);
+
+    // What tests and the window may ask.
+    bool insertionPending() const { return to_retry; }
+    int pendingField() const { return to_retry_which; }
+    bool mailtoPending() const { return started_by_mailto || mailto_retry; }
+    bool fillWaiting() const;
+    EmailPalette* palette() const { return FormEmail; }
+
+signals:
+    // A sent message to keep in the Sent folder.
+    void sentMessage(const postling::SavedMessage& message);
+
+private:
+    void onTabChanged(int tab);
+
+    Shell& shell_;
+    const AddressBookSubsystem& addresses_;
+    ComposeFiller* filler_;
+    QList<QAction*> inserts_;
+    QAction* emailaddress_;
+    QCheckBox* CheckSaveSent;
+    QCheckBox* CheckEmail;
+    QTimer* Timer2;
+    QPointer<EmailPalette> FormEmail;
+    bool paletteWasOpen_ = false;
+
+    bool to_retry = false;
+    int to_retry_which = 0;
+    bool did_insert = false;
+    bool started_by_mailto = false;
+    bool mailto_retry = false;
+    QString mailto_address;
+    bool doing_merge = false;
+    QString template_subj;
+    QString template_body;
+};

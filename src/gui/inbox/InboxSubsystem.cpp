@@ -1,0 +1,175 @@
+#include "InboxSubsystem.h"
+
+#include "Shell.h"
+#include "WebBrowser.h"
+
+#include "app/Settings.h"
+#include "fs/AtomicFile.h"
+#include "inbox/InboxTools.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+
+InboxSubsystem::InboxSubsystem(Shell& shell, QObject* parent)
+    : QObject(parent), shell_(shell), buttons_(new QGroupBox("Inbox Management")),
+      settings_(new QGroupBox("Inbox Management/Spam Settings")), ComboUnread(new QComboBox),
+      CheckSpamUnread(new QCheckBox("\"Check Spam\" checks &only unread messages")),
+      CheckNonEnglish(new QCheckBox("\"Check Spam\" checks messages with multiple non-&English "
+                                    "characters")),
+      Command7(new QPushButton("Edit Spam &Keywords")), TextSpam(new QPlainTextEdit),
+      SpamClose(new QPushButton("Close")) {
+    buttons_->setObjectName("FrameInbox");
+    auto* row = new QHBoxLayout(buttons_);
+    row->setContentsMargins(6, 2, 6, 4);
+    auto* spam = new QPushButton("Check S&pam");
+    spam->setObjectName("Command2");
+    auto* unread = new QPushButton("Check &Unread");
+    unread->setObjectName("Command1");
+    row->addWidget(spam);
+    row->addWidget(unread);
+    connect(spam, &QPushButton::clicked, this, &InboxSubsystem::Command2_Click);
+    connect(unread, &QPushButton::clicked, this, &InboxSubsystem::Command1_Click);
+
+    const struct {
+        const char* name;
+        const char* caption;
+        Command command;
+    } items[] = {{"checkspam", "&Check Spam Messages", Command::Spam},
+                 {"checkunread", "C&heck Unread Messages", Command::Unread},
+                 {"checkgroup", "Check &Group of Messages", Command::Group},
+                 {"uncheckall", "&Uncheck All Messages", Command::Uncheck}};
+    for (const auto& item : items) {
+        auto* action = new QAction(item.caption, this);
+        action->setObjectName(item.name);
+        connect(action, &QAction::triggered, this,
+                [this, command = item.command] { run(command); });
+        actions_ << action;
+    }
+
+    settings_->setObjectName("FrameSpam");
+    ComboUnread->setObjectName("ComboUnread");
+    CheckSpamUnread->setObjectName("CheckSpamUnread");
+    CheckNonEnglish->setObjectName("CheckNonEnglish");
+    Command7->setObjectName("Command7");
+    TextSpam->setObjectName("TextSpam");
+    SpamClose->setObjectName("SpamClose");
+    ComboUnread->addItems({"All Unread Messages", "First 5 Unread Messages",
+                           "First 10 Unread Messages", "First 15 Unread Messages",
+                           "First 20 Unread Messages"});
+    auto* layout = new QGridLayout(settings_);
+    layout->addWidget(new QLabel("\"Check Unread\" checks:"), 0, 0);
+    layout->addWidget(ComboUnread, 0, 1, Qt::AlignLeft);
+    layout->addWidget(CheckSpamUnread, 1, 0, 1, 2);
+    layout->addWidget(CheckNonEnglish, 2, 0, 1, 2);
+    layout->addWidget(Command7, 3, 0, Qt::AlignLeft);
+    layout->addWidget(TextSpam, 4, 0, 1, 2);
+    layout->addWidget(SpamClose, 5, 0, Qt::AlignLeft);
+    layout->setColumnStretch(1, 1);
+    TextSpam->hide();
+    SpamClose->hide();
+    connect(Command7, &QPushButton::clicked, this, [this] {
+        TextSpam->show();
+        SpamClose->show();
+        TextSpam->setFocus();
+    });
+    connect(SpamClose, &QPushButton::clicked, this, &InboxSubsystem::closeSpamEditor);
+    connect(&shell_, &Shell::tabLeaving, this, &InboxSubsystem::closeSpamEditor);
+}
+
+void InboxSubsystem::closeSpamEditor() {
+    TextSpam->hide();
+    SpamClose->hide();
+}
+
+void InboxSubsystem::loadOptions(const postling::Settings& settings) {
+    ComboUnread->setCurrentIndex(settings.unreadnum);
+    CheckSpamUnread->setChecked(settings.spamunread);
+    CheckNonEnglish->setChecked(settings.spamnoneng);
+}
+
+void InboxSubsystem::loadKeywords() {
+    const auto file = postling::readFile((shell_.main_dir() + "spamkeys.txt").toStdString());
+    spam_keys = QString::fromStdString(postling::loadedSpamKeywords(file ? &*file : nullptr));
+    QString shown = spam_keys;
+    TextSpam->setPlainText(shown.replace("\r\n", "\n"));
+}
+
+void InboxSubsystem::saveKeywords() const {
+    postling::writeFileAtomically(
+        (shell_.main_dir() + "spamkeys.txt").toStdString(),
+        postling::spamKeywordFileText(TextSpam->toPlainText().toStdString()));
+}
+
+void InboxSubsystem::saveSettings(postling::Settings& settings) const {
+    settings.unreadnum = std::max(0, ComboUnread->currentIndex());
+    settings.spamunread = CheckSpamUnread->isChecked();
+    settings.spamnoneng = CheckNonEnglish->isChecked();
+}
+
+void InboxSubsystem::run(Command command) {
+    if (shell_.currentTab() != Shell::InboxTab)
+        shell_.selectTab(Shell::InboxTab);
+    const bool yahoo = shell_.yahoo();
+    const std::string keys = TextSpam->toPlainText().replace("\n", "\r\n").toStdString();
+    spam_keys = QString::fromStdString(keys);
+    const bool onlyUnread = CheckSpamUnread->isChecked();
+    const bool nonEnglish = CheckNonEnglish->isChecked();
+    const int limit = ComboUnread->currentIndex() * 5;
+
+    QPointer<WebBrowser> view(shell_.WebBrowser1());
+    view->document().call("inboxRows", {yahoo}, [=, this](const QVariantMap& page) {
+        if (!view || PageDocument::failed(page))
+            return; // not an inbox page: nothing to tick, nothing said
+        std::vector<postling::InboxBox> boxes;
+        for (const QVariant& v : page.value("rows").toList()) {
+            const QVariantMap r = v.toMap();
+            boxes.push_back({r.value("text").toString().toStdString(),
+                             r.value("className").toString().toStdString(),
+                             r.value("bold").toBool(), r.value("newmail").toBool(),
+                             r.value("checked").toBool(), r.value("checkbox").toBool()});
+        }
+        std::vector<int> change;
+        QString summary;
+        bool tick = true;
+        switch (command) {
+        case Command::Spam: {
+            const auto result = postling::checkSpam(yahoo, boxes, postling::spamKeywordList(keys),
+                                                    onlyUnread, nonEnglish);
+            change = result.tick;
+            summary = QString("Ticked %1: %2 by keyword, %3 non-English")
+                          .arg(change.size())
+                          .arg(result.byKeyword)
+                          .arg(result.nonEnglish);
+            break;
+        }
+        case Command::Unread:
+            change = postling::checkUnread(yahoo, boxes, limit);
+            summary = QString("Ticked %1 unread").arg(change.size());
+            break;
+        case Command::Group:
+            change = postling::checkGroup(yahoo, boxes);
+            summary = QString("Ticked %1 between ticked messages").arg(change.size());
+            break;
+        case Command::Uncheck:
+            change = postling::uncheckAll(yahoo, boxes);
+            tick = false;
+            summary = QString("Unticked %1").arg(change.size());
+            break;
+        }
+        QVariantList indices;
+        for (int i : change)
+            indices << i;
+        view->document().call("setChecked", {yahoo, indices, tick}, [=, this](const QVariantMap&) {
+            shell_.setPanelText(2, summary);
+            emit commandFinished(summary);
+        });
+    });
+}
