@@ -4,6 +4,7 @@
 #include "AddressPane.h"
 #include "Dialogs.h"
 #include "NameDialog.h"
+#include "NamedAction.h"
 #include "PaneFrame.h"
 #include "Shell.h"
 #include "WebBrowser.h"
@@ -20,31 +21,21 @@
 
 AddressBookSubsystem::AddressBookSubsystem(Shell& shell, QObject* parent)
     : QObject(parent), shell_(shell), frame_(new PaneFrame(book_, shell.window())) {
-    addAction(fileActions_, "FileNewProject", "&New Address Book");
-    addAction(fileActions_, "OpenProject", "&Open Address Book");
-    addAction(fileActions_, "Import", "&Import Addresses");
-    addAction(editActions_, "newaddress", "&Add New Address");
-    addAction(editActions_, "deleteadd", "&Delete Address");
-    addAction(editActions_, "addfrommsg", "Add Address from &Message");
-    addAction(findActions_, "findaddress", "&Find Address...");
-    addAction(paneActions_, "expandpane", "&Expand Address Book for Editing")->setCheckable(true);
-    addAction(paneActions_, "hidepane", "&Hide Address Book Pane");
-
-    const std::pair<const char*, void (AddressBookSubsystem::*)()> commands[] = {
-        {"FileNewProject", &AddressBookSubsystem::NewAddressBook},
-        {"OpenProject", &AddressBookSubsystem::Open_CSV},
-        {"Import", &AddressBookSubsystem::ImportAddressList},
-        {"newaddress", &AddressBookSubsystem::AddBlankAddress},
-        {"deleteadd", &AddressBookSubsystem::DeleteSelectedAddresses},
-        {"addfrommsg", &AddressBookSubsystem::AddAddressFromMessage},
-        {"findaddress", &AddressBookSubsystem::ShowFindAddress}};
-    for (QAction* action : fileActions_ + editActions_ + findActions_)
-        for (const auto& [name, command] : commands)
-            if (action->objectName() == name)
-                connect(action, &QAction::triggered, this, command);
-    connect(paneActions_[0], &QAction::triggered, this, [this] { runPaneKey("expand"); });
-    connect(paneActions_[1], &QAction::triggered, this,
-            [this] { frame_->layout().hidden() ? frame_->showPane() : frame_->hidePane(); });
+    using Self = AddressBookSubsystem;
+    fileActions_ = {namedAction(this, "FileNewProject", "&New Address Book", &Self::NewAddressBook),
+                    namedAction(this, "OpenProject", "&Open Address Book", &Self::Open_CSV),
+                    namedAction(this, "Import", "&Import Addresses", &Self::ImportAddressList)};
+    editActions_ = {
+        namedAction(this, "newaddress", "&Add New Address", &Self::AddBlankAddress),
+        namedAction(this, "deleteadd", "&Delete Address", &Self::DeleteSelectedAddresses),
+        namedAction(this, "addfrommsg", "Add Address from &Message", &Self::AddAddressFromMessage)};
+    findActions_ = {namedAction(this, "findaddress", "&Find Address...", &Self::ShowFindAddress)};
+    paneActions_ = {namedAction(this, "expandpane", "&Expand Address Book for Editing",
+                                [this] { runPaneKey("expand"); }),
+                    namedAction(this, "hidepane", "&Hide Address Book Pane", [this] {
+                        frame_->layout().hidden() ? frame_->showPane() : frame_->hidePane();
+                    })};
+    paneActions_[0]->setCheckable(true);
 
     connect(pane(), &AddressPane::addBlankAddress, this, &AddressBookSubsystem::AddBlankAddress);
     connect(pane(), &AddressPane::insertTo, this, [this] { emit insertRequested(0); });
@@ -55,14 +46,6 @@ AddressBookSubsystem::AddressBookSubsystem(Shell& shell, QObject* parent)
         updatePaneActions();
         emit paneChanged();
     });
-}
-
-QAction* AddressBookSubsystem::addAction(QList<QAction*>& list, const char* name,
-                                         const QString& caption) {
-    auto* action = new QAction(caption, this);
-    action->setObjectName(name);
-    list << action;
-    return action;
 }
 
 AddressPane* AddressBookSubsystem::pane() const {

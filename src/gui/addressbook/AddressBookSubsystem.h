@@ -72,7 +72,6 @@ signals:
     void paletteRequested();
 
 private:
-    QAction* addAction(QList<QAction*>& list, const char* name, const QString& caption);
     void runPaneKey(const QString& key);
     void updatePaneActions();
     AddressPane* pane() const;

@@ -4,6 +4,7 @@
 #include "ComposeFiller.h"
 #include "Dialogs.h"
 #include "EmailPalette.h"
+#include "NamedAction.h"
 #include "QtText.h"
 #include "Shell.h"
 #include "WaitOverlay.h"
@@ -37,20 +38,10 @@ ComposeSubsystem::ComposeSubsystem(Shell& shell, const AddressBookSubsystem& add
     emailaddress_->setObjectName("emailaddress");
     connect(emailaddress_, &QAction::triggered, this, &ComposeSubsystem::showPalette);
 
-    const struct {
-        const char* name;
-        const char* caption;
-        int which;
-    } inserts[] = {{"inserto", "Insert into &To field", 0},
-                   {"insertcc", "Insert into &Cc field", 1},
-                   {"insertbcc", "Insert into &Bcc field", 2}};
-    for (const auto& i : inserts) {
-        auto* action = new QAction(i.caption, this);
-        action->setObjectName(i.name);
-        connect(action, &QAction::triggered, this,
-                [this, which = i.which] { Web_InsertField(which); });
-        inserts_ << action;
-    }
+    inserts_ = {
+        namedAction(this, "inserto", "Insert into &To field", [this] { Web_InsertField(0); }),
+        namedAction(this, "insertcc", "Insert into &Cc field", [this] { Web_InsertField(1); }),
+        namedAction(this, "insertbcc", "Insert into &Bcc field", [this] { Web_InsertField(2); })};
 
     Timer2->setObjectName("Timer2");
     Timer2->setInterval(1000);

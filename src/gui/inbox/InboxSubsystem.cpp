@@ -1,5 +1,6 @@
 #include "InboxSubsystem.h"
 
+#include "NamedAction.h"
 #include "Shell.h"
 #include "WebBrowser.h"
 
@@ -38,21 +39,11 @@ InboxSubsystem::InboxSubsystem(Shell& shell, QObject* parent)
     connect(spam, &QPushButton::clicked, this, &InboxSubsystem::Command2_Click);
     connect(unread, &QPushButton::clicked, this, &InboxSubsystem::Command1_Click);
 
-    const struct {
-        const char* name;
-        const char* caption;
-        Command command;
-    } items[] = {{"checkspam", "&Check Spam Messages", Command::Spam},
-                 {"checkunread", "C&heck Unread Messages", Command::Unread},
-                 {"checkgroup", "Check &Group of Messages", Command::Group},
-                 {"uncheckall", "&Uncheck All Messages", Command::Uncheck}};
-    for (const auto& item : items) {
-        auto* action = new QAction(item.caption, this);
-        action->setObjectName(item.name);
-        connect(action, &QAction::triggered, this,
-                [this, command = item.command] { run(command); });
-        actions_ << action;
-    }
+    actions_ = {
+        namedAction(this, "checkspam", "&Check Spam Messages", &InboxSubsystem::Command2_Click),
+        namedAction(this, "checkunread", "C&heck Unread Messages", &InboxSubsystem::Command1_Click),
+        namedAction(this, "checkgroup", "Check &Group of Messages", &InboxSubsystem::CheckGroup),
+        namedAction(this, "uncheckall", "&Uncheck All Messages", &InboxSubsystem::UncheckAll)};
 
     settings_->setObjectName("FrameSpam");
     ComboUnread->setObjectName("ComboUnread");
