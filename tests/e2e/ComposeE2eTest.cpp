@@ -30,29 +30,15 @@ class ComposeE2eTest : public QObject {
     std::unique_ptr<StandinServer> server;
 
     std::unique_ptr<MainForm> signedIn(Workspace& ws, bool yahoo, const QStringList& args = {}) {
-        auto form = testkit::openSignedIn(*server, ws, yahoo, yahoo ? "ann" : "bob", args);
-        if (!form || !testkit::waitForPage(form->shell().WebBrowser3(),
-                                           yahoo ? "/ym/compose" : "/cgi-bin/compose"))
-            return nullptr;
-        return form;
+        return testkit::openSignedInWithCompose(*server, ws, yahoo, args);
     }
-    static QVariantMap fields(MainForm& form, bool yahoo, WebBrowser* view = nullptr) {
-        const QStringList names = yahoo ? QStringList{"To", "Cc", "Bcc", "Subj", "Body"}
-                                        : QStringList{"to", "cc", "bcc", "subject", "body"};
-        return testkit::callPage((view ? view : form.shell().WebBrowser3())->document(),
-                                 "formFields", {yahoo ? "Compose" : "composeform", names})
-            .value("fields")
-            .toMap();
+    static QVariantMap fields(MainForm& form, bool yahoo) {
+        return testkit::composeForm(form.shell().WebBrowser3(), yahoo);
     }
     static QString field(MainForm& form, bool yahoo, const QString& name) {
         return fields(form, yahoo).value(name).toString();
     }
-    // Selects the Compose tab and waits for the compose page it reloads.
-    static bool openComposeTab(MainForm& form) {
-        QSignalSpy loaded(form.shell().WebBrowser3(), &WebBrowser::DocumentComplete);
-        form.shell().selectTab(Shell::ComposeTab);
-        return loaded.wait(10000) || loaded.count() > 0;
-    }
+    static bool openComposeTab(MainForm& form) { return testkit::openComposeTab(form); }
     static void selectRows(MainForm& form, int from, int to) {
         AddressPane* pane = form.findChild<AddressPane*>("TabStrip1");
         pane->setCurrentCell(from, 0);

@@ -189,7 +189,7 @@ private slots:
         QCOMPARE(ws.get("gotoinbox"), QString("1"));
         QCOMPARE(ws.get("smail"), QString("0"));
         QCOMPARE(ws.get("savesent"), QString("1"));
-        QCOMPARE(ws.get("deftemp"), QString("example.txt"));
+        QCOMPARE(ws.get("deftemp"), QString("")); // an empty templates folder selects none
         QCOMPARE(ws.get("setmax"), QString("1"));
         QCOMPARE(ws.get("ystart"), ws.mainDir() + "welcome.htm");
     }

@@ -14,6 +14,7 @@
 #include <QEventLoop>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <httplib.h>
@@ -226,6 +227,39 @@ bool openMessage(const StandinServer& server, MainForm& form, bool yahoo, const 
         return false;
     form.shell().WebBrowser1()->Navigate(address);
     return waitForPage(form.shell().WebBrowser1(), yahoo ? "ShowLetter" : "getmsg");
+}
+
+QStringList composeFieldNames(bool yahoo) {
+    return yahoo ? QStringList{"To", "Cc", "Bcc", "Subj", "Body"}
+                 : QStringList{"to", "cc", "bcc", "subject", "body"};
+}
+
+QVariantMap composeForm(WebBrowser* view, bool yahoo) {
+    return callPage(view->document(), "formFields",
+                    {yahoo ? "Compose" : "composeform", composeFieldNames(yahoo)})
+        .value("fields")
+        .toMap();
+}
+
+bool fillComposeForm(WebBrowser* view, bool yahoo, const QVariantMap& values) {
+    const QVariantMap r =
+        callPage(view->document(), "setFormFields", {yahoo ? "Compose" : "composeform", values});
+    return !r.contains("error") && r.value("missing").toList().isEmpty();
+}
+
+bool openComposeTab(MainForm& form) {
+    QSignalSpy loaded(form.shell().WebBrowser3(), &WebBrowser::DocumentComplete);
+    form.shell().selectTab(Shell::ComposeTab);
+    return loaded.wait(10000) || loaded.count() > 0;
+}
+
+std::unique_ptr<MainForm> openSignedInWithCompose(const StandinServer& server, Workspace& workspace,
+                                                  bool yahoo, const QStringList& extraArgs) {
+    auto form = openSignedIn(server, workspace, yahoo, yahoo ? "ann" : "bob", extraArgs);
+    if (!form ||
+        !waitForPage(form->shell().WebBrowser3(), yahoo ? "/ym/compose" : "/cgi-bin/compose"))
+        return nullptr;
+    return form;
 }
 
 } // namespace testkit

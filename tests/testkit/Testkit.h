@@ -99,4 +99,15 @@ std::unique_ptr<MainForm> openSignedIn(const StandinServer& server, Workspace& w
 bool openMessage(const StandinServer& server, MainForm& form, bool yahoo, const QString& login,
                  const QString& subject);
 
+// The compose form of a view, by the names of the site's fields (To, Cc, Bcc, subject, body in
+// that order); empty values when there is no form.
+QStringList composeFieldNames(bool yahoo);
+QVariantMap composeForm(WebBrowser* view, bool yahoo);
+bool fillComposeForm(WebBrowser* view, bool yahoo, const QVariantMap& values);
+// Selects the Compose tab and waits for the compose page it reloads.
+bool openComposeTab(MainForm& form);
+// Signs in and waits for the compose view's page too.
+std::unique_ptr<MainForm> openSignedInWithCompose(const StandinServer& server, Workspace& workspace,
+                                                  bool yahoo, const QStringList& extraArgs = {});
+
 } // namespace testkit

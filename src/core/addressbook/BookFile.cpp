@@ -43,19 +43,7 @@ std::string csvLineToTabs(const std::string& line) {
 }
 
 std::vector<std::string> bookLines(const std::string& bytes) {
-    const std::string text = toUtf8(bytes);
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r' && text[i] != '\n')
-            continue;
-        lines.push_back(text.substr(start, i - start));
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < text.size())
-        lines.push_back(text.substr(start));
+    std::vector<std::string> lines = splitLines(toUtf8(bytes));
     if (!lines.empty() && lines.front().rfind("\xEF\xBB\xBF", 0) == 0)
         lines.front().erase(0, 3); // a byte-order mark is not part of the first name
     return lines;

@@ -1,5 +1,7 @@
 #include "fs/AtomicFile.h"
 
+#include "fs/Directory.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -15,7 +17,7 @@ std::string writeFileAtomically(const std::string& path, const std::string& cont
     const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
     // A short fixed prefix keeps the temporary name within the file system's limit even when
     // the final name is close to it.
-    std::string tmpl = dir + "/.postling-XXXXXX";
+    std::string tmpl = dir + "/" + kTemporaryPrefix + "XXXXXX";
     const int fd = mkstemp(tmpl.data());
     if (fd < 0)
         return std::string("cannot create a file in ") + dir + ": " + std::strerror(errno);

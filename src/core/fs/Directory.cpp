@@ -19,8 +19,10 @@ std::vector<std::string> names(const std::string& path, bool directories) {
         const bool isDir = it->is_directory(typeEc);
         if (typeEc)
             continue;
-        if (isDir == directories && (directories || it->is_regular_file(typeEc)))
-            out.push_back(it->path().filename().string());
+        std::string name = it->path().filename().string();
+        if (isDir == directories && (directories || it->is_regular_file(typeEc)) &&
+            !isTemporaryName(name))
+            out.push_back(std::move(name));
     }
     std::sort(out.begin(), out.end());
     return out;
@@ -34,6 +36,10 @@ bool equalIgnoringCase(const std::string& a, const std::string& b) {
 }
 
 } // namespace
+
+bool isTemporaryName(const std::string& name) {
+    return name.rfind(kTemporaryPrefix, 0) == 0;
+}
 
 bool makeDirectory(const std::string& path) {
     std::error_code ec;

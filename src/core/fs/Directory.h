@@ -10,8 +10,12 @@ bool makeDirectory(const std::string& path);
 bool directoryExists(const std::string& path);
 bool fileExists(const std::string& path);
 
-// Names (not paths) of the subfolders or files of a folder, in byte order of their names;
-// empty when the folder cannot be read.
+// The temporary files of an atomic write begin with this; no listing shows them.
+inline constexpr const char* kTemporaryPrefix = ".postling-";
+bool isTemporaryName(const std::string& name);
+
+// Names (not paths) of the subfolders or files of a folder, in byte order of their names,
+// without Postling's own temporary files; empty when the folder cannot be read.
 std::vector<std::string> subdirectoryNames(const std::string& path);
 std::vector<std::string> fileNames(const std::string& path);
 

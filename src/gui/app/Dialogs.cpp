@@ -93,6 +93,22 @@ bool Dialogs::question(QWidget* parent, const QString& text) {
            QMessageBox::Yes;
 }
 
+Dialogs::Answer Dialogs::askYesNoCancel(QWidget* parent, const QString& text) {
+    if (answers()) {
+        shown() << text;
+        return answers()->threeWay ? answers()->threeWay(text) : Answer::Yes;
+    }
+    switch (QMessageBox::question(parent, kAppName, text,
+                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
 QString Dialogs::openFile(QWidget* parent, const QString& caption, const QString& dir,
                           const QString& filter) {
     if (answers())

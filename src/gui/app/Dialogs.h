@@ -19,6 +19,9 @@ public:
     static void message(QWidget* parent, const QString& text);
     // A Yes/No question; true for Yes.
     static bool question(QWidget* parent, const QString& text);
+    // A Yes/No/Cancel question.
+    enum class Answer { Yes, No, Cancel };
+    static Answer askYesNoCancel(QWidget* parent, const QString& text);
     // A file-open dialog; empty when cancelled.
     static QString openFile(QWidget* parent, const QString& caption, const QString& dir,
                             const QString& filter);
@@ -32,6 +35,7 @@ public:
     struct Answers {
         std::function<int(QDialog&)> dialog;                     // default: Rejected
         std::function<bool(const QString& text)> question;       // default: Yes
+        std::function<Answer(const QString& text)> threeWay;     // default: Yes
         std::function<QString(const QString& caption)> openFile; // default: cancelled
     };
     static void answerWith(Answers answers);

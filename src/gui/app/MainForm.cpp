@@ -158,6 +158,7 @@ void MainForm::placeControls() {
     row->addWidget(store_->savedLabel());
     row->addWidget(compose_->saveSentBox());
     strip->addWidget(save);
+    strip->addWidget(compose_->composeFrame());
 
     // The Settings tab, frame by frame.
     settingsPanel_ = new SettingsPanel;
@@ -169,6 +170,7 @@ void MainForm::placeControls() {
     settingsPanel_->addFrame(settingsPanel_->optionsFrame());
     settingsPanel_->addOption(defaultMailer);
     settingsPanel_->addOption(compose_->paletteAtStartBox());
+    settingsPanel_->addOption(compose_->defaultTemplateList(), "Default Email Template:");
     settingsPanel_->addOption(browsing_->gotoInboxBox());
     settingsPanel_->addOption(store_->defaultFolderList(), "Default Folder for Saving Messages:");
     settingsPanel_->addFrame(inbox_->settingsFrame());
@@ -221,6 +223,10 @@ void MainForm::buildMenus() {
     tools->addActions(inbox_->menuActions());
     tools->addSeparator();
     tools->addAction(store_->saveAction());
+    tools->addSeparator();
+    tools->addAction(compose_->templateAction());
+    tools->addSeparator();
+    tools->addAction(compose_->mergeAction());
     tools->addSeparator();
     tools->addAction(compose_->paletteAction());
 

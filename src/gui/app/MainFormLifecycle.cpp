@@ -99,8 +99,8 @@ void MainForm::Form_Load(const QStringList& arguments) {
     store_->createFolders();
     store_->loadFolders(settings);
 
-    // 15. The templates folder.
-    postling::makeDirectory(shell_->main_dir().toStdString() + "templates");
+    // 15. The templates folder and the template lists.
+    compose_->loadTemplates(settings);
 
     // 16. The first tab; the saved-message list starts newest first.
     shell_->selectTab(Shell::InboxTab);

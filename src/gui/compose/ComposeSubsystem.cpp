@@ -7,6 +7,7 @@
 #include "NamedAction.h"
 #include "QtText.h"
 #include "Shell.h"
+#include "TemplateCommands.h"
 #include "WaitOverlay.h"
 #include "WebBrowser.h"
 
@@ -22,12 +23,17 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QTimer>
 
 ComposeSubsystem::ComposeSubsystem(Shell& shell, const AddressBookSubsystem& addresses,
                                    QObject* parent)
     : QObject(parent), shell_(shell), addresses_(addresses),
-      filler_(new ComposeFiller(shell, this)),
+      filler_(new ComposeFiller(shell, this)), templates_(new TemplateCommands(shell, this)),
+      composeFrame_(new QGroupBox("Compose")), Command5(new QPushButton("&Mail Merge...")),
+      mailmerge_(new QAction("&Mail Merge...", this)),
       emailaddress_(new QAction("Email Address Palette...", this)),
       CheckSaveSent(new QCheckBox("S&ave Sent Messages")),
       CheckEmail(new QCheckBox("Show &Email Address Palette on Startup")),
@@ -75,11 +81,48 @@ ComposeSubsystem::ComposeSubsystem(Shell& shell, const AddressBookSubsystem& add
                 if (current.toLower().contains("compose"))
                     captureSent(data);
             });
-    connect(filler_, &ComposeFiller::formRead, this,
+    // The "Compose" frame: a template into the form, the template dialog, mail merge.
+    composeFrame_->setObjectName("FrameCompose");
+    auto* row = new QHBoxLayout(composeFrame_);
+    row->setContentsMargins(6, 2, 6, 4);
+    row->addWidget(templates_->list());
+    row->addWidget(templates_->useButton());
+    row->addWidget(templates_->editButton());
+    row->addWidget(Command5);
+    Command5->setObjectName("Command5");
+    mailmerge_->setObjectName("mailmerge");
+    Command5->setEnabled(false);
+    mailmerge_->setEnabled(false);
+    connect(templates_, &TemplateCommands::insertRequested, this,
             [this](const QString& subject, const QString& body) {
                 template_subj = subject;
                 template_body = body;
+                ReplyOrForward(10);
             });
+    connect(templates_, &TemplateCommands::captureRequested, this, [this] {
+        template_subj.clear();
+        template_body.clear();
+        captureWaiting_ = true;
+        ReplyOrForward(11);
+    });
+    connect(filler_, &ComposeFiller::formRead, this,
+            [this](const QString& subject, const QString& body) {
+                captureWaiting_ = false;
+                template_subj = subject;
+                template_body = body;
+                templates_->showCaptured(subject, body);
+            });
+    // The palette stands aside while the template dialog is open.
+    connect(templates_, &TemplateCommands::dialogOpening, this, [this] {
+        paletteBeforeDialog_ = FormEmail && FormEmail->isVisible();
+        closePalette();
+    });
+    connect(templates_, &TemplateCommands::dialogClosed, this, [this] {
+        if (std::exchange(captureWaiting_, false))
+            filler_->cancel(); // nobody waits for the form any more
+        if (std::exchange(paletteBeforeDialog_, false))
+            showPalette();
+    });
     connect(&shell_, &Shell::tabChanged, this, &ComposeSubsystem::onTabChanged);
     connect(&addresses_, &AddressBookSubsystem::insertRequested, this,
             &ComposeSubsystem::Web_InsertField);
@@ -114,6 +157,18 @@ void ComposeSubsystem::loadOptions(const postling::Settings& settings) {
     CheckEmail->setChecked(settings.showemail);
 }
 
+QWidget* ComposeSubsystem::defaultTemplateList() const {
+    return templates_->defaultList();
+}
+
+QAction* ComposeSubsystem::templateAction() const {
+    return templates_->editAction();
+}
+
+void ComposeSubsystem::loadTemplates(const postling::Settings& settings) {
+    templates_->loadTemplates(settings);
+}
+
 void ComposeSubsystem::openPaletteIfWanted() {
     if (CheckEmail->isChecked())
         showPalette();
@@ -128,6 +183,7 @@ void ComposeSubsystem::startMailtoPoll() {
 void ComposeSubsystem::saveSettings(postling::Settings& settings) const {
     settings.savesent = CheckSaveSent->isChecked();
     settings.showemail = CheckEmail->isChecked();
+    templates_->saveSettings(settings);
 }
 
 void ComposeSubsystem::cancelLongOperations() {

@@ -15,8 +15,11 @@ class AddressBookSubsystem;
 class ComposeFiller;
 class QAction;
 class QCheckBox;
+class QGroupBox;
+class QPushButton;
 class QTimer;
 class Shell;
+class TemplateCommands;
 class WaitOverlay;
 
 // Compose assistance: addresses into the compose form (with the wait for a compose page and the
@@ -35,10 +38,18 @@ public:
     QCheckBox* saveSentBox() const { return CheckSaveSent; }
     QCheckBox* paletteAtStartBox() const { return CheckEmail; }
     WaitOverlay* waitOverlay() const;
+    // The "Compose" frame (templates, mail merge), the default template list, and the Tools
+    // menu's template and merge items.
+    QGroupBox* composeFrame() const { return composeFrame_; }
+    QWidget* defaultTemplateList() const;
+    QAction* templateAction() const;
+    QAction* mergeAction() const { return mailmerge_; }
+    TemplateCommands& templates() const { return *templates_; }
 
     // Start-up: the command line, the options, the palette, the mailto poll; shutdown.
     void setCommandLine(const QStringList& arguments);
     void loadOptions(const postling::Settings& settings);
+    void loadTemplates(const postling::Settings& settings);
     void openPaletteIfWanted();
     void startMailtoPoll();
     void saveSettings(postling::Settings& settings) const;
@@ -74,6 +85,12 @@ private:
     Shell& shell_;
     const AddressBookSubsystem& addresses_;
     ComposeFiller* filler_;
+    TemplateCommands* templates_;
+    QGroupBox* composeFrame_;
+    QPushButton* Command5; // "&Mail Merge..."
+    QAction* mailmerge_;
+    bool paletteBeforeDialog_ = false;
+    bool captureWaiting_ = false;
     QList<QAction*> inserts_;
     QAction* emailaddress_;
     QCheckBox* CheckSaveSent;
