@@ -13,11 +13,11 @@ TEST(Template, AFileReadsBackWithEveryBodyLineEndedOnce) {
     struct Case {
         std::string subject, body, bodyRead;
     } cases[] = {
-        {"Hi", "Hi", "Hi\r\n"},                   // no final break: one is added
-        {"Hi", "Hi\r\n", "Hi\r\n"},               // saving again adds no second one
-        {"Two", "a\r\nb", "a\r\nb\r\n"},          // every line
+        {"Hi", "Hi", "Hi\r\n"},                      // no final break: one is added
+        {"Hi", "Hi\r\n", "Hi\r\n"},                  // saving again adds no second one
+        {"Two", "a\r\nb", "a\r\nb\r\n"},             // every line
         {"Gap", "a\r\n\r\nb\r\n", "a\r\n\r\nb\r\n"}, // empty lines stay
-        {"Only a subject", "", ""},               // a one-line file has an empty body
+        {"Only a subject", "", ""},                  // a one-line file has an empty body
     };
     for (const Case& c : cases) {
         const auto read = parseTemplateFile(templateFileText(c.subject, c.body));

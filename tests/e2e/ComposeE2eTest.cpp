@@ -40,12 +40,7 @@ class ComposeE2eTest : public QObject {
     }
     static bool openComposeTab(MainForm& form) { return testkit::openComposeTab(form); }
     static void selectRows(MainForm& form, int from, int to) {
-        AddressPane* pane = form.findChild<AddressPane*>("TabStrip1");
-        pane->setCurrentCell(from, 0);
-        pane->MSFlexGrid1->selectionModel()->select(
-            QItemSelection(pane->model->index(std::min(from, to) - 1, 0),
-                           pane->model->index(std::max(from, to) - 1, 0)),
-            QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        testkit::selectRows(form, from, to);
     }
     // A saved message in the Saved folder, from an address of the other site.
     static void saveIncoming(MainForm& form, const QString& subject) {

@@ -60,8 +60,8 @@ private slots:
 
         // A compose page in the Inbox tab keeps its text below the template's.
         WebBrowser* inbox = form->shell().WebBrowser1();
-        inbox->Navigate(QString::fromStdString(
-            *postling::composeAddress(inbox->LocationURL().toStdString())));
+        inbox->Navigate(
+            QString::fromStdString(*postling::composeAddress(inbox->LocationURL().toStdString())));
         QVERIFY(testkit::waitForPage(inbox, "compose"));
         form->shell().selectTab(Shell::InboxTab);
         QVERIFY(testkit::fillComposeForm(inbox, yahoo, {{f[4], "Typed first"}}));

@@ -1,6 +1,8 @@
 #include "Mailstore.h"
 #include "SiteFixture.h"
 
+#include <chrono>
+
 namespace standin::testing {
 namespace {
 
@@ -157,6 +159,62 @@ TEST_F(MailFlowTest, EverySeededAccountHasAMixedMailboxWithALargeBody) {
         ASSERT_TRUE(letter);
         EXPECT_GT(letter->body.size(), 1000000u);
     }
+}
+
+} // namespace
+} // namespace standin::testing
+
+namespace standin::testing {
+namespace {
+
+TEST_F(MailFlowTest, SendsAreAnsweredLateAndEveryKthIsRefusedWithoutDelivery) {
+    StandinProcess own({"--seed", "--submit-delay-ms", "300", "--refuse-every", "2"});
+    SiteClient yahoo(own.port(), "mail.yahoo.localhost");
+    yahooLogin(yahoo, "ann");
+    auto send = [&](const std::string& subject) {
+        return yahoo.post("/ym/Send?YY=1&SEND",
+                          "box=Inbox&To=bob%40hotmail.localhost&Cc=&Bcc=&Subj=" + subject +
+                              "&Body=x");
+    };
+    const auto start = std::chrono::steady_clock::now();
+    auto first = send("One");
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(300));
+    ASSERT_TRUE(first);
+    EXPECT_NE(std::string::npos, first->body.find("Message Sent"));
+    auto second = send("Two");
+    ASSERT_TRUE(second);
+    EXPECT_EQ(503, second->status);
+    EXPECT_EQ(std::string::npos, second->body.find("Message Sent"));
+    auto cancel = yahoo.post("/ym/Send?YY=1", "To=&Subj=&Body=&CAN=Cancel");
+    ASSERT_TRUE(cancel);
+    EXPECT_EQ(302, cancel->status) << "a cancel is no send";
+    EXPECT_NE(std::string::npos, send("Three")->body.find("Message Sent"));
+
+    SiteClient hotmail(own.port(), "hotmail.localhost");
+    hotmailLogin(hotmail, "bob");
+    auto inbox = page(hotmail.get("/cgi-bin/HoTMail?curmbox=F000000001"));
+    EXPECT_EQ(1u, inbox->count("//a[.='One']"));
+    EXPECT_EQ(0u, inbox->count("//a[.='Two']"));
+    EXPECT_EQ(1u, inbox->count("//a[.='Three']"));
+    EXPECT_EQ(2, runStandin({"--port", "0", "--db", "/tmp/x.db", "--refuse-every", "x"}));
+}
+
+TEST_F(MailFlowTest, YahooRichTextComposeSendsItsEditorsHtml) {
+    SiteClient yahoo(port(), "mail.yahoo.localhost");
+    yahooLogin(yahoo, "ann");
+    auto plain = page(yahoo.get("/ym/Compose"));
+    EXPECT_EQ(1u, plain->count("//form[@name='Compose']//textarea[@name='Body']"));
+    EXPECT_EQ(1u, plain->count("//a[contains(@href,'rich=1')]"));
+    auto rich = page(yahoo.get("/ym/Compose?rich=1"));
+    EXPECT_EQ(0u, rich->count("//textarea[@name='Body']"));
+    EXPECT_EQ(1u, rich->count("//div[@id='plainmsg' and @contenteditable='true']"));
+    EXPECT_EQ(1u, rich->count("//form[@name='Compose']//input[@name='PlainMsg']"));
+    auto sent = page(yahoo.post("/ym/Send?YY=1", "To=ann%40yahoo.localhost&Cc=&Bcc=&Subj=Rich+one&"
+                                                 "PlainMsg=%3Cb%3EBold%3C%2Fb%3E+text&SEND=Send"));
+    EXPECT_NE(std::string::npos, sent->text("//body").find("Message Sent"));
+    auto inbox = page(yahoo.get("/ym/ShowFolder?box=Inbox"));
+    auto msg = page(yahoo.get(inbox->attributes("//a[.='Rich one']", "href").front()));
+    EXPECT_EQ("Bold", msg->text("//div[@id='message']/b"));
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "Testkit.h"
 
+#include "AddressModel.h"
+#include "AddressPane.h"
 #include "Dialogs.h"
 #include "MainForm.h"
 #include "PageDocument.h"
@@ -15,6 +17,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <httplib.h>
@@ -76,6 +79,30 @@ QList<QByteArray> StandinServer::recordedPosts() const {
         while (stmt && sqlite3_step(stmt) == SQLITE_ROW)
             out << QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, 0)),
                               sqlite3_column_bytes(stmt, 0));
+        sqlite3_finalize(stmt);
+    }
+    sqlite3_close(db);
+    return out;
+}
+
+QStringList StandinServer::received(const QString& address) const {
+    QStringList out;
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(dbPath().toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) ==
+        SQLITE_OK) {
+        sqlite3_stmt* stmt = nullptr;
+        sqlite3_prepare_v2(db,
+                           "SELECT m.subject, m.body FROM messages m JOIN accounts a ON "
+                           "m.owner = a.id WHERE a.address = ? AND m.folder = 'Inbox' "
+                           "ORDER BY m.id",
+                           -1, &stmt, nullptr);
+        const QByteArray wanted = address.toUtf8();
+        sqlite3_bind_text(stmt, 1, wanted.constData(), -1, SQLITE_TRANSIENT);
+        while (stmt && sqlite3_step(stmt) == SQLITE_ROW)
+            out << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0))) +
+                       "\n" +
+                       QString::fromUtf8(
+                           reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1)));
         sqlite3_finalize(stmt);
     }
     sqlite3_close(db);
@@ -245,6 +272,15 @@ bool fillComposeForm(WebBrowser* view, bool yahoo, const QVariantMap& values) {
     const QVariantMap r =
         callPage(view->document(), "setFormFields", {yahoo ? "Compose" : "composeform", values});
     return !r.contains("error") && r.value("missing").toList().isEmpty();
+}
+
+void selectRows(MainForm& form, int from, int to) {
+    auto* pane = form.findChild<AddressPane*>("TabStrip1");
+    pane->setCurrentCell(from, 0);
+    pane->MSFlexGrid1->selectionModel()->select(
+        QItemSelection(pane->model->index(std::min(from, to) - 1, 0),
+                       pane->model->index(std::max(from, to) - 1, 0)),
+        QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
 bool openComposeTab(MainForm& form) {

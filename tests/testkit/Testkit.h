@@ -47,6 +47,8 @@ public:
     }
     // The body of every form post the stand-in received, oldest first.
     QList<QByteArray> recordedPosts() const;
+    // The messages in the inbox of an address: "subject\nbody" each, oldest first.
+    QStringList received(const QString& address) const;
     // The address of a message in an account's inbox, found by its subject (signing in over
     // HTTP on the side), or empty.
     QString messageAddress(bool yahoo, const QString& login, const QString& subject) const;
@@ -104,6 +106,8 @@ bool openMessage(const StandinServer& server, MainForm& form, bool yahoo, const 
 QStringList composeFieldNames(bool yahoo);
 QVariantMap composeForm(WebBrowser* view, bool yahoo);
 bool fillComposeForm(WebBrowser* view, bool yahoo, const QVariantMap& values);
+// Selects rows of the address grid, `from` first (so a selection can be made upwards).
+void selectRows(MainForm& form, int from, int to);
 // Selects the Compose tab and waits for the compose page it reloads.
 bool openComposeTab(MainForm& form);
 // Signs in and waits for the compose view's page too.

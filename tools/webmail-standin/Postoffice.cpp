@@ -40,6 +40,7 @@ std::vector<std::string> deliver(Mailstore& store, const Account& sender, const 
         m.date = date;
         m.subject = mail.subject;
         m.body = mail.body;
+        m.html = mail.html;
         m.unread = unread;
         store.addMessage(m);
     };

@@ -14,6 +14,7 @@ struct Outgoing {
     std::string bcc;
     std::string subject;
     std::string body;
+    bool html = false; // written in the rich-text editor
 };
 
 // Hands a sent message to every local mailbox it names (either site) as unread, and keeps a

@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <chrono>
 #include <ctime>
 #include <httplib.h>
+#include <thread>
 
 namespace standin {
 
@@ -97,8 +99,9 @@ bool isLoopback(const std::string& address) {
            address.rfind("::ffff:127.", 0) == 0 || address == "localhost";
 }
 
-Server::Server(Mailstore& store)
-    : store_(store), yahoo_(store), hotmail_(store), http_(std::make_unique<httplib::Server>()) {
+Server::Server(Mailstore& store, SendPolicy policy)
+    : store_(store), yahoo_(store), hotmail_(store), http_(std::make_unique<httplib::Server>()),
+      policy_(policy) {
     http_->set_payload_max_length(kMaxBody);
     http_->set_keep_alive_timeout(2);
     // The browser keeps several idle connections per host open; give them threads enough that
@@ -191,7 +194,23 @@ Reply Server::route(const httplib::Request& req) {
         else if (!req.body.empty())
             return Reply::error(415, "Forms must be posted as application/x-www-form-urlencoded.");
     }
+    if (auto refused = gateSend(isYahoo, r))
+        return *refused;
     return isYahoo ? yahoo_.handle(r) : hotmail_.handle(r);
+}
+
+std::optional<Reply> Server::gateSend(bool yahoo, const Request& r) {
+    const bool send = r.method == "POST" && r.path == (yahoo ? "/ym/Send" : "/cgi-bin/premail") &&
+                      !r.form.has(yahoo ? "CAN" : "Cancel");
+    if (!send)
+        return std::nullopt;
+    if (policy_.delayMs > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(policy_.delayMs));
+    const int n = ++sends_;
+    if (policy_.refuseEvery > 0 && n % policy_.refuseEvery == 0)
+        return Reply::error(503, "Your message could not be sent right now. Please try again "
+                                 "later.");
+    return std::nullopt;
 }
 
 } // namespace standin

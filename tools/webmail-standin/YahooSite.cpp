@@ -226,11 +226,24 @@ Reply YahooSite::showLetter(const Account& account, const Request& r) {
                                 "</div>\n<hr size=1>" + actions));
 }
 
+// The compose page in its two modes, as the site offered them: plain text with the "Body" field,
+// or the rich-text editor ("plainmsg"), whose HTML the page copies into "PlainMsg" on sending.
 Reply YahooSite::compose(const Account& account, const Request& r) {
+    const bool rich = r.query.value("rich") == "1";
+    const std::string editor =
+        rich ? "<div id=\"plainmsg\" contenteditable=\"true\" style=\"width:40em;height:16em;"
+               "border:1px solid #999;overflow:auto\"></div>"
+               "<input type=\"hidden\" name=\"PlainMsg\" value=\"\">"
+             : "<textarea name=\"Body\" rows=18 cols=72 wrap=\"soft\"></textarea>";
+    const std::string switchLink =
+        rich ? "<a href=\"/ym/Compose\">Switch to Plain Text</a>"
+             : "<a href=\"/ym/Compose?rich=1\">Switch to Color and Graphics</a>";
     const std::string content =
         "<form name=\"Compose\" method=\"post\" action=\"/ym/Send?YY=" +
-        std::to_string(std::time(nullptr) % 100000) +
-        "\">\n<input type=\"hidden\" name=\"box\" value=\"Inbox\">\n"
+        std::to_string(std::time(nullptr) % 100000) + "\"" +
+        (rich ? " onsubmit=\"this.PlainMsg.value=document.getElementById('plainmsg').innerHTML\""
+              : "") +
+        ">\n<input type=\"hidden\" name=\"box\" value=\"Inbox\">\n"
         "<table cellpadding=3><tr><td><font face=\"Arial\" size=2><b>To:</b></font></td>"
         "<td><input type=\"text\" name=\"To\" size=60 value=\"" +
         escapeHtml(r.query.value("To")) +
@@ -240,9 +253,9 @@ Reply YahooSite::compose(const Account& account, const Request& r) {
         "<td><input type=\"text\" name=\"Bcc\" size=60 value=\"\"></td></tr>\n"
         "<tr><td><font face=\"Arial\" size=2><b>Subject:</b></font></td>"
         "<td><input type=\"text\" name=\"Subj\" size=60 value=\"" +
-        escapeHtml(r.query.value("Subj")) +
-        "\"></td></tr>\n<tr><td></td><td><textarea name=\"Body\" rows=18 cols=72 "
-        "wrap=\"soft\"></textarea></td></tr>\n"
+        escapeHtml(r.query.value("Subj")) + "\"></td></tr>\n<tr><td></td><td>" + editor +
+        "<br><font face=\"Arial\" size=1>" + switchLink +
+        "</font></td></tr>\n"
         "<tr><td></td><td><input type=\"submit\" name=\"SEND\" value=\"Send\"> "
         "<input type=\"submit\" name=\"CAN\" value=\"Cancel\"></td></tr></table>\n</form>";
     return Reply::page(page("Yahoo! Mail - Compose", account, content));
@@ -251,10 +264,15 @@ Reply YahooSite::compose(const Account& account, const Request& r) {
 Reply YahooSite::send(const Account& account, const Request& r) {
     if (r.form.has("CAN"))
         return Reply::redirect("/ym/ShowFolder?box=Inbox");
-    if (!r.form.has("To") || !r.form.has("Subj") || !r.form.has("Body"))
+    const bool rich = !r.form.has("Body") && r.form.has("PlainMsg");
+    if (!r.form.has("To") || !r.form.has("Subj") || (!r.form.has("Body") && !rich))
         return Reply::error(400, "The compose form is missing a field.");
-    Outgoing mail{r.form.value("To"), r.form.value("Cc"), r.form.value("Bcc"), r.form.value("Subj"),
-                  r.form.value("Body")};
+    Outgoing mail{r.form.value("To"),
+                  r.form.value("Cc"),
+                  r.form.value("Bcc"),
+                  r.form.value("Subj"),
+                  r.form.value(rich ? "PlainMsg" : "Body"),
+                  rich};
     if (splitAddresses(mail.to).empty())
         return Reply::error(400, "Please specify at least one recipient in the To field.");
     deliver(store_, account, mail);

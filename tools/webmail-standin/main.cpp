@@ -1,5 +1,6 @@
 // postling-webmail: the stand-in Yahoo Mail and Hotmail sites that Postling is shown and tested
 // against. Usage: postling-webmail --port N --db FILE [--seed] [--seed-inbox N] [--bind ADDR]
+//                  [--submit-delay-ms N] [--refuse-every K]
 #include "Mailstore.h"
 #include "Seed.h"
 #include "Server.h"
@@ -22,7 +23,8 @@ void onSignal(int) {
 int usage(const std::string& problem) {
     std::cerr << "postling-webmail: " << problem << "\n"
               << "usage: postling-webmail --port N --db FILE [--seed] [--seed-inbox N] "
-                 "[--bind 127.0.0.1]\n";
+                 "[--bind 127.0.0.1]\n"
+                 "                        [--submit-delay-ms N] [--refuse-every K]\n";
     return 2;
 }
 
@@ -42,6 +44,7 @@ int main(int argc, char** argv) {
     bool seed = false;
     std::string db;
     std::string bind = "127.0.0.1";
+    standin::SendPolicy policy;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -55,6 +58,12 @@ int main(int argc, char** argv) {
         } else if (arg == "--seed-inbox" && hasValue) {
             if (!parseNumber(argv[++i], 1000000, seedInbox))
                 return usage("--seed-inbox needs a number up to 1000000");
+        } else if (arg == "--submit-delay-ms" && hasValue) {
+            if (!parseNumber(argv[++i], 600000, policy.delayMs))
+                return usage("--submit-delay-ms needs a number of milliseconds up to 600000");
+        } else if (arg == "--refuse-every" && hasValue) {
+            if (!parseNumber(argv[++i], 1000000, policy.refuseEvery))
+                return usage("--refuse-every needs a number");
         } else if (arg == "--bind" && hasValue) {
             bind = argv[++i];
         } else {
@@ -75,7 +84,7 @@ int main(int argc, char** argv) {
         if (seedInbox > 0)
             standin::seedInbox(store, seedInbox);
 
-        standin::Server server(store);
+        standin::Server server(store, policy);
         const int bound = server.bind(bind, port);
         if (bound <= 0) {
             std::cerr << "postling-webmail: cannot listen on " << bind << ":" << port << "\n";

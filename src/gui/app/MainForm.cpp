@@ -251,6 +251,9 @@ void MainForm::connectSubsystems() {
     connect(compose_, &ComposeSubsystem::sentMessage, store_, &StoreSubsystem::SaveMessage);
     connect(addressBook_, &AddressBookSubsystem::paneChanged, compose_,
             &ComposeSubsystem::placePalette);
+    connect(compose_, &ComposeSubsystem::jobProgress, browsing_,
+            &BrowsingSubsystem::showJobProgress);
+    connect(compose_, &ComposeSubsystem::jobDone, browsing_, &BrowsingSubsystem::endJobProgress);
 }
 
 void MainForm::closeEvent(QCloseEvent* event) {

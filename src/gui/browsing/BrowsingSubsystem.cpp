@@ -94,6 +94,8 @@ BrowsingSubsystem::BrowsingSubsystem(Shell& shell, QObject* parent)
     connect(inbox, &WebBrowser::NavigateComplete2, this,
             &BrowsingSubsystem::onInboxNavigateComplete);
     connect(inbox, &WebBrowser::ProgressChange, this, [this](int progress, int max) {
+        if (job_)
+            return;
         Progress1->setVisible(postling::progressVisible(progress, max));
         Progress1->setMaximum(max);
         Progress1->setValue(std::clamp(progress, 0, max));
@@ -106,6 +108,23 @@ BrowsingSubsystem::BrowsingSubsystem(Shell& shell, QObject* parent)
                 shell_.setPanelText(3, text);
         });
     connect(&shell_, &Shell::tabChanged, this, &BrowsingSubsystem::onTabChanged);
+}
+
+void BrowsingSubsystem::showJobProgress(int value, int maximum, const QString& text) {
+    job_ = true;
+    Progress1->setMaximum(std::max(1, maximum));
+    Progress1->setValue(std::clamp(value, 0, std::max(1, maximum)));
+    Progress1->setFormat(text);
+    Progress1->setTextVisible(true);
+    Progress1->setMaximumWidth(320);
+    Progress1->show();
+}
+
+void BrowsingSubsystem::endJobProgress() {
+    job_ = false;
+    Progress1->setTextVisible(false);
+    Progress1->setMaximumWidth(160);
+    Progress1->hide();
 }
 
 void BrowsingSubsystem::showWelcomePage() {

@@ -41,6 +41,11 @@ public:
     void goToStartPage();
     void saveSettings(postling::Settings& settings) const;
 
+    // A long job's progress on the progress bar (page loads then leave the bar alone), and its
+    // end.
+    void showJobProgress(int value, int maximum, const QString& text);
+    void endJobProgress();
+
     // A toolbar button by its key ("go", "back", ..., "help").
     void runToolbarKey(const QString& key);
 
@@ -66,4 +71,5 @@ private:
     QCheckBox* CheckGotoInbox;
     std::string ycalendar_;
     std::string hcalendar_;
+    bool job_ = false;
 };

@@ -4,6 +4,7 @@
 #include "ComposeFiller.h"
 #include "Dialogs.h"
 #include "EmailPalette.h"
+#include "MailMerge.h"
 #include "NamedAction.h"
 #include "QtText.h"
 #include "Shell.h"
@@ -32,8 +33,8 @@ ComposeSubsystem::ComposeSubsystem(Shell& shell, const AddressBookSubsystem& add
                                    QObject* parent)
     : QObject(parent), shell_(shell), addresses_(addresses),
       filler_(new ComposeFiller(shell, this)), templates_(new TemplateCommands(shell, this)),
-      composeFrame_(new QGroupBox("Compose")), Command5(new QPushButton("&Mail Merge...")),
-      mailmerge_(new QAction("&Mail Merge...", this)),
+      merge_(new MailMerge(shell, addresses, this)), composeFrame_(new QGroupBox("Compose")),
+      Command5(new QPushButton("&Mail Merge...")), mailmerge_(new QAction("&Mail Merge...", this)),
       emailaddress_(new QAction("Email Address Palette...", this)),
       CheckSaveSent(new QCheckBox("S&ave Sent Messages")),
       CheckEmail(new QCheckBox("Show &Email Address Palette on Startup")),
@@ -91,8 +92,10 @@ ComposeSubsystem::ComposeSubsystem(Shell& shell, const AddressBookSubsystem& add
     row->addWidget(Command5);
     Command5->setObjectName("Command5");
     mailmerge_->setObjectName("mailmerge");
-    Command5->setEnabled(false);
-    mailmerge_->setEnabled(false);
+    connect(Command5, &QPushButton::clicked, merge_, &MailMerge::open);
+    connect(mailmerge_, &QAction::triggered, merge_, &MailMerge::open);
+    connect(merge_, &MailMerge::progress, this, &ComposeSubsystem::jobProgress);
+    connect(merge_, &MailMerge::progressDone, this, &ComposeSubsystem::jobDone);
     connect(templates_, &TemplateCommands::insertRequested, this,
             [this](const QString& subject, const QString& body) {
                 template_subj = subject;
@@ -329,7 +332,7 @@ void ComposeSubsystem::ReplyOrForward(int code) {
 }
 
 void ComposeSubsystem::captureSent(const QByteArray& postData) {
-    if (doing_merge || !CheckSaveSent->isChecked() || postData.isEmpty())
+    if (merge_->doingMerge() || !CheckSaveSent->isChecked() || postData.isEmpty())
         return;
     const postling::PostedMessage posted = postling::readPostedForm(postData.toStdString());
     if (!posted.hasRecipient)

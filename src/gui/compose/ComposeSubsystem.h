@@ -12,6 +12,7 @@ struct SavedMessage;
 struct Settings;
 } // namespace postling
 class AddressBookSubsystem;
+class MailMerge;
 class ComposeFiller;
 class QAction;
 class QCheckBox;
@@ -45,6 +46,7 @@ public:
     QAction* templateAction() const;
     QAction* mergeAction() const { return mailmerge_; }
     TemplateCommands& templates() const { return *templates_; }
+    MailMerge& merge() const { return *merge_; }
 
     // Start-up: the command line, the options, the palette, the mailto poll; shutdown.
     void setCommandLine(const QStringList& arguments);
@@ -78,6 +80,9 @@ public:
 signals:
     // A sent message to keep in the Sent folder.
     void sentMessage(const postling::SavedMessage& message);
+    // A merge's progress for the main window's progress bar, and its end.
+    void jobProgress(int value, int maximum, const QString& text);
+    void jobDone();
 
 private:
     void onTabChanged(int tab);
@@ -86,6 +91,7 @@ private:
     const AddressBookSubsystem& addresses_;
     ComposeFiller* filler_;
     TemplateCommands* templates_;
+    MailMerge* merge_;
     QGroupBox* composeFrame_;
     QPushButton* Command5; // "&Mail Merge..."
     QAction* mailmerge_;
@@ -105,7 +111,6 @@ private:
     bool started_by_mailto = false;
     bool mailto_retry = false;
     QString mailto_address;
-    bool doing_merge = false;
     QString template_subj;
     QString template_body;
 };

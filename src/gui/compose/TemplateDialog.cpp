@@ -30,7 +30,8 @@ QFont courier() {
 TemplateDialog::TemplateDialog(const QString& mainDir, const QStringList& names, int selected,
                                QWidget* parent)
     : QDialog(parent), Combo1(new QComboBox), Command1(new QPushButton("New")),
-      Text1(new QLineEdit), Text2(new QPlainTextEdit), Command4(new QPushButton("Insert to Form >>")),
+      Text1(new QLineEdit), Text2(new QPlainTextEdit),
+      Command4(new QPushButton("Insert to Form >>")),
       Command3(new QPushButton("Capture from Form <<")), OKButton(new QPushButton("&Save")),
       CancelButton(new QPushButton("&Close")), Command2(new QPushButton("&Help")),
       mainDir_(mainDir) {
@@ -61,8 +62,9 @@ TemplateDialog::TemplateDialog(const QString& mainDir, const QStringList& names,
     editGrid->addWidget(new QLabel("Body:"), 1, 0, Qt::AlignTop);
     auto* ruler = new QVBoxLayout;
     ruler->setSpacing(0);
-    for (const char* text : {"0         1         2         3         4         5         6",
-                             "012345678901234567890123456789012345678901234567890123456789012345"}) {
+    for (const char* text :
+         {"0         1         2         3         4         5         6",
+          "012345678901234567890123456789012345678901234567890123456789012345"}) {
         auto* label = new QLabel(text);
         label->setFont(courier());
         ruler->addWidget(label);

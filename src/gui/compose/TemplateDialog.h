@@ -17,15 +17,15 @@ public:
     TemplateDialog(const QString& mainDir, const QStringList& names, int selected,
                    QWidget* parent = nullptr);
 
-    QComboBox* Combo1;        // the template's name
-    QPushButton* Command1;    // "New"
-    QLineEdit* Text1;         // subject
-    QPlainTextEdit* Text2;    // body
-    QPushButton* Command4;    // "Insert to Form >>"
-    QPushButton* Command3;    // "Capture from Form <<"
-    QPushButton* OKButton;    // "&Save"
+    QComboBox* Combo1;         // the template's name
+    QPushButton* Command1;     // "New"
+    QLineEdit* Text1;          // subject
+    QPlainTextEdit* Text2;     // body
+    QPushButton* Command4;     // "Insert to Form >>"
+    QPushButton* Command3;     // "Capture from Form <<"
+    QPushButton* OKButton;     // "&Save"
     QPushButton* CancelButton; // "&Close"
-    QPushButton* Command2;    // "&Help"
+    QPushButton* Command2;     // "&Help"
 
     bool changed() const { return changed_; }
     // Loads entry `index` of the name list, as choosing it does; false when it cannot be read.

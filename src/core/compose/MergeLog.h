@@ -1,0 +1,47 @@
+#pragma once
+
+#include "compose/Merge.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace postling {
+
+// The merge log: a text file that every run appends to, one TAB-separated line a row, written
+// before the run takes its next step so that it outlives a crash of the program:
+//   time  run  start     book  template-key
+//   time  run  row       address  subject  submitting|sent|skipped|failed
+//   time  run  finished
+class MergeLog {
+public:
+    explicit MergeLog(std::string path) : path_(std::move(path)) {}
+    const std::string& path() const { return path_; }
+
+    // Each returns false when the line could not be written.
+    bool begin(int run, const std::string& time, const std::string& book, const std::string& key);
+    bool row(int run, const std::string& time, int row, const std::string& address,
+             const std::string& subject, MergeRun::Status status);
+    bool finish(int run, const std::string& time);
+
+private:
+    bool append(const std::vector<std::string>& fields);
+    std::string path_;
+};
+
+// The number the next run takes: one more than the highest in the log.
+int nextRunNumber(const std::string& logText);
+
+// What a log says of earlier runs over the same book and template that did not finish: the rows
+// sent, and those left "submitting" (sent or not, nobody knows), each as (row, address).
+struct ResumePoint {
+    std::vector<std::pair<int, std::string>> sent;
+    std::vector<std::pair<int, std::string>> uncertain;
+    bool resumable() const { return !sent.empty() || !uncertain.empty(); }
+};
+ResumePoint resumePoint(const std::string& logText, const std::string& book,
+                        const std::string& key);
+// Marks the plan's messages the log shows as sent, or as uncertain; neither is sent again.
+void applyResume(std::vector<MergeMessage>& plan, const ResumePoint& point);
+
+} // namespace postling

@@ -1,0 +1,398 @@
+#include "MailMerge.h"
+
+#include "AddressBookSubsystem.h"
+#include "Dialogs.h"
+#include "MergeDialog.h"
+#include "MergePreview.h"
+#include "QtText.h"
+#include "Shell.h"
+#include "WebBrowser.h"
+
+#include "compose/MergeLog.h"
+#include "fs/AtomicFile.h"
+
+#include <QDateTime>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTimer>
+
+using postling::MergeMessage;
+using postling::MergeRun;
+
+namespace {
+
+const char* kUnableToSend = "Unable to send message. Are you sure the compose form is displayed? "
+                            "Mail Merge works only in plain test mode. You cannot use the Rich "
+                            "Text/HTML compose form.";
+
+std::string now() {
+    return str(QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm:ss"));
+}
+
+QString duration(qint64 ms) {
+    const qint64 s = (ms + 999) / 1000;
+    return s < 60 ? QString("%1 s").arg(s) : QString("%1 min %2 s").arg(s / 60).arg(s % 60);
+}
+
+} // namespace
+
+MailMerge::MailMerge(Shell& shell, const AddressBookSubsystem& addresses, QObject* parent)
+    : QObject(parent), shell_(shell), addresses_(addresses), pauseTimer_(new QTimer(this)),
+      waitNotice_(new QTimer(this)) {
+    pauseTimer_->setSingleShot(true);
+    connect(pauseTimer_, &QTimer::timeout, this, [this] {
+        if (run_)
+            execute(run_->pauseOver());
+    });
+    // A site that takes long to accept a message is said to, with Stop at hand.
+    waitNotice_->setSingleShot(true);
+    waitNotice_->setInterval(30000);
+    connect(waitNotice_, &QTimer::timeout, this, [this] {
+        if (run_ && run_->step() == MergeRun::Step::Accept && DialogMerge)
+            DialogMerge->setStatus(QString("Waiting for the site to accept message %1\u2026")
+                                       .arg(run_->sent() + 1));
+    });
+    connect(shell_.WebBrowser3(), &WebBrowser::DocumentComplete, this,
+            &MailMerge::onComposeLoaded);
+}
+
+MailMerge::~MailMerge() = default;
+
+QString MailMerge::logPath() const {
+    return shell_.main_dir() + "mailmerge.log";
+}
+
+void MailMerge::open() {
+    if (shell_.currentTab() != Shell::ComposeTab)
+        shell_.selectTab(Shell::ComposeTab);
+    if (!DialogMerge) {
+        DialogMerge = new MergeDialog(shell_.window());
+        connect(DialogMerge->CommandStart, &QPushButton::clicked, this, &MailMerge::start);
+        connect(DialogMerge->CommandTest, &QPushButton::clicked, this, &MailMerge::test);
+        connect(DialogMerge->CommandUndoTest, &QPushButton::clicked, this, &MailMerge::stop);
+        connect(DialogMerge->CommandStop, &QPushButton::clicked, this, &MailMerge::stop);
+        connect(DialogMerge->CommandPreview, &QPushButton::clicked, this, &MailMerge::preview);
+        connect(DialogMerge->Command5, &QPushButton::clicked, this,
+                [this] { shell_.ShowHelp(5000, true); });
+        // Closing the window stops a run: nobody would see it go on.
+        connect(DialogMerge, &MergeDialog::closing, this, [this] {
+            if (run_ && run_->mode() == MergeRun::Mode::Running)
+                stop();
+        });
+    }
+    if (!run_ || (run_->mode() == MergeRun::Mode::Idle && run_->step() != MergeRun::Step::Failed)) {
+        DialogMerge->setState(MergeDialog::State::Idle);
+        DialogMerge->LabelNumSent->setText("Emails Sent: 0");
+    }
+    bool ok = false;
+    const int pause = shell_.GetIni("Settings", "mergepause", "2").toInt(&ok);
+    DialogMerge->SpinPause->setValue(ok ? std::clamp(pause, 0, 600) : 2);
+    DialogMerge->place();
+    DialogMerge->show();
+    DialogMerge->raise();
+}
+
+void MailMerge::readForm(std::function<void(const Form&)> done) {
+    if (shell_.currentTab() != Shell::ComposeTab)
+        shell_.selectTab(Shell::ComposeTab);
+    WebBrowser* view = shell_.WebBrowser3();
+    Form form;
+    form.address = view->LocationURL();
+    form.yahoo = form.address.toLower().contains("yahoo");
+    const postling::MergeForm& f = postling::mergeForm(form.yahoo);
+    QPointer<MailMerge> self(this);
+    view->document().formFields(
+        qs(f.form), {qs(f.to), qs(f.subject), qs(f.body)},
+        [self, form, done, f](const QVariantMap& r) mutable {
+            if (!self)
+                return;
+            const QVariantMap fields = r.value("fields").toMap();
+            form.found = !PageDocument::failed(r) && !fields.value(qs(f.to)).isNull() &&
+                         !fields.value(qs(f.subject)).isNull() &&
+                         !fields.value(qs(f.body)).isNull();
+            form.subject = str(fields.value(qs(f.subject)).toString());
+            form.body = str(fields.value(qs(f.body)).toString());
+            done(form);
+        });
+}
+
+std::vector<MergeMessage> MailMerge::plan(const Form& form) const {
+    const postling::AddressBook& book = addresses_.book();
+    std::vector<std::string> header;
+    for (int c = 0; c < book.table.columnCount(); ++c)
+        header.push_back(book.plainHeader(c));
+    const auto [first, last] = addresses_.selectedRows();
+    const postling::RowRange rows = postling::mergeRows(
+        DialogMerge && DialogMerge->Option1->isChecked(), first, last, book.table.rowCount());
+    if (book.email_col < 0)
+        return {};
+    return postling::mergePlan(book.table, header, book.email_col, rows, form.subject, form.body);
+}
+
+bool MailMerge::confirm(std::vector<MergeMessage>& plan, const std::string& key) {
+    const std::string logText = postling::readFile(str(logPath())).value_or("");
+    const postling::ResumePoint point =
+        postling::resumePoint(logText, addresses_.book().path, key);
+    if (point.resumable()) {
+        QString text = QString("The last run of this message over this address book did not "
+                               "finish: %1 of its messages were sent.")
+                           .arg(point.sent.size());
+        for (const auto& [row, address] : point.uncertain)
+            text += QString("\nRow %1 (%2) was being sent when the run stopped. It is not sent "
+                            "again: look for it in the site's Sent folder.")
+                        .arg(row)
+                        .arg(qs(address));
+        text += "\n\nSkip the rows already sent and send only the rest? (No sends every row "
+                "again; Cancel sends nothing.)";
+        const Dialogs::Answer answer = Dialogs::askYesNoCancel(DialogMerge, text);
+        if (answer == Dialogs::Answer::Cancel)
+            return false;
+        if (answer == Dialogs::Answer::Yes)
+            postling::applyResume(plan, point);
+        return true;
+    }
+    const auto sending = std::count_if(plan.begin(), plan.end(), [](const MergeMessage& m) {
+        return m.skip == MergeMessage::Skip::No;
+    });
+    return Dialogs::question(DialogMerge, QString("Send %1 messages, one to each address of "
+                                                  "the chosen rows?")
+                                              .arg(sending));
+}
+
+void MailMerge::start() {
+    if (run_ && run_->mode() != MergeRun::Mode::Idle)
+        return;
+    readForm([this](const Form& form) {
+        if (!form.found) {
+            Dialogs::message(DialogMerge, kUnableToSend);
+            return;
+        }
+        std::vector<MergeMessage> messages = plan(form);
+        const std::string key = postling::templateKey(form.subject, form.body);
+        if (!confirm(messages, key))
+            return;
+        const int pause = DialogMerge->SpinPause->value();
+        shell_.SetIni("Settings", "mergepause", QString::number(pause));
+        form_ = form;
+        runNumber_ = postling::nextRunNumber(postling::readFile(str(logPath())).value_or(""));
+        postling::MergeLog(str(logPath()))
+            .begin(runNumber_, now(), addresses_.book().path, key);
+        run_ = std::make_unique<MergeRun>(std::move(messages), str(form.address), pause);
+        DialogMerge->setState(MergeDialog::State::Running);
+        DialogMerge->clearLog();
+        elapsed_.start();
+        execute(run_->start());
+    });
+}
+
+void MailMerge::test() {
+    if (run_ && run_->mode() != MergeRun::Mode::Idle)
+        return;
+    DialogMerge->setState(MergeDialog::State::Testing);
+    readForm([this](const Form& form) {
+        if (!form.found) {
+            Dialogs::message(DialogMerge, kUnableToSend);
+            DialogMerge->setState(MergeDialog::State::Idle);
+            return;
+        }
+        form_ = form;
+        run_ = std::make_unique<MergeRun>(plan(form), str(form.address), 0);
+        execute(run_->test());
+    });
+}
+
+void MailMerge::stop() {
+    if (!run_) {
+        if (DialogMerge)
+            DialogMerge->setState(MergeDialog::State::Idle);
+        return;
+    }
+    execute(run_->stop());
+    if (run_ && run_->stopping() && DialogMerge)
+        DialogMerge->setStatus(QString("Stopping once message %1 has been accepted; press Stop "
+                                       "again not to wait.")
+                                   .arg(run_->sent() + 1));
+    else if (DialogMerge)
+        DialogMerge->setState(MergeDialog::State::Idle);
+}
+
+void MailMerge::preview() {
+    readForm([this](const Form& form) {
+        if (!form.found) {
+            Dialogs::message(DialogMerge, kUnableToSend);
+            return;
+        }
+        std::vector<MergeMessage> messages = plan(form);
+        const std::string logText = postling::readFile(str(logPath())).value_or("");
+        postling::applyResume(messages,
+                              postling::resumePoint(logText, addresses_.book().path,
+                                                    postling::templateKey(form.subject, form.body)));
+        std::vector<std::string> header;
+        for (int c = 0; c < addresses_.book().table.columnCount(); ++c)
+            header.push_back(addresses_.book().plainHeader(c));
+        std::vector<std::string> unmatched = postling::unmatchedFields(form.subject, header);
+        for (const std::string& field : postling::unmatchedFields(form.body, header))
+            if (std::find(unmatched.begin(), unmatched.end(), field) == unmatched.end())
+                unmatched.push_back(field);
+        MergePreview window(messages, unmatched, DialogMerge);
+        Dialogs::exec(window);
+    });
+}
+
+void MailMerge::writeLog(const std::vector<MergeRun::Record>& records) {
+    if (!run_ || run_->mode() == MergeRun::Mode::Testing)
+        return;
+    postling::MergeLog log(str(logPath()));
+    for (const MergeRun::Record& r : records) {
+        const MergeMessage& m = run_->plan()[static_cast<std::size_t>(r.message)];
+        log.row(runNumber_, now(), m.row, m.address, m.subject, r.status);
+        if (r.status != MergeRun::Status::Sent)
+            continue;
+        waitNotice_->stop();
+        DialogMerge->setStatus({});
+        DialogMerge->countSent(run_->sent(), qs(m.address));
+        const qint64 left =
+            elapsed_.elapsed() / std::max(1, run_->sent()) * (run_->total() - run_->sent());
+        emit progress(run_->sent(), run_->total(),
+                      QString("%1 of %2 sent, about %3 left")
+                          .arg(run_->sent())
+                          .arg(run_->total())
+                          .arg(duration(left)));
+    }
+}
+
+void MailMerge::execute(const MergeRun::Action& action) {
+    if (!run_)
+        return;
+    writeLog(action.log);
+    switch (action.kind) {
+    case MergeRun::Action::Fill:
+        whenReady([this, action] { fill(action); });
+        break;
+    case MergeRun::Action::Submit:
+        submit(action);
+        break;
+    case MergeRun::Action::Navigate:
+        shell_.WebBrowser3()->Navigate(form_.address);
+        break;
+    case MergeRun::Action::Pause:
+        pauseTimer_->start(action.seconds * 1000);
+        break;
+    case MergeRun::Action::Fail:
+        fail(action.message);
+        break;
+    case MergeRun::Action::Finished:
+        if (run_->completed())
+            postling::MergeLog(str(logPath())).finish(runNumber_, now());
+        DialogMerge->setState(MergeDialog::State::Idle);
+        emit progressDone();
+        break;
+    case MergeRun::Action::Nothing:
+        break;
+    }
+    updateState();
+}
+
+void MailMerge::updateState() {
+    doing_merge = run_ && run_->doingMerge();
+}
+
+// Steps that fill the form wait while the compose view is busy, for its next page.
+void MailMerge::whenReady(std::function<void()> step) {
+    if (!shell_.WebBrowser3()->Busy())
+        step();
+    else
+        whenReady_ = std::move(step);
+}
+
+void MailMerge::fill(const MergeRun::Action& action) {
+    const postling::MergeForm& f = postling::mergeForm(form_.yahoo);
+    QVariantMap values;
+    if (action.message < 0) { // the template back, To empty
+        values = {{qs(f.to), QString()}, {qs(f.subject), qs(form_.subject)},
+                  {qs(f.body), qs(form_.body)}};
+    } else {
+        const MergeMessage& m = run_->plan()[static_cast<std::size_t>(action.message)];
+        values = {{qs(f.to), qs(m.address)}, {qs(f.subject), qs(m.subject)},
+                  {qs(f.body), qs(m.body)}};
+    }
+    MergeRun* run = run_.get();
+    const int ticket = action.ticket;
+    shell_.WebBrowser3()->document().setFormFields(
+        qs(f.form), values, [this, run, ticket](const QVariantMap& r) {
+            if (run_.get() != run)
+                return;
+            const bool ok = !PageDocument::failed(r) && r.value("missing").toList().isEmpty();
+            execute(run_->filled(ticket, ok));
+        });
+}
+
+void MailMerge::submit(const MergeRun::Action& action) {
+    const postling::MergeForm& f = postling::mergeForm(form_.yahoo);
+    MergeRun* run = run_.get();
+    const int ticket = action.ticket;
+    heldLoad_.clear();
+    waitNotice_->start();
+    shell_.WebBrowser3()->document().submitForm(
+        qs(f.form), qs(f.actionSuffix), [this, run, ticket](const QVariantMap& r) {
+            if (run_.get() != run)
+                return;
+            execute(run_->submitted(ticket, !PageDocument::failed(r)));
+            if (!heldLoad_.isEmpty())
+                onComposeLoaded(std::exchange(heldLoad_, QString()));
+        });
+}
+
+void MailMerge::onComposeLoaded(const QString& url) {
+    if (whenReady_ && !shell_.WebBrowser3()->Busy())
+        std::exchange(whenReady_, nullptr)();
+    if (!run_ || run_->mode() != MergeRun::Mode::Running)
+        return;
+    switch (run_->step()) {
+    case MergeRun::Step::Submit:
+        heldLoad_ = url; // the submit call has not answered yet
+        break;
+    case MergeRun::Step::Accept: {
+        if (url == form_.address)
+            break;
+        // Accepted only when the site says so.
+        MergeRun* run = run_.get();
+        shell_.WebBrowser3()->document().pageText([this, run, url](const QVariantMap& page) {
+            if (run_.get() != run)
+                return;
+            execute(run_->pageLoaded(
+                str(url), postling::sentConfirmation(form_.yahoo,
+                                                     str(page.value("text").toString()))));
+        });
+        break;
+    }
+    case MergeRun::Step::Return:
+        execute(run_->pageLoaded(str(url), false));
+        break;
+    default:
+        break;
+    }
+}
+
+void MailMerge::fail(int message) {
+    waitNotice_->stop();
+    const bool refused = message >= 0 && run_->step() == MergeRun::Step::Failed &&
+                         shell_.WebBrowser3()->LocationURL() != form_.address;
+    if (refused) {
+        const MergeMessage& m = run_->plan()[static_cast<std::size_t>(message)];
+        DialogMerge->setStatus(QString("The site did not accept the message to %1.").arg(qs(m.address)));
+        Dialogs::message(DialogMerge,
+                         QString("The site did not accept the message to %1 (row %2). The run "
+                                 "has stopped; press Stop, and Start again later to send the rest. "
+                                 "%3 lists what was sent.")
+                             .arg(qs(m.address))
+                             .arg(m.row)
+                             .arg(logPath()));
+    } else {
+        Dialogs::message(DialogMerge, kUnableToSend);
+    }
+    if (run_->mode() == MergeRun::Mode::Idle)
+        DialogMerge->setState(MergeDialog::State::Idle);
+}

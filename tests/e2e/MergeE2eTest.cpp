@@ -1,0 +1,233 @@
+// Mail merge against the stand-in: personalised messages delivered once each on both sites, a test
+// that sends nothing, Stop and resume on a slow site, a run cut off as a kill would, a site that
+// refuses, and the rich-text form that merge cannot fill.
+#include "Dialogs.h"
+#include "MailMerge.h"
+#include "MergeDialog.h"
+#include "Testkit.h"
+#include "WebBrowser.h"
+
+#include "fs/AtomicFile.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+
+using testkit::StandinServer;
+using testkit::Workspace;
+
+namespace {
+
+// The demo book's addresses; the stand-in has no mailbox for the last, Carl's.
+const QStringList kRows = {"ann@yahoo.localhost", "bob@hotmail.localhost",
+                           "hans@yahoo.localhost", "marie@hotmail.localhost",
+                           "carl@hotmail.localhost"};
+
+// How many messages whose subject begins with `subject` each address of the book received.
+QList<int> receivedCounts(const StandinServer& server, const QString& subject) {
+    QList<int> counts;
+    for (const QString& address : kRows) {
+        int n = 0;
+        for (const QString& m : server.received(address))
+            n += m.startsWith(subject) ? 1 : 0;
+        counts << n;
+    }
+    return counts;
+}
+
+} // namespace
+
+class MergeE2eTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<StandinServer> server;
+    std::unique_ptr<StandinServer> slow;
+
+    // Signed in, the message with its merge fields typed into the Compose tab's form, rows
+    // `first` to `last` chosen, and the dialog open with no pause between messages.
+    std::unique_ptr<MainForm> ready(StandinServer& site, Workspace& ws, bool yahoo,
+                                    const QString& subject, int first, int last) {
+        auto form = testkit::openSignedInWithCompose(site, ws, yahoo);
+        if (!form || !testkit::openComposeTab(*form))
+            return nullptr;
+        const QStringList f = testkit::composeFieldNames(yahoo);
+        if (!testkit::fillComposeForm(form->shell().WebBrowser3(), yahoo,
+                                      {{f[3], subject + " <<First>>"},
+                                       {f[4], "Dear <<first>> <<Last>>,\nsee you."}}))
+            return nullptr;
+        testkit::selectRows(*form, first, last);
+        form->findChild<QPushButton*>("Command5")->click();
+        MergeDialog* dialog = form->compose().merge().dialog();
+        dialog->Option1->setChecked(true);
+        dialog->SpinPause->setValue(0);
+        Dialogs::clearMessages();
+        return form;
+    }
+    static MergeDialog* dialogOf(MainForm& form) { return form.compose().merge().dialog(); }
+    static bool idle(MainForm& form) { return dialogOf(form)->CommandStart->isEnabled(); }
+
+private slots:
+    void initTestCase() {
+        server = std::make_unique<StandinServer>();
+        slow = std::make_unique<StandinServer>(
+            QStringList{"--seed", "--submit-delay-ms", "600"});
+    }
+    void cleanupTestCase() {
+        server.reset();
+        slow.reset();
+    }
+
+    void eachChosenRowGetsItsOwnMessageOnce_data() {
+        QTest::addColumn<bool>("yahoo");
+        QTest::newRow("Yahoo Mail") << true;
+        QTest::newRow("Hotmail") << false;
+    }
+    void eachChosenRowGetsItsOwnMessageOnce() {
+        QFETCH(bool, yahoo);
+        const QString subject = yahoo ? "Merged from Yahoo" : "Merged from Hotmail";
+        Workspace ws;
+        auto form = ready(*server, ws, yahoo, subject, 3, 1); // chosen upwards
+        QVERIFY(form);
+        MergeDialog* dialog = dialogOf(*form);
+        QVERIFY(dialog->isVisible() && (dialog->windowFlags() & Qt::WindowStaysOnTopHint));
+        QCOMPARE(form->shell().currentTab(), int(Shell::ComposeTab));
+        dialog->CommandStart->click();
+        QTRY_VERIFY(!dialog->CommandStart->isEnabled() && dialog->CommandStop->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(idle(*form), 60000);
+        QCOMPARE(dialog->LabelNumSent->text(), QString("Emails Sent: 3"));
+        QCOMPARE(dialog->TextSent->toPlainText(),
+                 QStringList(kRows.mid(0, 3)).join("\n"));
+        QCOMPARE(receivedCounts(*server, subject), (QList<int>{1, 1, 1, 0, 0}));
+        const QStringList annGot = server->received("ann@yahoo.localhost").filter(subject);
+        QCOMPARE(annGot.value(0), subject + " Ann\nDear Ann Lee,\r\nsee you.");
+
+        // The form holds the template again, To empty; no copy of the run went to Sent.
+        const QVariantMap back = testkit::composeForm(form->shell().WebBrowser3(), yahoo);
+        const QStringList f = testkit::composeFieldNames(yahoo);
+        QCOMPARE(back.value(f[0]).toString(), QString());
+        QCOMPARE(back.value(f[3]).toString(), subject + " <<First>>");
+        QVERIFY(QDir(ws.path("savedmgs/Sent")).entryList(QDir::Files).isEmpty());
+        const QString log = QString::fromStdString(
+            postling::readFile(form->compose().merge().logPath().toStdString()).value_or(""));
+        for (const QString& address : kRows.mid(0, 3))
+            QVERIFY2(log.contains("\t" + address + "\t" + subject), qPrintable(log));
+        QCOMPARE(log.count("\tsent\r\n"), 3);
+        QVERIFY(log.trimmed().endsWith("finished"));
+        QCOMPARE(Dialogs::messagesShown().size(), 1); // "Send 3 messages...?"
+        form->close();
+    }
+
+    void testFillsTheFirstRowAndSendsNothingAndRichTextIsRefused() {
+        Workspace ws;
+        auto form = ready(*server, ws, true, "Tested", 2, 3);
+        QVERIFY(form);
+        MergeDialog* dialog = dialogOf(*form);
+        const int posts = server->recordedPosts().size();
+        dialog->CommandTest->click();
+        QVERIFY(dialog->CommandUndoTest->isEnabled() && !dialog->CommandStart->isEnabled());
+        WebBrowser* compose = form->shell().WebBrowser3();
+        QTRY_COMPARE_WITH_TIMEOUT(testkit::composeForm(compose, true).value("To").toString(),
+                                  QString("bob@hotmail.localhost"), 20000);
+        QCOMPARE(testkit::composeForm(compose, true).value("Body").toString(),
+                 QString("Dear Bob Marsh,\nsee you."));
+        dialog->CommandUndoTest->click();
+        QTRY_COMPARE_WITH_TIMEOUT(testkit::composeForm(compose, true).value("Subj").toString(),
+                                  QString("Tested <<First>>"), 20000);
+        QCOMPARE(testkit::composeForm(compose, true).value("To").toString(), QString());
+        QVERIFY(idle(*form));
+        QCOMPARE(server->recordedPosts().size(), posts);
+
+        // Yahoo! Mail's rich-text form has no Body field: merge says it cannot work there.
+        compose->Navigate(compose->LocationURL().section('?', 0, 0) + "?rich=1");
+        QVERIFY(testkit::waitForPage(compose, "rich=1"));
+        dialog->CommandStart->click();
+        QTRY_COMPARE(Dialogs::messagesShown(),
+                     QStringList{"Unable to send message. Are you sure the compose form is "
+                                 "displayed? Mail Merge works only in plain test mode. You cannot "
+                                 "use the Rich Text/HTML compose form."});
+        QCOMPARE(server->recordedPosts().size(), posts);
+        form->close();
+    }
+
+    void stopAndResumeOnASlowSiteSendNothingTwice() {
+        Workspace ws;
+        auto form = ready(*slow, ws, false, "Slow run", 1, 4);
+        QVERIFY(form);
+        MergeDialog* dialog = dialogOf(*form);
+        dialog->CommandStart->click();
+        QTRY_COMPARE_WITH_TIMEOUT(dialog->LabelNumSent->text(), QString("Emails Sent: 1"), 30000);
+        dialog->CommandStop->click(); // the message on its way is seen through, nothing more
+        QTRY_VERIFY_WITH_TIMEOUT(idle(*form), 30000);
+        const QList<int> first = receivedCounts(*slow, "Slow run");
+        QVERIFY2(first == (QList<int>{1, 0, 0, 0, 0}) || first == (QList<int>{1, 1, 0, 0, 0}),
+                 "one message, or the one that was on its way too");
+
+        Dialogs::clearMessages();
+        dialog->CommandStart->click(); // offered to resume: Yes
+        QTRY_VERIFY_WITH_TIMEOUT(!idle(*form), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(idle(*form), 60000);
+        QVERIFY(Dialogs::messagesShown().value(0).contains("did not finish"));
+        QCOMPARE(receivedCounts(*slow, "Slow run"), (QList<int>{1, 1, 1, 1, 0}));
+        form->close();
+    }
+
+    void aRunCutOffAsByAKillIsResumedWithoutResendingTheUncertainRow() {
+        Workspace ws;
+        auto form = ready(*slow, ws, true, "Cut off", 1, 4);
+        QVERIFY(form);
+        const QString logPath = form->compose().merge().logPath();
+        dialogOf(*form)->CommandStart->click();
+        auto log = [&] {
+            return QString::fromStdString(postling::readFile(logPath.toStdString()).value_or(""));
+        };
+        // Wait until the second message is with the site, then let Postling vanish without
+        // any shutdown, as a kill would.
+        QTRY_VERIFY_WITH_TIMEOUT(log().count("\tsubmitting") == 2, 30000);
+        QTest::qWait(300);
+        form.reset();
+        QTRY_COMPARE_WITH_TIMEOUT(receivedCounts(*slow, "Cut off").mid(0, 2),
+                                  (QList<int>{1, 1}), 20000);
+
+        auto again = ready(*slow, ws, true, "Cut off", 1, 4);
+        QVERIFY(again);
+        dialogOf(*again)->CommandStart->click();
+        QTRY_VERIFY_WITH_TIMEOUT(idle(*again) && dialogOf(*again)->TextSent->toPlainText().size(),
+                                 60000);
+        QVERIFY2(Dialogs::messagesShown().value(0).contains("Row 2 (bob@hotmail.localhost) was "
+                                                            "being sent"),
+                 qPrintable(Dialogs::messagesShown().value(0)));
+        QCOMPARE(receivedCounts(*slow, "Cut off"), (QList<int>{1, 1, 1, 1, 0}));
+        again->close();
+    }
+
+    void aMessageTheSiteRefusesStopsTheRunAndIsSentOnResume() {
+        StandinServer refusing({"--seed", "--refuse-every", "3"});
+        Workspace ws;
+        auto form = ready(refusing, ws, false, "Refused once", 1, 3);
+        QVERIFY(form);
+        MergeDialog* dialog = dialogOf(*form);
+        dialog->CommandStart->click();
+        QTRY_VERIFY_WITH_TIMEOUT(Dialogs::messagesShown().size() == 2, 30000);
+        QVERIFY2(Dialogs::messagesShown()[1].startsWith(
+                     "The site did not accept the message to hans@yahoo.localhost (row 3)."),
+                 qPrintable(Dialogs::messagesShown()[1]));
+        QVERIFY(dialog->CommandStop->isEnabled());
+        dialog->CommandStop->click(); // back to the compose page, the template in it
+        WebBrowser* compose = form->shell().WebBrowser3();
+        QTRY_COMPARE_WITH_TIMEOUT(testkit::composeForm(compose, false).value("subject").toString(),
+                                  QString("Refused once <<First>>"), 20000);
+        QCOMPARE(receivedCounts(refusing, "Refused once"), (QList<int>{1, 1, 0, 0, 0}));
+        Dialogs::clearMessages();
+        dialog->CommandStart->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!idle(*form), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(idle(*form), 30000);
+        QCOMPARE(receivedCounts(refusing, "Refused once"), (QList<int>{1, 1, 1, 0, 0}));
+        form->close();
+    }
+};
+
+QTEST_MAIN(MergeE2eTest)
+#include "MergeE2eTest.moc"
