@@ -63,10 +63,11 @@ double floorPerMessage(const QString& site, int messages) {
     load(view, compose);
     return timeMs([&] {
                for (int i = 0; i < messages; ++i) {
-                   submitAndWait(view, QString("var f=document.forms.Compose;f.To.value='p%1@x.org';"
-                                               "f.Subj.value='Hello %1';f.Body.value='Dear %1';"
-                                               "f.action+='&SEND';f.submit();")
-                                           .arg(i));
+                   submitAndWait(view,
+                                 QString("var f=document.forms.Compose;f.To.value='p%1@x.org';"
+                                         "f.Subj.value='Hello %1';f.Body.value='Dear %1';"
+                                         "f.action+='&SEND';f.submit();")
+                                     .arg(i));
                    load(view, compose);
                }
            }) /
@@ -88,7 +89,8 @@ int main(int argc, char** argv) {
     QDir().mkpath(mainDir + "addrbooks");
     std::string book = "\"First\",\"Last\",\"Email\",\"\"\r\n";
     for (int i = 0; i < kMessages; ++i)
-        book += "\"P" + std::to_string(i) + "\",\"Q\",\"p" + std::to_string(i) + "@x.org\",\"\"\r\n";
+        book +=
+            "\"P" + std::to_string(i) + "\",\"Q\",\"p" + std::to_string(i) + "@x.org\",\"\"\r\n";
     postling::writeFileAtomically((mainDir + "addrbooks/myaddrbk.csv").toStdString(), book);
     const std::string ini = dir.filePath("postling.ini").toStdString();
     postling::IniFile settings(ini);
@@ -106,12 +108,12 @@ int main(int argc, char** argv) {
     WebBrowser* inbox = form.shell().WebBrowser1();
     WebBrowser* compose = form.shell().WebBrowser3();
     QString inboxDone;
-    QObject::connect(inbox, &WebBrowser::DocumentComplete, [&](const QString& u) { inboxDone = u; });
+    QObject::connect(inbox, &WebBrowser::DocumentComplete,
+                     [&](const QString& u) { inboxDone = u; });
     waitFor([&] { return inboxDone.contains("yahoo"); }, 20000);
-    inbox->document().setFormFields("login_form", {{"login", "ann"}, {"passwd", "ann"}},
-                                    [&](const QVariantMap&) {
-                                        inbox->document().submitForm("login_form", {}, nullptr);
-                                    });
+    inbox->document().setFormFields(
+        "login_form", {{"login", "ann"}, {"passwd", "ann"}},
+        [&](const QVariantMap&) { inbox->document().submitForm("login_form", {}, nullptr); });
     waitFor([&] { return inboxDone.contains("ShowFolder"); }, 30000);
     waitFor([&] { return !compose->Busy() && compose->LocationURL().contains("/ym/compose"); },
             30000);

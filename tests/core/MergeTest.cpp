@@ -1,5 +1,5 @@
-#include "addressbook/AddressTable.h"
 #include "compose/Merge.h"
+#include "addressbook/AddressTable.h"
 #include "compose/MergeLog.h"
 
 #include <gtest/gtest.h>
@@ -19,14 +19,14 @@ TEST(Merge, FieldsAreReplacedAsTheOldProgramDid) {
         const char* text;
         const char* merged;
     } cases[] = {
-        {"Dear <<first>>,", "Dear Ann,"},                  // letter case ignored
-        {"Hi <<Nickname>>", "Hi <<Nickname>>"},            // no such column: as written
+        {"Dear <<first>>,", "Dear Ann,"},       // letter case ignored
+        {"Hi <<Nickname>>", "Hi <<Nickname>>"}, // no such column: as written
         {"<<First>> and <<FIRST>> and <<First>>", "Ann and Ann and Ann"},
-        {"a << b", "a << b"},                              // no ">>": unchanged
-        {"<< First>>", "<< First>>"},                      // names are not trimmed
-        {"<<Last>>!", "Leeann@x.org!"},                    // a value holding "<<" is read too
-        {"<<a<<First>>", "<<aAnn"},                        // the next "<<" starts a field too
-        {"<<>>", ""},                                      // the nameless trailing column
+        {"a << b", "a << b"},           // no ">>": unchanged
+        {"<< First>>", "<< First>>"},   // names are not trimmed
+        {"<<Last>>!", "Leeann@x.org!"}, // a value holding "<<" is read too
+        {"<<a<<First>>", "<<aAnn"},     // the next "<<" starts a field too
+        {"<<>>", ""},                   // the nameless trailing column
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.merged, mergeFields(c.text, kHeader, row)) << c.text;
@@ -190,15 +190,14 @@ TEST(MergeRun, TestFailureAndARefusedMessage) {
 }
 
 TEST(MergeLog, ResumeSkipsWhatWasSentAndNeverResendsAnUncertainRow) {
-    const std::string log =
-        "t\t1\tstart\tbook.csv\tK\r\n"
-        "t\t1\t1\ta@x\tS\tsubmitting\r\nt\t1\t1\ta@x\tS\tsent\r\n"
-        "t\t1\t2\tb@x\tS\tsubmitting\r\n" // the program died here
-        "t\t2\tstart\tother.csv\tK\r\nt\t2\t1\tz@x\tS\tsent\r\n"
-        "t\t3\tstart\tbook.csv\tK\r\n"
-        "t\t3\t1\ta@x\tS\tskipped\r\n" // resumed: row 1 went before
-        "t\t3\t3\tc@x\tS\tsubmitting\r\nt\t3\t3\tc@x\tS\tsent\r\n"
-        "garbage line\r\n";
+    const std::string log = "t\t1\tstart\tbook.csv\tK\r\n"
+                            "t\t1\t1\ta@x\tS\tsubmitting\r\nt\t1\t1\ta@x\tS\tsent\r\n"
+                            "t\t1\t2\tb@x\tS\tsubmitting\r\n" // the program died here
+                            "t\t2\tstart\tother.csv\tK\r\nt\t2\t1\tz@x\tS\tsent\r\n"
+                            "t\t3\tstart\tbook.csv\tK\r\n"
+                            "t\t3\t1\ta@x\tS\tskipped\r\n" // resumed: row 1 went before
+                            "t\t3\t3\tc@x\tS\tsubmitting\r\nt\t3\t3\tc@x\tS\tsent\r\n"
+                            "garbage line\r\n";
     const ResumePoint p = resumePoint(log, "book.csv", "K");
     EXPECT_EQ((std::vector<std::pair<int, std::string>>{{1, "a@x"}, {3, "c@x"}}), p.sent);
     EXPECT_EQ((std::vector<std::pair<int, std::string>>{{2, "b@x"}}), p.uncertain);

@@ -23,9 +23,8 @@ using testkit::Workspace;
 namespace {
 
 // The demo book's addresses; the stand-in has no mailbox for the last, Carl's.
-const QStringList kRows = {"ann@yahoo.localhost", "bob@hotmail.localhost",
-                           "hans@yahoo.localhost", "marie@hotmail.localhost",
-                           "carl@hotmail.localhost"};
+const QStringList kRows = {"ann@yahoo.localhost", "bob@hotmail.localhost", "hans@yahoo.localhost",
+                           "marie@hotmail.localhost", "carl@hotmail.localhost"};
 
 // How many messages whose subject begins with `subject` each address of the book received.
 QList<int> receivedCounts(const StandinServer& server, const QString& subject) {
@@ -54,9 +53,9 @@ class MergeE2eTest : public QObject {
         if (!form || !testkit::openComposeTab(*form))
             return nullptr;
         const QStringList f = testkit::composeFieldNames(yahoo);
-        if (!testkit::fillComposeForm(form->shell().WebBrowser3(), yahoo,
-                                      {{f[3], subject + " <<First>>"},
-                                       {f[4], "Dear <<first>> <<Last>>,\nsee you."}}))
+        if (!testkit::fillComposeForm(
+                form->shell().WebBrowser3(), yahoo,
+                {{f[3], subject + " <<First>>"}, {f[4], "Dear <<first>> <<Last>>,\nsee you."}}))
             return nullptr;
         testkit::selectRows(*form, first, last);
         form->findChild<QPushButton*>("Command5")->click();
@@ -72,8 +71,7 @@ class MergeE2eTest : public QObject {
 private slots:
     void initTestCase() {
         server = std::make_unique<StandinServer>();
-        slow = std::make_unique<StandinServer>(
-            QStringList{"--seed", "--submit-delay-ms", "600"});
+        slow = std::make_unique<StandinServer>(QStringList{"--seed", "--submit-delay-ms", "600"});
     }
     void cleanupTestCase() {
         server.reset();
@@ -98,8 +96,7 @@ private slots:
         QTRY_VERIFY(!dialog->CommandStart->isEnabled() && dialog->CommandStop->isEnabled());
         QTRY_VERIFY_WITH_TIMEOUT(idle(*form), 60000);
         QCOMPARE(dialog->LabelNumSent->text(), QString("Emails Sent: 3"));
-        QCOMPARE(dialog->TextSent->toPlainText(),
-                 QStringList(kRows.mid(0, 3)).join("\n"));
+        QCOMPARE(dialog->TextSent->toPlainText(), QStringList(kRows.mid(0, 3)).join("\n"));
         QCOMPARE(receivedCounts(*server, subject), (QList<int>{1, 1, 1, 0, 0}));
         const QStringList annGot = server->received("ann@yahoo.localhost").filter(subject);
         QCOMPARE(annGot.value(0), subject + " Ann\nDear Ann Lee,\r\nsee you.");
@@ -188,8 +185,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(log().count("\tsubmitting") == 2, 30000);
         QTest::qWait(300);
         form.reset();
-        QTRY_COMPARE_WITH_TIMEOUT(receivedCounts(*slow, "Cut off").mid(0, 2),
-                                  (QList<int>{1, 1}), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(receivedCounts(*slow, "Cut off").mid(0, 2), (QList<int>{1, 1}),
+                                  20000);
 
         auto again = ready(*slow, ws, true, "Cut off", 1, 4);
         QVERIFY(again);

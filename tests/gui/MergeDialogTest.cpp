@@ -1,9 +1,9 @@
 // The Mail Merge dialog over a compose form on a local page: its opening state, the preview of
 // every message with unmatched fields named, its log frame and its help.
+#include "MergeDialog.h"
 #include "Dialogs.h"
 #include "HelpWindow.h"
 #include "MailMerge.h"
-#include "MergeDialog.h"
 #include "MergePreview.h"
 #include "Testkit.h"
 #include "WebBrowser.h"
@@ -12,11 +12,11 @@
 
 #include <QAction>
 #include <QGroupBox>
-#include <QLineEdit>
-#include <QSpinBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>

@@ -34,9 +34,9 @@ std::string mergeFields(const std::string& text, const std::vector<std::string>&
         const int column = columnOf(name, header);
         if (column < 0)
             continue;
-        const std::string value =
-            static_cast<std::size_t>(column) < row.size() ? row[static_cast<std::size_t>(column)]
-                                                          : std::string();
+        const std::string value = static_cast<std::size_t>(column) < row.size()
+                                      ? row[static_cast<std::size_t>(column)]
+                                      : std::string();
         out = replaceAll(out, "<<" + name + ">>", value);
     }
     return out;
@@ -65,8 +65,9 @@ RowRange mergeRows(bool onlySelected, int selectionEnd1, int selectionEnd2, int 
             std::min(rowCount - 1, std::max(selectionEnd1, selectionEnd2))};
 }
 
-std::vector<MergeMessage> mergePlan(const AddressTable& table, const std::vector<std::string>& header,
-                                    int emailCol, RowRange rows, const std::string& subject,
+std::vector<MergeMessage> mergePlan(const AddressTable& table,
+                                    const std::vector<std::string>& header, int emailCol,
+                                    RowRange rows, const std::string& subject,
                                     const std::string& body) {
     std::vector<MergeMessage> plan;
     for (int r = rows.first; r <= rows.last && r < table.rowCount(); ++r) {
@@ -181,8 +182,8 @@ bool MergeRun::moreToSend() const {
 // the form after the last one.
 MergeRun::Action MergeRun::next(std::vector<Record> log) {
     const int n = static_cast<int>(plan_.size());
-    for (++index_; index_ < n && plan_[static_cast<std::size_t>(index_)].skip !=
-                                     MergeMessage::Skip::No;
+    for (++index_;
+         index_ < n && plan_[static_cast<std::size_t>(index_)].skip != MergeMessage::Skip::No;
          ++index_)
         log.push_back({index_, Status::Skipped});
     if (index_ >= n) {

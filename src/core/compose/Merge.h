@@ -35,8 +35,9 @@ struct MergeMessage {
     std::string body;
     Skip skip = Skip::No;
 };
-std::vector<MergeMessage> mergePlan(const AddressTable& table, const std::vector<std::string>& header,
-                                    int emailCol, RowRange rows, const std::string& subject,
+std::vector<MergeMessage> mergePlan(const AddressTable& table,
+                                    const std::vector<std::string>& header, int emailCol,
+                                    RowRange rows, const std::string& subject,
                                     const std::string& body);
 
 // The merge's names for the compose form, which differ from the insertion's (Yahoo! Mail's form is

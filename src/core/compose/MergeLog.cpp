@@ -29,7 +29,8 @@ std::vector<std::string> splitTabs(const std::string& line) {
 }
 
 int number(const std::string& text) {
-    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos)
+    if (text.empty() || text.size() > 9 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
         return -1;
     return std::stoi(text);
 }
@@ -89,8 +90,8 @@ bool MergeLog::begin(int run, const std::string& time, const std::string& book,
 
 bool MergeLog::row(int run, const std::string& time, int row, const std::string& address,
                    const std::string& subject, MergeRun::Status status) {
-    return append({time, std::to_string(run), std::to_string(row), address, subject,
-                   statusText(status)});
+    return append(
+        {time, std::to_string(run), std::to_string(row), address, subject, statusText(status)});
 }
 
 bool MergeLog::finish(int run, const std::string& time) {

@@ -74,4 +74,17 @@ PostedMessage readPostedForm(const std::string& data) {
     return m;
 }
 
+SavedMessage sentCopy(const PostedMessage& posted, const std::string& date) {
+    SavedMessage m;
+    m.from = "Sent Message";
+    m.subject = posted.subject;
+    m.date = date;
+    m.to = posted.to;
+    m.cc = posted.cc;
+    m.bcc = posted.bcc;
+    m.body = posted.body;
+    m.sent = true;
+    return m;
+}
+
 } // namespace postling

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/SavedMessage.h"
+
 #include <string>
 
 namespace postling {
@@ -14,6 +16,9 @@ struct PostedMessage {
 // far as they are hexadecimal digits; none gives 0), a decoded "%" never starts another escape.
 // The bytes are the page's UTF-8 (or, failing that, Windows-1252).
 std::string decodeFormValue(const std::string& raw);
+
+// The copy of a sent message kept in the Sent folder: from "Sent Message", dated `date`.
+SavedMessage sentCopy(const PostedMessage& posted, const std::string& date);
 
 // Finds each key with its leading "&" (Yahoo! Mail's name first, then Hotmail's), decodes its
 // value, and makes a plain-text body HTML by putting "<br>" before each line break.

@@ -12,6 +12,7 @@
 #include "SettingsPanel.h"
 #include "Shell.h"
 #include "StoreSubsystem.h"
+#include "TemplateCommands.h"
 #include "WaitOverlay.h"
 #include "WebBrowser.h"
 
@@ -158,7 +159,15 @@ void MainForm::placeControls() {
     row->addWidget(store_->savedLabel());
     row->addWidget(compose_->saveSentBox());
     strip->addWidget(save);
-    strip->addWidget(compose_->composeFrame());
+    auto* composeFrame = new QGroupBox("Compose");
+    composeFrame->setObjectName("FrameCompose");
+    auto* composeRow = new QHBoxLayout(composeFrame);
+    composeRow->setContentsMargins(6, 2, 6, 4);
+    composeRow->addWidget(compose_->templates().list());
+    composeRow->addWidget(compose_->templates().useButton());
+    composeRow->addWidget(compose_->templates().editButton());
+    composeRow->addWidget(compose_->mergeButton());
+    strip->addWidget(composeFrame);
 
     // The Settings tab, frame by frame.
     settingsPanel_ = new SettingsPanel;

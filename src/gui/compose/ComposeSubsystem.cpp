@@ -14,7 +14,6 @@
 
 #include "app/Navigation.h"
 #include "app/Settings.h"
-#include "app/Twips.h"
 #include "compose/ComposeForm.h"
 #include "compose/PostedForm.h"
 #include "store/SavedMessage.h"
@@ -24,8 +23,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QTimer>
 
@@ -33,8 +30,8 @@ ComposeSubsystem::ComposeSubsystem(Shell& shell, const AddressBookSubsystem& add
                                    QObject* parent)
     : QObject(parent), shell_(shell), addresses_(addresses),
       filler_(new ComposeFiller(shell, this)), templates_(new TemplateCommands(shell, this)),
-      merge_(new MailMerge(shell, addresses, this)), composeFrame_(new QGroupBox("Compose")),
-      Command5(new QPushButton("&Mail Merge...")), mailmerge_(new QAction("&Mail Merge...", this)),
+      merge_(new MailMerge(shell, addresses, this)), Command5(new QPushButton("&Mail Merge...")),
+      mailmerge_(new QAction("&Mail Merge...", this)),
       emailaddress_(new QAction("Email Address Palette...", this)),
       CheckSaveSent(new QCheckBox("S&ave Sent Messages")),
       CheckEmail(new QCheckBox("Show &Email Address Palette on Startup")),
@@ -82,14 +79,6 @@ ComposeSubsystem::ComposeSubsystem(Shell& shell, const AddressBookSubsystem& add
                 if (current.toLower().contains("compose"))
                     captureSent(data);
             });
-    // The "Compose" frame: a template into the form, the template dialog, mail merge.
-    composeFrame_->setObjectName("FrameCompose");
-    auto* row = new QHBoxLayout(composeFrame_);
-    row->setContentsMargins(6, 2, 6, 4);
-    row->addWidget(templates_->list());
-    row->addWidget(templates_->useButton());
-    row->addWidget(templates_->editButton());
-    row->addWidget(Command5);
     Command5->setObjectName("Command5");
     mailmerge_->setObjectName("mailmerge");
     connect(Command5, &QPushButton::clicked, merge_, &MailMerge::open);
@@ -338,17 +327,10 @@ void ComposeSubsystem::captureSent(const QByteArray& postData) {
     if (!posted.hasRecipient)
         return;
     const QDateTime now = QDateTime::currentDateTime();
-    postling::SavedMessage m;
-    m.from = "Sent Message";
-    m.subject = posted.subject;
-    m.date = postling::sentDateText(now.date().year(), now.date().month(), now.date().day(),
-                                    now.time().hour(), now.time().minute(), now.time().second());
-    m.to = posted.to;
-    m.cc = posted.cc;
-    m.bcc = posted.bcc;
-    m.body = posted.body;
-    m.sent = true;
-    emit sentMessage(m);
+    emit sentMessage(postling::sentCopy(
+        posted,
+        postling::sentDateText(now.date().year(), now.date().month(), now.date().day(),
+                               now.time().hour(), now.time().minute(), now.time().second())));
 }
 
 void ComposeSubsystem::CheckMailto() {
@@ -384,12 +366,8 @@ void ComposeSubsystem::showPalette() {
 }
 
 void ComposeSubsystem::placePalette() {
-    if (!FormEmail)
-        return;
-    // At the inbox view's left edge, 800 twips below its top.
-    WebBrowser* inbox = shell_.WebBrowser1();
-    const QPoint corner = inbox->mapToGlobal(QPoint(0, 0));
-    FormEmail->move(corner.x(), corner.y() + postling::twipsToPixels(800, inbox->logicalDpiY()));
+    if (FormEmail)
+        FormEmail->placeBelow(shell_.WebBrowser1());
 }
 
 void ComposeSubsystem::closePalette() {

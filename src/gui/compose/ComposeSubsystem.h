@@ -16,7 +16,6 @@ class MailMerge;
 class ComposeFiller;
 class QAction;
 class QCheckBox;
-class QGroupBox;
 class QPushButton;
 class QTimer;
 class Shell;
@@ -39,9 +38,9 @@ public:
     QCheckBox* saveSentBox() const { return CheckSaveSent; }
     QCheckBox* paletteAtStartBox() const { return CheckEmail; }
     WaitOverlay* waitOverlay() const;
-    // The "Compose" frame (templates, mail merge), the default template list, and the Tools
-    // menu's template and merge items.
-    QGroupBox* composeFrame() const { return composeFrame_; }
+    // The "Compose" frame's merge button, the default template list, and the Tools menu's
+    // template and merge items.
+    QPushButton* mergeButton() const { return Command5; }
     QWidget* defaultTemplateList() const;
     QAction* templateAction() const;
     QAction* mergeAction() const { return mailmerge_; }
@@ -92,7 +91,6 @@ private:
     ComposeFiller* filler_;
     TemplateCommands* templates_;
     MailMerge* merge_;
-    QGroupBox* composeFrame_;
     QPushButton* Command5; // "&Mail Merge..."
     QAction* mailmerge_;
     bool paletteBeforeDialog_ = false;

@@ -1,5 +1,7 @@
 #include "EmailPalette.h"
 
+#include "app/Twips.h"
+
 #include <QComboBox>
 #include <QVBoxLayout>
 
@@ -23,4 +25,9 @@ void EmailPalette::load(const QStringList& addresses) {
     Combo1->clear();
     Combo1->addItems(addresses);
     loading_ = 0;
+}
+
+void EmailPalette::placeBelow(const QWidget* view) {
+    const QPoint corner = view->mapToGlobal(QPoint(0, 0));
+    move(corner.x(), corner.y() + postling::twipsToPixels(800, view->logicalDpiY()));
 }

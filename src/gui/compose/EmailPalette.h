@@ -13,6 +13,8 @@ public:
 
     // Fills the list with the book's e-mail column, rows 1 to the last (empty cells too).
     void load(const QStringList& addresses);
+    // At a view's left edge, 800 twips below its top.
+    void placeBelow(const QWidget* view);
     QComboBox* Combo1;
 
 signals:

@@ -51,11 +51,10 @@ MailMerge::MailMerge(Shell& shell, const AddressBookSubsystem& addresses, QObjec
     waitNotice_->setInterval(30000);
     connect(waitNotice_, &QTimer::timeout, this, [this] {
         if (run_ && run_->step() == MergeRun::Step::Accept && DialogMerge)
-            DialogMerge->setStatus(QString("Waiting for the site to accept message %1\u2026")
-                                       .arg(run_->sent() + 1));
+            DialogMerge->setStatus(
+                QString("Waiting for the site to accept message %1\u2026").arg(run_->sent() + 1));
     });
-    connect(shell_.WebBrowser3(), &WebBrowser::DocumentComplete, this,
-            &MailMerge::onComposeLoaded);
+    connect(shell_.WebBrowser3(), &WebBrowser::DocumentComplete, this, &MailMerge::onComposeLoaded);
 }
 
 MailMerge::~MailMerge() = default;
@@ -103,19 +102,19 @@ void MailMerge::readForm(std::function<void(const Form&)> done) {
     form.yahoo = form.address.toLower().contains("yahoo");
     const postling::MergeForm& f = postling::mergeForm(form.yahoo);
     QPointer<MailMerge> self(this);
-    view->document().formFields(
-        qs(f.form), {qs(f.to), qs(f.subject), qs(f.body)},
-        [self, form, done, f](const QVariantMap& r) mutable {
-            if (!self)
-                return;
-            const QVariantMap fields = r.value("fields").toMap();
-            form.found = !PageDocument::failed(r) && !fields.value(qs(f.to)).isNull() &&
-                         !fields.value(qs(f.subject)).isNull() &&
-                         !fields.value(qs(f.body)).isNull();
-            form.subject = str(fields.value(qs(f.subject)).toString());
-            form.body = str(fields.value(qs(f.body)).toString());
-            done(form);
-        });
+    view->document().formFields(qs(f.form), {qs(f.to), qs(f.subject), qs(f.body)},
+                                [self, form, done, f](const QVariantMap& r) mutable {
+                                    if (!self)
+                                        return;
+                                    const QVariantMap fields = r.value("fields").toMap();
+                                    form.found = !PageDocument::failed(r) &&
+                                                 !fields.value(qs(f.to)).isNull() &&
+                                                 !fields.value(qs(f.subject)).isNull() &&
+                                                 !fields.value(qs(f.body)).isNull();
+                                    form.subject = str(fields.value(qs(f.subject)).toString());
+                                    form.body = str(fields.value(qs(f.body)).toString());
+                                    done(form);
+                                });
 }
 
 std::vector<MergeMessage> MailMerge::plan(const Form& form) const {
@@ -133,8 +132,7 @@ std::vector<MergeMessage> MailMerge::plan(const Form& form) const {
 
 bool MailMerge::confirm(std::vector<MergeMessage>& plan, const std::string& key) {
     const std::string logText = postling::readFile(str(logPath())).value_or("");
-    const postling::ResumePoint point =
-        postling::resumePoint(logText, addresses_.book().path, key);
+    const postling::ResumePoint point = postling::resumePoint(logText, addresses_.book().path, key);
     if (point.resumable()) {
         QString text = QString("The last run of this message over this address book did not "
                                "finish: %1 of its messages were sent.")
@@ -177,8 +175,7 @@ void MailMerge::start() {
         shell_.SetIni("Settings", "mergepause", QString::number(pause));
         form_ = form;
         runNumber_ = postling::nextRunNumber(postling::readFile(str(logPath())).value_or(""));
-        postling::MergeLog(str(logPath()))
-            .begin(runNumber_, now(), addresses_.book().path, key);
+        postling::MergeLog(str(logPath())).begin(runNumber_, now(), addresses_.book().path, key);
         run_ = std::make_unique<MergeRun>(std::move(messages), str(form.address), pause);
         DialogMerge->setState(MergeDialog::State::Running);
         DialogMerge->clearLog();
@@ -226,9 +223,9 @@ void MailMerge::preview() {
         }
         std::vector<MergeMessage> messages = plan(form);
         const std::string logText = postling::readFile(str(logPath())).value_or("");
-        postling::applyResume(messages,
-                              postling::resumePoint(logText, addresses_.book().path,
-                                                    postling::templateKey(form.subject, form.body)));
+        postling::applyResume(
+            messages, postling::resumePoint(logText, addresses_.book().path,
+                                            postling::templateKey(form.subject, form.body)));
         std::vector<std::string> header;
         for (int c = 0; c < addresses_.book().table.columnCount(); ++c)
             header.push_back(addresses_.book().plainHeader(c));
@@ -311,12 +308,13 @@ void MailMerge::fill(const MergeRun::Action& action) {
     const postling::MergeForm& f = postling::mergeForm(form_.yahoo);
     QVariantMap values;
     if (action.message < 0) { // the template back, To empty
-        values = {{qs(f.to), QString()}, {qs(f.subject), qs(form_.subject)},
+        values = {{qs(f.to), QString()},
+                  {qs(f.subject), qs(form_.subject)},
                   {qs(f.body), qs(form_.body)}};
     } else {
         const MergeMessage& m = run_->plan()[static_cast<std::size_t>(action.message)];
-        values = {{qs(f.to), qs(m.address)}, {qs(f.subject), qs(m.subject)},
-                  {qs(f.body), qs(m.body)}};
+        values = {
+            {qs(f.to), qs(m.address)}, {qs(f.subject), qs(m.subject)}, {qs(f.body), qs(m.body)}};
     }
     MergeRun* run = run_.get();
     const int ticket = action.ticket;
@@ -363,8 +361,8 @@ void MailMerge::onComposeLoaded(const QString& url) {
             if (run_.get() != run)
                 return;
             execute(run_->pageLoaded(
-                str(url), postling::sentConfirmation(form_.yahoo,
-                                                     str(page.value("text").toString()))));
+                str(url),
+                postling::sentConfirmation(form_.yahoo, str(page.value("text").toString()))));
         });
         break;
     }
@@ -382,7 +380,8 @@ void MailMerge::fail(int message) {
                          shell_.WebBrowser3()->LocationURL() != form_.address;
     if (refused) {
         const MergeMessage& m = run_->plan()[static_cast<std::size_t>(message)];
-        DialogMerge->setStatus(QString("The site did not accept the message to %1.").arg(qs(m.address)));
+        DialogMerge->setStatus(
+            QString("The site did not accept the message to %1.").arg(qs(m.address)));
         Dialogs::message(DialogMerge,
                          QString("The site did not accept the message to %1 (row %2). The run "
                                  "has stopped; press Stop, and Start again later to send the rest. "

@@ -38,15 +38,22 @@ MergeDialog::MergeDialog(QWidget* parent)
     setObjectName("DialogMerge");
     setWindowTitle("Mail Merge");
     setModal(false);
-    const std::pair<QWidget*, const char*> named[] = {
-        {Option2, "Option2"},           {Option1, "Option1"},
-        {FrameTest, "FrameTest"},       {CommandTest, "CommandTest"},
-        {CommandUndoTest, "CommandUndoTest"}, {TextSent, "TextSent"},
-        {CommandHide, "CommandHide"},   {CommandStart, "CommandStart"},
-        {CommandStop, "CommandStop"},   {Command1, "Command1"},
-        {LabelNumSent, "LabelNumSent"}, {CancelButton, "CancelButton"},
-        {Command5, "Command5"},         {CommandPreview, "CommandPreview"},
-        {SpinPause, "SpinPause"},       {LabelStatus, "LabelStatus"}};
+    const std::pair<QWidget*, const char*> named[] = {{Option2, "Option2"},
+                                                      {Option1, "Option1"},
+                                                      {FrameTest, "FrameTest"},
+                                                      {CommandTest, "CommandTest"},
+                                                      {CommandUndoTest, "CommandUndoTest"},
+                                                      {TextSent, "TextSent"},
+                                                      {CommandHide, "CommandHide"},
+                                                      {CommandStart, "CommandStart"},
+                                                      {CommandStop, "CommandStop"},
+                                                      {Command1, "Command1"},
+                                                      {LabelNumSent, "LabelNumSent"},
+                                                      {CancelButton, "CancelButton"},
+                                                      {Command5, "Command5"},
+                                                      {CommandPreview, "CommandPreview"},
+                                                      {SpinPause, "SpinPause"},
+                                                      {LabelStatus, "LabelStatus"}};
     for (const auto& [widget, name] : named)
         widget->setObjectName(name);
 
@@ -132,9 +139,8 @@ void MergeDialog::setState(State state) {
 void MergeDialog::countSent(int sent, const QString& address) {
     LabelNumSent->setText(QString("Emails Sent: %1").arg(sent));
     showLog();
-    TextSent->setPlainText(TextSent->toPlainText().isEmpty()
-                               ? address
-                               : TextSent->toPlainText() + "\n" + address);
+    TextSent->setPlainText(
+        TextSent->toPlainText().isEmpty() ? address : TextSent->toPlainText() + "\n" + address);
 }
 
 void MergeDialog::clearLog() {

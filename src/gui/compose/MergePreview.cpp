@@ -41,9 +41,9 @@ MergePreview::MergePreview(const std::vector<postling::MergeMessage>& plan,
         QString start = qs(m.body.substr(0, 200)).simplified();
         if (start.size() > 60)
             start = start.left(60) + "...";
-        auto* item = new QTreeWidgetItem(
-            {QString::number(m.row), skipped ? skipText(m.skip) : qs(m.address),
-             skipped ? QString() : qs(m.subject), skipped ? QString() : start});
+        auto* item =
+            new QTreeWidgetItem({QString::number(m.row), skipped ? skipText(m.skip) : qs(m.address),
+                                 skipped ? QString() : qs(m.subject), skipped ? QString() : start});
         if (skipped)
             item->setForeground(1, Qt::gray);
         list_->addTopLevelItem(item);
