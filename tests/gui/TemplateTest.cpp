@@ -4,6 +4,7 @@
 #include "TemplateCommands.h"
 #include "TemplateDialog.h"
 #include "Testkit.h"
+#include "WaitOverlay.h"
 
 #include "fs/AtomicFile.h"
 
@@ -212,6 +213,27 @@ private slots:
         defaults->setCurrentIndex(1);
         form->close();
         QCOMPARE(ws->get("deftemp"), QString("example.txt"));
+    }
+
+    void aCaptureWithoutAComposeFormSaysItWaitsAndStopsWithTheDialog() {
+        ws->set("welcome", "1");
+        auto form = testkit::openMainForm(*ws);
+        bool waitingShown = false;
+        Dialogs::Answers answers;
+        answers.dialog = [&](QDialog& dialog) {
+            auto& templates = static_cast<TemplateDialog&>(dialog);
+            templates.Command3->click(); // no compose page anywhere: the fill waits
+            waitingShown = QTest::qWaitFor(
+                [&] { return templates.findChild<QLabel*>("LabelWaiting")->isVisibleTo(&dialog); },
+                5000);
+            return int(QDialog::Rejected);
+        };
+        Dialogs::answerWith(answers);
+        form->findChild<QPushButton*>("CommandTemplate")->click();
+        QVERIFY(waitingShown);
+        QTRY_VERIFY(!form->compose().fillWaiting());
+        QVERIFY(!form->compose().waitOverlay()->isVisible());
+        form->close();
     }
 };
 

@@ -5,6 +5,7 @@
 #include "BrowsingSubsystem.h"
 #include "ComposeSubsystem.h"
 #include "Dialogs.h"
+#include "FlowLayout.h"
 #include "InboxSubsystem.h"
 #include "LoopbackGuard.h"
 #include "PaneFrame.h"
@@ -144,9 +145,12 @@ void MainForm::placeControls() {
     addressBar->addWidget(browsing_->addressBar());
     addressBar->addAction(browsing_->goAction());
 
-    // The strip under the address bar: the inbox tools, then saving messages locally.
-    addToolBarBreak();
-    QToolBar* strip = addStrip(this, "MessageTools", "Message tools");
+    // Under the address bar: the inbox tools, saving messages locally, and compose; they wrap
+    // onto a second row in a narrow window.
+    tools_ = new QWidget;
+    tools_->setObjectName("MessageTools");
+    auto* strip = new FlowLayout(tools_);
+    strip->setContentsMargins(4, 2, 4, 2);
     strip->addWidget(inbox_->buttonsFrame());
     auto* save = new QGroupBox("Save Messages Locally");
     save->setObjectName("FrameSave");
@@ -196,11 +200,15 @@ void MainForm::placeControls() {
     statusBar()->addPermanentWidget(browsing_->progressBar());
 
     auto* central = new QWidget;
-    auto* columns = new QHBoxLayout(central);
-    columns->setContentsMargins(0, 0, 0, 0);
+    auto* rows = new QVBoxLayout(central);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(0);
+    rows->addWidget(tools_);
+    auto* columns = new QHBoxLayout;
     columns->setSpacing(0);
     columns->addWidget(addressBook_->frame());
     columns->addWidget(rightSide_, 1);
+    rows->addLayout(columns, 1);
     setCentralWidget(central);
 }
 

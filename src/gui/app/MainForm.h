@@ -65,6 +65,7 @@ private:
     WebBrowser* views_[4] = {};
     QWidget* viewArea_ = nullptr;
     QWidget* rightSide_ = nullptr;
+    QWidget* tools_ = nullptr;
     SettingsPanel* settingsPanel_ = nullptr;
     Shell* shell_ = nullptr;
     BrowsingSubsystem* browsing_ = nullptr;

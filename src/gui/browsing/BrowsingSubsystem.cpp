@@ -117,12 +117,14 @@ void BrowsingSubsystem::showJobProgress(int value, int maximum, const QString& t
     Progress1->setFormat(text);
     Progress1->setTextVisible(true);
     Progress1->setMaximumWidth(320);
+    Progress1->setMinimumWidth(Progress1->fontMetrics().horizontalAdvance(text) + 24);
     Progress1->show();
 }
 
 void BrowsingSubsystem::endJobProgress() {
     job_ = false;
     Progress1->setTextVisible(false);
+    Progress1->setMinimumWidth(0);
     Progress1->setMaximumWidth(160);
     Progress1->hide();
 }

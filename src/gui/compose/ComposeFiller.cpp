@@ -41,14 +41,12 @@ void ComposeFiller::attemptFill() {
         return;
     }
     timer_->stop();
-    if (fill_->attempts > 0) {
-        PictureWait->show();
-        PictureWait->raise();
-    }
+    if (fill_->attempts > 0)
+        showWaiting(true);
     if (user_clicked_cancel) {
         user_clicked_cancel = false;
         fill_.reset();
-        PictureWait->hide();
+        showWaiting(false);
         return;
     }
     writeBug("5");
@@ -70,9 +68,18 @@ void ComposeFiller::attemptFill() {
                 timer_->start();
                 return;
             }
-            PictureWait->hide();
+            showWaiting(false);
             fillComposeForm(fields);
         });
+}
+
+void ComposeFiller::showWaiting(bool waiting) {
+    if (waiting == PictureWait->isVisible())
+        return;
+    PictureWait->setVisible(waiting);
+    if (waiting)
+        PictureWait->raise();
+    emit waitingChanged(waiting);
 }
 
 void ComposeFiller::fillComposeForm(const QVariantMap& current) {

@@ -41,8 +41,11 @@ public:
 signals:
     // Code 11: the form's subject and body, read for a template.
     void formRead(const QString& subject, const QString& body);
+    // "Please wait..." shows or goes (a dialog in front of it may want to say so too).
+    void waitingChanged(bool waiting);
 
 private:
+    void showWaiting(bool waiting);
     void attemptFill();
     void fillComposeForm(const QVariantMap& current);
 

@@ -104,6 +104,7 @@ ComposeSubsystem::ComposeSubsystem(Shell& shell, const AddressBookSubsystem& add
                 template_body = body;
                 templates_->showCaptured(subject, body);
             });
+    connect(filler_, &ComposeFiller::waitingChanged, templates_, &TemplateCommands::showWaiting);
     // The palette stands aside while the template dialog is open.
     connect(templates_, &TemplateCommands::dialogOpening, this, [this] {
         paletteBeforeDialog_ = FormEmail && FormEmail->isVisible();

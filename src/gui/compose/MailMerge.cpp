@@ -253,7 +253,7 @@ void MailMerge::writeLog(const std::vector<MergeRun::Record>& records) {
         const qint64 left =
             elapsed_.elapsed() / std::max(1, run_->sent()) * (run_->total() - run_->sent());
         emit progress(run_->sent(), run_->total(),
-                      QString("%1 of %2 sent, about %3 left")
+                      QString("%1 of %2 sent, %3 left")
                           .arg(run_->sent())
                           .arg(run_->total())
                           .arg(duration(left)));

@@ -95,6 +95,7 @@ MergeDialog::MergeDialog(QWidget* parent)
     test->addWidget(TextSent, 1);
     test->addWidget(CommandHide, 0, Qt::AlignRight);
     TextSent->setReadOnly(true);
+    TextSent->setMinimumHeight(90);
     layout->addWidget(FrameTest, 1);
 
     auto* start = new QGroupBox("Start Merge: Press Start to begin sending");
@@ -151,6 +152,8 @@ void MergeDialog::showLog() {
     TextSent->show();
     CommandHide->show();
     FrameTest->setTitle("Emails have been sent to:");
+    if (height() < sizeHint().height())
+        resize(width(), sizeHint().height()); // room for the log under the test text
 }
 
 void MergeDialog::hideLog() {

@@ -13,6 +13,7 @@
 
 #include <QComboBox>
 #include <QPushButton>
+#include <QScreen>
 
 TemplateCommands::TemplateCommands(Shell& shell, QObject* parent)
     : QObject(parent), shell_(shell), ComboTemplate(new QComboBox), ComboTemplate2(new QComboBox),
@@ -70,6 +71,9 @@ void TemplateCommands::CommandTemplate_Click() {
     auto dialog = makeDialog();
     dialog_ = dialog.get();
     dialog->loadEntry(ComboTemplate->currentIndex());
+    // At the left edge of the screen, beside the compose form it works on.
+    if (const QScreen* screen = shell_.window()->screen())
+        dialog->move(screen->availableGeometry().left(), dialog->y());
     Dialogs::exec(*dialog);
     dialog.reset();
     emit dialogClosed();
@@ -90,4 +94,9 @@ void TemplateCommands::Command4_Click() {
 void TemplateCommands::showCaptured(const QString& subject, const QString& body) {
     if (dialog_)
         dialog_->showCaptured(subject, body);
+}
+
+void TemplateCommands::showWaiting(bool waiting) {
+    if (dialog_)
+        dialog_->setWaiting(waiting);
 }

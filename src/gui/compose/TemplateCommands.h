@@ -36,6 +36,7 @@ public:
     void Command4_Click();
     // The compose form's subject and body, read for the dialog.
     void showCaptured(const QString& subject, const QString& body);
+    void showWaiting(bool waiting);
     bool dialogOpen() const { return !dialog_.isNull(); }
 
 signals:

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace {
@@ -34,7 +35,9 @@ TemplateDialog::TemplateDialog(const QString& mainDir, const QStringList& names,
       Command4(new QPushButton("Insert to Form >>")),
       Command3(new QPushButton("Capture from Form <<")), OKButton(new QPushButton("&Save")),
       CancelButton(new QPushButton("&Close")), Command2(new QPushButton("&Help")),
-      mainDir_(mainDir) {
+      mainDir_(mainDir),
+      waiting_(new QLabel("Waiting for the compose form to load\u2026 Close this window to stop "
+                          "waiting.")) {
     setObjectName("DialogTemplate");
     setWindowTitle("Email Template");
     const std::pair<QWidget*, const char*> named[] = {
@@ -74,9 +77,14 @@ TemplateDialog::TemplateDialog(const QString& mainDir, const QStringList& names,
     editGrid->setRowStretch(1, 1);
 
     auto* form = new QGroupBox("Capture From or Insert to Compose Form");
-    auto* formRow = new QHBoxLayout(form);
+    auto* formLayout = new QVBoxLayout(form);
+    auto* formRow = new QHBoxLayout;
     formRow->addWidget(Command4);
     formRow->addWidget(Command3);
+    formLayout->addLayout(formRow);
+    formLayout->addWidget(waiting_);
+    waiting_->setObjectName("LabelWaiting");
+    waiting_->hide();
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -209,6 +217,10 @@ void TemplateDialog::captureFromForm() {
 void TemplateDialog::showCaptured(const QString& subject, const QString& body) {
     Text1->setText(subject);
     Text2->setPlainText(QString(body).replace("\r\n", "\n"));
+}
+
+void TemplateDialog::setWaiting(bool waiting) {
+    waiting_->setVisible(waiting);
 }
 
 void TemplateDialog::reject() {

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -37,6 +38,8 @@ public:
     void newTemplate();
     // The compose form's subject and body, once the capture has read them.
     void showCaptured(const QString& subject, const QString& body);
+    // The main window waits for the compose form (its "Please wait..." is behind this dialog).
+    void setWaiting(bool waiting);
 
 signals:
     void insertRequested(const QString& subject, const QString& body);
@@ -55,5 +58,6 @@ private:
     QString body() const;
 
     QString mainDir_;
+    QLabel* waiting_;
     bool changed_ = false;
 };
