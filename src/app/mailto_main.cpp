@@ -4,7 +4,7 @@
 #include "app/IniFile.h"
 #include "app/IniLocation.h"
 #include "app/InstanceLock.h"
-#include "compose/ReplyText.h"
+#include "compose/Mailto.h"
 
 #include <climits>
 #include <cstdio>
@@ -67,8 +67,11 @@ int main(int argc, char** argv) {
     }
     const std::string ini = postling::iniLocation(
         args, std::getenv("POSTLING_INI"), std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
-    if (!postling::IniFile(ini).set("Settings", "mailto", postling::mailtoHandOver(link))) {
-        std::fprintf(stderr, "postling-mailto: cannot write %s\n", ini.c_str());
+    if (const auto written =
+            postling::IniFile(ini).set("Settings", "mailto", postling::mailtoHandOver(link));
+        !written) {
+        std::fprintf(stderr, "postling-mailto: cannot write %s: %s\n", ini.c_str(),
+                     written.error.c_str());
         return 1;
     }
     if (!postling::InstanceLock::running(ini) && !startPostling(ini)) {

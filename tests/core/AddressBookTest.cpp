@@ -26,13 +26,19 @@ protected:
 TEST_F(AddressBookFiles, CommaSeparatedBooksKeepCommasInsideQuotesAndLoseQuotes) {
     const auto r = open("b.csv", "\"First\",\"Last\",\"Email\",\"\"\r\n"
                                  "\"Lee, Ann\",\"\",\"ann@x.org\",\"\"\r\n"
-                                 "Bob,\"say \"\"hi\"\"\",bob@x.org,\r\n");
+                                 "Bob,say \"hi\",bob@x.org,\r\n"
+                                 "Carl,\"said \"\"no\"\"\",c@x.org,\r\n"
+                                 "Dan,\"Notes that\r\nspan lines, too\",d@x.org,\r\n");
     EXPECT_TRUE(r.read);
     EXPECT_FALSE(r.noAddresses);
-    ASSERT_EQ(3, book.table.rowCount());
+    ASSERT_EQ(5, book.table.rowCount());
     ASSERT_EQ(4, book.table.columnCount());
     EXPECT_EQ((std::vector<std::string>{"Lee, Ann", "", "ann@x.org", ""}), rowOf(book.table, 1));
     EXPECT_EQ("say hi", book.table.cell(2, 1)) << "a quote inside a comma-separated field is lost";
+    EXPECT_EQ("said \"no\"", book.table.cell(3, 1)) << "a doubled quote inside quotes is one";
+    EXPECT_EQ((std::vector<std::string>{"Dan", "Notes that span lines, too", "d@x.org", ""}),
+              rowOf(book.table, 4))
+        << "a quoted field that spans lines is one field";
     EXPECT_EQ(0, book.first_col);
     EXPECT_EQ(1, book.last_col);
     EXPECT_EQ(2, book.email_col);
@@ -67,8 +73,17 @@ TEST_F(AddressBookFiles, NameColumnsMoveToTheFrontAndTheTrailingColumnIsHidden) 
     EXPECT_EQ("a@x.org", book.table.cell(1, 2));
     EXPECT_EQ(0, book.widthsTwips.back());
     ASSERT_TRUE(book.save());
-    EXPECT_EQ("\"First\",\"Last\",\"\"\r\n\"Ann\",\"Lee\",\"a@x.org\"\r\n",
+    EXPECT_EQ("First,Last,Email\r\nAnn,Lee,a@x.org\r\n", readFile(dir.file("c.csv")).value())
+        << "an unchanged book is not written";
+    book.table.setCell(1, 0, "Anne \"A\"");
+    ASSERT_TRUE(book.modified());
+    ASSERT_TRUE(book.save());
+    EXPECT_EQ("\"First\",\"Last\",\"\"\r\n\"Anne \"\"A\"\"\",\"Lee\",\"a@x.org\"\r\n",
               readFile(dir.file("c.csv")).value());
+    EXPECT_FALSE(book.modified());
+    const AddressTable saved = book.table;
+    open("c.csv", readFile(dir.file("c.csv")).value());
+    EXPECT_EQ(saved.row(1), book.table.row(1)) << "a table saved and opened again is the same";
 }
 
 TEST_F(AddressBookFiles, WithoutAnEmailHeaderTheDataIsScanned) {

@@ -1,4 +1,5 @@
 #include "compose/ComposeForm.h"
+#include "compose/Mailto.h"
 #include "compose/PostedForm.h"
 #include "compose/ReplyText.h"
 
@@ -6,6 +7,8 @@
 
 namespace postling {
 namespace {
+
+using namespace std::string_literals;
 
 TEST(ComposeForm, FieldNamesAndTheAppendRule) {
     EXPECT_STREQ("Subj", composeFields(true).subject);
@@ -78,28 +81,81 @@ TEST(ReplyText, WrapsTheFirstBlankFromColumn43) {
     EXPECT_EQ(std::string(42, 'a') + "\r\nb", wrapAt43(cr));
 }
 
-TEST(ReplyText, MailtoAndHotmailRecipients) {
-    auto m = splitMailto("someone@x?subject=Hello&body=x");
-    EXPECT_EQ("someone@x", m.to);
-    EXPECT_EQ("Hello&body=x", m.subject);
-    m = splitMailto("someone@x");
-    EXPECT_EQ("someone@x", m.to);
-    EXPECT_EQ("", m.subject);
-    EXPECT_EQ("", splitMailto("a@x?cc=b@x").subject);
+TEST(ReplyText, HotmailRecipientsAndTheRichTextForm) {
     EXPECT_EQ("<x@y>", hotmailRecipient("Ann Lee <x@y>"));
     EXPECT_EQ("x@y", hotmailRecipient("x@y"));
-    EXPECT_EQ("Hi", mailtoFill("a@x?Subject=Hi").subject);
     EXPECT_EQ("<BR>&gt; quoted", templateFill("s", "> quoted").richBody);
+    // Text stays text in the editor: no tag of it survives, an address keeps its brackets.
+    EXPECT_EQ("&lt;img src=x onerror=&quot;go()&quot;<BR>&gt; &amp; &lt;pat@x.org<BR>&gt;",
+              richTextForm("<img src=x onerror=\"go()\"> & <pat@x.org>"));
 }
 
-TEST(ReplyText, TheHandOverWritesTheLinkWithoutItsSchemeAndEscapes) {
-    EXPECT_EQ("bob@hotmail.localhost?subject=Hi there",
-              mailtoHandOver("mailto:bob@hotmail.localhost?subject=Hi%20there"));
-    EXPECT_EQ("a+b@x", mailtoHandOver("MAILTO:a+b@x")) << "a plus sign stays";
-    EXPECT_EQ("x@y?subject=\xC3\xA9t\xC3\xA9 & more%zz%4",
-              mailtoHandOver("mailto:x@y?subject=%C3%A9t%C3%A9%20%26%20more%zz%4"));
-    EXPECT_EQ("caf\xC3\xA9@x", mailtoHandOver("caf%E9@x")) << "Latin-1 escapes of old links";
-    EXPECT_EQ("", mailtoHandOver("mailto:"));
+TEST(Mailto, TheExamplesOfRfc6068) {
+    struct Case {
+        const char* link;
+        MailtoLink read;
+    } cases[] = {
+        {"mailto:chris@example.com", {"chris@example.com", "", "", "", ""}},
+        {"mailto:infobot@example.com?subject=current-issue",
+         {"infobot@example.com", "", "", "current-issue", ""}},
+        {"mailto:infobot@example.com?body=send%20current-issue",
+         {"infobot@example.com", "", "", "", "send current-issue"}},
+        {"mailto:infobot@example.com?body=send%20current-issue%0D%0Asend%20index",
+         {"infobot@example.com", "", "", "", "send current-issue\r\nsend index"}},
+        {"mailto:list@example.org?In-Reply-To=%3C3469A91.D10AF4C@example.com%3E",
+         {"list@example.org", "", "", "", ""}},
+        {"mailto:majordomo@example.com?body=subscribe%20bamboo-l",
+         {"majordomo@example.com", "", "", "", "subscribe bamboo-l"}},
+        {"mailto:joe@example.com?cc=bob@example.com&body=hello",
+         {"joe@example.com", "bob@example.com", "", "", "hello"}},
+        {"mailto:gorby%25kremvax@example.com", {"gorby%kremvax@example.com", "", "", "", ""}},
+        {"mailto:unlikely%3Faddress@example.com?blat=foop",
+         {"unlikely?address@example.com", "", "", "", ""}},
+        {"mailto:Mike%26family@example.org", {"Mike&family@example.org", "", "", "", ""}},
+        {"mailto:%22not%40me%22@example.org", {"\"not@me\"@example.org", "", "", "", ""}},
+        {"mailto:%22oh%5C%5Cno%22@example.org", {"\"oh\\\\no\"@example.org", "", "", "", ""}},
+        {"mailto:%22%5C%5C%5C%22it's%5C%20ugly%5C%5C%5C%22%22@example.org",
+         {"\"\\\\\\\"it's\\ ugly\\\\\\\"\"@example.org", "", "", "", ""}},
+        {"mailto:user@example.org?subject=caf%C3%A9", {"user@example.org", "", "", "caf\xC3\xA9", ""}},
+        {"mailto:user@example.org?subject=%3D%3Futf-8%3FQ%3Fcaf%3DC3%3DA9%3F%3D",
+         {"user@example.org", "", "", "=?utf-8?Q?caf=C3=A9?=", ""}},
+        {"mailto:user@example.org?subject=caf%C3%A9&body=caf%C3%A9",
+         {"user@example.org", "", "", "caf\xC3\xA9", "caf\xC3\xA9"}},
+        {"mailto:user@%E7%B4%8D%E8%B1%86.example.org?subject=Test&body=NATTO",
+         {"user@\xE7\xB4\x8D\xE8\xB1\x86.example.org", "", "", "Test", "NATTO"}},
+        {"mailto:addr1@an.example,addr2@an.example",
+         {"addr1@an.example,addr2@an.example", "", "", "", ""}},
+        {"mailto:?to=addr1@an.example,addr2@an.example",
+         {"addr1@an.example,addr2@an.example", "", "", "", ""}},
+        {"mailto:addr1@an.example?to=addr2@an.example",
+         {"addr1@an.example,addr2@an.example", "", "", "", ""}},
+        // Beyond the RFC's list: names in any case, an encoded "&" stays text, a line break never
+        // reaches a one-line field, the old hand-over's decoded text, and a Latin-1 escape.
+        {"MAILTO:a@x?SUBJECT=Hi&Bcc=b@x&bcc=c@x", {"a@x", "", "b@x,c@x", "Hi", ""}},
+        {"a@x?subject=fish%26chips%3Dyum", {"a@x", "", "", "fish&chips=yum", ""}},
+        {"a@x?subject=x%0D%0Aycalendar=http://evil", {"a@x", "", "", "x  ycalendar=http://evil", ""}},
+        {"ann@x?subject=Hi there", {"ann@x", "", "", "Hi there", ""}},
+        {"caf%E9@x", {"caf\xC3\xA9@x", "", "", "", ""}},
+    };
+    for (const Case& c : cases) {
+        const MailtoLink m = parseMailto(c.link);
+        EXPECT_EQ(c.read.to, m.to) << c.link;
+        EXPECT_EQ(c.read.cc, m.cc) << c.link;
+        EXPECT_EQ(c.read.bcc, m.bcc) << c.link;
+        EXPECT_EQ(c.read.subject, m.subject) << c.link;
+        EXPECT_EQ(c.read.body, m.body) << c.link;
+        // Handed over and read back, the link means the same.
+        const MailtoLink again = parseMailto(mailtoHandOver(c.link));
+        EXPECT_EQ(m.subject, again.subject) << c.link;
+        EXPECT_EQ(m.body, again.body) << c.link;
+    }
+    EXPECT_EQ("a@x?subject=x%0D%0Ay", mailtoHandOver("mailto:a@x?subject=x%0D%0Ay"))
+        << "kept encoded";
+    EXPECT_EQ("a@x?subject=x%0D%0Ay%00", mailtoHandOver("mailto:a@x?subject=x\r\ny\0"s))
+        << "raw control characters are encoded";
+    const ComposeFill fill = mailtoFill("a@x?cc=c@x&subject=S&body=line%0D%0Atwo");
+    EXPECT_EQ("c@x", fill.cc);
+    EXPECT_EQ("line\r\ntwo", fill.body);
 }
 
 TEST(PostedForm, DecodesAsTheSitePostedIt) {
@@ -127,7 +183,12 @@ TEST(PostedForm, ReadsTheKeysOfEitherSite) {
     m = readPostedForm("curmbox=F1&to=ann%40y&subject=S&body=%3Cp%3Ehi%3C%2Fp%3E%0D%0A&Send.x=1");
     EXPECT_EQ("ann@y", m.to);
     EXPECT_EQ("S", m.subject);
-    EXPECT_EQ("<p>hi</p>\r\n", m.body) << "HTML is stored as it is";
+    EXPECT_EQ("&lt;p&gt;hi&lt;/p&gt;<br>\r\n", m.body) << "the box holds text, not HTML";
+    EXPECT_EQ("Mail &lt;pat@x.org&gt;<br>\r\nbye",
+              readPostedForm("a=&to=x&body=Mail+%3Cpat%40x.org%3E%0D%0Abye").body)
+        << "an address in brackets keeps the line breaks";
+    EXPECT_EQ("<b>rich</b>", readPostedForm("a=&To=x&Subj=s&PlainMsg=%3Cb%3Erich%3C%2Fb%3E").body)
+        << "the rich-text editor posts HTML";
 
     EXPECT_FALSE(readPostedForm("To=first%40x&Subj=s").hasRecipient) << "no & before To";
     EXPECT_FALSE(readPostedForm("a=1&To=&Subj=s&Body=b").hasRecipient);

@@ -72,5 +72,41 @@ TEST(IniFile, MissingOrUnreadableFilesGiveDefaultsAndWritesFailQuietly) {
     EXPECT_EQ("Caf\xC3\xA9", IniFile(dir.file("old.ini")).get("S", "name"));
 }
 
+TEST(IniFile, NoValueOrNameCanPlantALineOfItsOwn) {
+    TempDir dir;
+    dir.write("p.ini", "[Settings]\r\nmailto=\r\nystart=http://y/\r\n");
+    IniFile ini(dir.file("p.ini"));
+    const std::string before = readFile(dir.file("p.ini")).value();
+    struct Case {
+        const char *section, *key;
+        std::string value;
+    } refused[] = {{"Settings", "mailto", "x\r\nycalendar=http://evil/"},
+                   {"Settings", "mailto", "x\nycalendar=http://evil/"},
+                   {"Settings", "mailto", std::string("x\0y", 3)},
+                   {"Settings", "a=b", "v"},
+                   {"Settings", " padded", "v"},
+                   {"Settings", "[x]", "v"},
+                   {"Settings", ";c", "v"},
+                   {"Settings", "", "v"},
+                   {"Set]tings", "k", "v"},
+                   {"Settings", "k\nq", "v"}};
+    for (const Case& c : refused) {
+        const IniWrite written = ini.set(c.section, c.key, c.value);
+        EXPECT_FALSE(written) << c.key;
+        EXPECT_FALSE(written.error.empty());
+    }
+    EXPECT_EQ(before, readFile(dir.file("p.ini")).value());
+    EXPECT_EQ(std::nullopt, iniWithValue(before, "Settings", "mailto", "a\rb"));
+}
+
+TEST(IniFile, TakeReadsAndEmptiesAKeyInOneStep) {
+    TempDir dir;
+    IniFile ini(dir.file("p.ini"));
+    ASSERT_TRUE(ini.set("Settings", "mailto", "a@b?subject=x%0D%0Ay"));
+    EXPECT_EQ("a@b?subject=x%0D%0Ay", ini.take("Settings", "mailto"));
+    EXPECT_EQ("", ini.get("Settings", "mailto", "gone"));
+    EXPECT_EQ("", ini.take("Settings", "mailto"));
+}
+
 } // namespace
 } // namespace postling

@@ -1,6 +1,7 @@
 #include "store/MessageList.h"
 
 #include <gtest/gtest.h>
+#include <random>
 
 namespace postling {
 namespace {
@@ -68,6 +69,41 @@ TEST(MessageList, RowsSortWithoutLetterCaseAndDayCountsAsNumbers) {
     EXPECT_TRUE(rowTextLess("9999", "10000"));
     EXPECT_TRUE(rowTextLess("-5", "3"));
     EXPECT_TRUE(rowTextLess("19329", "soon"));
+    EXPECT_TRUE(rowTextLess("2", "10")) << "numbers as numbers";
+    EXPECT_TRUE(rowTextLess("99999999999999999999", "100000000000000000000")) << "of any length";
+    EXPECT_FALSE(rowTextLess("-0", "0"));
+    EXPECT_FALSE(rowTextLess("0", "-0"));
+}
+
+TEST(MessageList, TheRowOrderIsAStrictWeakOrdering) {
+    // Keys of the kinds a list holds: day counts, dates that could not be read, odd text.
+    const std::vector<std::string> pool = {"2", "10", "1a", "-3", "0", "-0", "007", "soon", "Soon",
+                                           "", "-", "19329", "a", "B", "10000", "1", "Mon, x"};
+    std::mt19937 random(20261206);
+    std::vector<std::string> keys;
+    for (int i = 0; i < 400; ++i)
+        keys.push_back(pool[random() % pool.size()]);
+    for (const auto& a : pool) {
+        EXPECT_FALSE(rowTextLess(a, a)) << a;
+        for (const auto& b : pool) {
+            if (rowTextLess(a, b)) {
+                EXPECT_FALSE(rowTextLess(b, a)) << a << " " << b;
+            }
+            for (const auto& c : pool) {
+                if (rowTextLess(a, b) && rowTextLess(b, c)) {
+                    EXPECT_TRUE(rowTextLess(a, c)) << a << " " << b << " " << c;
+                }
+                const auto same = [](const std::string& x, const std::string& y) {
+                    return !rowTextLess(x, y) && !rowTextLess(y, x);
+                };
+                if (same(a, b) && same(b, c)) {
+                    EXPECT_TRUE(same(a, c)) << a << " " << b << " " << c;
+                }
+            }
+        }
+    }
+    std::sort(keys.begin(), keys.end(), rowTextLess);
+    EXPECT_TRUE(std::is_sorted(keys.begin(), keys.end(), rowTextLess));
 }
 
 TEST(MessageList, FolderListsLeaveTheSentFolderOutOfTheMoveTargets) {

@@ -1,4 +1,5 @@
 #include "store/SavedMessage.h"
+#include "text/Encoding.h"
 #include "TempDir.h"
 #include "fs/AtomicFile.h"
 #include "fs/Directory.h"
@@ -50,9 +51,21 @@ TEST(SavedFileName, ShortensSubjectAndRecipientAtTheirLimits) {
     EXPECT_EQ("f&&" + accented + "&&d&&t.htm", savedFileName(incoming("f", accented, "d", "t")));
     EXPECT_EQ("f&&" + accented + "...&&d&&t.htm",
               savedFileName(incoming("f", accented + "\xC3\xA9", "d", "t")));
-    // The sender is never shortened.
+    // The sender is not shortened, until the name would pass the file system's 255 bytes: then
+    // the longest part is cut at a character boundary and all four parts stay.
     EXPECT_EQ(std::string(100, 'f') + "&&s&&d&&t.htm",
               savedFileName(incoming(std::string(100, 'f'), "s", "d", "t")));
+    std::string greek; // sixty two-byte letters, then a four-byte one each
+    for (int i = 0; i < 60; ++i)
+        greek += "\xCE\xB1\xF0\x9F\x98\x80";
+    for (const SavedMessage& m : {incoming(std::string(300, 'x'), greek, "3 Dec 2002", greek),
+                                  incoming("ann", greek, "3 Dec 2002", "bob")}) {
+        const std::string name = savedFileName(m);
+        EXPECT_LE(name.size(), 255u);
+        EXPECT_TRUE(isValidUtf8(name)) << name;
+        EXPECT_TRUE(parseSavedFileName(name)) << "four parts: " << name;
+        EXPECT_EQ(".htm", name.substr(name.size() - 4));
+    }
 }
 
 TEST(SavedFileText, IsExactlyElevenLines) {
@@ -65,7 +78,8 @@ TEST(SavedFileText, IsExactlyElevenLines) {
         "<div id=to><font face=arial size=2><b>To:&nbsp;</b>Bob &lt;b@x&gt;</font></div>\r\n"
         "<div id=cc><font face=arial size=2><b>Cc:&nbsp;</b></font></div>\r\n"
         "<div id=bcc><font face=arial size=2><b>Bcc:&nbsp;</b></font></div>\r\n"
-        "<div id=subject><font face=arial size=2><b>Subject:&nbsp;</b>a <b> & c</font></div>\r\n"
+        "<div id=subject><font face=arial size=2><b>Subject:&nbsp;</b>a &lt;b&gt; &amp; "
+        "c</font></div>\r\n"
         "<div id=date><font face=arial size=2><b>Date:&nbsp;</b>3 Dec</font></div>\r\n"
         "<div id=body><font face=arial>\r\n"
         "<p>Hi & bye</p></font></div>\r\n",
@@ -118,9 +132,10 @@ TEST_F(MessageStoreTest, SavesIntoFoldersFoundInAnyLetterCase) {
 TEST_F(MessageStoreTest, AFailedSaveLeavesNothingBehindAndKeepsTheEarlierFile) {
     SavedMessage m = incoming("Ann", "Hi", "3 Dec 2002", "Bob");
     EXPECT_NE("", store.save("Vanished", m));
-    SavedMessage tooLong = incoming(std::string(300, 'x'), "Hi", "d", "t");
-    EXPECT_NE("", store.save("Saved", tooLong));
     EXPECT_TRUE(store.fileNames("Saved").empty());
+    EXPECT_EQ("", store.save("Saved", incoming(std::string(300, 'x'), "Hi", "d", "t")))
+        << "a name too long is cut, not refused";
+    store.remove("Saved", store.fileNames("Saved").at(0));
     ASSERT_EQ("", store.save("Saved", m));
     const std::string path = store.folderPath("Saved") + "/" + savedFileName(m);
     makeDirectory(path + "x"); // unrelated noise

@@ -86,6 +86,25 @@ TEST(Settings, RoundTripThroughTheIniKeepsMailtoAndForeignKeys) {
     EXPECT_EQ("Work", again.deffolder);
 }
 
+TEST(Settings, NumbersFromAHandEditedFileAreClampedBeforeUse) {
+    TempDir dir;
+    for (const char* huge : {"1e300", "-1e300", "inf", "nan", "99999999999999999999"}) {
+        dir.write("p.ini", std::string("[Settings]\r\nsetmax=0\r\nunreadnum=") + huge +
+                               "\r\nleft=" + huge + "\r\ntop=" + huge + "\r\nwidth=" + huge +
+                               "\r\nheight=-5\r\n");
+        const Settings s = readSettings(IniFile(dir.file("p.ini")));
+        EXPECT_EQ(0, s.unreadnum) << huge;
+        const StartGeometry g = startGeometry(s);
+        for (double v : {g.left, g.top, g.width, g.height}) {
+            EXPECT_GE(v, 0) << huge;
+            EXPECT_LE(v, 300000) << huge;
+        }
+        if (g.kind == StartGeometry::Stored) {
+            EXPECT_GE(g.height, 1500) << "a window that can still be seen";
+        }
+    }
+}
+
 TEST(Settings, NumbersAsTheOldProgramReadAndWroteThem) {
     EXPECT_EQ(12.5, leadingNumber("12.5px"));
     EXPECT_EQ(-1, leadingNumber(" -1"));

@@ -22,6 +22,7 @@ AddressBook::OpenResult AddressBook::open(const std::string& newPath) {
     OpenResult result;
     path = newPath;
     last_sort_col = -1;
+    savedText_.clear();
     table.reset(2, 2);
     first_col = last_col = email_col = -1;
     const auto bytes = readFile(newPath);
@@ -37,15 +38,25 @@ AddressBook::OpenResult AddressBook::open(const std::string& newPath) {
     widthsTwips = bookColumnWidths(table, roles);
     last_sort_col = 0;
     last_sort_header = table.cell(0, 0);
+    savedText_ = bookText(table, isTabDelimited(path), last_sort_col, last_sort_header);
     return result;
 }
 
 bool AddressBook::save() const {
     if (path.empty() || table.cell(0, 0).empty())
         return true;
-    return writeFileAtomically(
-               path, bookText(table, isTabDelimited(path), last_sort_col, last_sort_header))
-        .empty();
+    std::string text = bookText(table, isTabDelimited(path), last_sort_col, last_sort_header);
+    if (text == savedText_)
+        return true; // unchanged: the file is left as it is
+    if (!writeFileAtomically(path, text).empty())
+        return false;
+    savedText_ = std::move(text);
+    return true;
+}
+
+bool AddressBook::modified() const {
+    return !path.empty() && !table.cell(0, 0).empty() &&
+           bookText(table, isTabDelimited(path), last_sort_col, last_sort_header) != savedText_;
 }
 
 void AddressBook::headerClick(int column) {

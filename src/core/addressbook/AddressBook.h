@@ -25,6 +25,11 @@ public:
     int sort_dir = 0; // kept across books for the life of the program
     std::vector<int> widthsTwips;
 
+private:
+    mutable std::string savedText_; // what the file holds, as this table would write it
+
+public:
+
     struct OpenResult {
         bool read = false;        // the file could be read
         bool noAddresses = false; // no cell holds an e-mail address: warn the user
@@ -33,9 +38,11 @@ public:
     // later save writes over it.
     OpenResult open(const std::string& path);
 
-    // Writes the table back (temporary file, then rename); nothing happens while no book is
-    // open or the first header cell is empty. Returns false when the write failed.
+    // Writes the table back (temporary file, then rename) when it changed since it was opened
+    // or last saved; nothing happens while no book is open or the first header cell is empty.
+    // Returns false when the write failed.
     bool save() const;
+    bool modified() const;
 
     // A click on a column header: ascending on a new column, flipping on the marked one; the
     // header shows "^ " or "v " before the name.

@@ -27,25 +27,53 @@ bool isTabDelimited(const std::string& path) {
 }
 
 std::string csvLineToTabs(const std::string& line) {
+    std::size_t index = 0;
+    return csvRecordToTabs({line}, index);
+}
+
+std::string csvRecordToTabs(const std::vector<std::string>& lines, std::size_t& index) {
     std::string out;
-    out.reserve(line.size());
     bool quoted = false;
-    for (char c : line) {
-        if (c == '\t')
-            c = ' ';
-        if (c == '"') {
-            quoted = !quoted;
-            continue;
+    bool quotedField = false; // the field began with a quote: it may run onto the next lines
+    bool fieldStart = true;
+    for (;;) {
+        const std::string& line = lines[index];
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            const char c = line[i];
+            if (c == '"') {
+                if (quoted && i + 1 < line.size() && line[i + 1] == '"') {
+                    out += '"'; // a doubled quote inside quotes is one quote of the text
+                    ++i;
+                } else {
+                    if (fieldStart)
+                        quotedField = true;
+                    quoted = !quoted;
+                }
+                fieldStart = false;
+                continue;
+            }
+            if (c == ',' && !quoted) {
+                out += '\t';
+                fieldStart = true;
+                quotedField = false;
+                continue;
+            }
+            out += c == '\t' ? ' ' : c;
+            fieldStart = false;
         }
-        out += (c == ',' && !quoted) ? '\t' : c;
+        // A quoted field that spans lines is one field: its line break becomes a blank.
+        if (!(quoted && quotedField && index + 1 < lines.size()))
+            return out;
+        ++index;
+        out += ' ';
     }
-    return out;
 }
 
 std::vector<std::string> bookLines(const std::string& bytes) {
     std::vector<std::string> lines = splitLines(toUtf8(bytes));
-    if (!lines.empty() && lines.front().rfind("\xEF\xBB\xBF", 0) == 0)
-        lines.front().erase(0, 3); // a byte-order mark is not part of the first name
+    // A byte-order mark is not part of the first name.
+    while (!lines.empty() && lines.front().rfind("\xEF\xBB\xBF", 0) == 0)
+        lines.front().erase(0, 3);
     return lines;
 }
 
@@ -54,10 +82,13 @@ AddressTable readBookText(const std::string& bytes, bool tabDelimited, ColumnRol
     AddressTable table;
     table.reset(1, 2);
     const std::vector<std::string> lines = bookLines(bytes);
-    if (!lines.empty()) {
+    std::vector<std::string> records;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        records.push_back(tabDelimited ? lines[i] : csvRecordToTabs(lines, i));
+    if (!records.empty()) {
         // The header: one column per field, the text after the last TAB being the trailing
         // column, which is never examined or named.
-        const std::string line = tabDelimited ? lines[0] : csvLineToTabs(lines[0]);
+        const std::string& line = records[0];
         int k = 0;
         std::size_t start = 0;
         for (std::size_t tab = line.find('\t'); tab != std::string::npos;
@@ -76,10 +107,9 @@ AddressTable readBookText(const std::string& bytes, bool tabDelimited, ColumnRol
             ++k;
         }
     }
-    table.setRowCount(static_cast<int>(std::max<std::size_t>(lines.size(), 1)));
-    for (std::size_t r = 1; r < lines.size(); ++r)
-        table.setRowFromTabs(static_cast<int>(r),
-                             tabDelimited ? lines[r] : csvLineToTabs(lines[r]));
+    table.setRowCount(static_cast<int>(std::max<std::size_t>(records.size(), 1)));
+    for (std::size_t r = 1; r < records.size(); ++r)
+        table.setRowFromTabs(static_cast<int>(r), records[r]);
     return table;
 }
 
@@ -94,8 +124,8 @@ std::string bookText(const AddressTable& table, bool tabDelimited, int lastSortC
                 (r == 0 && k == lastSortCol) ? lastSortHeader : table.cell(r, k);
             if (tabDelimited)
                 out += value;
-            else
-                out += '"' + value + '"';
+            else // a quote of the text is doubled, so it reads back as one
+                out += '"' + replaceAll(value, "\"", "\"\"") + '"';
         }
         out += "\r\n";
     }

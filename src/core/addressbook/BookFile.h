@@ -12,8 +12,11 @@ namespace postling {
 bool isTabDelimited(const std::string& path);
 
 // A comma-separated line as TAB-separated fields: TABs become blanks, commas outside double
-// quotes separate, and the quotes go.
+// quotes separate, and the quotes go (a doubled quote inside quotes is one quote of the text).
 std::string csvLineToTabs(const std::string& line);
+// The record that starts at lines[index]: a quoted field that runs past its line's end takes
+// the next line too (the line break read as a blank). `index` ends at the record's last line.
+std::string csvRecordToTabs(const std::vector<std::string>& lines, std::size_t& index);
 
 // Lines of a file's text (CR LF, LF or CR end a line); the text is UTF-8 or, when it is not
 // valid UTF-8, Windows-1252.
@@ -32,8 +35,9 @@ struct ColumnRoles {
 // separator gives two nameless columns.
 AddressTable readBookText(const std::string& bytes, bool tabDelimited, ColumnRoles& roles);
 
-// The text a book is saved as: every cell of every row, quoted in the comma-separated variant,
-// CR LF after each line; the header of the sorted column without its mark.
+// The text a book is saved as: every cell of every row, quoted in the comma-separated variant
+// (a quote of the text doubled), CR LF after each line; the header of the sorted column without
+// its mark. Read back, it gives the same table.
 std::string bookText(const AddressTable& table, bool tabDelimited, int lastSortCol,
                      const std::string& lastSortHeader);
 

@@ -66,14 +66,19 @@ bool keyValue(const std::string& line, std::string& key, std::string& value) {
     return true;
 }
 
-std::vector<std::string> readLines(const std::string& path) {
-    const auto bytes = readFile(path);
-    if (!bytes)
-        return {};
-    std::string text = toUtf8(*bytes);
+std::vector<std::string> textLines(std::string text) {
     if (text.rfind("\xEF\xBB\xBF", 0) == 0)
         text.erase(0, 3);
     return splitLines(text);
+}
+
+std::string readText(const std::string& path) {
+    const auto bytes = readFile(path);
+    return bytes ? toUtf8(*bytes) : std::string();
+}
+
+bool hasBreakOrNul(const std::string& text) {
+    return text.find_first_of(std::string("\r\n\0", 3)) != std::string::npos;
 }
 
 } // namespace
@@ -90,12 +95,25 @@ std::string cutToCharacters(const std::string& utf8, std::size_t n) {
     return utf8;
 }
 
-std::string IniFile::get(const std::string& section, const std::string& key,
-                         const std::string& def) const {
+std::string iniRefusal(const std::string& section, const std::string& key,
+                       const std::string& value) {
+    if (hasBreakOrNul(value))
+        return "a setting's value cannot hold a line break or NUL";
+    if (section.empty() || trim(section) != section || hasBreakOrNul(section) ||
+        section.find(']') != std::string::npos)
+        return "malformed section name";
+    if (key.empty() || trim(key) != key || hasBreakOrNul(key) ||
+        key.find('=') != std::string::npos || key[0] == '[' || key[0] == ';' || key[0] == '#')
+        return "malformed key";
+    return {};
+}
+
+std::string iniValue(const std::string& text, const std::string& section, const std::string& key,
+                     const std::string& def) {
     const std::string wantSection = lowerAscii(trim(section));
     const std::string wantKey = lowerAscii(trim(key));
     bool inSection = false;
-    for (const auto& line : readLines(path_)) {
+    for (const auto& line : textLines(text)) {
         std::string name, k, v;
         if (sectionName(line, name)) {
             inSection = lowerAscii(name) == wantSection;
@@ -103,32 +121,20 @@ std::string IniFile::get(const std::string& section, const std::string& key,
             // The old functions dropped one pair of quotes around a value.
             if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
                 v = v.substr(1, v.size() - 2);
-            return cutToCharacters(v, kMaxValue);
+            return cutToCharacters(v, IniFile::kMaxValue);
         }
     }
-    return cutToCharacters(def, kMaxValue);
+    return cutToCharacters(def, IniFile::kMaxValue);
 }
 
-bool IniFile::set(const std::string& section, const std::string& key,
-                  const std::string& value) const {
-    if (path_.empty())
-        return false;
-    // Postling and the mailto hand-over both rewrite the file: one at a time.
-    const int lock = ::open((path_ + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (lock >= 0)
-        ::flock(lock, LOCK_EX);
-    const bool written = setUnlocked(section, key, value);
-    if (lock >= 0)
-        ::close(lock);
-    return written;
-}
-
-bool IniFile::setUnlocked(const std::string& section, const std::string& key,
-                          const std::string& value) const {
-    std::vector<std::string> lines = readLines(path_);
-    const std::string wantSection = lowerAscii(trim(section));
-    const std::string wantKey = lowerAscii(trim(key));
-    const std::string entry = trim(key) + "=" + value;
+std::optional<std::string> iniWithValue(const std::string& text, const std::string& section,
+                                        const std::string& key, const std::string& value) {
+    if (!iniRefusal(section, key, value).empty())
+        return std::nullopt;
+    std::vector<std::string> lines = textLines(text);
+    const std::string wantSection = lowerAscii(section);
+    const std::string wantKey = lowerAscii(key);
+    const std::string entry = key + "=" + value;
 
     bool inSection = false;
     bool found = false;
@@ -156,14 +162,58 @@ bool IniFile::setUnlocked(const std::string& section, const std::string& key,
         if (sectionSeen) {
             lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt), entry);
         } else {
-            lines.push_back("[" + trim(section) + "]");
+            lines.push_back("[" + section + "]");
             lines.push_back(entry);
         }
     }
-    std::string text;
+    std::string out;
     for (const auto& line : lines)
-        text += line + "\r\n";
-    return writeFileAtomically(path_, text).empty();
+        out += line + "\r\n";
+    return out;
+}
+
+std::string IniFile::get(const std::string& section, const std::string& key,
+                         const std::string& def) const {
+    return iniValue(readText(path_), section, key, def);
+}
+
+// Postling and the mailto hand-over both rewrite the file: one at a time.
+template <typename F> auto IniFile::locked(F&& work) const {
+    const int lock = ::open((path_ + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (lock >= 0)
+        ::flock(lock, LOCK_EX);
+    auto result = work();
+    if (lock >= 0)
+        ::close(lock);
+    return result;
+}
+
+IniWrite IniFile::set(const std::string& section, const std::string& key,
+                      const std::string& value) const {
+    if (path_.empty())
+        return {"no settings file"};
+    if (std::string refusal = iniRefusal(section, key, value); !refusal.empty())
+        return {std::move(refusal)};
+    return locked([&] { return setUnlocked(section, key, value); });
+}
+
+std::string IniFile::take(const std::string& section, const std::string& key) const {
+    if (path_.empty())
+        return {};
+    return locked([&] {
+        std::string value = get(section, key, "");
+        if (!value.empty())
+            setUnlocked(section, key, "");
+        return value;
+    });
+}
+
+IniWrite IniFile::setUnlocked(const std::string& section, const std::string& key,
+                              const std::string& value) const {
+    const auto text = iniWithValue(readText(path_), section, key, value);
+    if (!text)
+        return {iniRefusal(section, key, value)};
+    return {writeFileAtomically(path_, *text)};
 }
 
 } // namespace postling

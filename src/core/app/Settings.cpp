@@ -1,5 +1,6 @@
 #include "app/Settings.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -36,8 +37,8 @@ Settings readSettings(const IniFile& ini) {
     s.height = ini.get(kSettings, "height", "500");
     s.hideaddr = flag("hideaddr", "0");
     s.gotoinbox = flag("gotoinbox", "1");
-    const int unread = static_cast<int>(leadingNumber(ini.get(kSettings, "unreadnum", "0")));
-    s.unreadnum = unread >= 0 && unread <= 4 ? unread : 0;
+    const double unread = leadingNumber(ini.get(kSettings, "unreadnum", "0"));
+    s.unreadnum = unread >= 0 && unread < 5 ? static_cast<int>(unread) : 0;
     s.spamunread = flag("spamunread", "1");
     s.spamnoneng = flag("spamnoneng", "1");
     s.savesent = flag("savesent", "1");
@@ -58,11 +59,13 @@ StartGeometry startGeometry(const Settings& s) {
     if (s.setmax)
         return g;
     if (leadingNumber(s.left) > -1) {
+        // A hand-edited file may hold anything: the window stays within reach.
+        constexpr double kFar = 300000; // twips, some 20,000 pixels
         g.kind = StartGeometry::Stored;
-        g.left = leadingNumber(s.left);
-        g.top = leadingNumber(s.top);
-        g.width = leadingNumber(s.width);
-        g.height = leadingNumber(s.height);
+        g.left = std::clamp(leadingNumber(s.left), 0.0, kFar);
+        g.top = std::clamp(leadingNumber(s.top), 0.0, kFar);
+        g.width = std::clamp(leadingNumber(s.width), 1500.0, kFar);
+        g.height = std::clamp(leadingNumber(s.height), 1500.0, kFar);
     } else {
         g.kind = StartGeometry::Designed;
     }

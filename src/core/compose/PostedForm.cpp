@@ -67,10 +67,14 @@ PostedMessage readPostedForm(const std::string& data) {
     m.bcc = decodeFormValue(rawValue(data, "&Bcc=", "&bcc="));
     m.cc = decodeFormValue(rawValue(data, "&Cc=", "&cc="));
     m.subject = decodeFormValue(rawValue(data, "&Subj=", "&subject="));
-    m.body = decodeFormValue(rawValue(data, "&Body=", "&body="));
-    const std::string lower = lowerAscii(m.body);
-    if (!contains(lower, "<div") && !contains(lower, "<p") && !contains(lower, "</"))
-        m.body = replaceAll(m.body, "\r\n", "<br>\r\n");
+    // The Body field is a plain text box: its text is escaped and keeps its line breaks. Yahoo!
+    // Mail's rich-text editor posts HTML as "PlainMsg" instead.
+    if (contains(data, "&Body=") || contains(data, "&body=")) {
+        m.body = replaceAll(escapeHtml(decodeFormValue(rawValue(data, "&Body=", "&body="))), "\r\n",
+                            "<br>\r\n");
+    } else {
+        m.body = decodeFormValue(rawValue(data, "&PlainMsg=", "&PlainMsg="));
+    }
     return m;
 }
 

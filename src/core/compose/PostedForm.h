@@ -20,8 +20,9 @@ std::string decodeFormValue(const std::string& raw);
 // The copy of a sent message kept in the Sent folder: from "Sent Message", dated `date`.
 SavedMessage sentCopy(const PostedMessage& posted, const std::string& date);
 
-// Finds each key with its leading "&" (Yahoo! Mail's name first, then Hotmail's), decodes its
-// value, and makes a plain-text body HTML by putting "<br>" before each line break.
+// Finds each key with its leading "&" (Yahoo! Mail's name first, then Hotmail's) and decodes its
+// value. The body of the plain-text box becomes HTML: escaped, "<br>" before each line break;
+// the rich-text editor's body ("PlainMsg") is HTML already.
 PostedMessage readPostedForm(const std::string& postData);
 
 } // namespace postling

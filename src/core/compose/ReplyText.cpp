@@ -1,5 +1,7 @@
 #include "compose/ReplyText.h"
 
+#include "compose/Mailto.h"
+
 #include "text/Encoding.h"
 #include "text/Strings.h"
 
@@ -37,23 +39,15 @@ std::string quoteLines(const std::string& text) {
 }
 
 std::string richTextForm(const std::string& text) {
-    return replaceAll(text, ">", "<BR>&gt;");
+    std::string escaped = replaceAll(text, "&", "&amp;");
+    escaped = replaceAll(escaped, "<", "&lt;");
+    escaped = replaceAll(escaped, "\"", "&quot;");
+    return replaceAll(escaped, ">", "<BR>&gt;");
 }
 
 std::string hotmailRecipient(const std::string& recipient) {
     const auto lt = recipient.find('<');
     return lt == std::string::npos ? recipient : recipient.substr(lt);
-}
-
-MailtoParts splitMailto(const std::string& mailto) {
-    const auto q = mailto.find('?');
-    if (q == std::string::npos)
-        return {mailto, {}};
-    MailtoParts parts{mailto.substr(0, q), {}};
-    const auto ect = mailto.find("ect=", q);
-    if (ect != std::string::npos)
-        parts.subject = mailto.substr(ect + 4);
-    return parts;
 }
 
 std::optional<ComposeFill> savedMessageFill(int code, const SavedParts& saved) {
@@ -75,32 +69,20 @@ std::optional<ComposeFill> savedMessageFill(int code, const SavedParts& saved) {
     return fill;
 }
 
-std::string mailtoHandOver(const std::string& link) {
-    std::string text = link;
-    if (lowerAscii(text.substr(0, 7)) == "mailto:")
-        text.erase(0, 7);
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto hex = [&](std::size_t k) {
-            return std::isxdigit(static_cast<unsigned char>(text[k]));
-        };
-        if (text[i] == '%' && i + 2 < text.size() && hex(i + 1) && hex(i + 2)) {
-            out += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
-            i += 2;
-        } else {
-            out += text[i];
-        }
-    }
-    return toUtf8(out);
-}
-
-ComposeFill mailtoFill(const std::string& mailto) {
-    const MailtoParts parts = splitMailto(mailto);
-    return {parts.to, parts.subject, {}, {}};
+ComposeFill mailtoFill(const std::string& link) {
+    const MailtoLink m = parseMailto(link);
+    ComposeFill fill;
+    fill.to = m.to;
+    fill.cc = m.cc;
+    fill.bcc = m.bcc;
+    fill.subject = m.subject;
+    fill.body = m.body;
+    fill.richBody = richTextForm(m.body);
+    return fill;
 }
 
 ComposeFill templateFill(const std::string& subject, const std::string& body) {
-    return {{}, subject, body, richTextForm(body)};
+    return {{}, subject, body, richTextForm(body), {}, {}};
 }
 
 } // namespace postling

@@ -12,6 +12,8 @@ struct ComposeFill {
     std::string subject;
     std::string body;
     std::string richBody; // Yahoo! Mail's rich-text editor: ">" begins a new line there
+    std::string cc;       // Cc and Bcc for codes below 10 (a mailto link may name them)
+    std::string bcc;
 };
 
 // A saved message as the preview shows it: each part's text begins with its label.
@@ -27,27 +29,18 @@ std::string afterLabel(const std::string& text);
 std::string wrapAt43(const std::string& text);
 // ">" after every line feed.
 std::string quoteLines(const std::string& text);
-// Every ">" as "<BR>&gt;".
+// The text as the rich-text editor's HTML: escaped, and every ">" as "<BR>&gt;" so that each
+// quoted line starts a line of its own.
 std::string richTextForm(const std::string& text);
 
 // Hotmail's To takes only what begins at the first "<" (the bracketed address).
 std::string hotmailRecipient(const std::string& recipient);
 
-// A mailto text: the recipient before "?", the subject after the first "ect=" that follows it.
-struct MailtoParts {
-    std::string to;
-    std::string subject;
-};
-MailtoParts splitMailto(const std::string& mailto);
-
-// What the mailto hand-over writes for a link: "mailto:" dropped and "%XX" escapes decoded
-// ("+" stays a plus sign, as addresses may hold one).
-std::string mailtoHandOver(const std::string& link);
-
 // The fill of a saved message for codes 0 (reply), 1 (blank reply), 2 (forward) and 4 (send
 // again); nothing for another code.
 std::optional<ComposeFill> savedMessageFill(int code, const SavedParts& saved);
-ComposeFill mailtoFill(const std::string& mailto);
+// A mailto link as the hand-over left it (see compose/Mailto.h): every field it names.
+ComposeFill mailtoFill(const std::string& link);
 ComposeFill templateFill(const std::string& subject, const std::string& body);
 
 } // namespace postling

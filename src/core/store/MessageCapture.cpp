@@ -1,5 +1,7 @@
 #include "store/MessageCapture.h"
 
+#include "text/Strings.h"
+
 #include "store/HeaderLabels.h"
 #include "text/Encoding.h"
 
@@ -183,7 +185,7 @@ CaptureResult captureMessage(bool yahoo, const MessagePage& page, int& lang) {
         if (page.messageHtml)
             body = *page.messageHtml;
         else if (h.bodyStart > 0)
-            body = "<p>" + codePointsToUtf8(text.substr(h.bodyStart - 1));
+            body = "<p>" + escapeHtml(codePointsToUtf8(text.substr(h.bodyStart - 1)));
     } else if (page.rmsgHtml) {
         body = *page.rmsgHtml;
     }

@@ -32,7 +32,8 @@ std::optional<long> daysSince1950(const std::string& dateText);
 // The hidden sort column: the day count as decimal text, or the date text itself.
 std::string dateSortKey(const std::string& dayText);
 
-// Sort order of the list: case-insensitive text, day counts compared as numbers.
+// Sort order of the list: day counts as numbers, before any other text, which compares without
+// letter case. A strict weak ordering, as sorting needs.
 bool rowTextLess(const std::string& a, const std::string& b);
 
 // The folder lists of the store: every folder (capture, browser, settings) and the "Move to"

@@ -3,6 +3,7 @@
 #include "text/Encoding.h"
 #include "text/Strings.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -34,22 +35,18 @@ std::vector<std::string> splitAt(const std::string& text, const std::string& sep
 
 } // namespace
 
-std::string escapeAddress(const std::string& text) {
-    return replaceAll(replaceAll(text, "<", "&lt;"), ">", "&gt;");
-}
+namespace {
 
-std::string savedFileName(const SavedMessage& m) {
-    const std::string date = replaceAll(replaceAll(m.date, ":", "^"), "/", "#");
-    std::string name =
-        m.sent ? shorten(m.to, 20) + "&&" + shorten(m.subject, 60) + "&&" + date + "&&sent message"
-               : m.from + "&&" + shorten(m.subject, 60) + "&&" + date + "&&" + shorten(m.to, 20);
+// The characters a file name cannot hold go, or become blanks.
+std::string fileNameText(const std::string& text) {
     std::string out;
-    out.reserve(name.size());
-    for (char c : name) {
+    out.reserve(text.size());
+    for (char c : text) {
         switch (c) {
         case '"':
         case '?':
         case '*':
+        case '\0':
             break;
         case '<':
         case '>':
@@ -62,21 +59,54 @@ std::string savedFileName(const SavedMessage& m) {
             out += c;
         }
     }
-    return trimBlanks(out) + ".htm";
+    return out;
+}
+
+// Cuts the longest part by a character at a time until the four fit `budget` bytes.
+void fitParts(std::vector<std::string>& parts, std::size_t budget) {
+    auto total = [&] {
+        std::size_t n = 0;
+        for (const auto& p : parts)
+            n += p.size();
+        return n;
+    };
+    while (total() > budget) {
+        auto longest = std::max_element(parts.begin(), parts.end(),
+                                        [](const auto& a, const auto& b) { return a.size() < b.size(); });
+        std::string& part = *longest;
+        std::size_t cut = part.size() - 1;
+        while (cut > 0 && (static_cast<unsigned char>(part[cut]) & 0xC0) == 0x80)
+            --cut; // a character boundary
+        part.erase(cut);
+    }
+}
+
+} // namespace
+
+std::string savedFileName(const SavedMessage& m) {
+    const std::string date = replaceAll(replaceAll(m.date, ":", "^"), "/", "#");
+    std::vector<std::string> parts =
+        m.sent ? std::vector<std::string>{shorten(m.to, 20), shorten(m.subject, 60), date,
+                                          "sent message"}
+               : std::vector<std::string>{m.from, shorten(m.subject, 60), date, shorten(m.to, 20)};
+    for (std::string& part : parts)
+        part = fileNameText(part);
+    // The file system takes 255 bytes: the separators and ".htm" take 10 of them.
+    fitParts(parts, kMaxFileNameBytes - 3 * 2 - 4);
+    return trimBlanks(parts[0] + "&&" + parts[1] + "&&" + parts[2] + "&&" + parts[3]) + ".htm";
 }
 
 std::string savedFileText(const SavedMessage& m) {
     auto line = [](const char* id, const char* label, const std::string& value) {
         return std::string("<div id=") + id + "><font face=arial size=2><b>" + label +
-               ":&nbsp;</b>" + value + "</font></div>\r\n";
+               ":&nbsp;</b>" + escapeHtml(value) + "</font></div>\r\n";
     };
-    const std::string from = escapeAddress(m.from);
     std::string text = "<html>\r\n<body>\r\n";
-    text += line("from", "From", from);
-    text += line("replyto", "Reply-to", from);
-    text += line("to", "To", escapeAddress(m.to));
-    text += line("cc", "Cc", escapeAddress(m.cc));
-    text += line("bcc", "Bcc", escapeAddress(m.bcc));
+    text += line("from", "From", m.from);
+    text += line("replyto", "Reply-to", m.from);
+    text += line("to", "To", m.to);
+    text += line("cc", "Cc", m.cc);
+    text += line("bcc", "Bcc", m.bcc);
     text += line("subject", "Subject", m.subject);
     text += line("date", "Date", m.date);
     text += "<div id=body><font face=arial>\r\n";

@@ -20,15 +20,14 @@ struct SavedMessage {
 // The file name: "from&&subject&&date&&to.htm" ("to&&subject&&date&&sent message.htm" for a
 // sent one), the subject cut to 60 characters and the recipient to 20 (each then followed by
 // "..."), ":" and "/" of the date kept as "^" and "#", and the characters a file name cannot
-// hold removed or blanked.
+// hold removed or blanked. A name longer than the file system takes is cut, the longest part
+// first, at a character boundary, keeping all four parts and ".htm".
+inline constexpr std::size_t kMaxFileNameBytes = 255;
 std::string savedFileName(const SavedMessage& message);
 
-// The file's exact text: eleven CR LF lines, the addresses escaped, subject, date and body
-// written as given, no closing tags.
+// The file's exact text: eleven CR LF lines, every header value escaped as HTML (so a reader's
+// text of it is the value again), the body written as given, no closing tags.
 std::string savedFileText(const SavedMessage& message);
-
-// "<" and ">" as entities; nothing else is touched.
-std::string escapeAddress(const std::string& text);
 
 // The four parts of a saved file's name (the date decoded); nothing when it has fewer.
 struct NameParts {

@@ -14,6 +14,9 @@ std::string replaceAll(std::string text, std::string_view from, std::string_view
 // Blanks (spaces only) removed at both ends, or at the start.
 std::string trimBlanks(std::string_view text);
 std::string trimLeadingBlanks(std::string_view text);
+// Text as HTML shows it: "&", "<", ">" and the double quote as entities.
+std::string escapeHtml(std::string_view text);
+
 // The lines of a text as a line-by-line reader gives them: CR LF, LF or CR end a line, and a
 // final line end adds no empty line.
 std::vector<std::string> splitLines(std::string_view text);

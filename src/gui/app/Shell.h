@@ -39,6 +39,8 @@ public:
     const QString& main_dir() const { return mainDir_; }
     QString GetIni(const QString& section, const QString& item, const QString& def) const;
     bool SetIni(const QString& section, const QString& item, const QString& value) const;
+    // Reads a key and empties it in one step (another program may be writing it).
+    QString TakeIni(const QString& section, const QString& item) const;
 
     WebBrowser* WebBrowser1() const { return frame_.inbox; }
     WebBrowser* WebBrowser2() const { return frame_.preview; }

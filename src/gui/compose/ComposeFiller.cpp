@@ -99,9 +99,9 @@ void ComposeFiller::fillComposeForm(const QVariantMap& current) {
     if (fill.code < 10)
         values.insert(qs(f.to), to);
     values.insert(qs(f.subject), qs(fill.text.subject));
-    if (fill.code < 10) {
-        values.insert(qs(f.cc), QString());
-        values.insert(qs(f.bcc), QString());
+    if (fill.code < 10) { // a reply empties them; a mailto link may name them
+        values.insert(qs(f.cc), qs(fill.text.cc));
+        values.insert(qs(f.bcc), qs(fill.text.bcc));
     }
     QString body = qs(fill.text.body);
     if (fill.code == 10 && view == shell_.WebBrowser1())

@@ -337,11 +337,11 @@ void ComposeSubsystem::captureSent(const QByteArray& postData) {
 void ComposeSubsystem::CheckMailto() {
     if (mailto_retry)
         return;
-    mailto_address = shell_.GetIni("Settings", "mailto", "");
+    // Read and emptied in one step: a link written meanwhile waits for the next tick.
+    filler_->writeBug("7777");
+    mailto_address = shell_.TakeIni("Settings", "mailto");
     if (mailto_address.isEmpty())
         return;
-    filler_->writeBug("7777");
-    shell_.SetIni("Settings", "mailto", "");
     filler_->writeBug("7788");
     QCoreApplication::processEvents();
     if (started_by_mailto) {
