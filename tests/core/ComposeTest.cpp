@@ -116,7 +116,8 @@ TEST(Mailto, TheExamplesOfRfc6068) {
         {"mailto:%22oh%5C%5Cno%22@example.org", {"\"oh\\\\no\"@example.org", "", "", "", ""}},
         {"mailto:%22%5C%5C%5C%22it's%5C%20ugly%5C%5C%5C%22%22@example.org",
          {"\"\\\\\\\"it's\\ ugly\\\\\\\"\"@example.org", "", "", "", ""}},
-        {"mailto:user@example.org?subject=caf%C3%A9", {"user@example.org", "", "", "caf\xC3\xA9", ""}},
+        {"mailto:user@example.org?subject=caf%C3%A9",
+         {"user@example.org", "", "", "caf\xC3\xA9", ""}},
         {"mailto:user@example.org?subject=%3D%3Futf-8%3FQ%3Fcaf%3DC3%3DA9%3F%3D",
          {"user@example.org", "", "", "=?utf-8?Q?caf=C3=A9?=", ""}},
         {"mailto:user@example.org?subject=caf%C3%A9&body=caf%C3%A9",
@@ -133,7 +134,8 @@ TEST(Mailto, TheExamplesOfRfc6068) {
         // reaches a one-line field, the old hand-over's decoded text, and a Latin-1 escape.
         {"MAILTO:a@x?SUBJECT=Hi&Bcc=b@x&bcc=c@x", {"a@x", "", "b@x,c@x", "Hi", ""}},
         {"a@x?subject=fish%26chips%3Dyum", {"a@x", "", "", "fish&chips=yum", ""}},
-        {"a@x?subject=x%0D%0Aycalendar=http://evil", {"a@x", "", "", "x  ycalendar=http://evil", ""}},
+        {"a@x?subject=x%0D%0Aycalendar=http://evil",
+         {"a@x", "", "", "x  ycalendar=http://evil", ""}},
         {"ann@x?subject=Hi there", {"ann@x", "", "", "Hi there", ""}},
         {"caf%E9@x", {"caf\xC3\xA9@x", "", "", "", ""}},
     };

@@ -77,8 +77,9 @@ TEST(MessageList, RowsSortWithoutLetterCaseAndDayCountsAsNumbers) {
 
 TEST(MessageList, TheRowOrderIsAStrictWeakOrdering) {
     // Keys of the kinds a list holds: day counts, dates that could not be read, odd text.
-    const std::vector<std::string> pool = {"2", "10", "1a", "-3", "0", "-0", "007", "soon", "Soon",
-                                           "", "-", "19329", "a", "B", "10000", "1", "Mon, x"};
+    const std::vector<std::string> pool = {"2",   "10",   "1a",    "-3", "0",     "-0",
+                                           "007", "soon", "Soon",  "",   "-",     "19329",
+                                           "a",   "B",    "10000", "1",  "Mon, x"};
     std::mt19937 random(20261206);
     std::vector<std::string> keys;
     for (int i = 0; i < 400; ++i)

@@ -1,9 +1,9 @@
 #include "store/SavedMessage.h"
-#include "text/Encoding.h"
 #include "TempDir.h"
 #include "fs/AtomicFile.h"
 #include "fs/Directory.h"
 #include "store/MessageStore.h"
+#include "text/Encoding.h"
 
 #include <gtest/gtest.h>
 

@@ -145,24 +145,30 @@ private slots:
         form->close();
     }
 
-    void pageDialogsAreAnsweredWithoutABox() {
+    void pageBoxesAreTheUsersToAnswerAndAPageGetsOnlyAFew() {
         Workspace ws;
         QFile page(ws.path("dialogs.htm"));
         QVERIFY(page.open(QIODevice::WriteOnly));
         page.write("<html><body><p id=r>x</p><script>alert('Session expired');"
-                   "document.getElementById('r').textContent = confirm('Leave?') + ' ' + "
-                   "prompt('Name?', 'ann');</script></body></html>");
+                   "document.getElementById('r').textContent = confirm('Delete permanently?') + "
+                   "' ' + prompt('Name?', 'ann');"
+                   "for (var i = 0; i < 1000; i++) alert('again ' + i);</script></body></html>");
         page.close();
         ws.set("welcome", "1");
         ws.set("ystart", ws.path("dialogs.htm"));
         auto form = testkit::openMainForm(ws);
+        Dialogs::Answers answers;
+        answers.pageBox = [](const QString& text) {
+            return text != "Delete permanently?";
+        };
+        Dialogs::answerWith(answers);
         QVERIFY(testkit::waitForPage(form->shell().WebBrowser1(), "dialogs.htm"));
         QCOMPARE(testkit::callPage(form->shell().WebBrowser1()->document(), "element", {"r"})
                      .value("text")
                      .toString(),
-                 QString("true ann"));
-        QCOMPARE(form->shell().WebBrowser1()->webPage()->dialogTexts(),
-                 (QStringList{"Session expired", "Leave?", "Name?"}));
+                 QString("false ann")); // the user said no to deleting
+        QCOMPARE(Dialogs::messagesShown(),
+                 (QStringList{"Session expired", "Delete permanently?", "Name?"}));
         form->close();
     }
 

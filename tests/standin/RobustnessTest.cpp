@@ -51,10 +51,14 @@ TEST_F(RobustnessTest, BadRequestsGetA4xxPageAndTheServerKeepsServing) {
     EXPECT_EQ(404, unknown->status);
     EXPECT_NE(std::string::npos, unknown->body.find("<html>"));
 
-    SiteClient nowhere(port(), "mail.example.localhost");
-    auto site = nowhere.get("/");
-    ASSERT_TRUE(site);
-    EXPECT_EQ(404, site->status);
+    // A site answers to its own name only, not to one that merely holds it.
+    for (const char* host : {"mail.example.localhost", "mail.yahoo.localhost.evil.example",
+                             "nothotmail.localhost", "calendar.yahoo.evil.example"}) {
+        SiteClient nowhere(port(), host);
+        auto site = nowhere.get("/");
+        ASSERT_TRUE(site);
+        EXPECT_EQ(404, site->status) << host;
+    }
 
     auto noFields = yahoo.post("/config/login", "login=ann");
     ASSERT_TRUE(noFields);
@@ -123,11 +127,30 @@ TEST(StandinCommandLine, RefusesNonLoopbackAddressesAndBadArguments) {
     EXPECT_EQ(2, runStandin({"--db", "/tmp/x.db"}));
     EXPECT_EQ(2, runStandin({"--port", "0"}));
     EXPECT_EQ(1, runStandin({"--port", "0", "--db", "/nonexistent-dir/x.db"}));
-    EXPECT_TRUE(isLoopback("127.0.0.1"));
-    EXPECT_TRUE(isLoopback("127.8.9.10"));
-    EXPECT_TRUE(isLoopback("::1"));
-    EXPECT_FALSE(isLoopback("10.0.0.1"));
-    EXPECT_FALSE(isLoopback("::"));
+    EXPECT_EQ(2, runStandin({"--port", "0", "--db", "/tmp/x.db", "--bind", "127.evil.example"}));
+    for (const char* loopback : {"127.0.0.1", "127.8.9.10", "::1", "::ffff:127.0.0.1"})
+        EXPECT_TRUE(isLoopback(loopback)) << loopback;
+    for (const char* other :
+         {"10.0.0.1", "::", "localhost", "127.evil.example", "127.0.0.1.nip.io", "1270.0.0.1", ""})
+        EXPECT_FALSE(isLoopback(other)) << other;
+}
+
+TEST(StandinSessions, TokensAreRandomAndExpireAndPostsAreBounded) {
+    char dir[] = "/tmp/postling-standin-XXXXXX";
+    ASSERT_TRUE(mkdtemp(dir));
+    Mailstore store(std::string(dir) + "/s.db");
+    const std::time_t now = 1000000;
+    const std::string a = store.openSession(7, now), b = store.openSession(7, now);
+    EXPECT_NE(a, b);
+    EXPECT_EQ(32u, a.size());
+    EXPECT_EQ(7, store.sessionAccount(a, now + Mailstore::kSessionSeconds - 1).value_or(-1));
+    EXPECT_FALSE(store.sessionAccount(a, now + Mailstore::kSessionSeconds));
+    for (int i = 0; i < Mailstore::kKeptPosts + 5; ++i)
+        store.recordPost({0, "yahoo", "/p", "t", std::to_string(i)});
+    const auto posts = store.posts();
+    EXPECT_EQ(static_cast<std::size_t>(Mailstore::kKeptPosts), posts.size());
+    EXPECT_EQ(std::to_string(Mailstore::kKeptPosts + 4), posts.back().body);
+    std::filesystem::remove_all(dir);
 }
 
 TEST(StandinSeed, SeedInboxAddsGeneratedMessagesToBothEnglishInboxes) {

@@ -1,6 +1,9 @@
 #include "Mailstore.h"
 
-#include <random>
+#include <cerrno>
+#include <stdexcept>
+#include <sys/random.h>
+
 #include <sqlite3.h>
 #include <stdexcept>
 
@@ -94,7 +97,14 @@ Mailstore::Mailstore(const std::string& path) {
     // Databases made before replies could go elsewhere lack the column.
     if (!hasColumn("messages", "reply_to"))
         exec("ALTER TABLE messages ADD COLUMN reply_to TEXT NOT NULL DEFAULT ''");
-    exec("CREATE TABLE IF NOT EXISTS sessions (token TEXT PRIMARY KEY, account INTEGER NOT NULL)");
+    exec("CREATE TABLE IF NOT EXISTS sessions (token TEXT PRIMARY KEY, account INTEGER NOT NULL, "
+         "expires INTEGER NOT NULL DEFAULT 0)");
+    // Sessions of older databases had no end: they are dropped.
+    if (!hasColumn("sessions", "expires")) {
+        exec("DROP TABLE sessions");
+        exec("CREATE TABLE sessions (token TEXT PRIMARY KEY, account INTEGER NOT NULL, "
+             "expires INTEGER NOT NULL DEFAULT 0)");
+    }
     exec("CREATE TABLE IF NOT EXISTS posts (id INTEGER PRIMARY KEY, site TEXT NOT NULL, "
          "path TEXT NOT NULL, content_type TEXT NOT NULL, body BLOB NOT NULL)");
 }
@@ -256,22 +266,37 @@ void Mailstore::moveMessage(std::int64_t owner, std::int64_t id, const std::stri
     s.bind(1, folder).bind(2, owner).bind(3, id).step();
 }
 
-std::string Mailstore::openSession(std::int64_t account) {
-    static thread_local std::mt19937_64 rng{std::random_device{}()};
-    static const char* alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+std::string Mailstore::openSession(std::int64_t account, std::time_t now) {
+    // 128 bits from the system's random source: nobody guesses another's session.
+    unsigned char bytes[16];
+    for (std::size_t got = 0; got < sizeof bytes;) {
+        const ssize_t n = getrandom(bytes + got, sizeof bytes - got, 0);
+        if (n > 0)
+            got += static_cast<std::size_t>(n);
+        else if (errno != EINTR)
+            throw std::runtime_error("no random source");
+    }
+    static const char* hex = "0123456789abcdef";
     std::string token;
-    for (int i = 0; i < 24; ++i)
-        token += alphabet[rng() % 62];
+    for (unsigned char b : bytes) {
+        token += hex[b >> 4];
+        token += hex[b & 15];
+    }
     std::lock_guard lock(mutex_);
-    Statement s(db_, "INSERT INTO sessions (token, account) VALUES (?, ?)");
-    s.bind(1, token).bind(2, account).step();
+    Statement s(db_, "INSERT INTO sessions (token, account, expires) VALUES (?, ?, ?)");
+    s.bind(1, token)
+        .bind(2, account)
+        .bind(3, static_cast<std::int64_t>(now + kSessionSeconds))
+        .step();
     return token;
 }
 
-std::optional<std::int64_t> Mailstore::sessionAccount(const std::string& token) {
+std::optional<std::int64_t> Mailstore::sessionAccount(const std::string& token, std::time_t now) {
     if (token.empty())
         return std::nullopt;
     std::lock_guard lock(mutex_);
+    Statement gone(db_, "DELETE FROM sessions WHERE expires <= ?");
+    gone.bind(1, static_cast<std::int64_t>(now)).step();
     Statement s(db_, "SELECT account FROM sessions WHERE token = ?");
     s.bind(1, token);
     if (!s.step())
@@ -289,7 +314,11 @@ std::int64_t Mailstore::recordPost(const RecordedPost& p) {
     std::lock_guard lock(mutex_);
     Statement s(db_, "INSERT INTO posts (site, path, content_type, body) VALUES (?, ?, ?, ?)");
     s.bind(1, p.site).bind(2, p.path).bind(3, p.contentType).bindBlob(4, p.body).step();
-    return sqlite3_last_insert_rowid(db_);
+    const std::int64_t id = sqlite3_last_insert_rowid(db_);
+    // Only the latest posts are kept: a long demo does not grow the file without end.
+    Statement old(db_, "DELETE FROM posts WHERE id <= ?");
+    old.bind(1, id - kKeptPosts).step();
+    return id;
 }
 
 std::vector<RecordedPost> Mailstore::posts() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -78,8 +79,13 @@ public:
     void markRead(std::int64_t owner, std::int64_t id);
     void moveMessage(std::int64_t owner, std::int64_t id, const std::string& folder);
 
-    std::string openSession(std::int64_t account);
-    std::optional<std::int64_t> sessionAccount(const std::string& token);
+    // A session lasts this long from sign-in; the latest posts kept are this many.
+    static constexpr std::time_t kSessionSeconds = 8 * 3600;
+    static constexpr std::int64_t kKeptPosts = 2000;
+
+    std::string openSession(std::int64_t account, std::time_t now = std::time(nullptr));
+    std::optional<std::int64_t> sessionAccount(const std::string& token,
+                                               std::time_t now = std::time(nullptr));
     void closeSession(const std::string& token);
 
     std::int64_t recordPost(const RecordedPost& post);

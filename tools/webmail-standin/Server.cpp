@@ -3,10 +3,12 @@
 #include "Pages.h"
 
 #include <algorithm>
+#include <arpa/inet.h>
 #include <cctype>
 #include <chrono>
 #include <ctime>
 #include <httplib.h>
+#include <netinet/in.h>
 #include <thread>
 
 namespace standin {
@@ -95,8 +97,14 @@ Reply indexPage(int port) {
 } // namespace
 
 bool isLoopback(const std::string& address) {
-    return address.rfind("127.", 0) == 0 || address == "::1" ||
-           address.rfind("::ffff:127.", 0) == 0 || address == "localhost";
+    // Literal addresses only: a name ("127.evil.example") could point anywhere.
+    in_addr v4{};
+    in6_addr v6{};
+    if (inet_pton(AF_INET, address.c_str(), &v4) == 1)
+        return (ntohl(v4.s_addr) >> 24) == 127;
+    if (inet_pton(AF_INET6, address.c_str(), &v6) == 1)
+        return IN6_IS_ADDR_LOOPBACK(&v6) || (IN6_IS_ADDR_V4MAPPED(&v6) && v6.s6_addr[12] == 127);
+    return false;
 }
 
 Server::Server(Mailstore& store, SendPolicy policy)
@@ -168,11 +176,11 @@ Reply Server::route(const httplib::Request& req) {
         image.contentType = "image/svg+xml";
         return image;
     }
-    if (host.find("calendar") != std::string::npos)
-        return calendarPage(host.find("yahoo") != std::string::npos);
-
-    const bool isYahoo = host.find("yahoo") != std::string::npos;
-    const bool isHotmail = !isYahoo && host.find("hotmail") != std::string::npos;
+    // Each site answers to its own name only.
+    if (host == "calendar.yahoo.localhost" || host == "calendar.hotmail.localhost")
+        return calendarPage(host == "calendar.yahoo.localhost");
+    const bool isYahoo = host == "mail.yahoo.localhost";
+    const bool isHotmail = host == "hotmail.localhost";
     if (!isYahoo && !isHotmail) {
         if (req.path == "/" && (host == "127.0.0.1" || host == "localhost"))
             return indexPage(port_);

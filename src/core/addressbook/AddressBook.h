@@ -29,7 +29,6 @@ private:
     mutable std::string savedText_; // what the file holds, as this table would write it
 
 public:
-
     struct OpenResult {
         bool read = false;        // the file could be read
         bool noAddresses = false; // no cell holds an e-mail address: warn the user

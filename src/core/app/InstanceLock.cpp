@@ -11,6 +11,7 @@ InstanceLock::InstanceLock(const std::string& iniPath) {
     if (fd_ >= 0 && ::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
         ::close(fd_);
         fd_ = -1;
+        taken_ = true;
     }
 }
 

@@ -14,12 +14,15 @@ public:
     InstanceLock& operator=(const InstanceLock&) = delete;
 
     bool held() const { return fd_ >= 0; }
+    // Another process holds the lock (as opposed to a lock file that cannot be made at all).
+    bool takenByAnother() const { return taken_; }
     // True when another process holds the lock of this settings file.
     static bool running(const std::string& iniPath);
     static std::string lockPath(const std::string& iniPath) { return iniPath + ".running"; }
 
 private:
     int fd_ = -1;
+    bool taken_ = false;
 };
 
 } // namespace postling

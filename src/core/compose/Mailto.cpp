@@ -27,8 +27,8 @@ std::string percentDecode(const std::string& text) {
     std::string bytes;
     bytes.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() &&
-            hexDigit(text[i + 1]) >= 0 && hexDigit(text[i + 2]) >= 0) {
+        if (text[i] == '%' && i + 2 < text.size() && hexDigit(text[i + 1]) >= 0 &&
+            hexDigit(text[i + 2]) >= 0) {
             bytes += static_cast<char>(hexDigit(text[i + 1]) * 16 + hexDigit(text[i + 2]));
             i += 2;
         } else {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <chrono>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -39,6 +40,28 @@ bool equalIgnoringCase(const std::string& a, const std::string& b) {
 
 bool isTemporaryName(const std::string& name) {
     return name.rfind(kTemporaryPrefix, 0) == 0;
+}
+
+int removeStaleTemporaries(const std::string& dir, int minAgeSeconds) {
+    int removed = 0;
+    std::error_code ec;
+    const auto now = fs::file_time_type::clock::now();
+    for (fs::directory_iterator it(dir.empty() ? "." : dir, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        std::error_code e;
+        if (!isTemporaryName(it->path().filename().string()) || !it->is_regular_file(e))
+            continue;
+        const auto written = it->last_write_time(e);
+        if (!e && now - written >= std::chrono::seconds(minAgeSeconds) && fs::remove(it->path(), e))
+            ++removed;
+    }
+    return removed;
+}
+
+bool makeDirectories(const std::string& path) {
+    std::error_code ec;
+    fs::create_directories(path, ec);
+    return directoryExists(path);
 }
 
 bool makeDirectory(const std::string& path) {

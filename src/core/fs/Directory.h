@@ -13,6 +13,11 @@ bool fileExists(const std::string& path);
 // The temporary files of an atomic write begin with this; no listing shows them.
 inline constexpr const char* kTemporaryPrefix = ".postling-";
 bool isTemporaryName(const std::string& name);
+// Removes the temporary files an interrupted write left in a folder, those older than
+// `minAgeSeconds` (a younger one may belong to a write under way). Returns how many went.
+int removeStaleTemporaries(const std::string& dir, int minAgeSeconds);
+// Creates a folder and the folders above it that are missing.
+bool makeDirectories(const std::string& path);
 
 // Names (not paths) of the subfolders or files of a folder, in byte order of their names,
 // without Postling's own temporary files; empty when the folder cannot be read.

@@ -71,8 +71,9 @@ void fitParts(std::vector<std::string>& parts, std::size_t budget) {
         return n;
     };
     while (total() > budget) {
-        auto longest = std::max_element(parts.begin(), parts.end(),
-                                        [](const auto& a, const auto& b) { return a.size() < b.size(); });
+        auto longest =
+            std::max_element(parts.begin(), parts.end(),
+                             [](const auto& a, const auto& b) { return a.size() < b.size(); });
         std::string& part = *longest;
         std::size_t cut = part.size() - 1;
         while (cut > 0 && (static_cast<unsigned char>(part[cut]) & 0xC0) == 0x80)

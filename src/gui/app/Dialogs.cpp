@@ -1,9 +1,12 @@
 #include "Dialogs.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <optional>
 
@@ -107,6 +110,42 @@ Dialogs::Answer Dialogs::askYesNoCancel(QWidget* parent, const QString& text) {
     default:
         return Answer::Cancel;
     }
+}
+
+bool Dialogs::pageBox(QWidget* parent, PageBox kind, const QString& origin, const QString& text,
+                      const QString& defaultAnswer, QString* answer) {
+    if (answer)
+        *answer = defaultAnswer;
+    if (answers()) {
+        shown() << text;
+        return kind == PageBox::Alert || !answers()->pageBox || answers()->pageBox(text);
+    }
+    const QString title = origin.isEmpty() ? QString(kAppName) : origin;
+    switch (kind) {
+    case PageBox::Alert:
+        QMessageBox::information(parent, title, text, QMessageBox::Ok);
+        return true;
+    case PageBox::Confirm:
+        return QMessageBox::question(parent, title, text, QMessageBox::Ok | QMessageBox::Cancel,
+                                     QMessageBox::Cancel) == QMessageBox::Ok;
+    case PageBox::Prompt: {
+        bool ok = false;
+        const QString typed =
+            QInputDialog::getText(parent, title, text, QLineEdit::Normal, defaultAnswer, &ok);
+        if (ok && answer)
+            *answer = typed;
+        return ok;
+    }
+    }
+    return false;
+}
+
+void Dialogs::openExternally(const QUrl& url) {
+    if (answers()) {
+        shown() << "open " + url.toString();
+        return;
+    }
+    QDesktopServices::openUrl(url);
 }
 
 QString Dialogs::openFile(QWidget* parent, const QString& caption, const QString& dir,

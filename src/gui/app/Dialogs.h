@@ -5,6 +5,7 @@
 #include <functional>
 
 class QDialog;
+class QUrl;
 class QWidget;
 
 // Every modal box and dialog of Postling goes through here, so a test can answer them in
@@ -22,6 +23,13 @@ public:
     // A Yes/No/Cancel question.
     enum class Answer { Yes, No, Cancel };
     static Answer askYesNoCancel(QWidget* parent, const QString& text);
+    // A web page's alert, confirm and prompt, shown as boxes of their own under the page's
+    // origin; true for OK. A prompt's answer goes to `answer`.
+    enum class PageBox { Alert, Confirm, Prompt };
+    static bool pageBox(QWidget* parent, PageBox kind, const QString& origin, const QString& text,
+                        const QString& defaultAnswer = {}, QString* answer = nullptr);
+    // A link for the desktop's own browser.
+    static void openExternally(const QUrl& url);
     // A file-open dialog; empty when cancelled.
     static QString openFile(QWidget* parent, const QString& caption, const QString& dir,
                             const QString& filter);
@@ -33,14 +41,16 @@ public:
 
     // For tests: answers every dialog, box and file dialog instead of showing it.
     struct Answers {
-        std::function<int(QDialog&)> dialog;                     // default: Rejected
-        std::function<bool(const QString& text)> question;       // default: Yes
-        std::function<Answer(const QString& text)> threeWay;     // default: Yes
+        std::function<int(QDialog&)> dialog;                 // default: Rejected
+        std::function<bool(const QString& text)> question;   // default: Yes
+        std::function<Answer(const QString& text)> threeWay; // default: Yes
+        // A page's confirm and prompt: OK (true) by default, the prompt's default answer.
+        std::function<bool(const QString& text)> pageBox;
         std::function<QString(const QString& caption)> openFile; // default: cancelled
     };
     static void answerWith(Answers answers);
     static void showForReal();
     static bool answering();
-    static QStringList messagesShown(); // texts of boxes since answerWith
+    static QStringList messagesShown(); // texts of boxes since answerWith, links opened outside
     static void clearMessages();
 };

@@ -63,8 +63,9 @@ QToolBar* addStrip(QMainWindow* window, const char* name, const QString& title) 
 
 } // namespace
 
-MainForm::MainForm(const QStringList& arguments, QWidget* parent)
-    : QMainWindow(parent), profile_(makeProfile(this)) {
+MainForm::MainForm(const QStringList& arguments, std::unique_ptr<postling::InstanceLock> instance,
+                   QWidget* parent)
+    : QMainWindow(parent), profile_(makeProfile(this)), instance_(std::move(instance)) {
     setObjectName("MainForm");
     setWindowTitle(APP_NAME);
     resize(960, 700); // the designed size, used when no stored geometry applies

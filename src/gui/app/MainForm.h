@@ -1,14 +1,15 @@
 #pragma once
 
+#include "app/InstanceLock.h"
+
 #include <QCoreApplication>
 #include <QMainWindow>
 #include <QStringList>
 #include <memory>
 
 namespace postling {
-class InstanceLock;
 struct Settings;
-} // namespace postling
+}
 class AddressBookSubsystem;
 class BrowsingSubsystem;
 class ComposeSubsystem;
@@ -27,7 +28,9 @@ class MainForm : public QMainWindow {
 public:
     static constexpr const char* APP_NAME = "Postling";
 
+    // `instance` is the lock of this settings file when the caller took it already.
     explicit MainForm(const QStringList& arguments = QCoreApplication::arguments(),
+                      std::unique_ptr<postling::InstanceLock> instance = nullptr,
                       QWidget* parent = nullptr);
     ~MainForm() override;
 
@@ -60,6 +63,7 @@ private:
     void Form_Load(const QStringList& arguments);
     void applyStartGeometry(const postling::Settings& settings);
     void startCompanion() const;
+    void removeStaleTemporaries() const;
 
     QWebEngineProfile* profile_;
     WebBrowser* views_[4] = {};

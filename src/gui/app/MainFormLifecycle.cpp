@@ -45,7 +45,8 @@ void MainForm::Form_Load(const QStringList& arguments) {
     const QString ini = QString::fromStdString(
         postling::iniLocation(toStd(arguments), qgetenv("POSTLING_INI").constData(),
                               qgetenv("XDG_CONFIG_HOME").constData(), qgetenv("HOME").constData()));
-    instance_ = std::make_unique<postling::InstanceLock>(ini.toStdString());
+    if (!instance_)
+        instance_ = std::make_unique<postling::InstanceLock>(ini.toStdString());
     const std::string mainDir =
         postling::IniFile(ini.toStdString()).get(postling::kLocations, "main dir", "");
     shell_->setLocations(ini, QString::fromStdString(postling::mainDirPrefix(mainDir)));
@@ -95,8 +96,9 @@ void MainForm::Form_Load(const QStringList& arguments) {
     // 13. The start page replaces the welcome page.
     browsing_->goToStartPage();
 
-    // 14. The data folders and the folder lists.
+    // 14. The data folders and the folder lists; what an interrupted write left behind goes.
     store_->createFolders();
+    removeStaleTemporaries();
     store_->loadFolders(settings);
 
     // 15. The templates folder and the template lists.
@@ -169,6 +171,16 @@ void MainForm::Form_Unload() {
     for (QWidget* w : findChildren<QWidget*>())
         if (w->isWindow())
             w->close();
+}
+
+void MainForm::removeStaleTemporaries() const {
+    const std::string main = shell_->main_dir().toStdString();
+    std::vector<std::string> folders = {main, main + "templates", main + "addrbooks",
+                                        QFileInfo(shell_->ini_file()).absolutePath().toStdString()};
+    for (const std::string& folder : postling::subdirectoryNames(main + "savedmgs"))
+        folders.push_back(main + "savedmgs/" + folder);
+    for (const std::string& folder : folders)
+        postling::removeStaleTemporaries(folder, 60);
 }
 
 void MainForm::startCompanion() const {

@@ -25,9 +25,9 @@ QString Shell::GetIni(const QString& section, const QString& item, const QString
 }
 
 bool Shell::SetIni(const QString& section, const QString& item, const QString& value) const {
-    return static_cast<bool>(postling::IniFile(iniFile_.toStdString())
-                                 .set(section.toStdString(), item.toStdString(),
-                                      value.toStdString()));
+    return static_cast<bool>(
+        postling::IniFile(iniFile_.toStdString())
+            .set(section.toStdString(), item.toStdString(), value.toStdString()));
 }
 
 QString Shell::TakeIni(const QString& section, const QString& item) const {

@@ -1,6 +1,10 @@
 #include "WebPage.h"
 
+#include "Dialogs.h"
 #include "FormPostCapture.h"
+
+#include <QDir>
+#include <QWebEngineView>
 
 #include <QFile>
 #include <QWebChannel>
@@ -43,6 +47,8 @@ WebPage::WebPage(QWebEngineProfile* profile, QObject* parent)
     channel_->registerObject("postCapture", capture_);
     setWebChannel(channel_, QWebEngineScript::ApplicationWorld);
     scripts().insert(pageScript());
+    // Each page shown gets its own allowance of boxes.
+    connect(this, &QWebEnginePage::loadStarted, this, [this] { boxesShown_ = 0; });
 }
 
 WebPage::~WebPage() {
@@ -50,30 +56,39 @@ WebPage::~WebPage() {
 }
 
 bool WebPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) {
+    if (!filesUnder_.isEmpty()) {
+        if (type == NavigationTypeLinkClicked && !url.isLocalFile()) {
+            Dialogs::openExternally(url);
+            return false;
+        }
+        return isMainFrame && url.isLocalFile() &&
+               QDir::cleanPath(url.toLocalFile()).startsWith(QDir::cleanPath(filesUnder_) + "/") &&
+               (type == NavigationTypeTyped || type == NavigationTypeLinkClicked);
+    }
     if (type == NavigationTypeFormSubmitted)
         capture_->navigationRequested(this->url().toString(), url.toString());
     return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
 }
 
-void WebPage::recordDialog(const QString& text) {
-    dialogTexts_ << text;
-    emit pageDialog(text);
+bool WebPage::mayShowBox() {
+    return boxesShown_++ < kMaxPageBoxes;
 }
 
-void WebPage::javaScriptAlert(const QUrl&, const QString& msg) {
-    recordDialog(msg);
+void WebPage::javaScriptAlert(const QUrl& origin, const QString& msg) {
+    if (mayShowBox())
+        Dialogs::pageBox(QWebEngineView::forPage(this), Dialogs::PageBox::Alert, origin.host(),
+                         msg);
 }
 
-bool WebPage::javaScriptConfirm(const QUrl&, const QString& msg) {
-    recordDialog(msg);
-    return true;
+bool WebPage::javaScriptConfirm(const QUrl& origin, const QString& msg) {
+    return mayShowBox() && Dialogs::pageBox(QWebEngineView::forPage(this),
+                                            Dialogs::PageBox::Confirm, origin.host(), msg);
 }
 
-bool WebPage::javaScriptPrompt(const QUrl&, const QString& msg, const QString& defaultValue,
+bool WebPage::javaScriptPrompt(const QUrl& origin, const QString& msg, const QString& defaultValue,
                                QString* result) {
-    recordDialog(msg);
-    *result = defaultValue;
-    return true;
+    return mayShowBox() && Dialogs::pageBox(QWebEngineView::forPage(this), Dialogs::PageBox::Prompt,
+                                            origin.host(), msg, defaultValue, result);
 }
 
 QWebEnginePage* WebPage::createWindow(WebWindowType) {

@@ -7,8 +7,8 @@
 class FormPostCapture;
 class QWebChannel;
 
-// A page that answers the site's alert, confirm and prompt boxes itself (a modal box would
-// block every script call), opens new windows in place, and reports form posts.
+// A page that shows the site's alert, confirm and prompt boxes to the user (a bounded number of
+// them), opens new windows in place, and reports form posts.
 class WebPage : public QWebEnginePage {
     Q_OBJECT
 public:
@@ -20,10 +20,13 @@ public:
     // False once the page is being destroyed: the engine then calls every pending script
     // callback, and none of them may touch the views that are going away.
     std::shared_ptr<const bool> alive() const { return alive_; }
-    const QStringList& dialogTexts() const { return dialogTexts_; }
+    // The preview: only files under `dir` are shown; a link the user clicks goes to the
+    // desktop's browser, and nothing else (a refresh, a form, a frame) navigates.
+    void showOnlyFilesUnder(const QString& dir) { filesUnder_ = dir; }
 
-signals:
-    void pageDialog(const QString& text);
+    // A page may raise this many alert, confirm and prompt boxes while it is shown; later ones
+    // are answered as if cancelled, unseen.
+    static constexpr int kMaxPageBoxes = 3;
 
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
@@ -36,10 +39,11 @@ protected:
     QWebEnginePage* createWindow(WebWindowType type) override;
 
 private:
-    void recordDialog(const QString& text);
+    bool mayShowBox();
 
     FormPostCapture* capture_;
     QWebChannel* channel_;
-    QStringList dialogTexts_;
+    QString filesUnder_;
+    int boxesShown_ = 0;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

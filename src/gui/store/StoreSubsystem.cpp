@@ -3,9 +3,11 @@
 #include "Dialogs.h"
 #include "FolderDropList.h"
 #include "NameDialog.h"
+#include "QtText.h"
 #include "SavedMessagesPanel.h"
 #include "Shell.h"
 #include "WebBrowser.h"
+#include "WebPage.h"
 
 #include "app/Navigation.h"
 #include "app/Settings.h"
@@ -88,6 +90,8 @@ void StoreSubsystem::onTabChanged(int tab) {
 
 void StoreSubsystem::createFolders() {
     SavedMessages->setMainDir(shell_.main_dir());
+    // The preview shows the store's own files and nothing a saved page asks for.
+    shell_.WebBrowser2()->webPage()->showOnlyFilesUnder(shell_.main_dir());
     postling::MessageStore(shell_.main_dir().toStdString()).ensureDefaultFolders();
 }
 
@@ -144,8 +148,12 @@ void StoreSubsystem::SaveMessage(const postling::SavedMessage& message) {
     }
     const std::string error =
         postling::MessageStore(shell_.main_dir().toStdString()).save(folder.toStdString(), message);
-    if (message.sent)
-        return; // a sent copy that cannot be written is not worth a box
+    if (message.sent) {
+        // Said on the status line: a box would interrupt the user's next message.
+        if (!error.empty())
+            shell_.setPanelText(2, "The sent message could not be kept: " + qs(error));
+        return;
+    }
     if (!error.empty()) {
         Dialogs::message(shell_.window(),
                          "Unable to save message. Are you sure a message is displayed?");
