@@ -22,7 +22,7 @@ TEST_F(HotmailSiteTest, LoginLandsOnHmhomeWithTheTokenInTheAddress) {
     const std::string landing = hotmailLogin(client, "bob");
     EXPECT_EQ(0u, landing.rfind("/cgi-bin/hmhome?", 0)) << landing;
     const std::string a = token(landing);
-    ASSERT_EQ(24u, a.size());
+    ASSERT_EQ(32u, a.size());
     auto home = page(client.get(landing));
     for (const auto& href : home->attributes("//a[starts-with(@href,'/cgi-bin/')]", "href"))
         EXPECT_NE(std::string::npos, href.find("a=" + a)) << href;
