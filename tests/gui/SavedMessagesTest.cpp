@@ -18,6 +18,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <filesystem>
 
 using testkit::Workspace;
 
@@ -115,7 +116,15 @@ private slots:
     }
 
     void aFolderIsListedNewestFirstAndSortsByEachColumn() {
+        // What interrupted writes left: an old one goes at start, a fresh one is never listed.
+        touch(*ws, "savedmgs/Saved/.postling-stale1");
+        touch(*ws, "savedmgs/Saved/.postling-fresh1");
+        QFile(ws->path("savedmgs/Saved/.postling-stale1"))
+            .setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                         QFileDevice::FileModificationTime);
         open();
+        QVERIFY(!QFile::exists(ws->path("savedmgs/Saved/.postling-stale1")));
+        QVERIFY(QFile::exists(ws->path("savedmgs/Saved/.postling-fresh1")));
         QCOMPARE(panel->listedFiles(), (QStringList{kDana, kAnn, kCarl}));
         QCOMPARE(column(panel->ListMsg, 1), (QStringList{"apples", "Re: lunch", "Budget"}));
         QCOMPARE(column(panel->ListMsg, 3),
