@@ -119,9 +119,9 @@ private slots:
         // What interrupted writes left: an old one goes at start, a fresh one is never listed.
         touch(*ws, "savedmgs/Saved/.postling-stale1");
         touch(*ws, "savedmgs/Saved/.postling-fresh1");
-        QFile(ws->path("savedmgs/Saved/.postling-stale1"))
-            .setFileTime(QDateTime::currentDateTime().addSecs(-3600),
-                         QFileDevice::FileModificationTime);
+        std::filesystem::last_write_time(ws->path("savedmgs/Saved/.postling-stale1").toStdString(),
+                                         std::filesystem::file_time_type::clock::now() -
+                                             std::chrono::hours(1));
         open();
         QVERIFY(!QFile::exists(ws->path("savedmgs/Saved/.postling-stale1")));
         QVERIFY(QFile::exists(ws->path("savedmgs/Saved/.postling-fresh1")));
