@@ -10,6 +10,8 @@
 #include "WebBrowser.h"
 
 #include "app/InstanceLock.h"
+#include "compose/Mailto.h"
+#include "fs/AtomicFile.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -214,13 +216,66 @@ private slots:
         QCOMPARE(ws.get("mailto"), QString(""));
         QTRY_COMPARE(ws.get("bug"), QString("0"));
 
-        // The hand-over program, with Postling running, only writes the key.
+        // The hand-over program, with Postling running, only writes the key; every link of
+        // RFC 6068's examples fills the form as the RFC reads it.
+        const char* links[] = {
+            "mailto:chris@example.com",
+            "mailto:infobot@example.com?subject=current-issue",
+            "mailto:infobot@example.com?body=send%20current-issue%0D%0Asend%20index",
+            "mailto:list@example.org?In-Reply-To=%3C3469A91.D10AF4C@example.com%3E",
+            "mailto:majordomo@example.com?body=subscribe%20bamboo-l",
+            "mailto:joe@example.com?cc=bob@example.com&body=hello",
+            "mailto:gorby%25kremvax@example.com",
+            "mailto:unlikely%3Faddress@example.com?blat=foop",
+            "mailto:Mike%26family@example.org",
+            "mailto:%22not%40me%22@example.org",
+            "mailto:%22oh%5C%5Cno%22@example.org",
+            "mailto:%22%5C%5C%5C%22it's%5C%20ugly%5C%5C%5C%22%22@example.org",
+            "mailto:user@example.org?subject=caf%C3%A9",
+            "mailto:user@example.org?subject=%3D%3Futf-8%3FQ%3Fcaf%3DC3%3DA9%3F%3D",
+            "mailto:user@example.org?subject=caf%C3%A9&body=caf%C3%A9",
+            "mailto:user@%E7%B4%8D%E8%B1%86.example.org?subject=Test&body=NATTO",
+            "mailto:addr1@an.example,addr2@an.example",
+            "mailto:?to=addr1@an.example,addr2@an.example",
+            "mailto:addr1@an.example?to=addr2@an.example",
+        };
+        for (const char* link : links) {
+            // A mark in To that each fill replaces, so the checks wait for their own fill.
+            QVERIFY(testkit::fillComposeForm(form->shell().WebBrowser3(), false,
+                                             {{"to", "(waiting)"}}));
+            QCOMPARE(QProcess::execute(MAILTO_BINARY, {"--ini", ws.iniPath(), link}), 0);
+            QTRY_VERIFY_WITH_TIMEOUT(field(*form, false, "to") != "(waiting)", 20000);
+            const postling::MailtoLink m = postling::parseMailto(link);
+            QTRY_COMPARE_WITH_TIMEOUT(field(*form, false, "to"), QString::fromStdString(m.to),
+                                      20000);
+            const QVariantMap filled = fields(*form, false);
+            QCOMPARE(filled.value("cc").toString(), QString::fromStdString(m.cc));
+            QCOMPARE(filled.value("subject").toString(), QString::fromStdString(m.subject));
+            QCOMPARE(filled.value("body").toString(),
+                     QString::fromStdString(m.body).replace("\r\n", "\n"));
+        }
+
+        // An encoded line break stays text: the settings keep the keys they had.
+        auto keys = [&] {
+            QStringList names;
+            for (const QString& line :
+                 QString::fromStdString(postling::readFile(ws.iniPath().toStdString()).value())
+                     .split("\r\n"))
+                names << line.section('=', 0, 0);
+            return names;
+        };
+        const QStringList before = keys();
+        QVERIFY(
+            testkit::fillComposeForm(form->shell().WebBrowser3(), false, {{"to", "(waiting)"}}));
         QCOMPARE(
-            QProcess::execute(MAILTO_BINARY, {"--ini", ws.iniPath(),
-                                              "mailto:bob@hotmail.localhost?subject=Hand%20over"}),
+            QProcess::execute(MAILTO_BINARY,
+                              {"--ini", ws.iniPath(),
+                               "mailto:a@b.org?subject=x%0D%0Aycalendar=http://evil.example/"}),
             0);
-        QTRY_COMPARE_WITH_TIMEOUT(field(*form, false, "subject"), QString("Hand over"), 20000);
-        QCOMPARE(field(*form, false, "to"), QString("bob@hotmail.localhost"));
+        QTRY_COMPARE_WITH_TIMEOUT(field(*form, false, "to"), QString("a@b.org"), 20000);
+        QCOMPARE(field(*form, false, "subject"), QString("x  ycalendar=http://evil.example/"));
+        QCOMPARE(keys(), before);
+        QVERIFY(!ws.get("ycalendar").contains("evil"));
         form->close();
     }
 

@@ -20,6 +20,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <httplib.h>
 #include <sqlite3.h>
 
@@ -107,6 +108,32 @@ QStringList StandinServer::received(const QString& address) const {
     }
     sqlite3_close(db);
     return out;
+}
+
+bool StandinServer::sendAs(bool yahoo, const QString& login, const QString& to,
+                           const QString& subject, const QString& body) const {
+    const std::string host =
+        (yahoo ? "mail.yahoo.localhost:" : "hotmail.localhost:") + std::to_string(port_);
+    httplib::Client client("127.0.0.1", port_);
+    const std::string credentials =
+        "login=" + login.toStdString() + "&passwd=" + login.toStdString();
+    auto signin = client.Post(yahoo ? "/config/login" : "/cgi-bin/dologin", {{"Host", host}},
+                              credentials, "application/x-www-form-urlencoded");
+    if (!signin)
+        return false;
+    std::string cookie = signin->get_header_value("Set-Cookie");
+    cookie = cookie.substr(0, cookie.find(';'));
+    auto enc = [](const QString& v) {
+        return QUrl::toPercentEncoding(v).toStdString();
+    };
+    const std::string form =
+        yahoo ? "To=" + enc(to) + "&Cc=&Bcc=&Subj=" + enc(subject) + "&Body=" + enc(body) +
+                    "&SEND=Send"
+              : "to=" + enc(to) + "&cc=&bcc=&subject=" + enc(subject) + "&body=" + enc(body);
+    auto sent = client.Post(yahoo ? "/ym/Send?YY=1" : "/cgi-bin/premail?curmbox=F000000001",
+                            {{"Host", host}, {"Cookie", cookie}}, form,
+                            "application/x-www-form-urlencoded");
+    return sent && sent->status == 200;
 }
 
 QString StandinServer::messageAddress(bool yahoo, const QString& login,

@@ -49,6 +49,9 @@ public:
     QList<QByteArray> recordedPosts() const;
     // The messages in the inbox of an address: "subject\nbody" each, oldest first.
     QStringList received(const QString& address) const;
+    // Sends a plain-text message as an account of a site (signing in over HTTP on the side).
+    bool sendAs(bool yahoo, const QString& login, const QString& to, const QString& subject,
+                const QString& body) const;
     // The address of a message in an account's inbox, found by its subject (signing in over
     // HTTP on the side), or empty.
     QString messageAddress(bool yahoo, const QString& login, const QString& subject) const;
