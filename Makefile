@@ -9,7 +9,7 @@ DEB_PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-webengine-dev libgtes
 	libgmock-dev libbenchmark-dev libcpp-httplib-dev libsqlite3-dev libxml2-dev xvfb xauth \
 	fonts-dejavu-core fonts-liberation
 
-.PHONY: all deps build test run bench format clean
+.PHONY: all deps build test run bench fuzz format clean
 
 all: build
 
@@ -35,8 +35,19 @@ run: build
 bench: build
 	@scripts/bench.sh $(BUILD)
 
+# Each fuzz target for FUZZ_SECONDS, built with clang and libFuzzer in build-fuzz; what reaches
+# new code joins fuzz/corpus, which `make test` replays with the ordinary build.
+FUZZ_SECONDS ?= 60
+FUZZ_BUILD ?= build-fuzz
+fuzz:
+	@scripts/deps.sh $(DEB_PACKAGES) clang libclang-rt-14-dev
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DPOSTLING_FUZZ=ON > /dev/null
+	@cmake --build $(FUZZ_BUILD) -j$(JOBS)
+	@scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -151,9 +151,9 @@ TEST(Mailto, TheExamplesOfRfc6068) {
         EXPECT_EQ(m.subject, again.subject) << c.link;
         EXPECT_EQ(m.body, again.body) << c.link;
     }
-    EXPECT_EQ("a@x?subject=x%0D%0Ay", mailtoHandOver("mailto:a@x?subject=x%0D%0Ay"))
+    EXPECT_EQ("mailto:a@x?subject=x%0D%0Ay", mailtoHandOver("MAILTO:a@x?subject=x%0D%0Ay"))
         << "kept encoded";
-    EXPECT_EQ("a@x?subject=x%0D%0Ay%00", mailtoHandOver("mailto:a@x?subject=x\r\ny\0"s))
+    EXPECT_EQ("mailto:a@x?subject=x%0D%0Ay%00", mailtoHandOver("a@x?subject=x\r\ny\0"s))
         << "raw control characters are encoded";
     const ComposeFill fill = mailtoFill("a@x?cc=c@x&subject=S&body=line%0D%0Atwo");
     EXPECT_EQ("c@x", fill.cc);

@@ -44,8 +44,8 @@ private slots:
     void markupInAMessageStaysText() {
         QFETCH(bool, yahoo);
         const QString login = yahoo ? "ann" : "bob";
-        QVERIFY(server->sendAs(!yahoo, yahoo ? "bob" : "ann", login + (yahoo ? "@yahoo.localhost"
-                                                                           : "@hotmail.localhost"),
+        QVERIFY(server->sendAs(!yahoo, yahoo ? "bob" : "ann",
+                               login + (yahoo ? "@yahoo.localhost" : "@hotmail.localhost"),
                                kSubject, kBody));
         Workspace ws;
         auto form = testkit::openSignedInWithCompose(*server, ws, yahoo);
@@ -53,8 +53,8 @@ private slots:
         QVERIFY(testkit::openMessage(*server, *form, yahoo, login, kSubject));
         Dialogs::clearMessages();
         form->store().saveButton()->click();
-        QTRY_COMPARE_WITH_TIMEOUT(QDir(ws.path("savedmgs/Saved")).entryList(QDir::Files).size(),
-                                  1, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(QDir(ws.path("savedmgs/Saved")).entryList(QDir::Files).size(), 1,
+                                  20000);
         const QString file = QDir(ws.path("savedmgs/Saved")).entryList(QDir::Files).first();
         const QString text = QString::fromStdString(
             postling::readFile(ws.path("savedmgs/Saved/" + file).toStdString()).value_or(""));
@@ -90,7 +90,8 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(testkit::composeForm(compose, yahoo).value(f[3]).toString(),
                                   "RE: " + kSubject, 20000);
         if (yahoo) {
-            const QVariantMap rich = testkit::callPage(compose->document(), "element", {"plainmsg"});
+            const QVariantMap rich =
+                testkit::callPage(compose->document(), "element", {"plainmsg"});
             // Every ">" starts a line in the editor, the address's own one too.
             QVERIFY(rich.value("text").toString().contains(">Line one <pat@x.org\r\n>"));
             QVERIFY(rich.value("text").toString().contains("<img src=x onerror="));

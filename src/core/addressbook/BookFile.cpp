@@ -139,9 +139,10 @@ bool arrangeBookColumns(AddressTable& table, ColumnRoles& roles) {
         moveKeepingRoles(table, roles, roles.last, 1);
     if (roles.email != -1)
         return true;
+    // The hidden trailing column is not looked at: moved into view, it would hide a named one.
     const int startRow = table.rowCount() == 1 ? 0 : 1;
     for (int r = startRow; r < table.rowCount() && roles.email == -1; ++r)
-        for (int k = 0; k < table.columnCount(); ++k)
+        for (int k = 0; k + 1 < table.columnCount(); ++k)
             if (contains(table.cell(r, k), "@") && contains(table.cell(r, k), ".")) {
                 roles.email = k;
                 break;

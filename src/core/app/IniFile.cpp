@@ -67,7 +67,7 @@ bool keyValue(const std::string& line, std::string& key, std::string& value) {
 }
 
 std::vector<std::string> textLines(std::string text) {
-    if (text.rfind("\xEF\xBB\xBF", 0) == 0)
+    while (text.rfind("\xEF\xBB\xBF", 0) == 0) // byte-order marks are not text
         text.erase(0, 3);
     return splitLines(text);
 }

@@ -99,7 +99,7 @@ MailtoLink parseMailto(const std::string& link) {
 }
 
 std::string mailtoHandOver(const std::string& link) {
-    std::string out;
+    std::string out = "mailto:";
     for (unsigned char c : withoutScheme(link)) {
         if (c < 0x20 || c == 0x7F) {
             char escape[4];

@@ -13,7 +13,7 @@ struct MailtoLink {
 };
 MailtoLink parseMailto(const std::string& link);
 
-// What the hand-over stores for Postling: the link without its scheme, still percent-encoded;
+// What the hand-over stores for Postling: the link with one "mailto:", still percent-encoded;
 // line breaks, NUL and other control characters, which a settings value cannot hold, are
 // percent-encoded as well.
 std::string mailtoHandOver(const std::string& link);

@@ -64,7 +64,7 @@ int HeaderLabels::detectLanguage(const std::u32string& text, bool spaced, int cu
     for (int lang = 0; lang < kNumLang; ++lang)
         if (text.find(label(HeaderKind::Subject, spaced, lang)) != std::u32string::npos)
             return lang;
-    return current;
+    return current >= 0 && current < kNumLang ? current : 0;
 }
 
 } // namespace postling
