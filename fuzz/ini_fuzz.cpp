@@ -24,14 +24,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The key reads back as it would from a file holding nothing else, and writing it again
     // changes nothing.
     const std::string alone = *iniWithValue("", section, key, value);
-    fuzzing::check(iniValue(*written, section, key, "\x02") == iniValue(alone, section, key, "\x03"),
+    fuzzing::check(iniValue(*written, section, key, "\x02") ==
+                       iniValue(alone, section, key, "\x03"),
                    "a written key reads back whatever else the file holds");
     fuzzing::check(iniWithValue(*written, section, key, value) == written,
                    "writing the same key twice changes nothing");
     // Any other key of the section keeps its value.
     const auto edge = other.find_first_not_of(" \t");
-    const std::string otherKey =
-        edge == std::string::npos ? "" : other.substr(edge, other.find_last_not_of(" \t") - edge + 1);
+    const std::string otherKey = edge == std::string::npos
+                                     ? ""
+                                     : other.substr(edge, other.find_last_not_of(" \t") - edge + 1);
     if (lowerAscii(otherKey) != lowerAscii(key))
         fuzzing::check(iniValue(*written, section, other, "\x02") == before,
                        "other keys keep their values");

@@ -38,6 +38,8 @@ bool startPostling(const std::string& ini) {
             const int null = ::open("/dev/null", O_RDWR);
             for (int fd = 0; fd <= 2; ++fd)
                 ::dup2(null, fd);
+            for (int fd = 3; fd < 1024; ++fd) // nor any pipe of whoever started us
+                ::close(fd);
             const std::string program = postlingPath();
             ::execl(program.c_str(), program.c_str(), "--ini", ini.c_str(), "mailto",
                     static_cast<char*>(nullptr));
