@@ -14,10 +14,12 @@ TEST(Directory, ListsFoldersAndFilesByNameAndResolvesLetterCase) {
     ASSERT_TRUE(makeDirectory(dir.file("Sent")));
     ASSERT_TRUE(makeDirectory(dir.file("Sent"))) << "an existing folder is no error";
     ASSERT_TRUE(makeDirectory(dir.file("archive")));
+    ASSERT_TRUE(makeDirectory(dir.file("SENT items")));
     dir.write("b.htm", "x");
     dir.write("a.htm", "x");
-    EXPECT_EQ((std::vector<std::string>{"Saved", "Sent", "archive"}),
-              subdirectoryNames(dir.path()));
+    EXPECT_EQ((std::vector<std::string>{"archive", "Saved", "Sent", "SENT items"}),
+              subdirectoryNames(dir.path()))
+        << "listed as the old file system listed them, letter case aside";
     EXPECT_EQ((std::vector<std::string>{"a.htm", "b.htm"}), fileNames(dir.path()));
     EXPECT_EQ("Sent", resolveName(dir.path(), "sent"));
     EXPECT_EQ("Sent", resolveName(dir.path(), "SENT"));

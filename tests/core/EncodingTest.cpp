@@ -1,4 +1,5 @@
 #include "text/Encoding.h"
+#include "text/Fold.h"
 
 #include <gtest/gtest.h>
 
@@ -39,6 +40,41 @@ TEST(Encoding, CodePointsRoundTripAndBadBytesBecomeReplacementCharacters) {
     EXPECT_EQ(text, codePointsToUtf8(cps));
     EXPECT_EQ((std::u32string{U'a', U'\uFFFD', U'b'}), utf8ToCodePoints("a\xFF"
                                                                         "b"));
+}
+
+} // namespace
+} // namespace postling
+
+namespace postling {
+namespace {
+
+TEST(Fold, EveryLetterIsLowerCasedAndSearchesIgnoreAccents) {
+    struct Case {
+        const char *text, *lower, *folded;
+    } cases[] = {
+        {"CAF\xC3\x89", "caf\xC3\xA9",
+         "caf"
+         "e"}, // É
+        {"\xC3\x86"
+         "RE \xC3\x9F",
+         "\xC3\xA6"
+         "re \xC3\x9F",
+         "aere ss"}, // Æ, ß
+        {"\xC5\x81\xC3\x93"
+         "D\xC5\xB9",
+         "\xC5\x82\xC3\xB3"
+         "d\xC5\xBA",
+         "lodz"}, // Łódź
+        {"\xCE\x91\xCE\x92\xD0\x96", "\xCE\xB1\xCE\xB2\xD0\xB6", "\xCE\xB1\xCE\xB2\xD0\xB6"},
+        {"\xC3\x97 \xE4\xB8\xAD", "\xC3\x97 \xE4\xB8\xAD", "\xC3\x97 \xE4\xB8\xAD"}, // ×, CJK stay
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.lower, lowerText(c.text)) << c.text;
+        EXPECT_EQ(c.folded, foldText(c.text)) << c.text;
+    }
+    // Sorting ignores letter case of accented letters too, and stays a total order.
+    EXPECT_TRUE(lessIgnoringCase("\xC3\xA9mile", "\xC3\x89MILIE"));
+    EXPECT_TRUE(lessIgnoringCase("ABC", "abc") != lessIgnoringCase("abc", "ABC"));
 }
 
 } // namespace

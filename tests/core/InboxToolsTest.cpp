@@ -70,13 +70,17 @@ TEST(CheckSpam, TheFirstKeywordDecidesAndReadRowsNeedTheOptionOff) {
         row("Bob\tI owe you one"),               // " owe "
         row("Bob\tthe owner is back"),           // "owe" without blanks: no
         row("Deals\tBIG SALE"),                  // capitals in the keyword never match
+        row("Menu\tCAF\xC3\x89 DELUXE"),         // accented capitals are lower-cased too
     };
-    const std::vector<std::string> keywords = {"won", "casino", " owe ", "SALE"};
+    const std::vector<std::string> keywords = {"won", "casino", " owe ", "SALE", "caf\xC3\xA9"};
     auto r = checkSpam(true, boxes, keywords, true, false);
-    EXPECT_EQ((std::vector<int>{1, 3}), r.tick);
+    EXPECT_EQ((std::vector<int>{1, 3, 6}), r.tick);
+    EXPECT_EQ((std::vector<std::string>{"Check Spam: keyword 'won'", "Check Spam: keyword ' owe '",
+                                        "Check Spam: keyword 'caf\xC3\xA9'"}),
+              r.reasons);
     r = checkSpam(true, boxes, keywords, false, false);
-    EXPECT_EQ((std::vector<int>{1, 2, 3}), r.tick);
-    EXPECT_EQ(3, r.byKeyword);
+    EXPECT_EQ((std::vector<int>{1, 2, 3, 6}), r.tick);
+    EXPECT_EQ(4, r.byKeyword);
 }
 
 TEST(CheckSpam, FiveNonEnglishLettersTickReadRowsToo) {
@@ -95,6 +99,7 @@ TEST(CheckSpam, FiveNonEnglishLettersTickReadRowsToo) {
     const auto r = checkSpam(true, boxes, {}, true, true);
     EXPECT_EQ((std::vector<int>{1}), r.tick);
     EXPECT_EQ(1, r.nonEnglish);
+    EXPECT_EQ((std::vector<std::string>{"Check Spam: 5 non-English letters"}), r.reasons);
     EXPECT_TRUE(checkSpam(true, boxes, {}, true, false).tick.empty());
 }
 

@@ -1,6 +1,7 @@
 #include "addressbook/AddressBook.h"
 
 #include "fs/AtomicFile.h"
+#include "text/Fold.h"
 #include "text/Strings.h"
 
 #include <algorithm>
@@ -85,9 +86,9 @@ std::string AddressBook::plainHeader(int column) const {
 int AddressBook::find(int column, const std::string& text) const {
     if (text.empty())
         return -1;
-    const std::string wanted = lowerAscii(text);
+    const std::string wanted = lowerText(text);
     for (int r = 1; r < table.rowCount(); ++r)
-        if (lowerAscii(table.cell(r, column)).rfind(wanted, 0) == 0)
+        if (lowerText(table.cell(r, column)).rfind(wanted, 0) == 0)
             return r;
     return -1;
 }

@@ -1,25 +1,11 @@
 #include "addressbook/AddressTable.h"
 
+#include "text/Fold.h"
+
 #include <algorithm>
 #include <cctype>
 
 namespace postling {
-
-namespace {
-
-// Letter case is ignored the way the old grid ignored it: ASCII letters only.
-int compareIgnoringCase(const std::string& a, const std::string& b) {
-    const std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        const int x = std::tolower(static_cast<unsigned char>(a[i]));
-        const int y = std::tolower(static_cast<unsigned char>(b[i]));
-        if (x != y)
-            return x < y ? -1 : 1;
-    }
-    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
-}
-
-} // namespace
 
 const std::string& AddressTable::cell(int row, int column) const {
     static const std::string none;
@@ -92,10 +78,17 @@ void AddressTable::sortRows(int column, bool ascending) {
     if (column < 0 || column >= columns_ || rows_.size() < 3)
         return;
     const auto c = static_cast<std::size_t>(column);
-    std::stable_sort(rows_.begin() + 1, rows_.end(), [&](const auto& a, const auto& b) {
-        const int order = compareIgnoringCase(a[c], b[c]);
-        return ascending ? order < 0 : order > 0;
+    // Letter case is ignored as the old grid ignored it, accented capitals too; each cell is
+    // folded once, not at every comparison.
+    std::vector<std::pair<std::string, std::vector<std::string>>> keyed;
+    keyed.reserve(rows_.size() - 1);
+    for (auto it = rows_.begin() + 1; it != rows_.end(); ++it)
+        keyed.emplace_back(lowerText((*it)[c]), std::move(*it));
+    std::stable_sort(keyed.begin(), keyed.end(), [&](const auto& a, const auto& b) {
+        return ascending ? a.first < b.first : b.first < a.first;
     });
+    for (std::size_t i = 0; i < keyed.size(); ++i)
+        rows_[i + 1] = std::move(keyed[i].second);
 }
 
 } // namespace postling

@@ -156,6 +156,45 @@ bool arrangeBookColumns(AddressTable& table, ColumnRoles& roles) {
     return true;
 }
 
+namespace {
+
+// The first visible column whose name holds one of `names` (ignoring case), or -1.
+int columnNamed(const AddressTable& table, std::initializer_list<const char*> names) {
+    for (int k = 0; k + 1 < table.columnCount(); ++k)
+        for (const char* name : names)
+            if (contains(lowerAscii(table.cell(0, k)), name))
+                return k;
+    return -1;
+}
+
+int addressCells(const AddressTable& table, int column) {
+    int n = 0;
+    for (int r = 1; r < table.rowCount(); ++r)
+        n += contains(table.cell(r, column), "@") ? 1 : 0;
+    return n;
+}
+
+} // namespace
+
+bool proposeImportRoles(const AddressTable& table, ColumnRoles& roles) {
+    const ColumnRoles before = roles;
+    if (roles.first == -1)
+        roles.first = columnNamed(table, {"given name", "forename"});
+    if (roles.last == -1)
+        roles.last = columnNamed(table, {"family name", "surname"});
+    // An e-mail column whose cells hold no address (Gmail's "E-mail 1 - Type" comes before
+    // its "E-mail 1 - Value"): the column holding the most addresses is proposed instead.
+    if (roles.email == -1 || addressCells(table, roles.email) == 0) {
+        int best = -1;
+        for (int k = 0; k + 1 < table.columnCount(); ++k)
+            if (addressCells(table, k) > (best < 0 ? 0 : addressCells(table, best)))
+                best = k;
+        if (best >= 0)
+            roles.email = best;
+    }
+    return roles.first != before.first || roles.last != before.last || roles.email != before.email;
+}
+
 void arrangeImportColumns(AddressTable& table, ColumnRoles& roles) {
     if (roles.first > 0)
         moveKeepingRoles(table, roles, roles.first, 0);

@@ -47,6 +47,11 @@ std::string bookText(const AddressTable& table, bool tabDelimited, int lastSortC
 // serves). A named e-mail column is never moved.
 bool arrangeBookColumns(AddressTable& table, ColumnRoles& roles);
 
+// What the header rules miss in real exports: first and last names under their usual export
+// names ("Given Name", "Family Name"), and an e-mail column whose cells hold no address replaced
+// by the one that holds most. Returns whether anything was proposed.
+bool proposeImportRoles(const AddressTable& table, ColumnRoles& roles);
+
 // An imported file's order: first name to 0, last name to 1, e-mail to 2, each only when it
 // lies beyond that place.
 void arrangeImportColumns(AddressTable& table, ColumnRoles& roles);

@@ -1,6 +1,7 @@
 #include "compose/Merge.h"
 
 #include "addressbook/AddressTable.h"
+#include "text/Fold.h"
 #include "text/Strings.h"
 
 #include <algorithm>
@@ -13,9 +14,9 @@ namespace {
 
 // The first column whose name equals `name` ignoring letter case; -1 when none does.
 int columnOf(const std::string& name, const std::vector<std::string>& header) {
-    const std::string wanted = lowerAscii(name);
+    const std::string wanted = lowerText(name);
     for (std::size_t c = 0; c < header.size(); ++c)
-        if (lowerAscii(header[c]) == wanted)
+        if (lowerText(header[c]) == wanted)
             return static_cast<int>(c);
     return -1;
 }

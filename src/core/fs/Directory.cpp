@@ -5,6 +5,8 @@
 #include <chrono>
 #include <filesystem>
 
+#include "text/Fold.h"
+
 namespace fs = std::filesystem;
 
 namespace postling {
@@ -25,7 +27,9 @@ std::vector<std::string> names(const std::string& path, bool directories) {
             !isTemporaryName(name))
             out.push_back(std::move(name));
     }
-    std::sort(out.begin(), out.end());
+    // In the order the old file system listed them: letter case aside.
+    std::sort(out.begin(), out.end(),
+              [](const std::string& a, const std::string& b) { return lessIgnoringCase(a, b); });
     return out;
 }
 

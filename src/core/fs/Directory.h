@@ -19,8 +19,8 @@ int removeStaleTemporaries(const std::string& dir, int minAgeSeconds);
 // Creates a folder and the folders above it that are missing.
 bool makeDirectories(const std::string& path);
 
-// Names (not paths) of the subfolders or files of a folder, in byte order of their names,
-// without Postling's own temporary files; empty when the folder cannot be read.
+// Names (not paths) of the subfolders or files of a folder, ordered without regard to letter
+// case, without Postling's own temporary files; empty when the folder cannot be read.
 std::vector<std::string> subdirectoryNames(const std::string& path);
 std::vector<std::string> fileNames(const std::string& path);
 

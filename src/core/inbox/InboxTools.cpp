@@ -1,5 +1,7 @@
 #include "inbox/InboxTools.h"
 
+#include "text/Fold.h"
+
 #include "text/Encoding.h"
 #include "text/Strings.h"
 
@@ -84,25 +86,28 @@ SpamResult checkSpam(bool yahoo, const std::vector<InboxBox>& boxes,
     SpamResult result;
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         const InboxBox& box = boxes[i];
-        const std::string text = lowerAscii(box.rowText);
-        bool ticked = false;
+        const std::string text = lowerText(box.rowText);
+        std::string reason;
         for (const auto& keyword : keywords) {
             if (!contains(text, keyword))
                 continue;
             // The first keyword found decides; a read message is left alone when only unread
             // ones are checked.
             if (!onlyUnread || isUnread(yahoo, box)) {
-                ticked = true;
+                reason = "Check Spam: keyword '" + keyword + "'";
                 ++result.byKeyword;
             }
             break;
         }
-        if (!ticked && nonEnglish && nonEnglishCount(text) > 4) {
-            ticked = true;
+        if (const int letters = nonEnglishCount(text);
+            reason.empty() && nonEnglish && letters > 4) {
+            reason = "Check Spam: " + std::to_string(letters) + " non-English letters";
             ++result.nonEnglish;
         }
-        if (ticked)
+        if (!reason.empty()) {
             result.tick.push_back(static_cast<int>(i));
+            result.reasons.push_back(reason);
+        }
     }
     return result;
 }

@@ -34,7 +34,8 @@ bool isUnread(bool yahoo, const InboxBox& box);
 int nonEnglishCount(const std::string& utf8);
 
 struct SpamResult {
-    std::vector<int> tick; // indices of the boxes to tick
+    std::vector<int> tick;            // indices of the boxes to tick
+    std::vector<std::string> reasons; // why, one for each: "Check Spam: keyword 'won'"
     int byKeyword = 0;
     int nonEnglish = 0;
 };

@@ -1,5 +1,7 @@
 #include "store/MessageList.h"
 
+#include "text/Fold.h"
+
 #include "store/SavedMessage.h"
 #include "text/Strings.h"
 
@@ -189,7 +191,7 @@ bool rowTextLess(const std::string& a, const std::string& b) {
         return numberA;
     if (numberA)
         return compareIntegers(a, b) < 0;
-    return lowerAscii(a) < lowerAscii(b);
+    return lessIgnoringCase(a, b);
 }
 
 std::optional<MessageRow> messageRow(const std::string& fileName) {

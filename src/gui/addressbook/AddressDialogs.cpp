@@ -1,5 +1,7 @@
 #include "AddressDialogs.h"
 
+#include "QtText.h"
+
 #include "addressbook/AddressBook.h"
 #include "fs/AtomicFile.h"
 
@@ -89,6 +91,18 @@ ImportDialog::ImportDialog(const postling::AddressBook& book, const QString& fil
     postling::ColumnRoles roles;
     data_ = postling::readBookText(postling::readFile(path).value_or(""),
                                    postling::isTabDelimited(path), roles);
+    // Real exports name their columns their own way: what Postling proposes is said, and the
+    // user can move the columns still.
+    QString proposal;
+    if (postling::proposeImportRoles(data_, roles)) {
+        QStringList named;
+        const std::pair<int, const char*> roleNames[] = {
+            {roles.first, "first name"}, {roles.last, "last name"}, {roles.email, "e-mail"}};
+        for (const auto& [column, what] : roleNames)
+            if (column >= 0)
+                named << QString("%1 from \"%2\"").arg(what, qs(data_.cell(0, column)));
+        proposal = "Proposed: " + named.join(", ") + ".";
+    }
     postling::arrangeImportColumns(data_, roles);
     showData();
 
@@ -109,6 +123,12 @@ ImportDialog::ImportDialog(const postling::AddressBook& book, const QString& fil
     buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(note);
+    if (!proposal.isEmpty()) {
+        auto* proposed = new QLabel(proposal);
+        proposed->setObjectName("LabelProposal");
+        proposed->setWordWrap(true);
+        layout->addWidget(proposed);
+    }
     layout->addWidget(new QLabel("Data being Imported:"));
     layout->addWidget(dataGrid_, 1);
     layout->addWidget(
@@ -119,6 +139,8 @@ ImportDialog::ImportDialog(const postling::AddressBook& book, const QString& fil
     resize(760, 520);
 
     connect(move_, &QPushButton::clicked, this, &ImportDialog::moveSelectedColumn);
+    connect(dataGrid_->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            [this](int column) { chosenColumn_ = column; });
     connect(finish_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -141,10 +163,12 @@ void ImportDialog::showData() {
 
 void ImportDialog::moveSelectedColumn() {
     const int to = positions_->currentIndex();
-    const int from = dataGrid_->currentColumn();
+    // A file of a header line only has no cell to be current: its chosen header counts.
+    const int from = dataGrid_->currentColumn() >= 0 ? dataGrid_->currentColumn() : chosenColumn_;
     if (to < 0 || from < 0 || to >= data_.columnCount())
         return;
     data_.moveColumn(from, to);
     showData();
     dataGrid_->setCurrentCell(0, to);
+    chosenColumn_ = to;
 }

@@ -59,6 +59,7 @@ private:
     void showData();
 
     postling::AddressTable data_;
+    int chosenColumn_ = -1;
     QTableWidget* dataGrid_;
     QTableWidget* targetGrid_;
     QComboBox* positions_;
