@@ -78,8 +78,7 @@ int main(int argc, char** argv) {
     std::vector<double> times;
     for (int run = 0; run < 5; ++run) {
         form.shell().selectTab(Shell::SavedTab);
-        form.store().panel()->ListMsg->setCurrentItem(
-            form.store().panel()->ListMsg->topLevelItem(0));
+        form.store().panel()->selectRow(0);
         waitFor(
             [&] {
                 return !form.shell().WebBrowser2()->Busy() &&
@@ -91,8 +90,7 @@ int main(int argc, char** argv) {
         form.shell().selectTab(Shell::ComposeTab);
         waitFor([&] { return subjectOf(form.shell().WebBrowser3()).isEmpty(); }, 10000);
         form.shell().selectTab(Shell::SavedTab);
-        form.store().panel()->ListMsg->setCurrentItem(
-            form.store().panel()->ListMsg->topLevelItem(0));
+        form.store().panel()->selectRow(0);
         waitFor([&] { return !form.shell().WebBrowser2()->Busy(); }, 10000);
         times.push_back(timeMs([&] {
             form.store().panel()->CommandReplyText->click();

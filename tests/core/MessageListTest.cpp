@@ -1,4 +1,7 @@
 #include "store/MessageList.h"
+#include "store/MessageSearch.h"
+
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -114,6 +117,38 @@ TEST(MessageList, FolderListsLeaveTheSentFolderOutOfTheMoveTargets) {
     EXPECT_EQ(0, lists.selected);
     EXPECT_EQ(-1, folderLists({"Saved", "Sent"}, "Vanished").selected);
     EXPECT_EQ(3, folderLists({"Saved", "SENT", "Sent Items", "Work"}, "WORK").selected);
+}
+
+TEST(MessageSearch, FindsEveryWordFoldedAndRereadsOnlyWhatChanged) {
+    EXPECT_EQ(" from:  ann <x> cafe 1 < 2 & e", searchableText("<b>From:</b> Ann &lt;x&gt; "
+                                                               "CAF\xC3\x89<br>1 &lt; 2 &amp; "
+                                                               "&#xC9;"));
+    testing::TempDir dir;
+    std::filesystem::create_directories(dir.file("savedmgs/Saved"));
+    std::filesystem::create_directories(dir.file("savedmgs/Sent"));
+    dir.write("savedmgs/Saved/a.htm", "Lunch on Friday at the caf&#233;");
+    dir.write("savedmgs/Sent/b.htm", "<p>Friday</p>");
+    dir.write("savedmgs/Sent/.postling-tmp", "friday");
+    MessageSearch search(dir.path() + "/");
+    const auto names = [](const std::vector<MessageSearch::Hit>& hits) {
+        std::vector<std::string> out;
+        for (const auto& h : hits)
+            out.push_back(h.folder + "/" + h.fileName);
+        std::sort(out.begin(), out.end());
+        return out;
+    };
+    EXPECT_EQ((std::vector<std::string>{"Saved/a.htm", "Sent/b.htm"}),
+              names(search.find("FRIDAY")));
+    EXPECT_EQ(2, search.filesRead());
+    EXPECT_EQ((std::vector<std::string>{"Saved/a.htm"}), names(search.find("cafe  friday")));
+    EXPECT_EQ(0, search.filesRead()) << "unchanged files come from memory";
+    EXPECT_TRUE(search.find("p").empty()) << "tags are not text";
+    EXPECT_TRUE(search.find("  ").empty());
+
+    dir.write("savedmgs/Sent/b.htm", "<p>Saturday, not the other day</p>");
+    std::filesystem::remove(dir.file("savedmgs/Saved/a.htm"));
+    EXPECT_TRUE(search.find("friday").empty());
+    EXPECT_EQ(1, search.filesRead());
 }
 
 } // namespace

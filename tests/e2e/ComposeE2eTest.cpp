@@ -58,8 +58,7 @@ class ComposeE2eTest : public QObject {
     }
     static void showSaved(MainForm& form) {
         form.shell().selectTab(Shell::SavedTab);
-        form.store().panel()->ListMsg->setCurrentItem(
-            form.store().panel()->ListMsg->topLevelItem(0));
+        form.store().panel()->selectRow(0);
         QVERIFY(testkit::waitForPage(form.shell().WebBrowser2(), "Saved/"));
     }
 
@@ -133,8 +132,7 @@ private slots:
 
         // Fill again and send: the reply reaches the Hotmail inbox and a copy stays in Sent.
         form->shell().selectTab(Shell::SavedTab);
-        form->store().panel()->ListMsg->setCurrentItem(
-            form->store().panel()->ListMsg->topLevelItem(0));
+        form->store().panel()->selectRow(0);
         form->store().panel()->CommandReplyText->click();
         QTRY_COMPARE_WITH_TIMEOUT(field(*form, true, "Subj"), QString("RE: Lunch plans"), 20000);
         testkit::callPage(form->shell().WebBrowser3()->document(), "clickField",
@@ -161,8 +159,7 @@ private slots:
         QCOMPARE(field(*form, false, "body"), QString());
 
         form->shell().selectTab(Shell::SavedTab);
-        form->store().panel()->ListMsg->setCurrentItem(
-            form->store().panel()->ListMsg->topLevelItem(0));
+        form->store().panel()->selectRow(0);
         form->store().panel()->CommandForward->click();
         QTRY_COMPARE_WITH_TIMEOUT(field(*form, false, "subject"), QString("FWD: Notes"), 20000);
         QCOMPARE(field(*form, false, "to"), QString());
@@ -179,8 +176,7 @@ private slots:
         form->store().SaveMessage(sent);
         form->shell().selectTab(Shell::SavedTab);
         form->store().panel()->ComboFolders2->setCurrentRow(1); // Sent
-        form->store().panel()->ListMsg->setCurrentItem(
-            form->store().panel()->ListMsg->topLevelItem(0));
+        form->store().panel()->selectRow(0);
         QVERIFY(testkit::waitForPage(form->shell().WebBrowser2(), "Sent/"));
         form->store().panel()->CommandSendAgain->click();
         QTRY_COMPARE_WITH_TIMEOUT(field(*form, false, "subject"), QString("Again"), 20000);

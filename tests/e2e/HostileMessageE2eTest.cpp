@@ -64,7 +64,7 @@ private slots:
         // The preview shows it, runs nothing and stays where it is.
         form->shell().selectTab(Shell::SavedTab);
         SavedMessagesPanel* panel = form->store().panel();
-        panel->ListMsg->setCurrentItem(panel->ListMsg->topLevelItem(0));
+        panel->selectRow(0);
         WebBrowser* preview = form->shell().WebBrowser2();
         QVERIFY(testkit::waitForPage(preview, "Saved/"));
         QTest::qWait(1500); // a refresh of 0 seconds would have come by now
@@ -82,7 +82,7 @@ private slots:
             compose->Navigate(compose->LocationURL().section('?', 0, 0) + "?rich=1");
             QVERIFY(testkit::waitForPage(compose, "rich=1"));
             form->shell().selectTab(Shell::SavedTab);
-            panel->ListMsg->setCurrentItem(panel->ListMsg->topLevelItem(0));
+            panel->selectRow(0);
             QVERIFY(testkit::waitForPage(preview, "Saved/"));
         }
         panel->CommandReplyText->click();

@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <QTreeWidget>
 
 using testkit::StandinServer;
 using testkit::Workspace;
@@ -78,10 +77,9 @@ private slots:
         form->shell().selectTab(Shell::SavedTab);
         QVERIFY(!form->store().savedLabel()->isVisible());
         QCOMPARE(form->store().panel()->listedFiles(), QStringList{name});
-        QTreeWidgetItem* row = form->store().panel()->ListMsg->topLevelItem(0);
-        QCOMPARE(row->text(1), QString("Lunch on Friday"));
-        QCOMPARE(row->text(3), QString("Fri, 1 Nov 2002"));
-        form->store().panel()->ListMsg->setCurrentItem(row);
+        QCOMPARE(form->store().panel()->text(0, 2), QString("Lunch on Friday"));
+        QCOMPARE(form->store().panel()->text(0, 4), QString("Fri, 1 Nov 2002"));
+        form->store().panel()->selectRow(0);
         QVERIFY(testkit::waitForPage(form->shell().WebBrowser2(), "Lunch"));
         QCOMPARE(testkit::callPage(form->shell().WebBrowser2()->document(), "element", {"subject"})
                      .value("text")

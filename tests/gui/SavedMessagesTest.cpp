@@ -17,7 +17,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <filesystem>
 
 using testkit::Workspace;
@@ -34,11 +34,19 @@ void touch(const Workspace& ws, const QString& relative, const QByteArray& body 
     file.write(body);
 }
 
-QStringList column(QTreeWidget* list, int c) {
+QStringList column(const SavedMessagesPanel* panel, int c) {
     QStringList out;
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        out << list->topLevelItem(i)->text(c);
+    for (int i = 0; i < panel->rowCount(); ++i)
+        out << panel->text(i, c + 1);
     return out;
+}
+
+QString header(const SavedMessagesPanel* panel, int c) {
+    return panel->ListMsg->model()->headerData(c, Qt::Horizontal).toString();
+}
+
+QString currentFile(const SavedMessagesPanel* panel) {
+    return panel->text(panel->ListMsg->currentIndex().row(), 5);
 }
 
 QStringList items(QComboBox* box) {
@@ -63,7 +71,7 @@ class SavedMessagesTest : public QObject {
         panel = form->store().panel();
         form->shell().selectTab(Shell::SavedTab);
     }
-    void selectRow(int row) { panel->ListMsg->setCurrentItem(panel->ListMsg->topLevelItem(row)); }
+    void selectRow(int row) { panel->selectRow(row); }
 
 private slots:
     void init() {
@@ -86,7 +94,7 @@ private slots:
 
     void startUpFillsTheFourListsAndSelectsTheDefaultFolder() {
         open("saved");
-        const QStringList all = {"SENT", "Saved", "Sent Items"};
+        const QStringList all = {"Saved", "SENT", "Sent Items"}; // letter case aside
         QCOMPARE(items(form->store().folderChooser()), all);
         QCOMPARE(items(form->findChild<QComboBox*>("ComboFolders3")), all);
         QCOMPARE(panel->ComboFolders2->count(), 3);
@@ -106,7 +114,7 @@ private slots:
         QCOMPARE(form->store().folderChooser()->currentIndex(), -1);
         QVERIFY(!panel->ComboFolders2->currentItem());
         QCOMPARE(form->findChild<QComboBox*>("ComboFolders3")->currentIndex(), -1);
-        QCOMPARE(panel->ListMsg->topLevelItemCount(), 0);
+        QCOMPARE(panel->rowCount(), 0);
         Dialogs::clearMessages();
         form->store().saveButton()->click();
         QCOMPARE(Dialogs::messagesShown(),
@@ -126,10 +134,9 @@ private slots:
         QVERIFY(!QFile::exists(ws->path("savedmgs/Saved/.postling-stale1")));
         QVERIFY(QFile::exists(ws->path("savedmgs/Saved/.postling-fresh1")));
         QCOMPARE(panel->listedFiles(), (QStringList{kDana, kAnn, kCarl}));
-        QCOMPARE(column(panel->ListMsg, 1), (QStringList{"apples", "Re: lunch", "Budget"}));
-        QCOMPARE(column(panel->ListMsg, 3),
-                 (QStringList{"12/4/2002", "Tue, 3 Dec 2002", "1 Nov 2002"}));
-        QCOMPARE(column(panel->ListMsg, 5), (QStringList{"19330", "19329", "19297"}));
+        QCOMPARE(column(panel, 1), (QStringList{"apples", "Re: lunch", "Budget"}));
+        QCOMPARE(column(panel, 3), (QStringList{"12/4/2002", "Tue, 3 Dec 2002", "1 Nov 2002"}));
+        QCOMPARE(column(panel, 5), (QStringList{"19330", "19329", "19297"}));
         QVERIFY(panel->ListMsg->isColumnHidden(4) && panel->ListMsg->isColumnHidden(5));
 
         struct Click {
@@ -147,21 +154,21 @@ private slots:
 
     void theSentFolderSwapsHeadersAndButtons() {
         open();
-        panel->ComboFolders2->setCurrentRow(0); // SENT
-        QCOMPARE(panel->ListMsg->headerItem()->text(0), QString("Sent To"));
-        QCOMPARE(panel->ListMsg->headerItem()->text(2), QString("From"));
+        panel->ComboFolders2->setCurrentRow(1); // SENT
+        QCOMPARE(header(panel, 0), QString("Sent To"));
+        QCOMPARE(header(panel, 2), QString("From"));
         QVERIFY(panel->CommandSendAgain->isVisibleTo(panel));
         QVERIFY(!panel->CommandReplyText->isVisibleTo(panel));
         QVERIFY(!panel->CommandForward->isVisibleTo(panel));
-        QCOMPARE(column(panel->ListMsg, 2), QStringList{"sent message"});
+        QCOMPARE(column(panel, 2), QStringList{"sent message"});
         QVERIFY(!panel->CommandSendAgain->isEnabled());
         selectRow(0);
         QVERIFY(panel->CommandSendAgain->isEnabled());
         QVERIFY(panel->CommandDelete->isEnabled());
         QVERIFY2(!panel->CommandMove->isEnabled(), "nothing moves out of the sent folder");
 
-        panel->ComboFolders2->setCurrentRow(1); // Saved
-        QCOMPARE(panel->ListMsg->headerItem()->text(0), QString("From"));
+        panel->ComboFolders2->setCurrentRow(0); // Saved
+        QCOMPARE(header(panel, 0), QString("From"));
         QVERIFY(!panel->CommandSendAgain->isVisibleTo(panel));
         QVERIFY(!panel->CommandDelete->isEnabled());
         selectRow(0);
@@ -175,15 +182,15 @@ private slots:
         panel->CommandDelete->click();
         QVERIFY(!QFile::exists(ws->path("savedmgs/Saved/" + kCarl)));
         QCOMPARE(panel->listedFiles(), (QStringList{kDana, kAnn}));
-        QCOMPARE(panel->ListMsg->currentItem()->text(4), kAnn);
+        QCOMPARE(currentFile(panel), kAnn);
         QTRY_VERIFY(form->shell().WebBrowser2()->LocationURL().contains("Re lunch"));
 
         selectRow(0); // the first of two
         panel->CommandDelete->click();
-        QCOMPARE(panel->ListMsg->currentItem()->text(4), kAnn);
+        QCOMPARE(currentFile(panel), kAnn);
 
         panel->CommandDelete->click(); // the only one
-        QCOMPARE(panel->ListMsg->topLevelItemCount(), 0);
+        QCOMPARE(panel->rowCount(), 0);
         for (QPushButton* b : {panel->CommandReplyText, panel->CommandReplyNoText,
                                panel->CommandForward, panel->CommandDelete, panel->CommandMove})
             QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
@@ -214,7 +221,7 @@ private slots:
         panel->CommandMove->click();
         QVERIFY(QFile::exists(ws->path("savedmgs/Sent Items/" + kAnn)));
         QCOMPARE(panel->listedFiles(), (QStringList{kDana, kCarl}));
-        QCOMPARE(panel->ListMsg->currentItem()->text(4), kCarl);
+        QCOMPARE(currentFile(panel), kCarl);
     }
 
     void newFoldersAppearInEveryListAndSentIsRefused() {
@@ -248,12 +255,12 @@ private slots:
         form->store().newFolderButton()->click();
         QVERIFY(QDir(ws->path("savedmgs/Work")).exists());
         QCOMPARE(items(form->store().folderChooser()),
-                 (QStringList{"SENT", "Saved", "Sent Items", "Work"}));
+                 (QStringList{"Saved", "SENT", "Sent Items", "Work"}));
         QCOMPARE(form->store().folderChooser()->currentText(), QString("Work"));
         QCOMPARE(panel->ComboFolders2->currentItem()->text(), QString("Work"));
         QCOMPARE(form->findChild<QComboBox*>("ComboFolders3")->currentIndex(), -1);
         QCOMPARE(panel->ComboFolders4->currentIndex(), -1);
-        QCOMPARE(panel->ListMsg->topLevelItemCount(), 0);
+        QCOMPARE(panel->rowCount(), 0);
         QCOMPARE(form->shell().panelText(1), QString("Save to: Work"));
         QVERIFY(okWaitedForAName);
     }
@@ -281,6 +288,46 @@ private slots:
         panel->dragging_msg = false;
         QVERIFY(QFile::exists(ws->path("savedmgs/Saved/" + kAnn)));
         QVERIFY(!QFile::exists(ws->path("savedmgs/Sent Items/" + kAnn)));
+
+        // The listed folder stays the one previewed and deleted from, not the one dragged over.
+        touch(*ws, "savedmgs/Sent Items/" + kAnn, "same name, other folder");
+        QCOMPARE(panel->listedFolder(), QString("Saved"));
+        selectRow(1);
+        QTRY_VERIFY(form->shell().WebBrowser2()->LocationURL().contains("/Saved/Ann"));
+        panel->CommandDelete->click();
+        QVERIFY(!QFile::exists(ws->path("savedmgs/Saved/" + kAnn)));
+        QVERIFY(QFile::exists(ws->path("savedmgs/Sent Items/" + kAnn)));
+    }
+
+    void aSearchListsMatchesFromEveryFolderUntilItIsCleared() {
+        touch(*ws, "savedmgs/Saved/" + kCarl, "<div id=body>Quarterly CAF\xC3\x89 figures</div>");
+        touch(*ws, "savedmgs/Sent Items/Eve&&Plans&&2 Nov 2002&&Ann.htm",
+              "<p>The caf&#233; opens at noon</p>");
+        open();
+        QTest::keyClicks(panel->TextSearch, "CAFE");
+        QTRY_VERIFY(panel->searching());
+        QCOMPARE(column(panel, 1), (QStringList{"Plans", "Budget"}));
+        QVERIFY(!panel->ListMsg->isColumnHidden(6));
+        QCOMPARE(column(panel, 6), (QStringList{"Sent Items", "Saved"}));
+        QVERIFY(!panel->CommandReplyText->isEnabled());
+
+        // A result is previewed, answered and deleted in its own folder.
+        selectRow(1);
+        QTRY_VERIFY(form->shell().WebBrowser2()->LocationURL().contains("/Saved/carl"));
+        QVERIFY(panel->CommandReplyText->isEnabled());
+        selectRow(0);
+        panel->CommandDelete->click();
+        QVERIFY(!QFile::exists(ws->path("savedmgs/Sent Items/Eve&&Plans&&2 Nov 2002&&Ann.htm")));
+        QCOMPARE(column(panel, 1), QStringList{"Budget"});
+
+        QTest::keyClicks(panel->TextSearch, " opens");
+        QTest::keyClick(panel->TextSearch, Qt::Key_Return);
+        QCOMPARE(panel->rowCount(), 0);
+        panel->TextSearch->clear();
+        QTest::keyClick(panel->TextSearch, Qt::Key_Return);
+        QVERIFY(!panel->searching());
+        QVERIFY(panel->ListMsg->isColumnHidden(6));
+        QCOMPARE(panel->listedFiles().size(), 3);
     }
 
     void thePreviewRunsNoScriptOfASavedBodyAndReadsUtf8() {

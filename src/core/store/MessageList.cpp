@@ -129,23 +129,6 @@ bool isInteger(const std::string& s) {
     return start < s.size() && s.find_first_not_of("0123456789", start) == std::string::npos;
 }
 
-// Compares two integers written in decimal, of any length: -1, 0 or 1.
-int compareIntegers(const std::string& a, const std::string& b) {
-    const bool negA = a[0] == '-', negB = b[0] == '-';
-    auto digits = [](const std::string& s, bool neg) {
-        const std::size_t first = s.find_first_not_of('0', neg ? 1 : 0);
-        return first == std::string::npos ? std::string() : s.substr(first);
-    };
-    const std::string da = digits(a, negA), db = digits(b, negB);
-    const bool zeroA = da.empty(), zeroB = db.empty();
-    const int signA = zeroA ? 0 : (negA ? -1 : 1), signB = zeroB ? 0 : (negB ? -1 : 1);
-    if (signA != signB)
-        return signA < signB ? -1 : 1;
-    int magnitude = da.size() != db.size() ? (da.size() < db.size() ? -1 : 1) : da.compare(db);
-    magnitude = magnitude < 0 ? -1 : (magnitude > 0 ? 1 : 0);
-    return signA < 0 ? -magnitude : magnitude;
-}
-
 } // namespace
 
 std::string repairRe(const std::string& subject) {
@@ -184,14 +167,38 @@ std::string dateSortKey(const std::string& dayText) {
 }
 
 bool rowTextLess(const std::string& a, const std::string& b) {
-    // Day counts come before dates that could not be read, each in their own order, so that
-    // every list sorts the same whatever order its rows came in.
-    const bool numberA = isInteger(a), numberB = isInteger(b);
-    if (numberA != numberB)
-        return numberA;
-    if (numberA)
-        return compareIntegers(a, b) < 0;
-    return lessIgnoringCase(a, b);
+    return rowKey(a) < rowKey(b);
+}
+
+RowKey rowKey(const std::string& text) {
+    RowKey key;
+    key.number = isInteger(text);
+    if (key.number) {
+        const bool negative = text[0] == '-';
+        const std::size_t first = text.find_first_not_of('0', negative ? 1 : 0);
+        key.digits = first == std::string::npos ? std::string() : text.substr(first);
+        key.sign = key.digits.empty() ? 0 : (negative ? -1 : 1);
+    } else {
+        key.lower = lowerText(text);
+        key.text = text;
+    }
+    return key;
+}
+
+// Day counts come before dates that could not be read, each in their own order, so that every
+// list sorts the same whatever order its rows came in.
+bool operator<(const RowKey& a, const RowKey& b) {
+    if (a.number != b.number)
+        return a.number;
+    if (!a.number)
+        return a.lower != b.lower ? a.lower < b.lower : a.text < b.text;
+    if (a.sign != b.sign)
+        return a.sign < b.sign;
+    const bool shorter = a.digits.size() != b.digits.size() ? a.digits.size() < b.digits.size()
+                                                            : a.digits < b.digits;
+    const bool longer = a.digits.size() != b.digits.size() ? a.digits.size() > b.digits.size()
+                                                           : a.digits > b.digits;
+    return a.sign < 0 ? longer : shorter;
 }
 
 std::optional<MessageRow> messageRow(const std::string& fileName) {

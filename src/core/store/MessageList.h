@@ -36,6 +36,17 @@ std::string dateSortKey(const std::string& dayText);
 // letter case. A strict weak ordering, as sorting needs.
 bool rowTextLess(const std::string& a, const std::string& b);
 
+// A row's text prepared once for sorting many rows: keys compare as rowTextLess compares texts.
+struct RowKey {
+    bool number = false;
+    int sign = 0;
+    std::string digits; // a number's digits without leading zeros
+    std::string lower;  // a text in lower case
+    std::string text;
+};
+RowKey rowKey(const std::string& text);
+bool operator<(const RowKey& a, const RowKey& b);
+
 // The folder lists of the store: every folder (capture, browser, settings) and the "Move to"
 // targets (every folder but the sent folder), and the entry "deffolder" selects, or -1.
 struct FolderLists {

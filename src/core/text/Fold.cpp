@@ -49,8 +49,9 @@ std::u32string baseLetters(char32_t c) {
     if (c == 0xDF)
         return U"ss";
     if (c >= 0x100 && c <= 0x17F) {
-        static const char* extendedA = "aaaaaaccccccccddddeeeeeeeeeegggggggghhhhiiiiiiiiiijjjjkkklllllll"
-                                       "lllnnnnnnnnnoooooooorrrrrrssssssssttttttuuuuuuuuuuuuwwyyyzzzzzzs";
+        static const char* extendedA =
+            "aaaaaaccccccccddddeeeeeeeeeegggggggghhhhiiiiiiiiiijjjjkkklllllll"
+            "lllnnnnnnnnnoooooooorrrrrrssssssssttttttuuuuuuuuuuuuwwyyyzzzzzzs";
         if (c == 0x152 || c == 0x153)
             return U"oe";
         if (c == 0x132 || c == 0x133)
@@ -62,18 +63,41 @@ std::u32string baseLetters(char32_t c) {
 
 } // namespace
 
+namespace {
+
+// Applies `letter` to each character: ASCII directly, the rest decoded one at a time.
+template <typename F> std::string mapText(std::string_view utf8, F letter) {
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const auto byte = static_cast<unsigned char>(utf8[i]);
+        if (byte < 0x80) {
+            out += static_cast<char>(byte >= 'A' && byte <= 'Z' ? byte + 32 : byte);
+            ++i;
+            continue;
+        }
+        std::size_t end = i + 1;
+        while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80 &&
+               end - i < 4)
+            ++end;
+        std::u32string mapped;
+        for (char32_t c : utf8ToCodePoints(utf8.substr(i, end - i)))
+            mapped += letter(c);
+        out += codePointsToUtf8(mapped);
+        i = end;
+    }
+    return out;
+}
+
+} // namespace
+
 std::string lowerText(std::string_view utf8) {
-    std::u32string text = utf8ToCodePoints(utf8);
-    for (char32_t& c : text)
-        c = lowerLetter(c);
-    return codePointsToUtf8(text);
+    return mapText(utf8, [](char32_t c) { return std::u32string(1, lowerLetter(c)); });
 }
 
 std::string foldText(std::string_view utf8) {
-    std::u32string out;
-    for (char32_t c : utf8ToCodePoints(utf8))
-        out += baseLetters(lowerLetter(c));
-    return codePointsToUtf8(out);
+    return mapText(utf8, [](char32_t c) { return baseLetters(lowerLetter(c)); });
 }
 
 bool lessIgnoringCase(std::string_view a, std::string_view b) {

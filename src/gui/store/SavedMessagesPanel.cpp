@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 #include "FolderDropList.h"
+#include "MessageListModel.h"
 #include "QtText.h"
 #include "WebBrowser.h"
 
@@ -16,53 +17,46 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSplitter>
-#include <QTreeWidget>
+#include <QTimer>
+#include <QTreeView>
 #include <QVBoxLayout>
 
-namespace {
-
-enum Column { From, Subject, To, Date, FileName, DateKey };
-
-// Rows sort by the text of the sort column without letter case, day counts as numbers.
-class MessageItem : public QTreeWidgetItem {
-public:
-    using QTreeWidgetItem::QTreeWidgetItem;
-    bool operator<(const QTreeWidgetItem& other) const override {
-        const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
-        return postling::rowTextLess(text(column).toStdString(), other.text(column).toStdString());
-    }
-};
-
-} // namespace
+using Column = MessageListModel::Column;
 
 SavedMessagesPanel::SavedMessagesPanel(WebBrowser* preview, QWidget* parent)
     : QWidget(parent), Picture3(new QWidget), ComboFolders2(new FolderDropList),
       CommandAddFolder(new QPushButton("New &Folder...")),
-      RemoveFolder(new QPushButton("Mana&ge Folders...")), ListMsg(new QTreeWidget),
-      Picture2(new QWidget), CommandReplyText(new QPushButton("&Reply (with original text)")),
+      RemoveFolder(new QPushButton("Mana&ge Folders...")), TextSearch(new QLineEdit),
+      ListMsg(new QTreeView), Picture2(new QWidget),
+      CommandReplyText(new QPushButton("&Reply (with original text)")),
       CommandReplyNoText(new QPushButton("Reply (&blank)")),
       CommandForward(new QPushButton("For&ward")), CommandSendAgain(new QPushButton("Send &Again")),
       CommandDelete(new QPushButton("&Delete")), CommandMove(new QPushButton("&Move to:")),
-      ComboFolders4(new QComboBox), preview_(preview) {
+      ComboFolders4(new QComboBox), preview_(preview), model_(new MessageListModel(this)),
+      searchDelay_(new QTimer(this)) {
     setObjectName("SavedMessagesPanel");
-    Picture3->setObjectName("Picture3");
-    ComboFolders2->setObjectName("ComboFolders2");
-    CommandAddFolder->setObjectName("CommandAddFolder");
-    RemoveFolder->setObjectName("RemoveFolder");
-    ListMsg->setObjectName("ListMsg");
-    Picture2->setObjectName("Picture2");
-    CommandReplyText->setObjectName("CommandReplyText");
-    CommandReplyNoText->setObjectName("CommandReplyNoText");
-    CommandForward->setObjectName("CommandForward");
-    CommandSendAgain->setObjectName("CommandSendAgain");
-    CommandDelete->setObjectName("CommandDelete");
-    CommandMove->setObjectName("CommandMove");
-    ComboFolders4->setObjectName("ComboFolders4");
+    const std::pair<QWidget*, const char*> named[] = {{Picture3, "Picture3"},
+                                                      {ComboFolders2, "ComboFolders2"},
+                                                      {CommandAddFolder, "CommandAddFolder"},
+                                                      {RemoveFolder, "RemoveFolder"},
+                                                      {TextSearch, "TextSearch"},
+                                                      {ListMsg, "ListMsg"},
+                                                      {Picture2, "Picture2"},
+                                                      {CommandReplyText, "CommandReplyText"},
+                                                      {CommandReplyNoText, "CommandReplyNoText"},
+                                                      {CommandForward, "CommandForward"},
+                                                      {CommandSendAgain, "CommandSendAgain"},
+                                                      {CommandDelete, "CommandDelete"},
+                                                      {CommandMove, "CommandMove"},
+                                                      {ComboFolders4, "ComboFolders4"}};
+    for (const auto& [widget, name] : named)
+        widget->setObjectName(name);
 
     // The folder pane.
     auto* folders = new QVBoxLayout(Picture3);
@@ -73,28 +67,38 @@ SavedMessagesPanel::SavedMessagesPanel(WebBrowser* preview, QWidget* parent)
     folders->addWidget(RemoveFolder);
     Picture3->setFixedWidth(170);
 
-    // The message list: six columns, the file name and the date key hidden.
-    ListMsg->setColumnCount(6);
-    ListMsg->setHeaderLabels({"From", "Subject", "To", "Date", " ", " "});
+    // The message list: the file name, the date key and the folder hidden.
+    ListMsg->setModel(model_);
     const int widths[] = {1500, 3000, 1000, 2500};
     for (int c = 0; c < 4; ++c)
         ListMsg->setColumnWidth(c, postling::twipsToPixels(widths[c]));
-    ListMsg->setColumnHidden(FileName, true);
-    ListMsg->setColumnHidden(DateKey, true);
+    for (int c : {Column::FileName, Column::DateKey, Column::Folder})
+        ListMsg->setColumnHidden(c, true);
     ListMsg->setRootIsDecorated(false);
     ListMsg->setUniformRowHeights(true);
     ListMsg->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListMsg->setSelectionBehavior(QAbstractItemView::SelectRows);
     ListMsg->setAllColumnsShowFocus(true);
+    ListMsg->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListMsg->header()->setSectionsClickable(true);
     ListMsg->header()->setSortIndicatorShown(true);
-    ListMsg->header()->setSortIndicator(Date, Qt::DescendingOrder);
+    ListMsg->header()->setSortIndicator(Column::Date, Qt::DescendingOrder);
     ListMsg->viewport()->installEventFilter(this);
+    TextSearch->setPlaceholderText("Search every folder: sender, recipient, subject, text");
+    TextSearch->setClearButtonEnabled(true);
+    searchDelay_->setSingleShot(true);
+    searchDelay_->setInterval(300);
 
+    auto* messages = new QWidget;
+    auto* messagesLayout = new QVBoxLayout(messages);
+    messagesLayout->setContentsMargins(0, 0, 0, 0);
+    messagesLayout->addWidget(TextSearch);
+    messagesLayout->addWidget(ListMsg, 1);
     auto* top = new QWidget;
     auto* topLayout = new QHBoxLayout(top);
     topLayout->setContentsMargins(0, 0, 0, 0);
     topLayout->addWidget(Picture3);
-    topLayout->addWidget(ListMsg, 1);
+    topLayout->addWidget(messages, 1);
 
     // The action bar.
     auto* actions = new QHBoxLayout(Picture2);
@@ -119,19 +123,28 @@ SavedMessagesPanel::SavedMessagesPanel(WebBrowser* preview, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(split);
-    setMessageButtons(false);
+    setMessageButtons(false, false);
 
     connect(ComboFolders2, &QListWidget::currentRowChanged, this, [this] { listFolder(); });
     connect(ListMsg->header(), &QHeaderView::sectionClicked, this,
             [this](int logical) { columnClick(logical + 1); });
-    connect(ListMsg, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem* item) { previewItem(item); });
+    connect(ListMsg->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid())
+                    previewRow(current.row());
+            });
     connect(CommandDelete, &QPushButton::clicked, this, &SavedMessagesPanel::deleteSelected);
     connect(CommandMove, &QPushButton::clicked, this, &SavedMessagesPanel::moveSelected);
     connect(ComboFolders4, &QComboBox::activated, this, [this] {
         if (previewShowsMessage())
             ListMsg->setFocus();
     });
+    connect(TextSearch, &QLineEdit::textEdited, searchDelay_, qOverload<>(&QTimer::start));
+    connect(TextSearch, &QLineEdit::returnPressed, this, [this] {
+        searchDelay_->stop();
+        search(TextSearch->text());
+    });
+    connect(searchDelay_, &QTimer::timeout, this, [this] { search(TextSearch->text()); });
     // A message on show keeps the keyboard in the list, so the arrows go on through it.
     connect(preview_, &WebBrowser::DocumentComplete, this, [this] {
         if (preview_->isVisible() && previewShowsMessage())
@@ -139,98 +152,127 @@ SavedMessagesPanel::SavedMessagesPanel(WebBrowser* preview, QWidget* parent)
     });
 }
 
+SavedMessagesPanel::~SavedMessagesPanel() = default;
+
+void SavedMessagesPanel::setMainDir(const QString& mainDir) {
+    mainDir_ = mainDir;
+    finder_ = std::make_unique<postling::MessageSearch>(str(mainDir));
+}
+
 bool SavedMessagesPanel::previewShowsMessage() const {
     return !preview_->LocationURL().toLower().contains("blankmsg.htm");
 }
 
-QString SavedMessagesPanel::listedFolder() const {
-    return ComboFolders2->currentItem() ? ComboFolders2->currentItem()->text() : QString();
+int SavedMessagesPanel::currentRow() const {
+    const QModelIndex current = ListMsg->currentIndex();
+    return current.isValid() ? current.row() : -1;
 }
 
-QString SavedMessagesPanel::folderDirectory() const {
-    const postling::MessageStore store(mainDir_.toStdString());
-    return qs(store.folderPath(listedFolder().toStdString()));
+QString SavedMessagesPanel::directoryOf(int row) const {
+    const postling::MessageStore store(str(mainDir_));
+    return qs(store.folderPath(model_->entry(row).folder));
 }
 
-void SavedMessagesPanel::setMessageButtons(bool enabled) {
+void SavedMessagesPanel::setMessageButtons(bool enabled, bool sent) {
+    for (QPushButton* b : {CommandReplyText, CommandReplyNoText, CommandForward})
+        b->setVisible(!sent);
+    CommandSendAgain->setVisible(sent);
     for (QPushButton* b :
          {CommandReplyText, CommandReplyNoText, CommandForward, CommandSendAgain, CommandDelete})
         b->setEnabled(enabled);
-    CommandMove->setEnabled(enabled && CommandSendAgain->isHidden());
+    CommandMove->setEnabled(enabled && !sent);
 }
 
 void SavedMessagesPanel::listFolder() {
     if (dragging_msg || starting_)
         return;
-    const QString folder = listedFolder();
-    const bool sent = postling::isSentFolder(folder.toStdString());
-    ListMsg->headerItem()->setText(From, sent ? "Sent To" : "From");
-    ListMsg->headerItem()->setText(To, sent ? "From" : "To");
-    for (QPushButton* b : {CommandReplyText, CommandReplyNoText, CommandForward})
-        b->setVisible(!sent);
-    CommandSendAgain->setVisible(sent);
-
-    ListMsg->clear();
-    QList<QTreeWidgetItem*> items;
-    const postling::MessageStore store(mainDir_.toStdString());
-    if (!folder.isEmpty()) {
-        for (const std::string& name : store.fileNames(folder.toStdString())) {
-            const auto row = postling::messageRow(name);
-            if (!row)
-                continue;
-            auto* item = new MessageItem;
-            item->setText(From, qs(row->first));
-            item->setText(Subject, qs(row->subject));
-            item->setText(To, qs(row->fourth));
-            item->setText(Date, qs(row->date));
-            item->setText(FileName, qs(row->fileName));
-            item->setText(DateKey, qs(row->sortKey));
-            items << item;
-        }
+    searchDelay_->stop();
+    if (searching_ || !TextSearch->text().isEmpty()) {
+        const QSignalBlocker quiet(TextSearch);
+        TextSearch->clear();
     }
-    ListMsg->addTopLevelItems(items);
-    ListMsg->sortItems(sortColumn_, sortOrder_);
-
+    searching_ = false;
+    listed_ = ComboFolders2->currentItem() ? ComboFolders2->currentItem()->text() : QString();
+    const bool sent = postling::isSentFolder(str(listed_));
+    std::vector<MessageListModel::Entry> entries;
+    if (!listed_.isEmpty()) {
+        const postling::MessageStore store(str(mainDir_));
+        for (const std::string& name : store.fileNames(str(listed_)))
+            if (auto row = postling::messageRow(name))
+                entries.push_back({str(listed_), std::move(*row)});
+    }
+    model_->setEntries(std::move(entries), sent);
+    ListMsg->setColumnHidden(Column::Folder, true);
     preview_->Navigate(mainDir_ + "blankmsg.htm");
-    ListMsg->setCurrentItem(nullptr);
+    ListMsg->setCurrentIndex({});
     ListMsg->clearSelection();
-    setMessageButtons(false);
+    setMessageButtons(false, sent);
+}
+
+void SavedMessagesPanel::search(const QString& words) {
+    if (words.trimmed().isEmpty()) {
+        listFolder();
+        return;
+    }
+    searching_ = true;
+    std::vector<MessageListModel::Entry> entries;
+    for (const auto& hit : finder_->find(str(words)))
+        if (auto row = postling::messageRow(hit.fileName))
+            entries.push_back({hit.folder, std::move(*row)});
+    model_->setEntries(std::move(entries), false);
+    ListMsg->setColumnHidden(Column::Folder, false);
+    preview_->Navigate(mainDir_ + "blankmsg.htm");
+    ListMsg->setCurrentIndex({});
+    ListMsg->clearSelection();
+    setMessageButtons(false, false);
 }
 
 void SavedMessagesPanel::columnClick(int c) {
-    sortOrder_ = c != msg_sort_col                  ? Qt::AscendingOrder
-                 : sortOrder_ == Qt::AscendingOrder ? Qt::DescendingOrder
-                                                    : Qt::AscendingOrder;
+    const Qt::SortOrder current = ListMsg->header()->sortIndicatorOrder();
+    const Qt::SortOrder order = c != msg_sort_col               ? Qt::AscendingOrder
+                                : current == Qt::AscendingOrder ? Qt::DescendingOrder
+                                                                : Qt::AscendingOrder;
     msg_sort_col = c;
-    sortColumn_ = c == 4 ? DateKey : c - 1;
-    ListMsg->sortItems(sortColumn_, sortOrder_);
-    ListMsg->header()->setSortIndicator(c - 1, sortOrder_);
+    model_->sortBy(c == 4 ? Column::DateKey : c - 1, order);
+    ListMsg->header()->setSortIndicator(c - 1, order);
 }
 
-void SavedMessagesPanel::previewItem(QTreeWidgetItem* item) {
-    if (!item)
+void SavedMessagesPanel::previewRow(int row) {
+    if (row < 0 || row >= model_->rowCount())
         return;
-    preview_->Navigate(folderDirectory() + "/" + item->text(FileName));
-    setMessageButtons(true);
+    const MessageListModel::Entry& e = model_->entry(row);
+    preview_->Navigate(directoryOf(row) + "/" + qs(e.row.fileName));
+    setMessageButtons(true, postling::isSentFolder(e.folder));
     ListMsg->setFocus();
-    emit messageShown(folderDirectory() + "/" + item->text(FileName));
 }
 
 QStringList SavedMessagesPanel::listedFiles() const {
     QStringList files;
-    for (int i = 0; i < ListMsg->topLevelItemCount(); ++i)
-        files << ListMsg->topLevelItem(i)->text(FileName);
+    for (int i = 0; i < model_->rowCount(); ++i)
+        files << qs(model_->entry(i).row.fileName);
     return files;
 }
 
+int SavedMessagesPanel::rowCount() const {
+    return model_->rowCount();
+}
+
+QString SavedMessagesPanel::text(int row, int column) const {
+    return model_->index(row, column - 1).data().toString();
+}
+
+void SavedMessagesPanel::selectRow(int row) {
+    ListMsg->setCurrentIndex(model_->index(row, 0));
+}
+
 void SavedMessagesPanel::deleteSelected() {
-    QTreeWidgetItem* item = ListMsg->currentItem();
-    if (!item)
+    const int row = currentRow();
+    if (row < 0)
         return;
-    const postling::MessageStore store(mainDir_.toStdString());
-    if (!store.remove(listedFolder().toStdString(), item->text(FileName).toStdString()))
+    const MessageListModel::Entry& e = model_->entry(row);
+    if (!postling::MessageStore(str(mainDir_)).remove(e.folder, e.row.fileName))
         return; // the file and its row stay, without a word
-    afterRowRemoved(ListMsg->indexOfTopLevelItem(item));
+    afterRowRemoved(row);
 }
 
 void SavedMessagesPanel::moveSelected() {
@@ -239,34 +281,33 @@ void SavedMessagesPanel::moveSelected() {
         ComboFolders4->setFocus();
         return;
     }
-    QTreeWidgetItem* item = ListMsg->currentItem();
+    const int row = currentRow();
     const QString target = ComboFolders4->currentText();
-    if (!item || target.toLower() == listedFolder().toLower())
+    if (row < 0 || target.toLower() == qs(model_->entry(row).folder).toLower())
         return;
-    const postling::MessageStore store(mainDir_.toStdString());
-    if (!store.move(listedFolder().toStdString(), target.toStdString(),
-                    item->text(FileName).toStdString())) {
+    const MessageListModel::Entry& e = model_->entry(row);
+    if (!postling::MessageStore(str(mainDir_)).move(e.folder, str(target), e.row.fileName)) {
         Dialogs::message(this, "There was an error in attempting to move this file.");
         return;
     }
-    afterRowRemoved(ListMsg->indexOfTopLevelItem(item));
+    afterRowRemoved(row);
 }
 
 void SavedMessagesPanel::afterRowRemoved(int index) {
     // The row at the removed one's place is selected next, or the new last row.
-    QTreeWidgetItem* next = nullptr;
+    int next = -1;
     {
-        const QSignalBlocker quiet(ListMsg);
-        delete ListMsg->takeTopLevelItem(index);
-        const int left = ListMsg->topLevelItemCount();
+        const QSignalBlocker quiet(ListMsg->selectionModel());
+        model_->removeEntry(index);
+        const int left = model_->rowCount();
         if (left > 0)
-            next = ListMsg->topLevelItem(std::min(index, left - 1));
-        ListMsg->setCurrentItem(next);
+            next = std::min(index, left - 1);
+        ListMsg->setCurrentIndex(next >= 0 ? model_->index(next, 0) : QModelIndex());
     }
-    if (next)
-        previewItem(next);
+    if (next >= 0)
+        previewRow(next);
     else
-        setMessageButtons(false); // the preview keeps its page
+        setMessageButtons(false, !CommandSendAgain->isHidden()); // the preview keeps its page
 }
 
 bool SavedMessagesPanel::eventFilter(QObject* watched, QEvent* event) {
@@ -275,7 +316,7 @@ bool SavedMessagesPanel::eventFilter(QObject* watched, QEvent* event) {
             dragStart_ = static_cast<QMouseEvent*>(event)->position().toPoint();
         } else if (event->type() == QEvent::MouseMove) {
             auto* move = static_cast<QMouseEvent*>(event);
-            if ((move->buttons() & Qt::LeftButton) && ListMsg->currentItem() &&
+            if ((move->buttons() & Qt::LeftButton) && currentRow() >= 0 &&
                 (move->position().toPoint() - dragStart_).manhattanLength() >=
                     QApplication::startDragDistance()) {
                 startDrag();
@@ -289,9 +330,13 @@ bool SavedMessagesPanel::eventFilter(QObject* watched, QEvent* event) {
 void SavedMessagesPanel::startDrag() {
     auto* drag = new QDrag(ListMsg);
     auto* data = new QMimeData;
-    data->setData(FolderDropList::kMimeType, ListMsg->currentItem()->text(FileName).toUtf8());
+    data->setData(FolderDropList::kMimeType, qs(model_->entry(currentRow()).row.fileName).toUtf8());
     drag->setMimeData(data);
     dragging_msg = true;
     drag->exec(Qt::CopyAction); // however it ends, the drag is over
     dragging_msg = false;
+    // The folder list shows again the folder that is listed, and acted on.
+    const QSignalBlocker quiet(ComboFolders2);
+    const auto items = ComboFolders2->findItems(listed_, Qt::MatchExactly);
+    ComboFolders2->setCurrentItem(items.isEmpty() ? nullptr : items.front());
 }

@@ -1,24 +1,29 @@
 #pragma once
 
+#include "store/MessageSearch.h"
+
 #include <QWidget>
+#include <memory>
 
 class FolderDropList;
+class MessageListModel;
 class QComboBox;
-class QLabel;
+class QLineEdit;
 class QPushButton;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTimer;
+class QTreeView;
 class WebBrowser;
 
-// The "Saved Message Folders (local)" tab: the folder list, the message list of the selected
-// folder (rebuilt from the file names on every selection), the preview, and the buttons that
-// delete, move, answer and forward the selected message.
+// The "Saved Message Folders (local)" tab: the folder list, the messages of the listed folder
+// (rebuilt from the file names on every listing) or of a search across every folder, the
+// preview, and the buttons that delete, move, answer and forward the selected message.
 class SavedMessagesPanel : public QWidget {
     Q_OBJECT
 public:
     SavedMessagesPanel(WebBrowser* preview, QWidget* parent = nullptr);
+    ~SavedMessagesPanel() override;
 
-    void setMainDir(const QString& mainDir) { mainDir_ = mainDir; }
+    void setMainDir(const QString& mainDir);
     // While start-up fills the lists, selections list nothing.
     void setStarting(bool starting) { starting_ = starting; }
 
@@ -27,8 +32,10 @@ public:
     FolderDropList* ComboFolders2;
     QPushButton* CommandAddFolder;
     QPushButton* RemoveFolder;
-    // The list of messages; columns 5 and 6 (file name, date key) are hidden.
-    QTreeWidget* ListMsg;
+    // The search box: words to find in every folder.
+    QLineEdit* TextSearch;
+    // The list of messages; the file name, date key and folder columns are hidden.
+    QTreeView* ListMsg;
     // The action bar (Picture2).
     QWidget* Picture2;
     QPushButton* CommandReplyText;
@@ -42,34 +49,43 @@ public:
     int msg_sort_col = 4;
     bool dragging_msg = false;
 
-    QString listedFolder() const;
-    QString folderDirectory() const;
+    // The folder whose messages are listed: the one acted on, whatever the folder list shows.
+    QString listedFolder() const { return listed_; }
     // Lists the selected folder again (ComboFolders2_Click).
     void listFolder();
+    // Lists the messages of every folder that hold the words; empty words list the folder.
+    void search(const QString& words);
+    bool searching() const { return searching_; }
     // Sorts as a click on the header of column c (1-based) does.
     void columnClick(int c);
     void deleteSelected();
     void moveSelected();
-    // The file names of the rows, top to bottom (column 5).
+    // Rows, top to bottom: a row's file name (column 5), its text in a 1-based column, and
+    // selecting it as a click does.
     QStringList listedFiles() const;
-
-signals:
-    void messageShown(const QString& path);
+    int rowCount() const;
+    QString text(int row, int column) const;
+    void selectRow(int row);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void previewItem(QTreeWidgetItem* item);
+    QString directoryOf(int row) const;
+    void previewRow(int row);
     void afterRowRemoved(int index);
-    void setMessageButtons(bool enabled);
+    void setMessageButtons(bool enabled, bool sent);
     void startDrag();
     bool previewShowsMessage() const;
+    int currentRow() const;
 
     WebBrowser* preview_;
+    MessageListModel* model_;
+    QTimer* searchDelay_;
+    std::unique_ptr<postling::MessageSearch> finder_;
     QString mainDir_;
+    QString listed_;
     bool starting_ = false;
-    int sortColumn_ = 5; // 0-based: the hidden date key
-    Qt::SortOrder sortOrder_ = Qt::DescendingOrder;
+    bool searching_ = false;
     QPoint dragStart_;
 };
