@@ -179,7 +179,6 @@ private slots:
     void aNewBookComesFromBlankDatAndExistingNamesAreAsked() {
         open();
         QString typed = "Work";
-        bool overwrite = false;
         Dialogs::Answers answers;
         answers.dialog = [&](QDialog& d) -> int {
             auto* dialog = qobject_cast<NameDialog*>(&d);
@@ -189,10 +188,7 @@ private slots:
             dialog->okButton()->click();
             return dialog->result();
         };
-        answers.question = [&](const QString&) {
-            return overwrite;
-        };
-        Dialogs::answerWith(answers);
+        Dialogs::answerWith(answers); // questions answered by Enter: their default button
         pane->setCurrentCell(1, 0);
         QTest::keyClicks(pane->TextEdit, "!");
         form->findChild<QAction*>("FileNewProject")->trigger();
@@ -209,7 +205,10 @@ private slots:
                  QStringList{"An address book with this name already exists. Do you want to "
                              "overwrite it?"});
         QCOMPARE(form->addressBook().open_address_book(), ws->path("addrbooks/Work.csv"));
-        overwrite = true;
+        answers.question = [](const QString&) {
+            return true;
+        };
+        Dialogs::answerWith(answers);
         form->addressBook().NewAddressBook();
         QCOMPARE(form->addressBook().open_address_book(), ws->path("addrbooks/myaddrbk.csv"));
         QCOMPARE(form->addressBook().book().table.rowCount(), 1);

@@ -1,5 +1,6 @@
 // A fill that waits for a compose form that never comes: "Please wait..." and Cancel; and the
 // address palette.
+#include "ComposeFiller.h"
 #include "Dialogs.h"
 #include "EmailPalette.h"
 #include "MainForm.h"
@@ -15,7 +16,6 @@
 #include <QFile>
 #include <QPushButton>
 #include <QTest>
-#include <QTreeWidget>
 
 class ComposeWaitTest : public QObject {
     Q_OBJECT
@@ -32,8 +32,7 @@ private slots:
         m.body = "x";
         form->store().SaveMessage(m);
         form->shell().selectTab(Shell::SavedTab);
-        form->store().panel()->ListMsg->setCurrentItem(
-            form->store().panel()->ListMsg->topLevelItem(0));
+        form->store().panel()->selectRow(0);
         QVERIFY(testkit::waitForPage(form->shell().WebBrowser2(), "Waiting"));
 
         form->store().panel()->CommandReplyText->click(); // the compose view shows no compose page
@@ -43,6 +42,40 @@ private slots:
         form->compose().waitOverlay()->cancelButton()->click();
         QTRY_VERIFY_WITH_TIMEOUT(!form->compose().fillWaiting(), 5000); // the wait ended
         QVERIFY(!form->compose().waitOverlay()->isVisible());
+        form->close();
+    }
+
+    void aFillHonoursALateCancelAndLeavesAHiddenViewHidden() {
+        testkit::Workspace ws;
+        ws.set("welcome", "1");
+        QFile page(ws.path("compose.htm"));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write("<form name=Compose><input name=To><input name=Cc><input name=Bcc>"
+                   "<input name=Subj><textarea name=Body></textarea></form><div id=plainmsg>");
+        page.close();
+        auto form = testkit::openMainForm(ws);
+        WebBrowser* view = form->shell().WebBrowser3();
+        view->Navigate(ws.path("compose.htm"));
+        QVERIFY(testkit::waitForPage(view, "compose.htm"));
+        form->shell().selectTab(Shell::InboxTab); // the compose view stays behind the inbox
+
+        ComposeFiller filler(form->shell());
+        ComposeFiller::Fill fill;
+        fill.code = 1;
+        fill.target = view;
+        fill.text.to = "ann@x";
+        fill.text.subject = "RE: Late";
+        fill.text.richBody = "<b>rich</b>";
+        filler.start(fill);
+        filler.cancel(); // pressed while the look that finds the form is under way
+        QTest::qWait(500);
+        QCOMPARE(testkit::composeForm(view, true).value("Subj").toString(), QString());
+        QVERIFY(!filler.waiting());
+
+        filler.start(fill); // the next fill is not ended by the old Cancel
+        QTRY_COMPARE(ws.get("bug"), QString("0"));
+        QCOMPARE(testkit::composeForm(view, true).value("Subj").toString(), QString("RE: Late"));
+        QVERIFY(!view->isVisibleTo(form.get()));
         form->close();
     }
 
@@ -56,8 +89,7 @@ private slots:
         odd.close();
         auto form = testkit::openMainForm(ws);
         form->shell().selectTab(Shell::SavedTab);
-        form->store().panel()->ListMsg->setCurrentItem(
-            form->store().panel()->ListMsg->topLevelItem(0));
+        form->store().panel()->selectRow(0);
         QVERIFY(testkit::waitForPage(form->shell().WebBrowser2(), "Odd"));
         form->store().panel()->CommandReplyText->click();
         QCOMPARE(form->shell().currentTab(), int(Shell::ComposeTab));

@@ -159,8 +159,10 @@ void AddressBookSubsystem::NewAddressBook() {
             if (path.right(4).toLower() != ".csv")
                 path += ".csv";
             if (QFileInfo::exists(path) &&
-                !Dialogs::question(shell_.window(), "An address book with this name already "
-                                                    "exists. Do you want to overwrite it?"))
+                !Dialogs::question(shell_.window(),
+                                   "An address book with this name already exists. Do you want "
+                                   "to overwrite it?",
+                                   Dialogs::Answer::No))
                 return false;
             const auto blank = postling::readFile((shell_.main_dir() + "blank.dat").toStdString());
             postling::makeDirectory((shell_.main_dir() + "addrbooks").toStdString());

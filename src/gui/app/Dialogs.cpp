@@ -87,12 +87,13 @@ void Dialogs::message(QWidget* parent, const QString& text) {
     QMessageBox::information(parent, kAppName, text, QMessageBox::Ok);
 }
 
-bool Dialogs::question(QWidget* parent, const QString& text) {
+bool Dialogs::question(QWidget* parent, const QString& text, Answer byDefault) {
     if (answers()) {
         shown() << text;
-        return answers()->question ? answers()->question(text) : true;
+        return answers()->question ? answers()->question(text) : byDefault == Answer::Yes;
     }
-    return QMessageBox::question(parent, kAppName, text, QMessageBox::Yes | QMessageBox::No) ==
+    return QMessageBox::question(parent, kAppName, text, QMessageBox::Yes | QMessageBox::No,
+                                 byDefault == Answer::Yes ? QMessageBox::Yes : QMessageBox::No) ==
            QMessageBox::Yes;
 }
 

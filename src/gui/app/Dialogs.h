@@ -18,10 +18,10 @@ public:
     static int exec(QDialog& dialog);
     // A plain box with an OK button and "Postling" as its title.
     static void message(QWidget* parent, const QString& text);
-    // A Yes/No question; true for Yes.
-    static bool question(QWidget* parent, const QString& text);
-    // A Yes/No/Cancel question.
     enum class Answer { Yes, No, Cancel };
+    // A Yes/No question; true for Yes. `byDefault` is the button Enter presses.
+    static bool question(QWidget* parent, const QString& text, Answer byDefault = Answer::Yes);
+    // A Yes/No/Cancel question.
     static Answer askYesNoCancel(QWidget* parent, const QString& text);
     // A web page's alert, confirm and prompt, shown as boxes of their own under the page's
     // origin; true for OK. A prompt's answer goes to `answer`.
@@ -42,7 +42,7 @@ public:
     // For tests: answers every dialog, box and file dialog instead of showing it.
     struct Answers {
         std::function<int(QDialog&)> dialog;                 // default: Rejected
-        std::function<bool(const QString& text)> question;   // default: Yes
+        std::function<bool(const QString& text)> question;   // default: Enter
         std::function<Answer(const QString& text)> threeWay; // default: Yes
         // A page's confirm and prompt: OK (true) by default, the prompt's default answer.
         std::function<bool(const QString& text)> pageBox;

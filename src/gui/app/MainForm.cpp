@@ -286,8 +286,11 @@ void MainForm::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainForm::mousePressEvent(QMouseEvent* event) {
-    // A press on the window's own background (no control under it) runs Check Group.
-    if (!childAt(event->position().toPoint()))
+    // A press on the window's own background runs Check Group: no control under it, only the
+    // plain widgets that lay the controls out (presses on them come on up to the window).
+    QWidget* under = childAt(event->position().toPoint());
+    if (!under || under == centralWidget() || under == tools_ || under == rightSide_ ||
+        under == viewArea_)
         inbox_->CheckGroup();
     QMainWindow::mousePressEvent(event);
 }

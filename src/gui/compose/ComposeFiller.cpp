@@ -30,6 +30,7 @@ void ComposeFiller::start(Fill fill) {
     writeBug("4");
     fill.attempts = 0;
     fill_ = fill;
+    user_clicked_cancel = false;
     attemptFill();
 }
 
@@ -43,12 +44,8 @@ void ComposeFiller::attemptFill() {
     timer_->stop();
     if (fill_->attempts > 0)
         showWaiting(true);
-    if (user_clicked_cancel) {
-        user_clicked_cancel = false;
-        fill_.reset();
-        showWaiting(false);
+    if (endIfCancelled())
         return;
-    }
     writeBug("5");
     ++fill_->attempts;
     // A page still loading is about to replace the form it shows: wait for the new one.
@@ -60,7 +57,7 @@ void ComposeFiller::attemptFill() {
     const int attempt = fill_->attempts;
     fill_->target->document().formFields(
         qs(f.form), {qs(f.to), qs(f.subject), qs(f.body)}, [this, attempt](const QVariantMap& r) {
-            if (!fill_ || fill_->attempts != attempt)
+            if (!fill_ || fill_->attempts != attempt || endIfCancelled())
                 return; // cancelled, or a later look is under way
             const QVariantMap fields = r.value("fields").toMap();
             if (PageDocument::failed(r) ||
@@ -71,6 +68,15 @@ void ComposeFiller::attemptFill() {
             showWaiting(false);
             fillComposeForm(fields);
         });
+}
+
+bool ComposeFiller::endIfCancelled() {
+    if (!user_clicked_cancel)
+        return false;
+    user_clicked_cancel = false;
+    fill_.reset();
+    showWaiting(false);
+    return true;
 }
 
 void ComposeFiller::showWaiting(bool waiting) {
@@ -120,8 +126,10 @@ void ComposeFiller::fillComposeForm(const QVariantMap& current) {
         view->document().call("setRichText", {qs(fill.text.richBody)},
                               [=, this](const QVariantMap& rich) {
                                   if (view && !PageDocument::failed(rich)) {
-                                      view->hide();
-                                      view->show();
+                                      if (view->isVisible()) { // redrawn, where it is seen
+                                          view->hide();
+                                          view->show();
+                                      }
                                       QVariantMap again{{qs(f.subject), qs(fill.text.subject)}};
                                       if (fill.code < 10)
                                           again.insert(qs(f.to), to);

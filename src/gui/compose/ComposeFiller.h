@@ -32,8 +32,9 @@ public:
     WaitOverlay* waitOverlay() const { return PictureWait; }
 
     void start(Fill fill);
-    // What "Cancel" does: the waiting fill ends at its next look.
-    void cancel() { user_clicked_cancel = true; }
+    // What "Cancel" does: the waiting fill ends at its next look, or with the look under way
+    // even if that one finds the form. With no fill waiting it does nothing.
+    void cancel() { user_clicked_cancel = fill_.has_value(); }
     bool waiting() const { return fill_.has_value(); }
     // The key "bug" of the settings: where a fill stopped.
     void writeBug(const char* marker) const;
@@ -45,6 +46,7 @@ signals:
     void waitingChanged(bool waiting);
 
 private:
+    bool endIfCancelled();
     void showWaiting(bool waiting);
     void attemptFill();
     void fillComposeForm(const QVariantMap& current);
