@@ -8,6 +8,7 @@
 #include "fs/AtomicFile.h"
 
 #include <QAction>
+#include <QTableView>
 #include <QTest>
 
 using testkit::StandinServer;
@@ -44,6 +45,8 @@ private slots:
         QCOMPARE(form->shell().panelText(2), QString("Addr Added"));
         QCOMPARE(form->findChild<AddressPane*>("TabStrip1")->currentRow(), 6);
         QCOMPARE(form->findChild<AddressPane*>("TabStrip1")->currentColumn(), 2);
+        // The narrow pane keeps the names in view beside the new address.
+        QCOMPARE(form->findChild<QTableView*>("MSFlexGrid1")->columnViewportPosition(0), 0);
         form->close();
         const std::string saved =
             postling::readFile(ws.path("addrbooks/myaddrbk.csv").toStdString()).value();

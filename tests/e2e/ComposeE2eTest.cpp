@@ -84,6 +84,16 @@ private slots:
         QCOMPARE(field(*form, true, "To"),
                  QString("ann@yahoo.localhost,bob@hotmail.localhost,hans@yahoo.localhost"));
         QVERIFY(Dialogs::messagesShown().isEmpty());
+
+        // A compose page shown in the Inbox tab takes the addresses there.
+        WebBrowser* inbox = form->shell().WebBrowser1();
+        inbox->Navigate(form->shell().WebBrowser3()->LocationURL());
+        QVERIFY(testkit::waitForPage(inbox, "compose"));
+        form->shell().selectTab(Shell::InboxTab);
+        form->compose().Web_InsertField(1);
+        QTRY_COMPARE(testkit::composeForm(inbox, true).value("Cc").toString(),
+                     QString("marie@hotmail.localhost"));
+        QCOMPARE(form->shell().currentTab(), int(Shell::InboxTab));
         form->close();
     }
 

@@ -40,6 +40,14 @@ class InboxE2eTest : public QObject {
         }
         return out;
     }
+    // What the pointer shows over each row: the tooltips of every row that has one.
+    static QStringList tooltips(MainForm& form, bool yahoo) {
+        QStringList out;
+        for (const QVariant& v : rows(form, yahoo))
+            if (!v.toMap().value("title").toString().isEmpty())
+                out << v.toMap().value("title").toString();
+        return out;
+    }
     static bool run(MainForm& form, InboxSubsystem::Command command) {
         QSignalSpy done(&form.inbox(), &InboxSubsystem::commandFinished);
         form.inbox().run(command);
@@ -69,6 +77,11 @@ private slots:
         QVERIFY(run(*form, InboxSubsystem::Command::Spam));
         QCOMPARE(ticked(*form, yahoo), expected);
         QCOMPARE(form->shell().panelText(2), QString("Ticked 5: 2 by keyword, 3 non-English"));
+        QCOMPARE(
+            tooltips(*form, yahoo),
+            (QStringList{"Check Spam: 6 non-English letters", "Check Spam: 6 non-English letters",
+                         "Check Spam: 7 non-English letters", "Check Spam: keyword 'viagra'",
+                         "Check Spam: keyword 'mortgage'"}));
         QVERIFY(run(*form, InboxSubsystem::Command::Spam)); // twice changes nothing
         QCOMPARE(ticked(*form, yahoo), expected);
 
@@ -77,6 +90,7 @@ private slots:
         form->findChild<QCheckBox*>("CheckNonEnglish")->setChecked(false);
         QVERIFY(run(*form, InboxSubsystem::Command::Uncheck));
         QVERIFY(ticked(*form, yahoo).isEmpty());
+        QVERIFY(tooltips(*form, yahoo).isEmpty());
         QVERIFY(run(*form, InboxSubsystem::Command::Spam));
         QCOMPARE(ticked(*form, yahoo),
                  (QStringList{"Your casino bonus is waiting", "cheap viagra and vitamins",
@@ -91,6 +105,7 @@ private slots:
         form->findChild<QComboBox*>("ComboUnread")->setCurrentIndex(1); // the first 5
         QVERIFY(run(*form, InboxSubsystem::Command::Unread));
         const QStringList first5 = ticked(*form, true);
+        QCOMPARE(tooltips(*form, true), QStringList(5, "Check Unread: unread"));
         QCOMPARE(first5, (QStringList{"Birthday party for Sam", "Newsletter: December issue",
                                       "R\u00e9sum\u00e9 for the na\u00efve fa\u00e7ade",
                                       "R\u00e9union \u00e0 Gen\u00e8ve: caf\u00e9 cr\u00e8me",

@@ -142,6 +142,13 @@ private slots:
         QVERIFY(sent.contains("line+one%0D%0Aline+two"));
         QVERIFY(testkit::waitForPage(form->shell().WebBrowser3(),
                                      yahoo ? "/ym/Send" : "/cgi-bin/premail"));
+        // Both sites' sent mail is kept in the sent folder.
+        QTRY_COMPARE_WITH_TIMEOUT(QDir(ws.path("savedmgs/Sent")).entryList(QDir::Files).size(), 1,
+                                  10000);
+        QVERIFY(QDir(ws.path("savedmgs/Sent"))
+                    .entryList(QDir::Files)
+                    .first()
+                    .endsWith("&&sent message.htm"));
         form->close();
     }
 

@@ -36,8 +36,9 @@ class StoreE2eTest : public QObject {
         if (!form || !testkit::openMessage(*server, *form, yahoo, login, subject))
             return nullptr;
         Dialogs::clearMessages();
+        form->shell().selectTab(Shell::SettingsTab); // saving shows the inbox first
         form->store().saveButton()->click();
-        return form;
+        return form->shell().currentTab() == Shell::InboxTab ? std::move(form) : nullptr;
     }
 
 private slots:

@@ -221,8 +221,10 @@ private slots:
         other.write("Name\tPhone\t\r\nFay\t555\t\r\n");
         other.close();
         Dialogs::Answers answers;
-        answers.openFile = [&](const QString& caption) {
-            return caption == "Open Address List" ? ws->path("addrbooks/friends.txt") : QString();
+        answers.openFile = [&](const QString& caption, const QString& dir) {
+            return caption == "Open Address List" && dir == ws->path("addrbooks")
+                       ? ws->path("addrbooks/friends.txt")
+                       : QString();
         };
         Dialogs::answerWith(answers);
         form->findChild<QAction*>("OpenProject")->trigger();
@@ -244,7 +246,9 @@ private slots:
     void importingAnOutlookExportAppendsItsRowsLinedUp() {
         open();
         Dialogs::Answers answers;
-        answers.openFile = [](const QString&) {
+        QStringList startedIn;
+        answers.openFile = [&](const QString&, const QString& dir) {
+            startedIn << dir;
             return QString(POSTLING_TEST_DATA "/exports/outlook.csv");
         };
         answers.dialog = [](QDialog& d) -> int {
@@ -262,6 +266,9 @@ private slots:
         QCOMPARE(cell(6, 0), QString("Dana"));
         QCOMPARE(cell(6, 1), QString("White"));
         QCOMPARE(cell(6, 2), QString("dana@yahoo.localhost"));
+        // The first import starts at home, the next where the last one came from.
+        form->findChild<QAction*>("Import")->trigger();
+        QCOMPARE(startedIn, (QStringList{QDir::homePath(), POSTLING_TEST_DATA "/exports"}));
     }
 
     void theImportDialogMovesTheCurrentColumnToAPosition() {
@@ -278,6 +285,21 @@ private slots:
         dialog.moveButton()->click();
         QCOMPARE(QString::fromStdString(dialog.data().cell(1, 2)),
                  QString("bob@hotmail.localhost"));
+
+        // A file of a header line only: the clicked header is the column moved.
+        QFile headerOnly(ws->path("header.csv"));
+        QVERIFY(headerOnly.open(QIODevice::WriteOnly));
+        headerOnly.write("Notes,Mail,Name\r\n");
+        headerOnly.close();
+        ImportDialog bare(form->addressBook().book(), ws->path("header.csv"));
+        int notes = 0;
+        while (bare.data().cell(0, notes) != "Notes")
+            ++notes;
+        QVERIFY(notes != 1);
+        bare.dataGrid()->horizontalHeader()->sectionClicked(notes);
+        bare.positions()->setCurrentIndex(1);
+        bare.moveButton()->click();
+        QCOMPARE(QString::fromStdString(bare.data().cell(0, 1)), QString("Notes"));
     }
 
     void thePaneHidesShowsExpandsAndFollowsTheSplitter() {
@@ -295,6 +317,8 @@ private slots:
         QVERIFY(form->findChild<QPushButton*>("CommandShowAddress")->isVisible() &&
                 form->findChild<QPushButton*>("CommandTo")->isVisible());
         QCOMPARE(form->findChild<QAction*>("hidepane")->text(), QString("Show Address Book Pane"));
+        form->findChild<QAction*>("expandpane")->trigger(); // a hidden pane does not expand
+        QVERIFY(!form->findChild<QAction*>("expandpane")->isChecked());
         form->findChild<QPushButton*>("CommandShowAddress")->click();
         QVERIFY(pane->isVisible());
         QCOMPARE(pane->width(), px(3480));

@@ -4,6 +4,7 @@
 #include "Dialogs.h"
 #include "EmailPalette.h"
 #include "MainForm.h"
+#include "PaneFrame.h"
 #include "SavedMessagesPanel.h"
 #include "Testkit.h"
 #include "WaitOverlay.h"
@@ -76,6 +77,16 @@ private slots:
         QTRY_COMPARE(ws.get("bug"), QString("0"));
         QCOMPARE(testkit::composeForm(view, true).value("Subj").toString(), QString("RE: Late"));
         QVERIFY(!view->isVisibleTo(form.get()));
+
+        // Without a compose form on show, an insertion says so.
+        view->Navigate(ws.path("blankmsg.htm"));
+        QVERIFY(testkit::waitForPage(view, "blankmsg.htm"));
+        form->shell().selectTab(Shell::ComposeTab);
+        Dialogs::clearMessages();
+        form->compose().Web_InsertField(0);
+        QTRY_COMPARE(Dialogs::messagesShown(),
+                     QStringList{"Unable to insert address. Are you sure the Compose screen is "
+                                 "displayed in your browser?"});
         form->close();
     }
 
@@ -110,6 +121,18 @@ private slots:
         QVERIFY(palette->windowFlags() & Qt::WindowStaysOnTopHint);
         QCOMPARE(palette->Combo1->count(), 5);
         QCOMPARE(palette->Combo1->itemText(1), QString("bob@hotmail.localhost"));
+        // It stays at the inbox view's left edge when the pane beside the view comes and goes.
+        const auto viewLeft = [&] {
+            return form->shell().WebBrowser1()->mapToGlobal(QPoint(0, 0)).x();
+        };
+        const auto atViewEdge = [&] { // window frames aside
+            return std::abs(palette->geometry().x() - viewLeft()) <= 4;
+        };
+        const int shownAt = viewLeft();
+        QVERIFY(atViewEdge());
+        form->addressBook().frame()->hidePane();
+        QTRY_VERIFY(viewLeft() < shownAt - 100);
+        QVERIFY(atViewEdge());
         // Not on a compose page: choosing an address waits for one.
         palette->Combo1->setCurrentIndex(1);
         emit palette->Combo1->activated(1);

@@ -198,6 +198,7 @@ private slots:
         QTemporaryDir pages;
         Workspace ws;
         ws.set("welcome", "1");
+        ws.set("ystart", localPage(pages, "start.htm", "start"));
         auto form = testkit::openMainForm(ws);
         form->shell().selectTab(Shell::SettingsTab);
         form->findChild<QLineEdit*>("TextYahoo")
@@ -211,6 +212,12 @@ private slots:
         QTest::keyClick(form->browsing().addressBar()->lineEdit(), Qt::Key_Return);
         QVERIFY(testkit::waitForPage(form->shell().WebBrowser1(), "typed.htm"));
         QCOMPARE(form->shell().currentTab(), int(Shell::CalendarTab));
+        // Enter on the text of the list's current entry goes there as well.
+        QComboBox* bar = form->browsing().addressBar();
+        QCOMPARE(bar->itemText(bar->currentIndex()), pages.filePath("start.htm"));
+        bar->setEditText(pages.filePath("start.htm"));
+        QTest::keyClick(bar->lineEdit(), Qt::Key_Return);
+        QVERIFY(testkit::waitForPage(form->shell().WebBrowser1(), "start.htm"));
 
         form->findChild<QPushButton*>("CommandDefBrowser")->click();
         auto* proc1 = form->findChild<HelpWindow*>("proc1");

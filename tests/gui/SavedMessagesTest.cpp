@@ -104,6 +104,9 @@ private slots:
         QCOMPARE(form->findChild<QComboBox*>("ComboFolders3")->currentText(), QString("Saved"));
         QCOMPARE(panel->ComboFolders4->currentIndex(), -1);
         QCOMPARE(form->shell().panelText(1), QString("Save to: Saved"));
+        form->store().folderChooser()->setCurrentIndex(2);
+        emit form->store().folderChooser()->activated(2);
+        QCOMPARE(form->shell().panelText(1), QString("Save to: Sent Items"));
         // No "Sent" folder in any case existed... but "SENT" did, so no second one was made.
         QVERIFY(!QDir(ws->path("savedmgs/Sent")).exists() ||
                 QDir(ws->path("savedmgs/SENT")).exists());
@@ -258,11 +261,13 @@ private slots:
                  (QStringList{"Saved", "SENT", "Sent Items", "Work"}));
         QCOMPARE(form->store().folderChooser()->currentText(), QString("Work"));
         QCOMPARE(panel->ComboFolders2->currentItem()->text(), QString("Work"));
-        QCOMPARE(form->findChild<QComboBox*>("ComboFolders3")->currentIndex(), -1);
+        QCOMPARE(form->findChild<QComboBox*>("ComboFolders3")->currentText(), QString("Saved"));
         QCOMPARE(panel->ComboFolders4->currentIndex(), -1);
         QCOMPARE(panel->rowCount(), 0);
         QCOMPARE(form->shell().panelText(1), QString("Save to: Work"));
         QVERIFY(okWaitedForAName);
+        form->close();
+        QCOMPARE(ws->get("deffolder"), QString("Saved"));
     }
 
     void draggingOverTheFolderListSelectsWithoutListing() {

@@ -22,28 +22,28 @@ class WindowsTest : public QObject {
 private slots:
     void init() { Dialogs::showForReal(); }
 
-    void splashClosesAfterItsTimerOrAtOnceOnAKey() {
-        SplashWindow splash;
-        QCOMPARE(splash.timer()->interval(), 1500);
-        auto* image = splash.findChild<QLabel*>("Image2");
-        auto* frame = splash.findChild<QWidget*>("Frame1");
-        QVERIFY(image && frame);
-
-        QElapsedTimer elapsed;
-        elapsed.start();
-        QTimer::singleShot(100, &splash, [&] {
-            // The picture is centred in its frame once shown.
-            QCOMPARE(image->x(), (frame->width() - image->width()) / 2);
-            QVERIFY(image->isVisible());
-            QTest::keyClick(&splash, Qt::Key_Space);
-        });
-        splash.exec();
-        QVERIFY2(elapsed.elapsed() < 1200, "a key ends the splash at once");
-
-        SplashWindow waited;
-        elapsed.restart();
-        waited.exec();
-        QVERIFY(elapsed.elapsed() >= 1400);
+    void splashClosesAfterItsTimerOrAtOnceOnAKeyOrAClick() {
+        enum Way { Key, Click, Timer };
+        for (Way way : {Key, Click, Timer}) {
+            SplashWindow splash;
+            QCOMPARE(splash.timer()->interval(), 1500);
+            auto* image = splash.findChild<QLabel*>("Image2");
+            auto* frame = splash.findChild<QWidget*>("Frame1");
+            QVERIFY(image && frame);
+            if (way != Timer)
+                QTimer::singleShot(100, &splash, [&] {
+                    // The picture is centred in its frame once shown.
+                    QCOMPARE(image->x(), (frame->width() - image->width()) / 2);
+                    QVERIFY(image->isVisible());
+                    if (way == Key)
+                        QTest::keyClick(&splash, Qt::Key_Space);
+                    else
+                        QTest::mouseClick(&splash, Qt::LeftButton);
+                });
+            QCOMPARE(splash.exec(), int(QDialog::Accepted));
+            QVERIFY2(splash.timer()->isActive() == (way != Timer),
+                     "a key or a click ends it before its time");
+        }
     }
 
     void aboutBoxReportsAMissingSystemInfoProgramAndStaysOpen() {

@@ -21,10 +21,6 @@ double PaneLayout::barLeft(double p, double windowWidth) {
     return p;
 }
 
-double PaneLayout::gridHeight(double innerWidth, double splitterLeft, double browserHeight) {
-    return 0.4 * innerWidth >= splitterLeft ? 2175 : browserHeight - 800;
-}
-
 double PaneLayout::contract(double windowWidth) {
     expanded_ = false;
     return sizeControls(savedWidth_, windowWidth);

@@ -18,9 +18,6 @@ public:
     // Where the splitter bar is drawn while dragging to p (handle left + mouse x).
     static double barLeft(double p, double windowWidth);
 
-    // The grid's height: 2175 in a narrow pane, else the browser's height less 800.
-    static double gridHeight(double innerWidth, double splitterLeft, double browserHeight);
-
     // The pane commands; each returns the new pane width.
     double hide(double windowWidth);
     double show(double windowWidth);

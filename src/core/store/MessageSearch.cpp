@@ -93,16 +93,17 @@ std::vector<MessageSearch::Hit> MessageSearch::find(const std::string& words) {
             std::error_code e;
             if (isTemporaryName(name) || !it->is_regular_file(e))
                 continue;
-            const std::int64_t modified =
-                it->last_write_time(e).time_since_epoch().count();
+            const std::int64_t modified = it->last_write_time(e).time_since_epoch().count();
             const std::uintmax_t size = it->file_size(e);
             const std::string key = folder + "/" + name;
             auto kept = kept_.find(key);
             if (kept == kept_.end() || kept->second.modified != modified ||
                 kept->second.size != size) {
                 ++filesRead_;
-                kept = kept_.insert_or_assign(
-                    key, Kept{modified, size, searchableText(readFile(dir + "/" + name).value_or(""))})
+                kept = kept_
+                           .insert_or_assign(
+                               key, Kept{modified, size,
+                                         searchableText(readFile(dir + "/" + name).value_or(""))})
                            .first;
             }
             bool all = true;

@@ -15,6 +15,7 @@
 #include "store/MessageCapture.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QToolBar>
@@ -130,9 +131,9 @@ void AddressBookSubsystem::Open_CSV() {
     emit bookClosing();
     QString path = open_book;
     if (path.isEmpty())
-        path =
-            Dialogs::openFile(shell_.window(), "Open Address List", shell_.main_dir() + "addrbooks",
-                              "Address Book (*.csv);;Tab Delimited Text File (*.txt)");
+        path = Dialogs::openFile(shell_.window(), "Open Address List",
+                                 QDir(shell_.main_dir() + "addrbooks").absolutePath(),
+                                 "Address Book (*.csv);;Tab Delimited Text File (*.txt)");
     if (path.isEmpty() || path.contains('*'))
         return;
     const postling::AddressBook::OpenResult opened = book_.open(path.toStdString());
@@ -248,10 +249,15 @@ void AddressBookSubsystem::AddAddressFromMessage() {
 
 void AddressBookSubsystem::ImportAddressList() {
     SaveAddressBook();
-    const QString file = Dialogs::openFile(shell_.window(), "Import Address List", QString(),
+    // Exports are somewhere of the user's: start where the last import came from.
+    QString from = shell_.GetIni("Settings", "importdir", "");
+    if (from.isEmpty() || !QFileInfo(from).isDir())
+        from = QDir::homePath();
+    const QString file = Dialogs::openFile(shell_.window(), "Import Address List", from,
                                            "Address Book (*.csv);;Tab Delimited Text File (*.txt)");
     if (file.isEmpty())
         return;
+    shell_.SetIni("Settings", "importdir", QFileInfo(file).absolutePath());
     ImportDialog dialog(book_, file, shell_.window());
     if (Dialogs::exec(dialog) != QDialog::Accepted)
         return;

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTableView>
 #include <QToolBar>
@@ -157,6 +158,13 @@ void AddressPane::setCurrentCell(int row, int column, bool top) {
                                                               QItemSelectionModel::Rows);
     MSFlexGrid1->scrollTo(index, top ? QAbstractItemView::PositionAtTop
                                      : QAbstractItemView::EnsureVisible);
+    // Sideways, the names stay in view while at least half the current column shows beside
+    // them (the editor above shows the whole cell), so a narrow pane never shows an address
+    // without whose it is, and going back to a name column scrolls back.
+    const QHeaderView* columns = MSFlexGrid1->horizontalHeader();
+    if (columns->sectionPosition(index.column()) + columns->sectionSize(index.column()) / 2 <=
+        MSFlexGrid1->viewport()->width())
+        MSFlexGrid1->horizontalScrollBar()->setValue(0);
 }
 
 void AddressPane::cellEntered() {

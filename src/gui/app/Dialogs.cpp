@@ -152,6 +152,6 @@ void Dialogs::openExternally(const QUrl& url) {
 QString Dialogs::openFile(QWidget* parent, const QString& caption, const QString& dir,
                           const QString& filter) {
     if (answers())
-        return answers()->openFile ? answers()->openFile(caption) : QString();
+        return answers()->openFile ? answers()->openFile(caption, dir) : QString();
     return QFileDialog::getOpenFileName(parent, caption, dir, filter);
 }

@@ -46,7 +46,8 @@ public:
         std::function<Answer(const QString& text)> threeWay; // default: Yes
         // A page's confirm and prompt: OK (true) by default, the prompt's default answer.
         std::function<bool(const QString& text)> pageBox;
-        std::function<QString(const QString& caption)> openFile; // default: cancelled
+        // A file dialog's caption and starting folder; default: cancelled.
+        std::function<QString(const QString& caption, const QString& dir)> openFile;
     };
     static void answerWith(Answers answers);
     static void showForReal();

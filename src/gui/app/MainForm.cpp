@@ -267,8 +267,6 @@ void MainForm::connectSubsystems() {
             &StoreSubsystem::hideSavedNotice);
     connect(store_, &StoreSubsystem::answerRequested, compose_, &ComposeSubsystem::ReplyOrForward);
     connect(compose_, &ComposeSubsystem::sentMessage, store_, &StoreSubsystem::SaveMessage);
-    connect(addressBook_, &AddressBookSubsystem::paneChanged, compose_,
-            &ComposeSubsystem::placePalette);
     connect(compose_, &ComposeSubsystem::jobProgress, browsing_,
             &BrowsingSubsystem::showJobProgress);
     connect(compose_, &ComposeSubsystem::jobDone, browsing_, &BrowsingSubsystem::endJobProgress);

@@ -19,7 +19,9 @@
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QStyle>
+#include <QTimer>
 #include <algorithm>
+#include <utility>
 
 BrowsingSubsystem::BrowsingSubsystem(Shell& shell, QObject* parent)
     : QObject(parent), shell_(shell), AddressCombo(new QComboBox), Progress1(new QProgressBar),
@@ -60,12 +62,16 @@ BrowsingSubsystem::BrowsingSubsystem(Shell& shell, QObject* parent)
     AddressCombo->setEditable(true);
     AddressCombo->setInsertPolicy(QComboBox::NoInsert);
     AddressCombo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    connect(AddressCombo, &QComboBox::activated, this,
-            [this](int index) { navigateFromAddressBar(AddressCombo->itemText(index)); });
+    // Enter always goes to the typed text. The combo box may follow it with `activated` (when
+    // the text names another entry of the list): that one is the same request, once.
+    connect(AddressCombo, &QComboBox::activated, this, [this](int index) {
+        if (!std::exchange(enterHandled_, false))
+            navigateFromAddressBar(AddressCombo->itemText(index));
+    });
     connect(AddressCombo->lineEdit(), &QLineEdit::returnPressed, this, [this] {
-        // Enter on a listed text already came through `activated`.
-        if (AddressCombo->findText(AddressCombo->currentText()) < 0)
-            navigateFromAddressBar(AddressCombo->currentText());
+        navigateFromAddressBar(AddressCombo->currentText());
+        enterHandled_ = true;
+        QTimer::singleShot(0, this, [this] { enterHandled_ = false; });
     });
 
     Progress1->setObjectName("Progress1");

@@ -62,6 +62,7 @@ private:
     QList<QAction*> toolbar_;
     QAction* go_;
     QComboBox* AddressCombo;
+    bool enterHandled_ = false;
     QProgressBar* Progress1;
     QGroupBox* startFrame_;
     QRadioButton* OptionY;

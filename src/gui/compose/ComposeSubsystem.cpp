@@ -36,6 +36,10 @@ ComposeSubsystem::ComposeSubsystem(Shell& shell, const AddressBookSubsystem& add
       CheckSaveSent(new QCheckBox("S&ave Sent Messages")),
       CheckEmail(new QCheckBox("Show &Email Address Palette on Startup")),
       Timer2(new QTimer(this)) {
+    // The palette keeps to the inbox view's left edge wherever the view goes: beside the pane
+    // as it hides, shows or is dragged, and with the window.
+    shell_.WebBrowser1()->installEventFilter(this);
+    shell_.window()->installEventFilter(this);
     CheckSaveSent->setObjectName("CheckSaveSent");
     CheckSaveSent->setChecked(true);
     CheckEmail->setObjectName("CheckEmail");
@@ -364,6 +368,13 @@ void ComposeSubsystem::showPalette() {
     FormEmail->load(addresses_.emailColumn());
     placePalette();
     FormEmail->show();
+}
+
+bool ComposeSubsystem::eventFilter(QObject* watched, QEvent* event) {
+    if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && FormEmail &&
+        FormEmail->isVisible())
+        placePalette();
+    return QObject::eventFilter(watched, event);
 }
 
 void ComposeSubsystem::placePalette() {

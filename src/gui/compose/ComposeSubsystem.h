@@ -83,6 +83,9 @@ signals:
     void jobProgress(int value, int maximum, const QString& text);
     void jobDone();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void onTabChanged(int tab);
 

@@ -29,5 +29,8 @@ void EmailPalette::load(const QStringList& addresses) {
 
 void EmailPalette::placeBelow(const QWidget* view) {
     const QPoint corner = view->mapToGlobal(QPoint(0, 0));
-    move(corner.x(), corner.y() + postling::twipsToPixels(800, view->logicalDpiY()));
+    // By its inside, so the place does not depend on whether the frame is known yet.
+    setGeometry(
+        QRect(QPoint(corner.x(), corner.y() + postling::twipsToPixels(800, view->logicalDpiY())),
+              size()));
 }

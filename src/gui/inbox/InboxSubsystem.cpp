@@ -128,6 +128,7 @@ void InboxSubsystem::run(Command command) {
                              r.value("checked").toBool(), r.value("checkbox").toBool()});
         }
         std::vector<int> change;
+        QStringList reasons; // one for each ticked box, or one for all
         QString summary;
         bool tick = true;
         switch (command) {
@@ -135,6 +136,8 @@ void InboxSubsystem::run(Command command) {
             const auto result = postling::checkSpam(yahoo, boxes, postling::spamKeywordList(keys),
                                                     onlyUnread, nonEnglish);
             change = result.tick;
+            for (const std::string& reason : result.reasons)
+                reasons << QString::fromStdString(reason);
             summary = QString("Ticked %1: %2 by keyword, %3 non-English")
                           .arg(change.size())
                           .arg(result.byKeyword)
@@ -143,10 +146,12 @@ void InboxSubsystem::run(Command command) {
         }
         case Command::Unread:
             change = postling::checkUnread(yahoo, boxes, limit);
+            reasons << "Check Unread: unread";
             summary = QString("Ticked %1 unread").arg(change.size());
             break;
         case Command::Group:
             change = postling::checkGroup(yahoo, boxes);
+            reasons << "Check Group: between ticked messages";
             summary = QString("Ticked %1 between ticked messages").arg(change.size());
             break;
         case Command::Uncheck:
@@ -155,12 +160,17 @@ void InboxSubsystem::run(Command command) {
             summary = QString("Unticked %1").arg(change.size());
             break;
         }
-        QVariantList indices;
-        for (int i : change)
-            indices << i;
-        view->document().call("setChecked", {yahoo, indices, tick}, [=, this](const QVariantMap&) {
-            shell_.setPanelText(2, summary);
-            emit commandFinished(summary);
-        });
+        QVariantList indices, why;
+        for (std::size_t k = 0; k < change.size(); ++k) {
+            indices << change[k];
+            if (!reasons.isEmpty())
+                why << reasons.at(reasons.size() == 1 ? 0 : static_cast<int>(k));
+        }
+        // Ticks and reasons in one call: no row is ever ticked without saying why.
+        view->document().call("setChecked", {yahoo, indices, tick, why},
+                              [=, this](const QVariantMap&) {
+                                  shell_.setPanelText(2, summary);
+                                  emit commandFinished(summary);
+                              });
     });
 }

@@ -207,20 +207,43 @@
                     bold: row ? row.outerHTML.toUpperCase().indexOf('<B>') >= 0 : false,
                     newmail: row ? row.innerHTML.toLowerCase().indexOf('newmail') >= 0 : false,
                     checked: !!el.checked,
-                    checkbox: lower(el.type) === 'checkbox'
+                    checkbox: lower(el.type) === 'checkbox',
+                    title: row ? String(row.title || '') : ''
                 };
             })};
         },
 
-        // Ticks (or unticks) the boxes at these places of the same list.
-        setChecked: function (yahoo, indices, value) {
+        // Ticks (or unticks) the boxes at these places of the same list. A ticked row shows
+        // why as its tooltip (reasons[k] for indices[k]); unticking gives back the site's own.
+        setChecked: function (yahoo, indices, value, reasons) {
             var boxes = inboxBoxes(yahoo);
             if (!boxes) {
                 return {error: 'noform'};
             }
-            indices.forEach(function (i) {
-                if (boxes[i]) {
-                    boxes[i].checked = value;
+            var kept = 'data-postling-title';
+            indices.forEach(function (i, k) {
+                var box = boxes[i];
+                if (!box) {
+                    return;
+                }
+                box.checked = value;
+                var row = box.parentElement && box.parentElement.parentElement;
+                if (!row) {
+                    return;
+                }
+                if (value && reasons && reasons[k]) {
+                    if (!row.hasAttribute(kept)) {
+                        row.setAttribute(kept, row.getAttribute('title') || '');
+                    }
+                    row.title = String(reasons[k]);
+                } else if (!value && row.hasAttribute(kept)) {
+                    var own = row.getAttribute(kept);
+                    row.removeAttribute(kept);
+                    if (own) {
+                        row.title = own;
+                    } else {
+                        row.removeAttribute('title');
+                    }
                 }
             });
             return {changed: indices.length};

@@ -167,6 +167,7 @@ void StoreSubsystem::fillFolderLists(const QString& select, bool inSettingsToo) 
     const postling::MessageStore store(shell_.main_dir().toStdString());
     const postling::FolderLists lists =
         postling::folderLists(store.folderNames(), select.toStdString());
+    const QString keptDefault = ComboFolders3->currentText();
     {
         const QSignalBlocker a(ComboFolders), b(SavedMessages->ComboFolders2), c(ComboFolders3),
             d(SavedMessages->ComboFolders4);
@@ -179,7 +180,9 @@ void StoreSubsystem::fillFolderLists(const QString& select, bool inSettingsToo) 
             SavedMessages->ComboFolders2->addItem(QString::fromStdString(name));
         ComboFolders->setCurrentIndex(lists.selected);
         SavedMessages->ComboFolders2->setCurrentRow(lists.selected);
-        ComboFolders3->setCurrentIndex(inSettingsToo ? lists.selected : -1);
+        // A new folder leaves the default save folder as it was, while that one exists.
+        ComboFolders3->setCurrentIndex(inSettingsToo ? lists.selected
+                                                     : ComboFolders3->findText(keptDefault));
     }
     if (lists.selected >= 0)
         shell_.setPanelText(1, "Save to: " + ComboFolders->currentText());
