@@ -23,16 +23,6 @@ TEST(Encoding, ValidUtf8IsKeptAndOtherBytesAreReadAsWindows1252) {
     EXPECT_EQ("\xC2\x81", windows1252ToUtf8("\x81"));
 }
 
-TEST(Encoding, Windows1252CodeOfACharacter) {
-    EXPECT_EQ('a', windows1252Code(U'a'));
-    EXPECT_EQ(0xE9, windows1252Code(U'\u00E9'));
-    EXPECT_EQ(0xA0, windows1252Code(U'\u00A0'));
-    EXPECT_EQ(0x80, windows1252Code(U'\u20AC'));
-    EXPECT_EQ(0x9F, windows1252Code(U'\u0178'));
-    EXPECT_EQ('?', windows1252Code(U'\u4E2D')); // a CJK character the code page lacks
-    EXPECT_EQ('?', windows1252Code(U'\u0100'));
-}
-
 TEST(Encoding, CodePointsRoundTripAndBadBytesBecomeReplacementCharacters) {
     const std::string text = "A\xC3\xA9\xE2\x82\xAC\xF0\x9F\x93\xA7";
     const std::u32string cps = utf8ToCodePoints(text);
@@ -41,12 +31,6 @@ TEST(Encoding, CodePointsRoundTripAndBadBytesBecomeReplacementCharacters) {
     EXPECT_EQ((std::u32string{U'a', U'\uFFFD', U'b'}), utf8ToCodePoints("a\xFF"
                                                                         "b"));
 }
-
-} // namespace
-} // namespace postling
-
-namespace postling {
-namespace {
 
 TEST(Fold, EveryLetterIsLowerCasedAndSearchesIgnoreAccents) {
     struct Case {

@@ -7,28 +7,6 @@
 namespace postling {
 namespace {
 
-std::string s8(const std::u32string& s) {
-    return codePointsToUtf8(s);
-}
-
-TEST(HeaderLabels, TablesHoldTheSitesIrregularEntries) {
-    EXPECT_EQ("Return-Path:", s8(HeaderLabels::label(HeaderKind::ReplyTo, false, 0)));
-    EXPECT_EQ("Reply-To :", s8(HeaderLabels::label(HeaderKind::ReplyTo, true, 0)));
-    EXPECT_EQ("\xC3\x80:", s8(HeaderLabels::label(HeaderKind::To, false, 2)));
-    EXPECT_EQ("A :", s8(HeaderLabels::label(HeaderKind::To, true, 2)));
-    EXPECT_EQ("Onderwerp:", s8(HeaderLabels::label(HeaderKind::Subject, true, 6)));
-    EXPECT_EQ("Van:", s8(HeaderLabels::label(HeaderKind::From, true, 6)));
-    EXPECT_EQ(U"Svara till\u00A0:", HeaderLabels::label(HeaderKind::ReplyTo, true, 7));
-    EXPECT_EQ(U"\u00C4mne\u00A0:", HeaderLabels::label(HeaderKind::Subject, true, 7));
-    EXPECT_EQ(U"Datum :", HeaderLabels::label(HeaderKind::Date, true, 7)) << "an ordinary blank";
-    EXPECT_EQ(U"Fr\u00E5n :", HeaderLabels::label(HeaderKind::From, true, 7));
-    const char* subjects[] = {"Subject:", "Betreff:", "Objet:",     "Oggetto:",
-                              "Asunto:",  "Assunto:", "Onderwerp:", "\xC3\x84mne:"};
-    for (int lang = 0; lang < HeaderLabels::kNumLang; ++lang)
-        EXPECT_EQ(subjects[lang], s8(HeaderLabels::label(HeaderKind::Subject, false, lang)));
-    EXPECT_TRUE(HeaderLabels::label(HeaderKind::From, false, 8).empty());
-}
-
 TEST(HeaderLabels, OnlyTheSubjectLabelDecidesTheLanguageAndItSticks) {
     EXPECT_EQ(1, HeaderLabels::detectLanguage(U"Von:\tx\r\nBetreff:\ty", false, 0));
     EXPECT_EQ(0, HeaderLabels::detectLanguage(U"Subject:\ty", false, 1));
@@ -41,30 +19,6 @@ TEST(HeaderLabels, OnlyTheSubjectLabelDecidesTheLanguageAndItSticks) {
     EXPECT_EQ(7, HeaderLabels::detectLanguage(U"\u00C4mne\u00A0:\ty", true, 0));
     // A page holding two languages' labels keeps the current one while its label is there.
     EXPECT_EQ(1, HeaderLabels::detectLanguage(U"Subject:\tx Betreff:\ty", false, 1));
-}
-
-// The text a browser gives for the stand-in's Yahoo! Mail message page.
-std::string yahooPage(const std::string& from, const std::string& subject) {
-    return "Yahoo! Mail\tann@yahoo.localhost   Sign Out\r\nCheck Mail | Compose\r\n"
-           "Reply | Back to Messages\r\nFrom:\t" +
-           from +
-           " | Add to Address Book\r\n"
-           "To:\tann@yahoo.localhost\r\nReturn-Path:\t<carl@x>\r\nSubject:\t" +
-           subject + "\r\nDate:\tTue, 3 Dec 2002 10:15:00 +0000\r\n\r\nHello Ann\r\nReply | Back";
-}
-
-TEST(MessageCapture, YahooHeadersAndTheMessageElement) {
-    int lang = 0;
-    const auto r =
-        captureMessage(true, {yahooPage("Carl Jones <carl@x>", "Lunch"), "<p>Hi</p>", {}}, lang);
-    ASSERT_TRUE(r.found);
-    EXPECT_EQ("Carl Jones <carl@x>", r.message.from);
-    EXPECT_EQ("ann@yahoo.localhost", r.message.to);
-    EXPECT_EQ("Lunch", r.message.subject);
-    EXPECT_EQ("Tue, 3 Dec 2002 10:15:00 +0000", r.message.date);
-    EXPECT_EQ("<p>Hi</p>", r.message.body);
-    EXPECT_EQ("", r.message.cc);
-    EXPECT_FALSE(r.message.sent);
 }
 
 TEST(MessageCapture, YahooEdgeCases) {

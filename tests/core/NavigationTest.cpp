@@ -1,5 +1,4 @@
 #include "app/Navigation.h"
-#include "app/Twips.h"
 
 #include <gtest/gtest.h>
 
@@ -82,13 +81,6 @@ TEST(Navigation, ComposeReloadCalendarAndProgressRules) {
     EXPECT_TRUE(progressVisible(99, 100));
     EXPECT_FALSE(progressVisible(100, 100));
     EXPECT_FALSE(progressVisible(-1, 100));
-}
-
-TEST(Twips, FifteenToAPixelAtNinetySixDotsPerInch) {
-    EXPECT_EQ(50, twipsToPixels(750));
-    EXPECT_EQ(232, twipsToPixels(3480));
-    EXPECT_EQ(100, twipsToPixels(750, 192));
-    EXPECT_EQ(750, pixelsToTwips(50));
 }
 
 } // namespace

@@ -8,22 +8,6 @@ namespace {
 
 using testing::TempDir;
 
-TEST(Settings, NoIniFileGivesTheTableDefaults) {
-    TempDir dir;
-    const Settings s = readSettings(IniFile(dir.file("none.ini")));
-    EXPECT_TRUE(s.setmax);
-    EXPECT_TRUE(s.gotoinbox);
-    EXPECT_FALSE(s.startHotmail);
-    EXPECT_FALSE(s.welcomeShown);
-    EXPECT_FALSE(s.hideaddr);
-    EXPECT_TRUE(s.savesent);
-    EXPECT_EQ("Saved", s.deffolder);
-    EXPECT_EQ("example.txt", s.deftemp);
-    EXPECT_EQ(0, s.unreadnum);
-    EXPECT_EQ(defaults::kYahooStart, s.ystart);
-    EXPECT_EQ(StartGeometry::Maximised, startGeometry(s).kind);
-}
-
 TEST(Settings, WindowGeometryAtStart) {
     struct Case {
         const char* setmax;

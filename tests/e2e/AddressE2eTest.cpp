@@ -1,15 +1,5 @@
 // Capturing the sender of the message on screen into the address book, on both sites.
-#include "AddressPane.h"
-#include "Dialogs.h"
-#include "MainForm.h"
 #include "Testkit.h"
-#include "WebBrowser.h"
-
-#include "fs/AtomicFile.h"
-
-#include <QAction>
-#include <QTableView>
-#include <QTest>
 
 using testkit::StandinServer;
 using testkit::Workspace;

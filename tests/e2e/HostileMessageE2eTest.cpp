@@ -1,16 +1,6 @@
 // A message from a stranger whose subject and body carry markup: saved, previewed and replied to
 // on both sites, nothing of it runs, nothing navigates, and the texts come back as they were typed.
-#include "Dialogs.h"
-#include "SavedMessagesPanel.h"
 #include "Testkit.h"
-#include "WebBrowser.h"
-
-#include "fs/AtomicFile.h"
-
-#include <QDir>
-#include <QPushButton>
-#include <QTest>
-#include <QTreeWidget>
 
 using testkit::StandinServer;
 using testkit::Workspace;

@@ -1,16 +1,5 @@
 // The inbox tools on the stand-in's seeded inboxes of both sites.
-#include "MainForm.h"
-#include "SettingsPanel.h"
 #include "Testkit.h"
-#include "WebBrowser.h"
-
-#include "fs/AtomicFile.h"
-
-#include <QCheckBox>
-#include <QComboBox>
-#include <QPlainTextEdit>
-#include <QSignalSpy>
-#include <QTest>
 
 using testkit::StandinServer;
 using testkit::Workspace;

@@ -1,21 +1,9 @@
 // Mail merge against the stand-in: personalised messages delivered once each on both sites, a test
 // that sends nothing, Stop and resume on a slow site, a run cut off as a kill would, a site that
 // refuses, and the rich-text form that merge cannot fill.
-#include "Dialogs.h"
 #include "MailMerge.h"
 #include "MergeDialog.h"
 #include "Testkit.h"
-#include "WebBrowser.h"
-
-#include "fs/AtomicFile.h"
-
-#include <QDir>
-#include <QLabel>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSpinBox>
-#include <QTest>
 
 using testkit::StandinServer;
 using testkit::Workspace;

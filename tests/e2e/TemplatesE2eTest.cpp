@@ -1,18 +1,10 @@
 // Templates on both sites of the stand-in: into the compose form of the Compose tab and of a
 // compose page in the Inbox tab, a typed message captured as a new template, and the default
 // kept across a restart.
-#include "Dialogs.h"
 #include "TemplateDialog.h"
 #include "Testkit.h"
-#include "WebBrowser.h"
 
 #include "app/Navigation.h"
-
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTest>
 
 using testkit::StandinServer;
 using testkit::Workspace;

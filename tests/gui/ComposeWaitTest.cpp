@@ -1,22 +1,9 @@
 // A fill that waits for a compose form that never comes: "Please wait..." and Cancel; and the
 // address palette.
 #include "ComposeFiller.h"
-#include "Dialogs.h"
-#include "EmailPalette.h"
-#include "MainForm.h"
-#include "PaneFrame.h"
-#include "SavedMessagesPanel.h"
 #include "Testkit.h"
-#include "WaitOverlay.h"
-#include "WebBrowser.h"
 
 #include "app/Twips.h"
-
-#include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QPushButton>
-#include <QTest>
 
 class ComposeWaitTest : public QObject {
     Q_OBJECT

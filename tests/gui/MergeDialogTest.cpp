@@ -1,25 +1,9 @@
 // The Mail Merge dialog over a compose form on a local page: its opening state, the preview of
 // every message with unmatched fields named, its log frame and its help.
 #include "MergeDialog.h"
-#include "Dialogs.h"
-#include "HelpWindow.h"
 #include "MailMerge.h"
 #include "MergePreview.h"
 #include "Testkit.h"
-#include "WebBrowser.h"
-
-#include "AddressPane.h"
-
-#include <QAction>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSpinBox>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTreeWidget>
 
 class MergeDialogTest : public QObject {
     Q_OBJECT

@@ -1,9 +1,7 @@
 // The parts of the page adapter that need no browser: post pairing and the loopback guard.
 #include "FormPostCapture.h"
 #include "LoopbackGuard.h"
-
-#include <QSignalSpy>
-#include <QTest>
+#include "Testkit.h"
 
 namespace {
 
@@ -29,21 +27,6 @@ QVariantList pair(const QString& name, const QString& value) {
 class PageAdapterTest : public QObject {
     Q_OBJECT
 private slots:
-    void encodesTheEntriesAsTheBrowserPostsThem() {
-        const QByteArray bytes = FormPostCapture::postData(
-            report({pair("To", "ann@yahoo.localhost"), pair("Subj", "Caf\u00e9 + 50% & co"),
-                    pair("Body", "a\nb"), pair("Send.x", "3")}));
-        QCOMPARE(bytes, QByteArray("To=ann%40yahoo.localhost&Subj=Caf%C3%A9+%2B+50%25+%26+co"
-                                   "&Body=a%0D%0Ab&Send.x=3"));
-        QVERIFY(FormPostCapture::postData(report({pair("q", "x")}, "get")).isEmpty());
-        QVariantMap multipart = report({pair("q", "x")});
-        multipart["enctype"] = "multipart/form-data";
-        QVERIFY(FormPostCapture::postData(multipart).isEmpty());
-        QCOMPARE(
-            FormPostCapture::postData(report({pair("s", "Caf\u00e9")}, "post", "windows-1252")),
-            QByteArray("s=Caf%E9"));
-    }
-
     void pairsAReportAndItsNavigationInEitherOrder() {
         FormPostCapture capture;
         qint64 clock = 1000;

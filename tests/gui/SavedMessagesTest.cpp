@@ -1,23 +1,8 @@
 // The saved-messages tab and the folder lists on a main directory of prepared files.
-#include "Dialogs.h"
 #include "FolderDropList.h"
-#include "MainForm.h"
 #include "NameDialog.h"
-#include "SavedMessagesPanel.h"
-#include "SettingsPanel.h"
 #include "Testkit.h"
-#include "WebBrowser.h"
 
-#include <QComboBox>
-#include <QDir>
-#include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMimeData>
-#include <QPushButton>
-#include <QTest>
-#include <QToolButton>
-#include <QTreeView>
 #include <filesystem>
 
 using testkit::Workspace;

@@ -1,21 +1,7 @@
 // The "Email Template" dialog and the main window's template commands on a real main directory.
-#include "Dialogs.h"
-#include "EmailPalette.h"
 #include "TemplateCommands.h"
 #include "TemplateDialog.h"
 #include "Testkit.h"
-#include "WaitOverlay.h"
-
-#include "fs/AtomicFile.h"
-
-#include <QComboBox>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QTest>
 
 using testkit::Workspace;
 using Answer = Dialogs::Answer;

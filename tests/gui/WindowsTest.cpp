@@ -1,21 +1,8 @@
 // The small windows: splash, About box, welcome dialog, help viewer and the wait overlay.
 #include "AboutBox.h"
-#include "Dialogs.h"
-#include "HelpWindow.h"
 #include "SplashWindow.h"
-#include "WaitOverlay.h"
+#include "Testkit.h"
 #include "WelcomeDialog.h"
-
-#include <QElapsedTimer>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTextBrowser>
-#include <QTimer>
 
 class WindowsTest : public QObject {
     Q_OBJECT
@@ -61,17 +48,6 @@ private slots:
         QVERIFY(!about.isVisible());
     }
 
-    void welcomeStartsOnYahooAndOffersHotmail() {
-        WelcomeDialog welcome;
-        QCOMPARE(welcome.windowTitle(), QString("Welcome!"));
-        QVERIFY(welcome.yahooChosen());
-        welcome.hotmailOption()->setChecked(true);
-        QVERIFY(!welcome.yahooChosen());
-        QTimer::singleShot(0, &welcome,
-                           [&] { welcome.findChild<QPushButton*>("OKButton")->click(); });
-        QCOMPARE(welcome.exec(), int(QDialog::Accepted));
-    }
-
     void helpOpensTheAnchorOfATopic() {
         QTemporaryDir dir;
         QFile file(dir.filePath("webmail.hlp"));
@@ -97,15 +73,6 @@ private slots:
         missing.setHelpFile(dir.filePath("nothing.hlp"));
         missing.showTopic(6000);
         QVERIFY(missing.browser()->toPlainText().contains("was not found"));
-    }
-
-    void waitOverlayCancelHidesItAndTellsTheWaiter() {
-        WaitOverlay wait;
-        QSignalSpy cancelled(&wait, &WaitOverlay::cancelled);
-        wait.show();
-        wait.cancelButton()->click();
-        QCOMPARE(cancelled.count(), 1);
-        QVERIFY(!wait.isVisible());
     }
 };
 

@@ -10,6 +10,8 @@
 
 #include "app/IniFile.h"
 
+#include "Mailstore.h"
+#include "StandinProcess.h"
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
@@ -21,8 +23,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
-#include <httplib.h>
-#include <sqlite3.h>
 
 namespace testkit {
 
@@ -44,85 +44,46 @@ bool copyTree(const QString& from, const QString& to) {
 } // namespace
 
 StandinServer::StandinServer(const QStringList& extraArgs) {
-    QStringList args = {"--port", "0", "--db", dbPath()};
-    args << extraArgs;
-    process_.setProgram(STANDIN_BINARY);
-    process_.setArguments(args);
-    process_.start();
-    QElapsedTimer timer;
-    timer.start();
-    QByteArray line;
-    while (timer.elapsed() < 20000 && !line.contains('\n')) {
-        process_.waitForReadyRead(200);
-        line += process_.readAllStandardOutput();
-    }
-    const QByteArray prefix = "listening on http://127.0.0.1:";
-    const int at = line.indexOf(prefix);
-    if (at >= 0)
-        port_ = line.mid(at + prefix.size()).split('\n').first().trimmed().toInt();
-    if (port_ <= 0)
-        qFatal("the stand-in webmail did not start: %s", line.constData());
+    std::vector<std::string> args;
+    for (const QString& a : extraArgs)
+        args.push_back(a.toStdString());
+    process_ = std::make_unique<standin::testing::StandinProcess>(args);
 }
 
-StandinServer::~StandinServer() {
-    process_.terminate();
-    if (!process_.waitForFinished(5000))
-        process_.kill();
+StandinServer::~StandinServer() = default;
+
+int StandinServer::port() const {
+    return process_->port();
 }
 
 QList<QByteArray> StandinServer::recordedPosts() const {
     QList<QByteArray> out;
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(dbPath().toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) ==
-        SQLITE_OK) {
-        sqlite3_stmt* stmt = nullptr;
-        sqlite3_prepare_v2(db, "SELECT body FROM posts ORDER BY id", -1, &stmt, nullptr);
-        while (stmt && sqlite3_step(stmt) == SQLITE_ROW)
-            out << QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, 0)),
-                              sqlite3_column_bytes(stmt, 0));
-        sqlite3_finalize(stmt);
-    }
-    sqlite3_close(db);
+    for (const auto& post : standin::Mailstore(process_->dbPath()).posts())
+        out << QByteArray::fromStdString(post.body);
     return out;
 }
 
 QStringList StandinServer::received(const QString& address) const {
+    standin::Mailstore store(process_->dbPath());
     QStringList out;
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(dbPath().toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) ==
-        SQLITE_OK) {
-        sqlite3_stmt* stmt = nullptr;
-        sqlite3_prepare_v2(db,
-                           "SELECT m.subject, m.body FROM messages m JOIN accounts a ON "
-                           "m.owner = a.id WHERE a.address = ? AND m.folder = 'Inbox' "
-                           "ORDER BY m.id",
-                           -1, &stmt, nullptr);
-        const QByteArray wanted = address.toUtf8();
-        sqlite3_bind_text(stmt, 1, wanted.constData(), -1, SQLITE_TRANSIENT);
-        while (stmt && sqlite3_step(stmt) == SQLITE_ROW)
-            out << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0))) +
-                       "\n" +
-                       QString::fromUtf8(
-                           reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1)));
-        sqlite3_finalize(stmt);
-    }
-    sqlite3_close(db);
+    const auto account = store.accountByAddress(address.toStdString());
+    for (const auto& summary :
+         account ? store.folder(account->id, "Inbox") : std::vector<standin::MessageSummary>{})
+        if (const auto m = store.message(account->id, summary.id))
+            out.prepend(QString::fromStdString(m->subject + "\n" + m->body));
     return out;
+}
+
+// A client of a site signed in as `login` over HTTP, beside the browser.
+static standin::testing::SiteClient signedInClient(int port, bool yahoo, const QString& login) {
+    standin::testing::SiteClient client(port, yahoo ? "mail.yahoo.localhost" : "hotmail.localhost");
+    client.post(yahoo ? "/config/login" : "/cgi-bin/dologin",
+                "login=" + login.toStdString() + "&passwd=" + login.toStdString());
+    return client;
 }
 
 bool StandinServer::sendAs(bool yahoo, const QString& login, const QString& to,
                            const QString& subject, const QString& body) const {
-    const std::string host =
-        (yahoo ? "mail.yahoo.localhost:" : "hotmail.localhost:") + std::to_string(port_);
-    httplib::Client client("127.0.0.1", port_);
-    const std::string credentials =
-        "login=" + login.toStdString() + "&passwd=" + login.toStdString();
-    auto signin = client.Post(yahoo ? "/config/login" : "/cgi-bin/dologin", {{"Host", host}},
-                              credentials, "application/x-www-form-urlencoded");
-    if (!signin)
-        return false;
-    std::string cookie = signin->get_header_value("Set-Cookie");
-    cookie = cookie.substr(0, cookie.find(';'));
     auto enc = [](const QString& v) {
         return QUrl::toPercentEncoding(v).toStdString();
     };
@@ -130,37 +91,24 @@ bool StandinServer::sendAs(bool yahoo, const QString& login, const QString& to,
         yahoo ? "To=" + enc(to) + "&Cc=&Bcc=&Subj=" + enc(subject) + "&Body=" + enc(body) +
                     "&SEND=Send"
               : "to=" + enc(to) + "&cc=&bcc=&subject=" + enc(subject) + "&body=" + enc(body);
-    auto sent = client.Post(yahoo ? "/ym/Send?YY=1" : "/cgi-bin/premail?curmbox=F000000001",
-                            {{"Host", host}, {"Cookie", cookie}}, form,
-                            "application/x-www-form-urlencoded");
+    auto sent = signedInClient(port(), yahoo, login)
+                    .post(yahoo ? "/ym/Send?YY=1" : "/cgi-bin/premail?curmbox=F000000001", form);
     return sent && sent->status == 200;
 }
 
 QString StandinServer::messageAddress(bool yahoo, const QString& login,
                                       const QString& subject) const {
-    const std::string host =
-        (yahoo ? "mail.yahoo.localhost:" : "hotmail.localhost:") + std::to_string(port_);
-    httplib::Client client("127.0.0.1", port_);
-    const std::string credentials =
-        "login=" + login.toStdString() + "&passwd=" + login.toStdString();
-    auto signin = client.Post(yahoo ? "/config/login" : "/cgi-bin/dologin", {{"Host", host}},
-                              credentials, "application/x-www-form-urlencoded");
-    if (!signin)
-        return {};
-    std::string cookie = signin->get_header_value("Set-Cookie");
-    cookie = cookie.substr(0, cookie.find(';'));
-    auto inbox = client.Get(yahoo ? "/ym/ShowFolder?box=Inbox" : "/cgi-bin/HoTMail",
-                            {{"Host", host}, {"Cookie", cookie}});
+    auto inbox = signedInClient(port(), yahoo, login)
+                     .get(yahoo ? "/ym/ShowFolder?box=Inbox" : "/cgi-bin/HoTMail");
     if (!inbox)
         return {};
     // Each row links its subject: <a href="...">subject</a>
-    const QString html = QString::fromStdString(inbox->body);
     const QRegularExpression link("<a href=\"([^\"]+)\">([^<]*)</a>");
-    for (auto it = link.globalMatch(html); it.hasNext();) {
+    for (auto it = link.globalMatch(QString::fromStdString(inbox->body)); it.hasNext();) {
         const auto m = it.next();
         if (m.captured(2) == subject.toHtmlEscaped())
-            return QString("http://%1%2")
-                .arg(QString::fromStdString(host), m.captured(1).replace("&amp;", "&"));
+            return (yahoo ? yahooStart() : hotmailStart()) +
+                   m.captured(1).replace("&amp;", "&").mid(1);
     }
     return {};
 }

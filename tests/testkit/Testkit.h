@@ -1,26 +1,37 @@
 #pragma once
 
-// What every window test reaches: the window, its shared parts and its subsystems.
+// What every window test reaches: the window, its shared parts, its subsystems and panels, and
+// Qt's widgets and test tools.
 #include "AddressBookSubsystem.h"
+#include "AddressPane.h"
 #include "BrowsingSubsystem.h"
 #include "ComposeSubsystem.h"
+#include "Dialogs.h"
+#include "EmailPalette.h"
+#include "HelpWindow.h"
 #include "InboxSubsystem.h"
 #include "MainForm.h"
+#include "PaneFrame.h"
+#include "SavedMessagesPanel.h"
+#include "SettingsPanel.h"
 #include "Shell.h"
 #include "StoreSubsystem.h"
+#include "WaitOverlay.h"
+#include "WebBrowser.h"
 
 #include "app/IniFile.h"
+#include "fs/AtomicFile.h"
 #include "store/SavedMessage.h"
 
-#include <QDir>
-#include <QProcess>
-#include <QString>
-#include <QTemporaryDir>
-#include <QVariantMap>
+#include <QtTest>
+#include <QtWidgets>
 #include <memory>
 
 class PageDocument;
 class WebBrowser;
+namespace standin::testing {
+class StandinProcess;
+}
 
 namespace testkit {
 
@@ -36,14 +47,13 @@ public:
     explicit StandinServer(const QStringList& extraArgs = {"--seed"});
     ~StandinServer();
 
-    int port() const { return port_; }
-    QString dbPath() const { return dir_.filePath("webmail.db"); }
-    QString yahooStart() const { return QString("http://mail.yahoo.localhost:%1/").arg(port_); }
-    QString hotmailStart() const { return QString("http://hotmail.localhost:%1/").arg(port_); }
+    int port() const;
+    QString yahooStart() const { return QString("http://mail.yahoo.localhost:%1/").arg(port()); }
+    QString hotmailStart() const { return QString("http://hotmail.localhost:%1/").arg(port()); }
     QString calendar(bool yahoo) const {
         return QString("http://calendar.%1.localhost:%2/")
             .arg(yahoo ? "yahoo" : "hotmail")
-            .arg(port_);
+            .arg(port());
     }
     // The body of every form post the stand-in received, oldest first.
     QList<QByteArray> recordedPosts() const;
@@ -57,9 +67,7 @@ public:
     QString messageAddress(bool yahoo, const QString& login, const QString& subject) const;
 
 private:
-    QTemporaryDir dir_{tempTemplate()};
-    QProcess process_;
-    int port_ = 0;
+    std::unique_ptr<standin::testing::StandinProcess> process_;
 };
 
 // A temporary main directory copied from data/maindir and an ini file naming it.
