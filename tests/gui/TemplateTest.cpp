@@ -45,11 +45,9 @@ private slots:
         QVERIFY(dialog.Text2->toPlainText().startsWith("Hello,\n\nCan we meet"));
         QVERIFY(!dialog.changed());
         QVERIFY(dialog.Text2->font().family().contains("Courier"));
-        bool ruler = false;
-        for (auto* label : dialog.findChildren<QLabel*>())
-            ruler |= label->text() ==
-                     "012345678901234567890123456789012345678901234567890123456789012345";
-        QVERIFY(ruler);
+        const QString ruler = QString("0123456789").repeated(7).left(66);
+        QVERIFY(std::ranges::any_of(dialog.findChildren<QLabel*>(),
+                                    [&](QLabel* l) { return l->text() == ruler; }));
     }
 
     void unsavedChangesAreAskedAboutBeforeTheyCouldBeLost() {

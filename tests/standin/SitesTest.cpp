@@ -122,8 +122,8 @@ TEST_F(SiteTest, HotmailCarriesItsSessionTokenInEveryLink) {
 
     // Only unread rows mention "newmail" (the unread rule reads a row's HTML).
     auto inbox = page(client.get("/cgi-bin/HoTMail?curmbox=F000000001"));
-    const std::size_t unread = inbox->count(
-        "//tr[.//input[starts-with(@name,'MSG')]][.//img[contains(@src,'newmail')]]");
+    const std::size_t unread =
+        inbox->count("//tr[.//input[starts-with(@name,'MSG')]][.//img[contains(@src,'newmail')]]");
     EXPECT_GT(unread, 5u);
     EXPECT_EQ(unread, inbox->count("//img[contains(@src,'newmail')]"));
     EXPECT_EQ(std::string::npos, inbox->text("//body").find("newmail"));
