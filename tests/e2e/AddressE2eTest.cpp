@@ -1,12 +1,10 @@
 // Capturing the sender of the message on screen into the address book, on both sites.
 #include "Testkit.h"
 
-using testkit::StandinServer;
 using testkit::Workspace;
 
-class AddressE2eTest : public QObject {
+class AddressE2eTest : public testkit::StandinTestCase {
     Q_OBJECT
-    std::unique_ptr<StandinServer> server;
 
     std::unique_ptr<MainForm> openOn(Workspace& ws, bool yahoo, const QString& login) {
         return testkit::openSignedIn(*server, ws, yahoo, login);
@@ -19,9 +17,6 @@ class AddressE2eTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { server = std::make_unique<StandinServer>(); }
-    void cleanupTestCase() { server.reset(); }
-
     void theYahooSenderIsAddedAndSavedWithTheBook() {
         Workspace ws;
         auto form = openOn(ws, true, "ann");

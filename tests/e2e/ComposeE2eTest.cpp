@@ -10,12 +10,10 @@
 #include <csignal>
 #include <functional>
 
-using testkit::StandinServer;
 using testkit::Workspace;
 
-class ComposeE2eTest : public QObject {
+class ComposeE2eTest : public testkit::StandinTestCase {
     Q_OBJECT
-    std::unique_ptr<StandinServer> server;
 
     std::unique_ptr<MainForm> signedIn(Workspace& ws, bool yahoo, const QStringList& args = {}) {
         return testkit::openSignedInWithCompose(*server, ws, yahoo, args);
@@ -44,9 +42,6 @@ class ComposeE2eTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { server = std::make_unique<StandinServer>(); }
-    void cleanupTestCase() { server.reset(); }
-
     void gridRowsGoIntoToCcAndBccTopToBottom() {
         Workspace ws;
         auto form = signedIn(ws, true);
@@ -267,7 +262,6 @@ private slots:
 
     void theHandOverStartsPostlingWhenNoneRuns() {
         Workspace ws;
-        ws.set("welcome", "1");
         // Whatever the checks say, the Postling started here does not outlive the test.
         const std::unique_ptr<void, std::function<void(void*)>> stop(this, [&](void*) {
             QProcess::execute("pkill", {"-TERM", "-f", "postling --ini " + ws.iniPath()});

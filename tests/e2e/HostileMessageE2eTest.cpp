@@ -2,7 +2,6 @@
 // on both sites, nothing of it runs, nothing navigates, and the texts come back as they were typed.
 #include "Testkit.h"
 
-using testkit::StandinServer;
 using testkit::Workspace;
 
 namespace {
@@ -18,19 +17,11 @@ const QString kBody = "Line one <pat@x.org>\r\n<img src=x onerror=\"" + kRun +
 
 } // namespace
 
-class HostileMessageE2eTest : public QObject {
+class HostileMessageE2eTest : public testkit::StandinTestCase {
     Q_OBJECT
-    std::unique_ptr<StandinServer> server;
 
 private slots:
-    void initTestCase() { server = std::make_unique<StandinServer>(); }
-    void cleanupTestCase() { server.reset(); }
-
-    void markupInAMessageStaysText_data() {
-        QTest::addColumn<bool>("yahoo");
-        QTest::newRow("Yahoo Mail") << true;
-        QTest::newRow("Hotmail") << false;
-    }
+    void markupInAMessageStaysText_data() { bothSites(); }
     void markupInAMessageStaysText() {
         QFETCH(bool, yahoo);
         const QString login = yahoo ? "ann" : "bob";

@@ -1,12 +1,10 @@
 // The inbox tools on the stand-in's seeded inboxes of both sites.
 #include "Testkit.h"
 
-using testkit::StandinServer;
 using testkit::Workspace;
 
-class InboxE2eTest : public QObject {
+class InboxE2eTest : public testkit::StandinTestCase {
     Q_OBJECT
-    std::unique_ptr<StandinServer> server;
 
     std::unique_ptr<MainForm> inbox(Workspace& ws, bool yahoo) {
         return testkit::openSignedIn(*server, ws, yahoo, yahoo ? "ann" : "bob");
@@ -44,14 +42,7 @@ class InboxE2eTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { server = std::make_unique<StandinServer>(); }
-    void cleanupTestCase() { server.reset(); }
-
-    void checkSpamTicksKeywordAndNonEnglishRows_data() {
-        QTest::addColumn<bool>("yahoo");
-        QTest::newRow("Yahoo Mail") << true;
-        QTest::newRow("Hotmail") << false;
-    }
+    void checkSpamTicksKeywordAndNonEnglishRows_data() { bothSites(); }
     void checkSpamTicksKeywordAndNonEnglishRows() {
         QFETCH(bool, yahoo);
         Workspace ws;
@@ -143,7 +134,6 @@ private slots:
 
     void anEditedKeywordListSurvivesARestart() {
         Workspace ws;
-        ws.set("welcome", "1");
         {
             auto form = testkit::openMainForm(ws);
             QCOMPARE(form->findChild<QPlainTextEdit*>("TextSpam")->toPlainText().count(','), 188);

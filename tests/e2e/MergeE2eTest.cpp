@@ -28,9 +28,8 @@ QList<int> receivedCounts(const StandinServer& server, const QString& subject) {
 
 } // namespace
 
-class MergeE2eTest : public QObject {
+class MergeE2eTest : public testkit::StandinTestCase {
     Q_OBJECT
-    std::unique_ptr<StandinServer> server;
     std::unique_ptr<StandinServer> slow;
 
     // Signed in, the message with its merge fields typed into the Compose tab's form, rows
@@ -66,11 +65,7 @@ private slots:
         slow.reset();
     }
 
-    void eachChosenRowGetsItsOwnMessageOnce_data() {
-        QTest::addColumn<bool>("yahoo");
-        QTest::newRow("Yahoo Mail") << true;
-        QTest::newRow("Hotmail") << false;
-    }
+    void eachChosenRowGetsItsOwnMessageOnce_data() { bothSites(); }
     void eachChosenRowGetsItsOwnMessageOnce() {
         QFETCH(bool, yahoo);
         const QString subject = yahoo ? "Merged from Yahoo" : "Merged from Hotmail";

@@ -5,7 +5,6 @@
 
 #include <csignal>
 
-using testkit::StandinServer;
 using testkit::Workspace;
 
 namespace {
@@ -23,14 +22,10 @@ bool catchesSigterm(qint64 pid) {
 
 } // namespace
 
-class ShellE2eTest : public QObject {
+class ShellE2eTest : public testkit::StandinTestCase {
     Q_OBJECT
-    std::unique_ptr<StandinServer> server;
 
 private slots:
-    void initTestCase() { server = std::make_unique<StandinServer>(); }
-    void cleanupTestCase() { server.reset(); }
-
     void yahooLoginGoesStraightToTheInboxAndTheComposeTabReloadsItsPage() {
         Workspace ws;
         ws.pointAt(*server);
@@ -81,11 +76,7 @@ private slots:
         form->close();
     }
 
-    void aComposePostIsCapturedAsExactlyTheBytesTheSiteReceived_data() {
-        QTest::addColumn<bool>("yahoo");
-        QTest::newRow("Yahoo Mail") << true;
-        QTest::newRow("Hotmail") << false;
-    }
+    void aComposePostIsCapturedAsExactlyTheBytesTheSiteReceived_data() { bothSites(); }
     void aComposePostIsCapturedAsExactlyTheBytesTheSiteReceived() {
         QFETCH(bool, yahoo);
         Workspace ws;
@@ -134,7 +125,6 @@ private slots:
                    "' ' + prompt('Name?', 'ann');"
                    "for (var i = 0; i < 1000; i++) alert('again ' + i);</script></body></html>");
         page.close();
-        ws.set("welcome", "1");
         ws.set("ystart", ws.path("dialogs.htm"));
         auto form = testkit::openMainForm(ws);
         Dialogs::Answers answers;

@@ -2,20 +2,10 @@
 // language, and finding it in the saved-messages tab.
 #include "Testkit.h"
 
-using testkit::StandinServer;
 using testkit::Workspace;
 
-namespace {
-
-QString readText(const QString& path) {
-    return QString::fromStdString(postling::readFile(path.toStdString()).value_or("(missing)"));
-}
-
-} // namespace
-
-class StoreE2eTest : public QObject {
+class StoreE2eTest : public testkit::StandinTestCase {
     Q_OBJECT
-    std::unique_ptr<StandinServer> server;
 
     // Signs in, opens a message by its subject, saves it; returns the form for more checks.
     std::unique_ptr<MainForm> saveFrom(Workspace& ws, bool yahoo, const QString& login,
@@ -30,9 +20,6 @@ class StoreE2eTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { server = std::make_unique<StandinServer>(); }
-    void cleanupTestCase() { server.reset(); }
-
     // The file's exact text is the core's to check; here, what each page gives it.
     void aMessageIsSavedUnderItsNameInEitherSiteAndLanguage_data() {
         QTest::addColumn<bool>("yahoo");
@@ -81,7 +68,7 @@ private slots:
         QVERIFY(form);
         const QString path = ws.path("savedmgs/Saved/" + name);
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(path), 20000);
-        QVERIFY2(readText(path).contains(line), qPrintable(readText(path)));
+        QVERIFY2(testkit::fileText(path).contains(line), qPrintable(testkit::fileText(path)));
         QCOMPARE(form->shell().lang, lang);
         QVERIFY(form->store().savedLabel()->isVisible());
         QCOMPARE(form->shell().panelText(2), QString("Msg Saved"));

@@ -6,7 +6,6 @@
 
 #include "app/Navigation.h"
 
-using testkit::StandinServer;
 using testkit::Workspace;
 
 namespace {
@@ -16,19 +15,11 @@ const QString kExampleBody = "Hello,\n\nCan we meet next week to go over the pla
 
 } // namespace
 
-class TemplatesE2eTest : public QObject {
+class TemplatesE2eTest : public testkit::StandinTestCase {
     Q_OBJECT
-    std::unique_ptr<StandinServer> server;
 
 private slots:
-    void initTestCase() { server = std::make_unique<StandinServer>(); }
-    void cleanupTestCase() { server.reset(); }
-
-    void aTemplateGoesIntoEitherComposePage_data() {
-        QTest::addColumn<bool>("yahoo");
-        QTest::newRow("Yahoo Mail") << true;
-        QTest::newRow("Hotmail") << false;
-    }
+    void aTemplateGoesIntoEitherComposePage_data() { bothSites(); }
     void aTemplateGoesIntoEitherComposePage() {
         QFETCH(bool, yahoo);
         const QStringList f = testkit::composeFieldNames(yahoo); // To, Cc, Bcc, subject, body

@@ -7,15 +7,8 @@
 
 #include "app/Twips.h"
 
+using testkit::fileText;
 using testkit::Workspace;
-
-namespace {
-
-QString fileText(const QString& path) {
-    return QString::fromStdString(postling::readFile(path.toStdString()).value_or("(missing)"));
-}
-
-} // namespace
 
 class AddressPaneTest : public QObject {
     Q_OBJECT
@@ -24,7 +17,6 @@ class AddressPaneTest : public QObject {
     AddressPane* pane = nullptr;
 
     void open() {
-        ws->set("welcome", "1");
         form = testkit::openMainForm(*ws);
         pane = form->findChild<AddressPane*>("TabStrip1");
     }

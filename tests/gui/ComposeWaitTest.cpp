@@ -10,7 +10,6 @@ class ComposeWaitTest : public QObject {
 private slots:
     void cancelEndsAFillThatWaitsForTheComposeForm() {
         testkit::Workspace ws;
-        ws.set("welcome", "1");
         auto form = testkit::openMainForm(ws);
         postling::SavedMessage m;
         m.from = "Ann <ann@x>";
@@ -35,7 +34,6 @@ private slots:
 
     void aFillHonoursALateCancelAndLeavesAHiddenViewHidden() {
         testkit::Workspace ws;
-        ws.set("welcome", "1");
         QFile page(ws.path("compose.htm"));
         QVERIFY(page.open(QIODevice::WriteOnly));
         page.write("<form name=Compose><input name=To><input name=Cc><input name=Bcc>"
@@ -79,7 +77,6 @@ private slots:
 
     void aReplyToAFileWithoutTheSavedPartsFillsNothing() {
         testkit::Workspace ws;
-        ws.set("welcome", "1");
         QFile odd(ws.path("savedmgs/Saved/x&&Odd&&1 Jan 2003&&z.htm"));
         QDir().mkpath(ws.path("savedmgs/Saved"));
         QVERIFY(odd.open(QIODevice::WriteOnly));
@@ -100,7 +97,6 @@ private slots:
 
     void thePaletteListsTheBookBelowTheInboxView() {
         testkit::Workspace ws;
-        ws.set("welcome", "1");
         ws.set("showemail", "1");
         auto form = testkit::openMainForm(ws);
         EmailPalette* palette = form->compose().palette();

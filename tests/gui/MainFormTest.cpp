@@ -64,7 +64,6 @@ private slots:
 
     void theWindowTakesItsStoredGeometryOnlyWhenNotMaximisedAndLeftIsSet() {
         Workspace ws;
-        ws.set("welcome", "1");
         ws.set("setmax", "0");
         {
             auto form = testkit::openMainForm(ws);
@@ -88,6 +87,7 @@ private slots:
     void firstRunWithHotmailChosenStartsAtTheHotmailPage() {
         QTemporaryDir pages;
         Workspace ws;
+        ws.set("welcome", "0");
         ws.set("ystart", localPage(pages, "y.htm", "yahoo start"));
         ws.set("hstart", localPage(pages, "h.htm", "hotmail start"));
         auto form = testkit::openMainForm(ws, {}, true);
@@ -101,7 +101,6 @@ private slots:
 
     void eachTabShowsExactlyItsViews() {
         Workspace ws;
-        ws.set("welcome", "1");
         auto form = testkit::openMainForm(ws);
         const QList<QStringList> expected = {{"WebBrowser1"},
                                              {"WebBrowser3"},
@@ -117,7 +116,6 @@ private slots:
 
     void statusTextOfAHiddenViewNeverShowsAndProgressHidesAtTheEnds() {
         Workspace ws;
-        ws.set("welcome", "1");
         auto form = testkit::openMainForm(ws);
         form->shell().selectTab(Shell::InboxTab);
         emit form->shell().WebBrowser3()->StatusTextChange("from the hidden compose view");
@@ -147,7 +145,6 @@ private slots:
     void refreshAndStopActOnTheInboxAndComposeViews() {
         QTemporaryDir pages;
         Workspace ws;
-        ws.set("welcome", "1");
         auto form = testkit::openMainForm(ws);
         form->shell().WebBrowser1()->Navigate(localPage(pages, "inbox.htm", "first"));
         form->shell().WebBrowser3()->Navigate(localPage(pages, "compose.htm", "first"));
@@ -178,7 +175,6 @@ private slots:
     void toolbarStartButtonsFollowTheSettingsBoxesAndSelectTheInboxTab() {
         QTemporaryDir pages;
         Workspace ws;
-        ws.set("welcome", "1");
         ws.set("ystart", localPage(pages, "start.htm", "start"));
         auto form = testkit::openMainForm(ws);
         form->shell().selectTab(Shell::SettingsTab);
@@ -211,7 +207,6 @@ private slots:
     void calendarTabOpensTheCalendarOfTheInboxSite() {
         QTemporaryDir pages;
         Workspace ws;
-        ws.set("welcome", "1");
         ws.set("ycalendar", localPage(pages, "ycalendar.htm", "y"));
         ws.set("hcalendar", localPage(pages, "hcalendar.htm", "h"));
         auto form = testkit::openMainForm(ws);

@@ -10,7 +10,6 @@ class MergeDialogTest : public QObject {
 private slots:
     void theDialogOpensIdleAndPreviewsEveryMessage() {
         testkit::Workspace ws;
-        ws.set("welcome", "1");
         ws.set("mergepause", "7");
         auto form = testkit::openMainForm(ws);
         QTemporaryDir dir;

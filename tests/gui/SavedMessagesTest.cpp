@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+using testkit::items;
 using testkit::Workspace;
 
 namespace {
@@ -34,13 +35,6 @@ QString currentFile(const SavedMessagesPanel* panel) {
     return panel->text(panel->ListMsg->currentIndex().row(), 5);
 }
 
-QStringList items(QComboBox* box) {
-    QStringList out;
-    for (int i = 0; i < box->count(); ++i)
-        out << box->itemText(i);
-    return out;
-}
-
 } // namespace
 
 class SavedMessagesTest : public QObject {
@@ -50,7 +44,6 @@ class SavedMessagesTest : public QObject {
     SavedMessagesPanel* panel = nullptr;
 
     void open(const QString& deffolder = "Saved") {
-        ws->set("welcome", "1");
         ws->set("deffolder", deffolder);
         form = testkit::openMainForm(*ws);
         panel = form->store().panel();

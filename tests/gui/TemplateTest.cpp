@@ -3,23 +3,10 @@
 #include "TemplateDialog.h"
 #include "Testkit.h"
 
+using testkit::fileText;
+using testkit::items;
 using testkit::Workspace;
 using Answer = Dialogs::Answer;
-
-namespace {
-
-QString fileText(const QString& path) {
-    return QString::fromStdString(postling::readFile(path.toStdString()).value_or("(missing)"));
-}
-
-QStringList items(const QComboBox* box) {
-    QStringList out;
-    for (int i = 0; i < box->count(); ++i)
-        out << box->itemText(i);
-    return out;
-}
-
-} // namespace
 
 class TemplateTest : public QObject {
     Q_OBJECT
@@ -160,7 +147,6 @@ private slots:
 
     void theWindowsCommandsListPreselectAndKeepTheDefault() {
         QFile::copy(ws->path("templates/example.txt"), ws->path("templates/Zeta.TXT"));
-        ws->set("welcome", "1");
         ws->set("deftemp", "zeta.txt");
         ws->set("showemail", "1");
         QStringList opened;
@@ -200,7 +186,6 @@ private slots:
     }
 
     void aCaptureWithoutAComposeFormSaysItWaitsAndStopsWithTheDialog() {
-        ws->set("welcome", "1");
         auto form = testkit::openMainForm(*ws);
         bool waitingShown = false;
         Dialogs::Answers answers;

@@ -1,28 +1,11 @@
 #include "Testkit.h"
 
 #include "AddressModel.h"
-#include "AddressPane.h"
-#include "Dialogs.h"
-#include "MainForm.h"
 #include "PageDocument.h"
-#include "WebBrowser.h"
 #include "WelcomeDialog.h"
-
-#include "app/IniFile.h"
 
 #include "Mailstore.h"
 #include "StandinProcess.h"
-#include <QDialog>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QRadioButton>
-#include <QRegularExpression>
-#include <QSignalSpy>
-#include <QTableView>
-#include <QTest>
-#include <QTimer>
-#include <QUrl>
 
 namespace testkit {
 
@@ -122,6 +105,7 @@ Workspace::Workspace() {
     set("hstart", mainDir() + "blankmsg.htm");
     set("ycalendar", mainDir() + "blankmsg.htm");
     set("hcalendar", mainDir() + "blankmsg.htm");
+    set("welcome", "1"); // a test of the first run clears it
 }
 
 void Workspace::set(const QString& key, const QString& value, const QString& section) {
@@ -139,7 +123,6 @@ void Workspace::pointAt(const StandinServer& server) {
     set("hstart", server.hotmailStart());
     set("ycalendar", server.calendar(true));
     set("hcalendar", server.calendar(false));
-    set("welcome", "1");
     set("setmax", "0");
 }
 

@@ -70,6 +70,22 @@ private:
     std::unique_ptr<standin::testing::StandinProcess> process_;
 };
 
+// The base of an end-to-end test program: one stand-in for all its tests, and the data table
+// that runs a test once on each site (a bool column "yahoo").
+class StandinTestCase : public QObject {
+    Q_OBJECT
+protected:
+    std::unique_ptr<StandinServer> server;
+    static void bothSites() {
+        QTest::addColumn<bool>("yahoo");
+        QTest::newRow("Yahoo Mail") << true;
+        QTest::newRow("Hotmail") << false;
+    }
+private slots:
+    void initTestCase() { server = std::make_unique<StandinServer>(); }
+    void cleanupTestCase() { server.reset(); }
+};
+
 // A temporary main directory copied from data/maindir and an ini file naming it.
 class Workspace {
 public:
@@ -80,12 +96,24 @@ public:
     // Writes one key of the ini file (section "Settings" unless given).
     void set(const QString& key, const QString& value, const QString& section = "Settings");
     QString get(const QString& key, const QString& section = "Settings") const;
-    // Start addresses and calendars of the stand-in; welcome already shown.
+    // Start addresses and calendars of the stand-in.
     void pointAt(const StandinServer& server);
 
 private:
     QTemporaryDir dir_{tempTemplate()};
 };
+
+// A file's text, or "(missing)".
+inline QString fileText(const QString& path) {
+    return QString::fromStdString(postling::readFile(path.toStdString()).value_or("(missing)"));
+}
+// The entries of a list box, top to bottom.
+inline QStringList items(const QComboBox* box) {
+    QStringList out;
+    for (int i = 0; i < box->count(); ++i)
+        out << box->itemText(i);
+    return out;
+}
 
 // Answers the splash and the welcome dialog at once (the welcome with Yahoo! Mail, or Hotmail
 // when asked), records message boxes, and creates MainForm on the workspace's ini file.
