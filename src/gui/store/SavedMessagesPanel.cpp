@@ -74,6 +74,9 @@ SavedMessagesPanel::SavedMessagesPanel(WebBrowser* preview, QWidget* parent)
         ListMsg->setColumnWidth(c, postling::twipsToPixels(widths[c]));
     for (int c : {Column::FileName, Column::DateKey, Column::Folder})
         ListMsg->setColumnHidden(c, true);
+    // Search results say their folder first, where a narrow list still shows it.
+    ListMsg->header()->moveSection(ListMsg->header()->visualIndex(Column::Folder), 0);
+    ListMsg->setColumnWidth(Column::Folder, postling::twipsToPixels(1000));
     ListMsg->setRootIsDecorated(false);
     ListMsg->setUniformRowHeights(true);
     ListMsg->setSelectionMode(QAbstractItemView::SingleSelection);
