@@ -1,5 +1,7 @@
 #include "HelpWindow.h"
 
+#include "Logging.h"
+
 #include "fs/AtomicFile.h"
 #include "text/Encoding.h"
 
@@ -25,6 +27,8 @@ void HelpWindow::showTopic(int topic) {
         browser_->setHtml("<p>The help file " + helpFile_.toHtmlEscaped() + " was not found.</p>");
     }
     anchor_ = topic == 0 ? QString("contents") : QString::number(topic);
+    qCInfo(lcPages).noquote() << "help" << helpFile_ << "#" + anchor_
+                              << (bytes ? "shown" : "missing");
     browser_->scrollToAnchor(anchor_);
     show();
     raise();

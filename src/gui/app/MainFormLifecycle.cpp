@@ -12,17 +12,19 @@
 #include "StoreSubsystem.h"
 #include "WelcomeDialog.h"
 
-#include "app/IniLocation.h"
 #include "app/InstanceLock.h"
+#include "app/Locations.h"
 #include "app/Settings.h"
 #include "app/Twips.h"
 #include "fs/Directory.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QScreen>
+#include <cstdlib>
 
 namespace {
 
@@ -42,14 +44,22 @@ double dpi(const QWidget* w) {
 void MainForm::Form_Load(const QStringList& arguments) {
     // 1. The ini file and the main directory.
     shell_->doing_init = true;
-    const QString ini = QString::fromStdString(
-        postling::iniLocation(toStd(arguments), qgetenv("POSTLING_INI").constData(),
-                              qgetenv("XDG_CONFIG_HOME").constData(), qgetenv("HOME").constData()));
+    const std::string home = QDir::homePath().toStdString();
+    const std::string ini = postling::iniLocation(toStd(arguments), std::getenv("POSTLING_INI"),
+                                                  std::getenv("XDG_CONFIG_HOME"), home);
+    // Without its folder no setting could ever be written.
+    postling::makeDirectories(QFileInfo(QString::fromStdString(ini)).absolutePath().toStdString());
     if (!instance_)
-        instance_ = std::make_unique<postling::InstanceLock>(ini.toStdString());
+        instance_ = std::make_unique<postling::InstanceLock>(ini);
     const std::string mainDir =
-        postling::IniFile(ini.toStdString()).get(postling::kLocations, "main dir", "");
-    shell_->setLocations(ini, QString::fromStdString(postling::mainDirPrefix(mainDir)));
+        postling::mainDirectory(postling::IniFile(ini).get(postling::kLocations, "main dir", ""),
+                                ini, std::getenv("XDG_DATA_HOME"), home);
+    // A new main directory starts with what was installed beside the program.
+    const QString shipped = QCoreApplication::applicationDirPath() + "/../share/postling";
+    for (const std::string& path :
+         postling::fillMainDirectory(mainDir, QDir::cleanPath(shipped).toStdString()))
+        qWarning("postling: cannot write %s", path.c_str());
+    shell_->setLocations(QString::fromStdString(ini), QString::fromStdString(mainDir));
 
     // 2. The welcome page first, while the splash shows.
     browsing_->showWelcomePage();

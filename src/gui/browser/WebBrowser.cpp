@@ -3,7 +3,9 @@
 #include "FormPostCapture.h"
 #include "WebPage.h"
 
-#include <QFileInfo>
+#include "Logging.h"
+
+#include <QDir>
 
 WebBrowser::WebBrowser(const QString& name, QWebEngineProfile* profile, QWidget* parent)
     : QWebEngineView(parent), page_(new WebPage(profile, this)), document_(page_, page_->alive()) {
@@ -31,10 +33,10 @@ WebBrowser::WebBrowser(const QString& name, QWebEngineProfile* profile, QWidget*
 void WebBrowser::Navigate(const QString& address) {
     const QString trimmed = address.trimmed();
     // Local pages of the main directory are given as paths.
-    if (trimmed.startsWith('/') && QFileInfo::exists(trimmed))
-        setUrl(QUrl::fromLocalFile(trimmed));
-    else
-        setUrl(QUrl::fromUserInput(trimmed));
+    const QUrl url = trimmed.startsWith('/') ? QUrl::fromLocalFile(QDir::cleanPath(trimmed))
+                                             : QUrl::fromUserInput(trimmed);
+    qCInfo(lcPages).noquote() << objectName() << url.toString();
+    setUrl(url);
 }
 
 QString WebBrowser::LocationURL() const {
