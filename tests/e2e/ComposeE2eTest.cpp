@@ -7,9 +7,6 @@
 #include "app/InstanceLock.h"
 #include "compose/Mailto.h"
 
-#include <csignal>
-#include <functional>
-
 using testkit::Workspace;
 
 class ComposeE2eTest : public testkit::StandinTestCase {
@@ -199,7 +196,7 @@ private slots:
         QCOMPARE(ws.get("mailto"), QString(""));
         QTRY_COMPARE(ws.get("bug"), QString("0"));
 
-        // The hand-over program, with Postling running, only writes the key; links of RFC 6068
+        // A second Postling given a link only hands it over; links of RFC 6068
         // (every one of its examples is read the same way by the core) fill the form as read.
         const char* links[] = {
             "mailto:infobot@example.com?body=send%20current-issue%0D%0Asend%20index",
@@ -212,7 +209,7 @@ private slots:
             // A mark in To that each fill replaces, so the checks wait for their own fill.
             QVERIFY(testkit::fillComposeForm(form->shell().WebBrowser3(), false,
                                              {{"to", "(waiting)"}}));
-            QCOMPARE(QProcess::execute(MAILTO_BINARY, {"--ini", ws.iniPath(), link}), 0);
+            QCOMPARE(QProcess::execute(POSTLING_BINARY, {"--ini", ws.iniPath(), link}), 0);
             QTRY_VERIFY_WITH_TIMEOUT(field(*form, false, "to") != "(waiting)", 20000);
             const postling::MailtoLink m = postling::parseMailto(link);
             QTRY_COMPARE_WITH_TIMEOUT(field(*form, false, "to"), QString::fromStdString(m.to),
@@ -237,7 +234,7 @@ private slots:
         QVERIFY(
             testkit::fillComposeForm(form->shell().WebBrowser3(), false, {{"to", "(waiting)"}}));
         QCOMPARE(
-            QProcess::execute(MAILTO_BINARY,
+            QProcess::execute(POSTLING_BINARY,
                               {"--ini", ws.iniPath(),
                                "mailto:a@b.org?subject=x%0D%0Aycalendar=http://evil.example/"}),
             0);
@@ -260,24 +257,17 @@ private slots:
         form->close();
     }
 
-    void theHandOverStartsPostlingWhenNoneRuns() {
+    void startedWithALinkPostlingKeepsItUntilSignedIn() {
         Workspace ws;
-        // Whatever the checks say, the Postling started here does not outlive the test.
-        const std::unique_ptr<void, std::function<void(void*)>> stop(this, [&](void*) {
-            QProcess::execute("pkill", {"-TERM", "-f", "postling --ini " + ws.iniPath()});
-        });
-        QCOMPARE(
-            QProcess::execute(MAILTO_BINARY, {"--ini", ws.iniPath(), "mailto:ann@yahoo.localhost"}),
-            0);
-        QCOMPARE(ws.get("mailto"), QString("mailto:ann@yahoo.localhost"));
+        QProcess postling; // ended with the test whatever its checks say
+        postling.start(POSTLING_BINARY, {"--ini", ws.iniPath(), "mailto:ann@yahoo.localhost"});
         QTRY_VERIFY_WITH_TIMEOUT(postling::InstanceLock::running(ws.iniPath().toStdString()),
                                  40000);
-        // Never signed in, the new Postling never takes the address.
-        QTest::qWait(1500);
         QCOMPARE(ws.get("mailto"), QString("mailto:ann@yahoo.localhost"));
-        QProcess::execute("pkill", {"-TERM", "-f", "postling --ini " + ws.iniPath()});
-        QTRY_VERIFY_WITH_TIMEOUT(!postling::InstanceLock::running(ws.iniPath().toStdString()),
-                                 20000);
+        QTest::qWait(1500); // never signed in, it never takes the address
+        QCOMPARE(ws.get("mailto"), QString("mailto:ann@yahoo.localhost"));
+        postling.terminate();
+        QVERIFY(postling.waitForFinished(20000));
     }
 };
 

@@ -1,4 +1,5 @@
 // The main window on local pages: start-up, tabs, toolbar, status line and shutdown.
+#include "DefaultMailer.h"
 #include "Testkit.h"
 #include "WelcomeDialog.h"
 
@@ -33,7 +34,9 @@ class MainFormTest : public QObject {
     Q_OBJECT
 private slots:
     void withoutAnIniFileItStartsWithTheDefaultsAndCreatesTheFolders() {
-        QTemporaryDir cwd;
+        QTemporaryDir cwd, data;
+        const QByteArray oldData = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
         const QString previous = QDir::currentPath();
         QDir::setCurrent(cwd.path());
         QStringList dialogs;
@@ -46,7 +49,8 @@ private slots:
         {
             MainForm form({"postling", "--ini", cwd.filePath("none/postling.ini")});
             QCOMPARE(dialogs, (QStringList{"frmSplash", "DialogWelcome"}));
-            QVERIFY(form.shell().main_dir().isEmpty());
+            // The main directory is the user's data folder, filled from the installed data.
+            QCOMPARE(form.shell().main_dir(), data.filePath("postling/"));
             QVERIFY(form.windowState() & Qt::WindowMaximized);
             QVERIFY(form.findChild<QRadioButton*>("OptionY")->isChecked());
             QVERIFY(form.findChild<QCheckBox*>("CheckGotoInbox")->isChecked());
@@ -55,11 +59,19 @@ private slots:
             auto* proc1 = form.findChild<HelpWindow*>("proc1");
             QVERIFY(proc1 && proc1->isVisible());
             QCOMPARE(proc1->currentAnchor(), QString("6000"));
-            for (const char* folder : {"savedmgs/Sent", "savedmgs/Saved", "templates"})
-                QVERIFY2(QDir(cwd.filePath(folder)).exists(), folder);
+            QVERIFY(!proc1->browser()->toPlainText().contains("not found"));
+            form.shell().selectTab(Shell::SavedTab);
+            QTRY_COMPARE(form.shell().WebBrowser2()->LocationURL(),
+                         "file://" + data.filePath("postling/blankmsg.htm"));
+            for (const char* path : {"savedmgs/Sent", "savedmgs/Saved", "templates/example.txt",
+                                     "addrbooks/myaddrbk.csv", "blankmsg.htm"})
+                QVERIFY2(QFileInfo::exists(data.filePath("postling/") + path), path);
             form.close();
+            QCOMPARE(QDir(cwd.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                     QStringList{"none"});
         }
         QDir::setCurrent(previous);
+        qputenv("XDG_DATA_HOME", oldData);
     }
 
     void theWindowTakesItsStoredGeometryOnlyWhenNotMaximisedAndLeftIsSet() {
@@ -196,12 +208,68 @@ private slots:
         QTest::keyClick(bar->lineEdit(), Qt::Key_Return);
         QVERIFY(testkit::waitForPage(form->shell().WebBrowser1(), "start.htm"));
 
-        form->findChild<QPushButton*>("CommandDefBrowser")->click();
-        auto* proc1 = form->findChild<HelpWindow*>("proc1");
-        QVERIFY(proc1 && proc1->isVisible());
-        QCOMPARE(proc1->currentAnchor(), QString("5002"));
         form->close();
         QCOMPARE(ws.get("ystart"), pages.filePath("edited.htm"));
+    }
+
+    void theDefaultMailerIsRegisteredWithXdgMimeOrExplained() {
+        QTemporaryDir config, data, emptyPath;
+        const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME"), oldPath = qgetenv("PATH"),
+                         oldData = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+        // With the usual settings file the installed entry is registered; with another, one
+        // that starts Postling on that file.
+        QString error;
+        QCOMPARE(DefaultMailer::desktopEntry(config.filePath("postling/postling.ini"), &error),
+                 QString("postling.desktop"));
+        const QString spaced = config.filePath("my $ettings/p.ini");
+        QCOMPARE(DefaultMailer::desktopEntry(spaced, &error), QString("postling-settings.desktop"));
+        QVERIFY(testkit::fileText(data.filePath("applications/postling-settings.desktop"))
+                    .contains(" --ini \"" + QString(spaced).replace("$", "\\\\$") + "\" %u\n"));
+        Workspace ws;
+        auto form = testkit::openMainForm(ws);
+        auto* button = form->findChild<QPushButton*>("CommandDefBrowser");
+        const auto helpShown = [&] {
+            auto* proc1 = form->findChild<HelpWindow*>("proc1");
+            return proc1 && proc1->isVisible() && proc1->currentAnchor() == "5002";
+        };
+        const QString mimeapps = config.filePath("mimeapps.list");
+        struct Case {
+            bool yes;
+            QByteArray path;
+            QString said;
+            bool registered, help;
+        } cases[] = {
+            {false, oldPath, "", false, true},
+            {true, emptyPath.path().toLocal8Bit(),
+             "Postling could not be made the program for e-mail links. xdg-mime was not found (it "
+             "comes with the xdg-utils package).",
+             false, true},
+            {true, oldPath, "Postling now opens e-mail links (mailto:).", true, false},
+        };
+        for (const Case& c : cases) {
+            if (auto* proc1 = form->findChild<HelpWindow*>("proc1"))
+                proc1->close();
+            Dialogs::Answers answers;
+            answers.question = [&](const QString&) {
+                return c.yes;
+            };
+            Dialogs::answerWith(answers);
+            qputenv("PATH", c.path);
+            button->click();
+            qputenv("PATH", oldPath);
+            QCOMPARE(Dialogs::messagesShown().value(1), c.said);
+            QCOMPARE(testkit::fileText(mimeapps).contains(
+                         "x-scheme-handler/mailto=postling-settings.desktop"),
+                     c.registered);
+            QCOMPARE(helpShown(), c.help);
+        }
+        QVERIFY(testkit::fileText(data.filePath("applications/postling-settings.desktop"))
+                    .contains(" --ini " + ws.iniPath() + " %u\n"));
+        form->close();
+        qputenv("XDG_CONFIG_HOME", oldConfig);
+        qputenv("XDG_DATA_HOME", oldData);
     }
 
     void calendarTabOpensTheCalendarOfTheInboxSite() {

@@ -4,6 +4,7 @@
 #include "AddressBookSubsystem.h"
 #include "BrowsingSubsystem.h"
 #include "ComposeSubsystem.h"
+#include "DefaultMailer.h"
 #include "Dialogs.h"
 #include "FlowLayout.h"
 #include "InboxSubsystem.h"
@@ -179,7 +180,8 @@ void MainForm::placeControls() {
     auto* defaultMailer =
         new QPushButton("Set &Postling as your Default E-mail Program (for mailto links)");
     defaultMailer->setObjectName("CommandDefBrowser");
-    connect(defaultMailer, &QPushButton::clicked, this, [this] { shell_->ShowHelp(5002, true); });
+    connect(defaultMailer, &QPushButton::clicked, this,
+            [this] { DefaultMailer::offer(this, *shell_); });
     settingsPanel_->addFrame(browsing_->startPageFrame());
     settingsPanel_->addFrame(settingsPanel_->optionsFrame());
     settingsPanel_->addOption(defaultMailer);
