@@ -7,30 +7,35 @@ BUILD_TYPE ?= RelWithDebInfo
 
 DEB_PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-webengine-dev libgtest-dev \
 	libgmock-dev libbenchmark-dev libcpp-httplib-dev libsqlite3-dev libxml2-dev xvfb xauth \
-	fonts-dejavu-core fonts-liberation
+	fonts-dejavu-core fonts-liberation qt6-qpa-plugins \
+	xdg-utils desktop-file-utils appstream man-db dpkg-dev file
 
-.PHONY: all deps build test run bench fuzz format clean
+.PHONY: all deps build test run bench fuzz format package clean
 
 all: build
 
 deps:
 	@scripts/deps.sh $(DEB_PACKAGES)
 
+# The build's own chatter goes to a log; an error shows it in full.
 build: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) > /dev/null
-	@cmake --build $(BUILD) -j$(JOBS)
+	@scripts/build.sh $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
 
 # Every test; with SANITIZE=1 the whole suite runs again under ASan and UBSan.
 test: build
 	@scripts/test.sh $(BUILD)
 ifeq ($(SANITIZE),1)
-	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DPOSTLING_SANITIZE=ON > /dev/null
-	@cmake --build $(ASAN_BUILD) -j$(JOBS)
+	@scripts/build.sh $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DPOSTLING_SANITIZE=ON
 	@scripts/test.sh $(ASAN_BUILD)
 endif
 
 run: build
 	@scripts/run.sh $(BUILD)
+
+# A Debian package of the installed program: build/postling_<version>_<arch>.deb.
+package: build
+	@cd $(BUILD) && cpack -G DEB > cpack.log 2>&1 || { cat cpack.log; exit 1; }
+	@ls $(BUILD)/postling_*.deb
 
 bench: build
 	@scripts/bench.sh $(BUILD)

@@ -20,11 +20,25 @@ void onSignal(int) {
         g_server->stop();
 }
 
+const char* const kUsage =
+    "usage: postling-webmail --port N --db FILE [--seed] [--seed-inbox N] [--bind 127.0.0.1]\n"
+    "                        [--submit-delay-ms N] [--refuse-every K]\n";
+
+const char* const kHelp =
+    "The stand-in Yahoo! Mail and Hotmail sites Postling is shown and tested against, served on\n"
+    "this machine only.\n"
+    "\n"
+    "  --port N              the port (0 picks a free one; the first line printed names it)\n"
+    "  --db FILE             the SQLite mail store, created when missing\n"
+    "  --seed                add the demo accounts and their mail (ann / ann, bob / bob)\n"
+    "  --seed-inbox N        add N generated messages to the English inboxes\n"
+    "  --bind ADDR           a loopback address to listen on (default 127.0.0.1)\n"
+    "  --submit-delay-ms N   answer each sent message after N milliseconds\n"
+    "  --refuse-every K      refuse every K-th sent message\n"
+    "  --help, --version     show this text, or the version\n";
+
 int usage(const std::string& problem) {
-    std::cerr << "postling-webmail: " << problem << "\n"
-              << "usage: postling-webmail --port N --db FILE [--seed] [--seed-inbox N] "
-                 "[--bind 127.0.0.1]\n"
-                 "                        [--submit-delay-ms N] [--refuse-every K]\n";
+    std::cerr << "postling-webmail: " << problem << "\n" << kUsage;
     return 2;
 }
 
@@ -48,6 +62,14 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
+        if (arg == "--help" || arg == "-h") {
+            std::cout << kUsage << kHelp;
+            return 0;
+        }
+        if (arg == "--version") {
+            std::cout << "postling-webmail " << POSTLING_VERSION << "\n";
+            return 0;
+        }
         if (arg == "--port" && hasValue) {
             if (!parseNumber(argv[++i], 65535, port))
                 return usage("--port needs a number from 0 to 65535");
