@@ -27,9 +27,15 @@ std::vector<std::string> names(const std::string& path, bool directories) {
             !isTemporaryName(name))
             out.push_back(std::move(name));
     }
-    // In the order the old file system listed them: letter case aside.
-    std::sort(out.begin(), out.end(),
-              [](const std::string& a, const std::string& b) { return lessIgnoringCase(a, b); });
+    // In the order the old file system listed them: letter case aside. Each name is folded
+    // once, not at every comparison (a folder may hold tens of thousands).
+    std::vector<std::pair<std::string, std::string>> keyed;
+    keyed.reserve(out.size());
+    for (std::string& name : out)
+        keyed.emplace_back(lowerText(name), std::move(name));
+    std::sort(keyed.begin(), keyed.end());
+    for (std::size_t i = 0; i < keyed.size(); ++i)
+        out[i] = std::move(keyed[i].second);
     return out;
 }
 
