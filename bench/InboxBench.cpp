@@ -6,6 +6,7 @@
 #include "MainForm.h"
 #include "PageDocument.h"
 #include "Shell.h"
+#include "StandinProcess.h"
 #include "WebBrowser.h"
 
 #include "app/IniFile.h"
@@ -13,7 +14,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -22,8 +22,8 @@ int main(int argc, char** argv) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QTemporaryDir dir(QDir::tempPath() + "/postling-bench-XXXXXX");
-    QProcess standin;
-    const int port = startStandin(standin, dir.filePath("webmail.db"), {"--seed-inbox", "1000"});
+    const standin::StandinProcess standin({"--seed", "--seed-inbox", "1000"});
+    const int port = standin.port();
 
     QDir().mkpath(dir.filePath("maindir"));
     const std::string ini = dir.filePath("postling.ini").toStdString();
@@ -82,7 +82,5 @@ int main(int argc, char** argv) {
         }
         form.close();
     }
-    standin.terminate();
-    standin.waitForFinished();
     return 0;
 }

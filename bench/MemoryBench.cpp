@@ -7,6 +7,7 @@
 #include "PageDocument.h"
 #include "SavedMessagesPanel.h"
 #include "Shell.h"
+#include "StandinProcess.h"
 #include "StoreSubsystem.h"
 #include "WebBrowser.h"
 #include "app/IniFile.h"
@@ -15,7 +16,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <unistd.h>
@@ -73,8 +73,8 @@ int main(int argc, char** argv) {
     qunsetenv("POSTLING_PRIVATE_PROFILE");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
-    QProcess standin;
-    const int port = startStandin(standin, home.filePath("webmail.db"));
+    const standin::StandinProcess standin({"--seed"});
+    const int port = standin.port();
 
     const std::string ini = home.filePath("postling.ini").toStdString();
     postling::IniFile settings(ini);
@@ -126,7 +126,5 @@ int main(int argc, char** argv) {
                 visited, visitedProcesses);
     form->close();
     delete form;
-    standin.terminate();
-    standin.waitForFinished();
     return 0;
 }

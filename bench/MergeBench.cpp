@@ -9,6 +9,7 @@
 #include "MergeDialog.h"
 #include "PageDocument.h"
 #include "Shell.h"
+#include "StandinProcess.h"
 #include "WebBrowser.h"
 
 #include "app/IniFile.h"
@@ -16,7 +17,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -80,8 +80,8 @@ int main(int argc, char** argv) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QTemporaryDir dir(QDir::tempPath() + "/postling-bench-XXXXXX");
-    QProcess standin;
-    const int port = startStandin(standin, dir.filePath("webmail.db"));
+    const standin::StandinProcess standin({"--seed"});
+    const int port = standin.port();
     const QString site = QString("http://mail.yahoo.localhost:%1/").arg(port);
 
     // A book of 200 people, none with a mailbox on the stand-in (nothing piles up in inboxes).
@@ -144,7 +144,5 @@ int main(int argc, char** argv) {
     std::printf("floor (bare view, submit + compose page): %.1f ms per message\n", floor);
     std::printf("merge: %d messages, %.1f ms per message, %.2f x floor\n", sent, per, per / floor);
     form.close();
-    standin.terminate();
-    standin.waitForFinished();
     return 0;
 }

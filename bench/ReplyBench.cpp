@@ -7,6 +7,7 @@
 #include "PageDocument.h"
 #include "SavedMessagesPanel.h"
 #include "Shell.h"
+#include "StandinProcess.h"
 #include "StoreSubsystem.h"
 #include "WebBrowser.h"
 #include "store/SavedMessage.h"
@@ -15,7 +16,6 @@
 
 #include <QApplication>
 #include <QEventLoop>
-#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -41,8 +41,8 @@ int main(int argc, char** argv) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QTemporaryDir dir(QDir::tempPath() + "/postling-bench-XXXXXX");
-    QProcess standin;
-    const int port = startStandin(standin, dir.filePath("webmail.db"));
+    const standin::StandinProcess standin({"--seed"});
+    const int port = standin.port();
 
     QDir().mkpath(dir.filePath("maindir"));
     const std::string ini = dir.filePath("postling.ini").toStdString();
@@ -101,7 +101,5 @@ int main(int argc, char** argv) {
                 "every 5 ms, so this is at most 5 ms late)\n",
                 median(times));
     form.close();
-    standin.terminate();
-    standin.waitForFinished();
     return 0;
 }

@@ -7,6 +7,7 @@
 #include "Dialogs.h"
 #include "MainForm.h"
 #include "Shell.h"
+#include "StandinProcess.h"
 #include "WebBrowser.h"
 #include "app/IniFile.h"
 
@@ -82,8 +83,8 @@ double timeChild(const QStringList& args) {
 int compare(int argc, char** argv, int runs) {
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
-    QProcess standin;
-    const int port = startStandin(standin, dir.filePath("webmail.db"));
+    const standin::StandinProcess standin({"--seed"});
+    const int port = standin.port();
     const QString url = QString("http://mail.yahoo.localhost:%1/").arg(port);
 
     // A main directory and an ini file as a returning user has them.
@@ -101,8 +102,6 @@ int compare(int argc, char** argv, int runs) {
         postling.push_back(timeChild({"--postling", ini}));
     }
     withSplash.push_back(timeChild({"--postling-splash", ini}));
-    standin.terminate();
-    standin.waitForFinished();
 
     std::printf("start-up to the start page's document-complete, median of %d runs\n", runs);
     std::printf("  bare QWebEngineView:          %8.1f ms\n", median(bare));

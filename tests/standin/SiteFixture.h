@@ -1,7 +1,7 @@
 #pragma once
 
 #include "HtmlPage.h"
-#include "StandinProcess.h"
+#include "SiteClient.h"
 
 #include <gtest/gtest.h>
 #include <memory>

@@ -5,7 +5,7 @@
 #include "WelcomeDialog.h"
 
 #include "Mailstore.h"
-#include "StandinProcess.h"
+#include "SiteClient.h"
 
 namespace testkit {
 
@@ -30,7 +30,7 @@ StandinServer::StandinServer(const QStringList& extraArgs) {
     std::vector<std::string> args;
     for (const QString& a : extraArgs)
         args.push_back(a.toStdString());
-    process_ = std::make_unique<standin::testing::StandinProcess>(args);
+    process_ = std::make_unique<standin::StandinProcess>(args);
 }
 
 StandinServer::~StandinServer() = default;

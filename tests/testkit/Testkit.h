@@ -29,7 +29,7 @@
 
 class PageDocument;
 class WebBrowser;
-namespace standin::testing {
+namespace standin {
 class StandinProcess;
 }
 
@@ -67,7 +67,7 @@ public:
     QString messageAddress(bool yahoo, const QString& login, const QString& subject) const;
 
 private:
-    std::unique_ptr<standin::testing::StandinProcess> process_;
+    std::unique_ptr<standin::StandinProcess> process_;
 };
 
 // The base of an end-to-end test program: one stand-in for all its tests, and the data table

@@ -1,30 +1,12 @@
 #pragma once
 
+#include "StandinProcess.h"
+
 #include <httplib.h>
 #include <string>
-#include <sys/types.h>
 #include <vector>
 
 namespace standin::testing {
-
-// A real postling-webmail process on a free loopback port with a fresh seeded database.
-class StandinProcess {
-public:
-    explicit StandinProcess(std::vector<std::string> extraArgs = {"--seed"});
-    ~StandinProcess();
-    StandinProcess(const StandinProcess&) = delete;
-    StandinProcess& operator=(const StandinProcess&) = delete;
-
-    int port() const { return port_; }
-    const std::string& dbPath() const { return db_; }
-    bool running();
-
-private:
-    pid_t pid_ = -1;
-    int port_ = 0;
-    std::string dir_;
-    std::string db_;
-};
 
 // Runs the stand-in binary with the given arguments and returns its exit code (for argument
 // checks that must fail at once).
