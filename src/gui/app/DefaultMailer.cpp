@@ -31,17 +31,15 @@ QString execArgument(QString text) {
 } // namespace
 
 QString DefaultMailer::desktopEntry(const QString& iniFile, QString* error) {
-    const std::string usual = postling::iniLocation({}, nullptr,
-                                                    std::getenv("XDG_CONFIG_HOME"),
+    const std::string usual = postling::iniLocation({}, nullptr, std::getenv("XDG_CONFIG_HOME"),
                                                     QDir::homePath().toStdString());
     if (QFileInfo(iniFile).absoluteFilePath() ==
         QFileInfo(QString::fromStdString(usual)).absoluteFilePath())
         return "postling.desktop";
     const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
-    const QString applications =
-        (dataHome.startsWith('/') ? QString::fromLocal8Bit(dataHome)
-                                  : QDir::homePath() + "/.local/share") +
-        "/applications";
+    const QString applications = (dataHome.startsWith('/') ? QString::fromLocal8Bit(dataHome)
+                                                           : QDir::homePath() + "/.local/share") +
+                                 "/applications";
     const QString entry =
         "[Desktop Entry]\nType=Application\nName=Postling (" + iniFile +
         ")\nComment=Hands e-mail links to the Postling that uses these settings\nExec=" +
