@@ -4,7 +4,6 @@
 #include "FolderDropList.h"
 #include "Testkit.h"
 
-#include "app/InstanceLock.h"
 #include "compose/Mailto.h"
 
 using testkit::Workspace;
@@ -255,19 +254,6 @@ private slots:
         QCOMPARE(form->shell().currentTab(), int(Shell::ComposeTab));
         QVERIFY(!form->compose().mailtoPending());
         form->close();
-    }
-
-    void startedWithALinkPostlingKeepsItUntilSignedIn() {
-        Workspace ws;
-        QProcess postling; // ended with the test whatever its checks say
-        postling.start(POSTLING_BINARY, {"--ini", ws.iniPath(), "mailto:ann@yahoo.localhost"});
-        QTRY_VERIFY_WITH_TIMEOUT(postling::InstanceLock::running(ws.iniPath().toStdString()),
-                                 40000);
-        QCOMPARE(ws.get("mailto"), QString("mailto:ann@yahoo.localhost"));
-        QTest::qWait(1500); // never signed in, it never takes the address
-        QCOMPARE(ws.get("mailto"), QString("mailto:ann@yahoo.localhost"));
-        postling.terminate();
-        QVERIFY(postling.waitForFinished(20000));
     }
 };
 
