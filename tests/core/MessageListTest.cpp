@@ -123,6 +123,8 @@ TEST(MessageSearch, FindsEveryWordFoldedAndRereadsOnlyWhatChanged) {
     EXPECT_EQ(" from:  ann <x> cafe 1 < 2 & e", searchableText("<b>From:</b> Ann &lt;x&gt; "
                                                                "CAF\xC3\x89<br>1 &lt; 2 &amp; "
                                                                "&#xC9;"));
+    EXPECT_EQ("cafe &bogus; ", searchableText("Caf\xE9 &bogus; <unclosed"))
+        << "Windows-1252 bytes, an unknown entity, a tag left open";
     testing::TempDir dir;
     std::filesystem::create_directories(dir.file("savedmgs/Saved"));
     std::filesystem::create_directories(dir.file("savedmgs/Sent"));

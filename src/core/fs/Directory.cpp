@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cctype>
 #include <chrono>
+#include <dirent.h>
 #include <filesystem>
+#include <sys/stat.h>
 
 #include "text/Fold.h"
 
@@ -15,18 +17,29 @@ namespace {
 
 std::vector<std::string> names(const std::string& path, bool directories) {
     std::vector<std::string> out;
-    std::error_code ec;
-    fs::directory_iterator it(path.empty() ? "." : path, ec), end;
-    for (; !ec && it != end; it.increment(ec)) {
-        std::error_code typeEc;
-        const bool isDir = it->is_directory(typeEc);
-        if (typeEc)
+    // readdir gives each entry's type without a look at the file, which matters for folders
+    // of tens of thousands of messages.
+    const std::string dir = path.empty() ? "." : path;
+    DIR* listing = ::opendir(dir.c_str());
+    if (!listing)
+        return out;
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string_view name = entry->d_name;
+        if (name == "." || name == ".." || name.rfind(kTemporaryPrefix, 0) == 0)
             continue;
-        std::string name = it->path().filename().string();
-        if (isDir == directories && (directories || it->is_regular_file(typeEc)) &&
-            !isTemporaryName(name))
-            out.push_back(std::move(name));
+        bool isDir = entry->d_type == DT_DIR;
+        bool isFile = entry->d_type == DT_REG;
+        if (entry->d_type == DT_UNKNOWN || entry->d_type == DT_LNK) {
+            struct stat st {};
+            if (::stat((dir + "/" + entry->d_name).c_str(), &st) != 0)
+                continue;
+            isDir = S_ISDIR(st.st_mode);
+            isFile = S_ISREG(st.st_mode);
+        }
+        if (directories ? isDir : isFile)
+            out.emplace_back(name);
     }
+    ::closedir(listing);
     // In the order the old file system listed them: letter case aside. Each name is folded
     // once, not at every comparison (a folder may hold tens of thousands).
     std::vector<std::pair<std::string, std::string>> keyed;

@@ -9,6 +9,7 @@
 #include <charconv>
 #include <filesystem>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -17,10 +18,18 @@ namespace postling {
 namespace {
 
 // "&lt;" and the like as the characters they stand for; a tag as a blank.
-std::string plainText(const std::string& html) {
+std::string plainText(std::string_view html) {
     std::string out;
     out.reserve(html.size());
     for (std::size_t i = 0; i < html.size(); ++i) {
+        // The text up to the next tag or entity goes over as it is.
+        std::size_t next = i;
+        while (next < html.size() && html[next] != '<' && html[next] != '&')
+            ++next;
+        out.append(html.data() + i, next - i);
+        i = next;
+        if (i == html.size())
+            break;
         const char c = html[i];
         if (c == '<') {
             const auto end = html.find('>', i);
@@ -30,8 +39,9 @@ std::string plainText(const std::string& html) {
             i = end;
         } else if (c == '&') {
             const auto end = html.find(';', i);
-            const std::string name =
-                end == std::string::npos || end - i > 8 ? "" : html.substr(i + 1, end - i - 1);
+            const std::string_view name = end == std::string_view::npos || end - i > 8
+                                              ? std::string_view()
+                                              : html.substr(i + 1, end - i - 1);
             static const std::pair<const char*, const char*> entities[] = {
                 {"lt", "<"}, {"gt", ">"}, {"amp", "&"}, {"quot", "\""}, {"nbsp", " "}};
             bool known = false;
@@ -58,8 +68,6 @@ std::string plainText(const std::string& html) {
                 }
             if (!known)
                 out += c;
-        } else {
-            out += c;
         }
     }
     return out;
@@ -70,7 +78,8 @@ std::string plainText(const std::string& html) {
 std::string searchableText(const std::string& fileText) {
     // The labels ("From:", "Date:") come along with their values; they match nothing a user
     // looks for that the values would not match too.
-    return foldText(plainText(toUtf8(fileText)));
+    return foldText(isValidUtf8(fileText) ? plainText(fileText)
+                                          : plainText(windows1252ToUtf8(fileText)));
 }
 
 std::vector<MessageSearch::Hit> MessageSearch::find(const std::string& words) {
@@ -90,11 +99,14 @@ std::vector<MessageSearch::Hit> MessageSearch::find(const std::string& words) {
         std::error_code ec;
         for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
             const std::string name = it->path().filename().string();
-            std::error_code e;
-            if (isTemporaryName(name) || !it->is_regular_file(e))
+            // One look at the file tells whether it changed since it was read.
+            struct stat st {};
+            if (isTemporaryName(name) || ::stat(it->path().c_str(), &st) != 0 ||
+                !S_ISREG(st.st_mode))
                 continue;
-            const std::int64_t modified = it->last_write_time(e).time_since_epoch().count();
-            const std::uintmax_t size = it->file_size(e);
+            const std::int64_t modified =
+                static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+            const auto size = static_cast<std::uintmax_t>(st.st_size);
             const std::string key = folder + "/" + name;
             auto kept = kept_.find(key);
             if (kept == kept_.end() || kept->second.modified != modified ||

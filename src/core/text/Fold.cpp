@@ -71,10 +71,17 @@ template <typename F> std::string mapText(std::string_view utf8, F letter) {
     out.reserve(utf8.size());
     std::size_t i = 0;
     while (i < utf8.size()) {
-        const auto byte = static_cast<unsigned char>(utf8[i]);
-        if (byte < 0x80) {
-            out += static_cast<char>(byte >= 'A' && byte <= 'Z' ? byte + 32 : byte);
-            ++i;
+        // A run of ASCII is lowered in one pass.
+        std::size_t run = i;
+        while (run < utf8.size() && static_cast<unsigned char>(utf8[run]) < 0x80)
+            ++run;
+        if (run > i) {
+            const std::size_t at = out.size();
+            out.append(utf8.data() + i, run - i);
+            for (std::size_t k = at; k < out.size(); ++k)
+                if (out[k] >= 'A' && out[k] <= 'Z')
+                    out[k] = static_cast<char>(out[k] + 32);
+            i = run;
             continue;
         }
         std::size_t end = i + 1;
