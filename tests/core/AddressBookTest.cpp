@@ -9,10 +9,6 @@ namespace {
 
 using testing::TempDir;
 
-std::vector<std::string> rowOf(const AddressTable& t, int r) {
-    return t.row(r);
-}
-
 class AddressBookFiles : public ::testing::Test {
 protected:
     TempDir dir;
@@ -33,11 +29,11 @@ TEST_F(AddressBookFiles, CommaSeparatedBooksKeepCommasInsideQuotesAndLoseQuotes)
     EXPECT_FALSE(r.noAddresses);
     ASSERT_EQ(5, book.table.rowCount());
     ASSERT_EQ(4, book.table.columnCount());
-    EXPECT_EQ((std::vector<std::string>{"Lee, Ann", "", "ann@x.org", ""}), rowOf(book.table, 1));
+    EXPECT_EQ((std::vector<std::string>{"Lee, Ann", "", "ann@x.org", ""}), book.table.row(1));
     EXPECT_EQ("say hi", book.table.cell(2, 1)) << "a quote inside a comma-separated field is lost";
     EXPECT_EQ("said \"no\"", book.table.cell(3, 1)) << "a doubled quote inside quotes is one";
     EXPECT_EQ((std::vector<std::string>{"Dan", "Notes that span lines, too", "d@x.org", ""}),
-              rowOf(book.table, 4))
+              book.table.row(4))
         << "a quoted field that spans lines is one field";
     EXPECT_EQ(0, book.first_col);
     EXPECT_EQ(1, book.last_col);
@@ -61,15 +57,15 @@ TEST_F(AddressBookFiles, TabDelimitedBooksAreChosenByTxtAnywhereInThePath) {
 
 TEST_F(AddressBookFiles, NameColumnsMoveToTheFrontAndTheTrailingColumnIsHidden) {
     open("b.csv", "Email,First,Last,\r\na@x.org,Ann,Lee,\r\n");
-    EXPECT_EQ((std::vector<std::string>{"First", "Last", "Email", ""}), rowOf(book.table, 0));
-    EXPECT_EQ((std::vector<std::string>{"Ann", "Lee", "a@x.org", ""}), rowOf(book.table, 1));
+    EXPECT_EQ((std::vector<std::string>{"First", "Last", "Email", ""}), book.table.row(0));
+    EXPECT_EQ((std::vector<std::string>{"Ann", "Lee", "a@x.org", ""}), book.table.row(1));
     EXPECT_EQ(0, book.first_col);
     EXPECT_EQ(1, book.last_col);
     EXPECT_EQ(2, book.email_col);
 
     // Without a trailing separator the last column's name is lost and the column hidden.
     open("c.csv", "First,Last,Email\r\nAnn,Lee,a@x.org\r\n");
-    EXPECT_EQ((std::vector<std::string>{"First", "Last", ""}), rowOf(book.table, 0));
+    EXPECT_EQ((std::vector<std::string>{"First", "Last", ""}), book.table.row(0));
     EXPECT_EQ("a@x.org", book.table.cell(1, 2));
     EXPECT_EQ(0, book.widthsTwips.back());
     ASSERT_TRUE(book.save());
@@ -258,7 +254,7 @@ TEST_F(ImportExports, ThunderbirdLinesUpByItself) {
     book.appendImported(data);
     ASSERT_EQ(3, book.table.rowCount());
     EXPECT_EQ((std::vector<std::string>{"Ann", "Lee", "ann@yahoo.localhost", "Ann Lee"}),
-              rowOf(book.table, 1));
+              book.table.row(1));
     EXPECT_EQ("J\xC3\xBCrgen", book.table.cell(2, 0));
     EXPECT_EQ("juergen@hotmail.localhost", book.table.cell(2, 2));
 }

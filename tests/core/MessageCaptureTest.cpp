@@ -103,35 +103,31 @@ TEST(MessageCapture, HotmailHeadersAreChainedThroughTheCursor) {
 }
 
 TEST(MessageCapture, HotmailSwedishAndDutchLabels) {
-    int lang = 0;
-    auto r = captureMessage(false,
-                            {"Fr\xC3\xA5n :\tSven <s@h>\r\n"
-                             "Till :\tbob@h\r\n\xC3\x84mne\xC2\xA0:\tMiddag\r\nDatum :\td\r\n",
-                             {},
-                             {}},
-                            lang);
-    EXPECT_EQ(7, lang);
-    EXPECT_EQ("Sven <s@h>", r.message.from);
-    EXPECT_EQ("bob@h", r.message.to);
-    EXPECT_EQ("Middag", r.message.subject);
-    r = captureMessage(false,
-                       {"Van:\tDaan <d@h>\r\nAan:\tbob@h\r\n"
-                        "Onderwerp:\tEtentje\r\nDatum:\td\r\n",
-                        {},
-                        {}},
-                       lang);
-    EXPECT_EQ(6, lang);
-    EXPECT_EQ("Daan <d@h>", r.message.from);
-    EXPECT_EQ("Etentje", r.message.subject);
-    // Only the English Reply-To label ends in the To label; elsewhere a Reply-To line between
-    // From and To stays in the sender's value.
-    r = captureMessage(false,
-                       {"Von :\tHans\r\nAntwort an :\th@x\r\nAn :\tbob\r\nBetreff :\ts\r\n"
-                        "Datum :\td\r\n",
-                        {},
-                        {}},
-                       lang);
-    EXPECT_EQ("HansAntwort an :h@x", r.message.from);
+    struct Case {
+        const char* page;
+        int lang;
+        const char* from;
+        const char* to;
+        const char* subject;
+    } cases[] = {
+        {"Fr\xC3\xA5n :\tSven <s@h>\r\nTill :\tbob@h\r\n\xC3\x84mne\xC2\xA0:\tMiddag\r\nDatum "
+         ":\td\r\n",
+         7, "Sven <s@h>", "bob@h", "Middag"},
+        {"Van:\tDaan <d@h>\r\nAan:\tbob@h\r\nOnderwerp:\tEtentje\r\nDatum:\td\r\n", 6, "Daan <d@h>",
+         "bob@h", "Etentje"},
+        // Only the English Reply-To label ends in the To label; elsewhere a Reply-To line between
+        // From and To stays in the sender's value.
+        {"Von :\tHans\r\nAntwort an :\th@x\r\nAn :\tbob\r\nBetreff :\ts\r\nDatum :\td\r\n", 1,
+         "HansAntwort an :h@x", "bob", "s"},
+    };
+    for (const Case& c : cases) {
+        int lang = 0;
+        const auto r = captureMessage(false, {c.page, {}, {}}, lang);
+        EXPECT_EQ(c.lang, lang) << c.page;
+        EXPECT_EQ(c.from, r.message.from) << c.page;
+        EXPECT_EQ(c.to, r.message.to) << c.page;
+        EXPECT_EQ(c.subject, r.message.subject) << c.page;
+    }
 }
 
 TEST(MessageCapture, BodyCleanUp) {

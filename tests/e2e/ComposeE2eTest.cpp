@@ -22,14 +22,11 @@ class ComposeE2eTest : public testkit::StandinTestCase {
     }
     // A saved message in the Saved folder, from an address of the other site.
     static void saveIncoming(MainForm& form, const QString& subject) {
-        postling::SavedMessage m;
-        m.from = "Bob Marsh <bob@hotmail.localhost>";
-        m.subject = subject.toStdString();
-        m.date = "Tue, 3 Dec 2002 10:15:00 +0000";
-        m.to = "ann@yahoo.localhost";
-        m.body = "Hello Ann, this line is long enough that it will have to be wrapped when quoted.";
         form.store().folderChooser()->setCurrentText("Saved");
-        form.store().SaveMessage(m);
+        form.store().SaveMessage(testkit::message(
+            "Bob Marsh <bob@hotmail.localhost>", subject.toStdString(),
+            "Tue, 3 Dec 2002 10:15:00 +0000", "ann@yahoo.localhost",
+            "Hello Ann, this line is long enough that it will have to be wrapped when quoted."));
     }
     static void showSaved(MainForm& form) {
         form.shell().selectTab(Shell::SavedTab);
@@ -148,13 +145,9 @@ private slots:
         QVERIFY(field(*form, false, "body").startsWith("\n>\n>Hello Ann"));
 
         // A message in Sent is sent again to its recipient, unquoted.
-        postling::SavedMessage sent;
+        postling::SavedMessage sent = testkit::message(
+            "Sent Message", "Again", "12/4/2002 7:05:09 PM", "ann@yahoo.localhost", "Once more");
         sent.sent = true;
-        sent.from = "Sent Message";
-        sent.to = "ann@yahoo.localhost";
-        sent.subject = "Again";
-        sent.date = "12/4/2002 7:05:09 PM";
-        sent.body = "Once more";
         form->store().SaveMessage(sent);
         form->shell().selectTab(Shell::SavedTab);
         form->store().panel()->ComboFolders2->setCurrentRow(1); // Sent

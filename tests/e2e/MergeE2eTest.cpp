@@ -58,7 +58,8 @@ class MergeE2eTest : public testkit::StandinTestCase {
 private slots:
     void initTestCase() {
         server = std::make_unique<StandinServer>();
-        slow = std::make_unique<StandinServer>(QStringList{"--seed", "--submit-delay-ms", "600"});
+        slow = std::make_unique<StandinServer>(
+            std::vector<std::string>{"--seed", "--submit-delay-ms", "600"});
     }
     void cleanupTestCase() {
         server.reset();

@@ -11,13 +11,8 @@ private slots:
     void cancelEndsAFillThatWaitsForTheComposeForm() {
         testkit::Workspace ws;
         auto form = testkit::openMainForm(ws);
-        postling::SavedMessage m;
-        m.from = "Ann <ann@x>";
-        m.subject = "Waiting";
-        m.date = "3 Dec 2002";
-        m.to = "me";
-        m.body = "x";
-        form->store().SaveMessage(m);
+        form->store().SaveMessage(
+            testkit::message("Ann <ann@x>", "Waiting", "3 Dec 2002", "me", "x"));
         form->shell().selectTab(Shell::SavedTab);
         form->store().panel()->selectRow(0);
         QVERIFY(testkit::waitForPage(form->shell().WebBrowser2(), "Waiting"));

@@ -313,11 +313,7 @@ private slots:
 
     void saveMessageRefusesTheSentFolderAndReportsAFailedWrite() {
         open();
-        postling::SavedMessage m;
-        m.from = "Ann <ann@x>";
-        m.subject = "Hello";
-        m.date = "3 Dec 2002";
-        m.to = "bob";
+        postling::SavedMessage m = testkit::message("Ann <ann@x>", "Hello", "3 Dec 2002", "bob");
         form->store().folderChooser()->setCurrentText("SENT");
         Dialogs::clearMessages();
         form->store().SaveMessage(m);

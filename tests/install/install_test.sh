@@ -13,14 +13,14 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-[ -n "${KEEP:-}" ] && trap - EXIT
 check() { # check "what" command...
     local what=$1
     shift
     if "$@"; then echo "ok   $what"; else echo "FAIL $what"; failures=$((failures + 1)); fi
 }
 man_clean() { [ -z "$(man --warnings -l -Tutf8 "$1" 2>&1 > /dev/null)" ]; }
-running() { ! flock -n "$ini.running" true; } # Postling holds this lock while it runs
+# Postling holds this lock while it runs.
+running() { [ -e "$ini.running" ] && ! flock -n "$ini.running" true; }
 wait_for() { # wait_for SECONDS command...
     local deadline=$((SECONDS + $1))
     shift
@@ -33,12 +33,10 @@ wait_for() { # wait_for SECONDS command...
 cmake --install "$build" --prefix "$prefix" > "$work/install.log" || { cat "$work/install.log"; exit 1; }
 
 # What the desktop and the software centre read.
-for file in bin/postling bin/postling-demo bin/postling-webmail share/postling/webmail.hlp \
-    share/postling/welcome.htm share/postling/blankmsg.htm share/postling/blank.dat \
-    share/postling/addrbooks/myaddrbk.csv share/postling/templates/example.txt \
-    share/icons/hicolor/scalable/apps/postling.svg share/icons/hicolor/48x48/apps/postling.png \
-    share/man/man1/postling.1 share/man/man1/postling-demo.1 share/man/man1/postling-webmail.1; do
-    check "installed $file" test -s "$prefix/$file"
+for file in webmail.hlp welcome.htm blankmsg.htm blank.dat addrbooks/myaddrbk.csv \
+    templates/example.txt ../icons/hicolor/scalable/apps/postling.svg \
+    ../icons/hicolor/48x48/apps/postling.png; do
+    check "installed $file" test -s "$prefix/share/postling/$file"
 done
 check "desktop entry valid" desktop-file-validate "$prefix/share/applications/postling.desktop"
 check "desktop entry runs postling %u" grep -qx 'Exec=postling %u' \

@@ -45,14 +45,6 @@ std::string HtmlPage::attribute(xmlNode* node, const std::string& name) {
     return out;
 }
 
-std::string HtmlPage::tagName(xmlNode* node) {
-    return node && node->name ? reinterpret_cast<const char*>(node->name) : "";
-}
-
-xmlNode* HtmlPage::parent(xmlNode* node) {
-    return node ? node->parent : nullptr;
-}
-
 std::string HtmlPage::text(const std::string& xpath) const {
     const auto nodes = select(xpath);
     return nodes.empty() ? std::string() : textOf(nodes.front());

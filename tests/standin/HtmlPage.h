@@ -26,8 +26,6 @@ public:
 
     static std::string textOf(xmlNode* node);
     static std::string attribute(xmlNode* node, const std::string& name);
-    static std::string tagName(xmlNode* node);
-    static xmlNode* parent(xmlNode* node);
 
 private:
     xmlDoc* doc_ = nullptr;

@@ -7,47 +7,19 @@
 #include "Mailstore.h"
 #include "SiteClient.h"
 
+#include <filesystem>
+
 namespace testkit {
-
-namespace {
-
-bool copyTree(const QString& from, const QString& to) {
-    QDir().mkpath(to);
-    const QDir src(from);
-    for (const QFileInfo& info :
-         src.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
-        const QString target = to + "/" + info.fileName();
-        if (info.isDir() ? !copyTree(info.filePath(), target)
-                         : !QFile::copy(info.filePath(), target))
-            return false;
-    }
-    return true;
-}
-
-} // namespace
-
-StandinServer::StandinServer(const QStringList& extraArgs) {
-    std::vector<std::string> args;
-    for (const QString& a : extraArgs)
-        args.push_back(a.toStdString());
-    process_ = std::make_unique<standin::StandinProcess>(args);
-}
-
-StandinServer::~StandinServer() = default;
-
-int StandinServer::port() const {
-    return process_->port();
-}
 
 QList<QByteArray> StandinServer::recordedPosts() const {
     QList<QByteArray> out;
-    for (const auto& post : standin::Mailstore(process_->dbPath()).posts())
+    for (const auto& post : standin::Mailstore(dbPath()).posts())
         out << QByteArray::fromStdString(post.body);
     return out;
 }
 
 QStringList StandinServer::received(const QString& address) const {
-    standin::Mailstore store(process_->dbPath());
+    standin::Mailstore store(dbPath());
     QStringList out;
     const auto account = store.accountByAddress(address.toStdString());
     for (const auto& summary :
@@ -97,7 +69,10 @@ QString StandinServer::messageAddress(bool yahoo, const QString& login,
 }
 
 Workspace::Workspace() {
-    if (!copyTree(POSTLING_DATA_MAINDIR, dir_.filePath("maindir")))
+    std::error_code ec;
+    std::filesystem::copy(POSTLING_DATA_MAINDIR, dir_.filePath("maindir").toStdString(),
+                          std::filesystem::copy_options::recursive, ec);
+    if (ec)
         qFatal("cannot copy the main directory");
     set("main dir", mainDir(), "Locations");
     // Start pages on this machine, so no test reaches for the real services.

@@ -27,11 +27,10 @@
 #include <QtWidgets>
 #include <memory>
 
+#include "StandinProcess.h"
+
 class PageDocument;
 class WebBrowser;
-namespace standin {
-class StandinProcess;
-}
 
 namespace testkit {
 
@@ -42,12 +41,10 @@ inline QString tempTemplate() {
     return QDir::tempPath() + "/postling-test-XXXXXX";
 }
 
-class StandinServer {
+class StandinServer : public standin::StandinProcess {
 public:
-    explicit StandinServer(const QStringList& extraArgs = {"--seed"});
-    ~StandinServer();
+    using standin::StandinProcess::StandinProcess;
 
-    int port() const;
     QString yahooStart() const { return QString("http://mail.yahoo.localhost:%1/").arg(port()); }
     QString hotmailStart() const { return QString("http://hotmail.localhost:%1/").arg(port()); }
     QString calendar(bool yahoo) const {
@@ -65,9 +62,6 @@ public:
     // The address of a message in an account's inbox, found by its subject (signing in over
     // HTTP on the side), or empty.
     QString messageAddress(bool yahoo, const QString& login, const QString& subject) const;
-
-private:
-    std::unique_ptr<standin::StandinProcess> process_;
 };
 
 // The base of an end-to-end test program: one stand-in for all its tests, and the data table
@@ -102,6 +96,18 @@ public:
 private:
     QTemporaryDir dir_{tempTemplate()};
 };
+
+// A message as a site shows it, to be saved.
+inline postling::SavedMessage message(std::string from, std::string subject, std::string date,
+                                      std::string to, std::string body = {}) {
+    postling::SavedMessage m;
+    m.from = std::move(from);
+    m.subject = std::move(subject);
+    m.date = std::move(date);
+    m.to = std::move(to);
+    m.body = std::move(body);
+    return m;
+}
 
 // A file's text, or "(missing)".
 inline QString fileText(const QString& path) {
