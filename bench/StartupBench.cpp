@@ -120,5 +120,5 @@ int main(int argc, char** argv) {
         return runPostling(argc, argv, argv[2], false);
     if (argc >= 3 && QString(argv[1]) == "--postling-splash")
         return runPostling(argc, argv, argv[2], true);
-    return compare(argc, argv, argc >= 2 ? std::max(1, std::atoi(argv[1])) : 5);
+    return compare(argc, argv, argc >= 2 ? std::max(1, std::atoi(argv[1])) : 11);
 }
