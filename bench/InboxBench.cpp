@@ -1,5 +1,6 @@
 // The inbox tools on an inbox of 1,000 rows (the stand-in's --seed-inbox), from the command to
 // the boxes ticked on the page, on both sites. Each command makes two script calls.
+#include "BenchSession.h"
 #include "BenchTiming.h"
 #include "Dialogs.h"
 #include "InboxSubsystem.h"
@@ -50,11 +51,7 @@ int main(int argc, char** argv) {
         };
         waitFor([&] { return pageDone(yahoo ? "yahoo" : "hotmail"); }, 20000);
         const QString login = yahoo ? "ann" : "bob";
-        view->document().setFormFields(
-            yahoo ? "login_form" : "hotmail", {{"login", login}, {"passwd", login}},
-            [view, yahoo](const QVariantMap&) {
-                view->document().submitForm(yahoo ? "login_form" : "hotmail", {}, nullptr);
-            });
+        submitSignIn(view, yahoo, login);
         waitFor([&] { return pageDone(yahoo ? "ShowFolder" : "HoTMail"); }, 30000);
 
         const struct {

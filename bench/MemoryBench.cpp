@@ -1,6 +1,7 @@
 // Memory: the proportional set size of Postling and every engine process it started, after
 // start-up on the stand-in's sign-in page and again after signing in and visiting every tab.
 // Postling runs with its own persistent browser profile, in folders of this run.
+#include "BenchSession.h"
 #include "BenchTiming.h"
 #include "Dialogs.h"
 #include "MainForm.h"
@@ -95,18 +96,9 @@ int main(int argc, char** argv) {
     waitFor([&] { return inboxDone.contains("yahoo"); }, 20000);
     const auto [started, startedProcesses] = settledPss();
 
-    form->shell().WebBrowser1()->document().setFormFields(
-        "login_form", {{"login", "ann"}, {"passwd", "ann"}}, [&](const QVariantMap&) {
-            form->shell().WebBrowser1()->document().submitForm("login_form", {}, nullptr);
-        });
+    submitSignIn(form->shell().WebBrowser1(), true, "ann");
     waitFor([&] { return composeDone.contains("/ym/compose"); }, 30000);
-    postling::SavedMessage m;
-    m.from = "Bob Marsh <bob@hotmail.localhost>";
-    m.subject = "Lunch";
-    m.date = "Tue, 3 Dec 2002 10:15:00 +0000";
-    m.to = "ann@yahoo.localhost";
-    m.body = "Are we still on for lunch on Friday?";
-    form->store().SaveMessage(m);
+    form->store().SaveMessage(lunchMessage());
     for (int tab : {Shell::ComposeTab, Shell::SavedTab, Shell::CalendarTab, Shell::SettingsTab,
                     Shell::InboxTab}) {
         form->shell().selectTab(tab);

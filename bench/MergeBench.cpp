@@ -1,6 +1,7 @@
 // A merge of 200 rows on the stand-in's Yahoo! Mail with no pause, against the floor measured in
 // the same run: a bare view doing the two navigations a message costs (the submit, then the
 // compose page again).
+#include "BenchSession.h"
 #include "BenchTiming.h"
 #include "ComposeSubsystem.h"
 #include "Dialogs.h"
@@ -111,9 +112,7 @@ int main(int argc, char** argv) {
     QObject::connect(inbox, &WebBrowser::DocumentComplete,
                      [&](const QString& u) { inboxDone = u; });
     waitFor([&] { return inboxDone.contains("yahoo"); }, 20000);
-    inbox->document().setFormFields(
-        "login_form", {{"login", "ann"}, {"passwd", "ann"}},
-        [&](const QVariantMap&) { inbox->document().submitForm("login_form", {}, nullptr); });
+    submitSignIn(inbox, true, "ann");
     waitFor([&] { return inboxDone.contains("ShowFolder"); }, 30000);
     waitFor([&] { return !compose->Busy() && compose->LocationURL().contains("/ym/compose"); },
             30000);

@@ -1,5 +1,6 @@
 // From a click on "&Reply (with original text)" to a filled compose form, on the stand-in's
 // Yahoo! Mail with the compose page already loaded.
+#include "BenchSession.h"
 #include "BenchTiming.h"
 #include "ComposeSubsystem.h"
 #include "Dialogs.h"
@@ -61,19 +62,10 @@ int main(int argc, char** argv) {
     QObject::connect(form.shell().WebBrowser1(), &WebBrowser::DocumentComplete,
                      [&](const QString& u) { inboxDone = u; });
     waitFor([&] { return inboxDone.contains("yahoo"); }, 20000);
-    form.shell().WebBrowser1()->document().setFormFields(
-        "login_form", {{"login", "ann"}, {"passwd", "ann"}}, [&](const QVariantMap&) {
-            form.shell().WebBrowser1()->document().submitForm("login_form", {}, nullptr);
-        });
+    submitSignIn(form.shell().WebBrowser1(), true, "ann");
     waitFor([&] { return composeDone.contains("/ym/compose"); }, 30000);
 
-    postling::SavedMessage m;
-    m.from = "Bob Marsh <bob@hotmail.localhost>";
-    m.subject = "Lunch";
-    m.date = "Tue, 3 Dec 2002 10:15:00 +0000";
-    m.to = "ann@yahoo.localhost";
-    m.body = "Are we still on for lunch on Friday? The Thai place opens at noon.";
-    form.store().SaveMessage(m);
+    form.store().SaveMessage(lunchMessage());
 
     std::vector<double> times;
     for (int run = 0; run < 5; ++run) {
