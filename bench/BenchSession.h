@@ -8,10 +8,9 @@
 // caller waits for the page that follows.
 inline void submitSignIn(WebBrowser* view, bool yahoo, const QString& login) {
     const QString form = yahoo ? "login_form" : "hotmail";
-    view->document().setFormFields(form, {{"login", login}, {"passwd", login}},
-                                   [view, form](const QVariantMap&) {
-                                       view->document().submitForm(form, {}, nullptr);
-                                   });
+    view->document().setFormFields(
+        form, {{"login", login}, {"passwd", login}},
+        [view, form](const QVariantMap&) { view->document().submitForm(form, {}, nullptr); });
 }
 
 // A message from Bob to Ann as a user would have saved it.

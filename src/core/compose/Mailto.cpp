@@ -11,16 +11,6 @@ namespace postling {
 
 namespace {
 
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // "%XX" as the byte it stands for ("+" stays a plus sign); the bytes are UTF-8, or the
 // Windows-1252 of an old link.
 std::string percentDecode(const std::string& text) {

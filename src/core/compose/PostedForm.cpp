@@ -7,16 +7,6 @@ namespace postling {
 
 namespace {
 
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 std::string rawValue(const std::string& data, const char* first, const char* second) {
     auto at = data.find(first);
     std::size_t keyLength = std::string(first).size();

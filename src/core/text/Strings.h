@@ -21,4 +21,7 @@ std::string escapeHtml(std::string_view text);
 // final line end adds no empty line.
 std::vector<std::string> splitLines(std::string_view text);
 
+// The value of a hexadecimal digit in either letter case, or -1.
+int hexDigit(char c);
+
 } // namespace postling
