@@ -98,6 +98,10 @@ private slots:
         QCOMPARE(log.count("\tsent\r\n"), 3);
         QVERIFY(log.trimmed().endsWith("finished"));
         QCOMPARE(Dialogs::messagesShown().size(), 1); // "Send 3 messages...?"
+        dialog->CancelButton->click();                // opened again, it starts afresh
+        form->findChild<QPushButton*>("Command5")->click();
+        QVERIFY(!dialog->TextSent->isVisible() && dialog->TextSent->toPlainText().isEmpty());
+        QCOMPARE(dialog->LabelNumSent->text(), QString("Emails Sent: 0"));
         form->close();
     }
 
