@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 BUILD_TYPE ?= RelWithDebInfo
 
 DEB_PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-webengine-dev libgtest-dev \
-	libgmock-dev libbenchmark-dev libcpp-httplib-dev libsqlite3-dev libxml2-dev xvfb xauth \
+	libgmock-dev libbenchmark-dev libcpp-httplib-dev libsqlite3-dev xvfb xauth \
 	fonts-dejavu-core fonts-liberation qt6-qpa-plugins \
 	xdg-utils desktop-file-utils appstream man-db dpkg-dev file
 

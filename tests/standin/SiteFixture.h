@@ -1,6 +1,5 @@
 #pragma once
 
-#include "HtmlPage.h"
 #include "SiteClient.h"
 
 #include <gtest/gtest.h>
@@ -18,24 +17,12 @@ protected:
     static StandinProcess& server() { return *server_; }
 
     // Signs in and returns where the site sent the browser.
-    static std::string yahooLogin(SiteClient& client, const std::string& login) {
-        auto r = client.post("/config/login", "login=" + login + "&passwd=" + login);
+    static std::string login(SiteClient& client, bool yahoo, const std::string& name) {
+        auto r = client.post(yahoo ? "/config/login" : "/cgi-bin/dologin",
+                             "login=" + name + "&passwd=" + name);
         EXPECT_TRUE(r);
         EXPECT_EQ(302, r->status);
-        return r->get_header_value("Location");
-    }
-    static std::string hotmailLogin(SiteClient& client, const std::string& login) {
-        auto r = client.post("/cgi-bin/dologin", "login=" + login + "&passwd=" + login);
-        EXPECT_TRUE(r);
-        EXPECT_EQ(302, r->status);
-        return r->get_header_value("Location");
-    }
-    static std::unique_ptr<HtmlPage> page(const httplib::Result& r, int status = 200) {
-        EXPECT_TRUE(r);
-        if (!r)
-            return std::make_unique<HtmlPage>("<html></html>");
-        EXPECT_EQ(status, r->status);
-        return std::make_unique<HtmlPage>(r->body);
+        return r ? r->get_header_value("Location") : "";
     }
 
 private:
