@@ -90,13 +90,14 @@ TEST(Settings, NumbersFromAHandEditedFileAreClampedBeforeUse) {
 }
 
 TEST(Settings, NumbersAsTheOldProgramReadAndWroteThem) {
-    EXPECT_EQ(12.5, leadingNumber("12.5px"));
-    EXPECT_EQ(-1, leadingNumber(" -1"));
-    EXPECT_EQ(0, leadingNumber("abc"));
-    EXPECT_EQ(0, leadingNumber(""));
-    EXPECT_EQ("-1", numberText(-1));
-    EXPECT_EQ("0", numberText(0));
-    EXPECT_EQ("10.5", numberText(10.5));
+    struct {
+        const char *text, *written;
+        double number;
+    } cases[] = {{"12.5px", "12.5", 12.5}, {" -1", "-1", -1}, {"abc", "0", 0}, {"", "0", 0}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.number, leadingNumber(c.text)) << c.text;
+        EXPECT_EQ(c.written, numberText(c.number));
+    }
 }
 
 } // namespace

@@ -136,13 +136,10 @@ private slots:
         Workspace ws;
         {
             auto form = testkit::openMainForm(ws);
-            QCOMPARE(form->findChild<QPlainTextEdit*>("TextSpam")->toPlainText().count(','), 188);
             form->findChild<QPlainTextEdit*>("TextSpam")->setPlainText("cash,prize\nlotto");
             form->close();
         }
-        QCOMPARE(QString::fromStdString(
-                     postling::readFile(ws.path("spamkeys.txt").toStdString()).value_or("")),
-                 QString("cash,prize,lotto\r\n"));
+        QCOMPARE(testkit::fileText(ws.path("spamkeys.txt")), QString("cash,prize,lotto\r\n"));
         auto again = testkit::openMainForm(ws);
         QCOMPARE(again->findChild<QPlainTextEdit*>("TextSpam")->toPlainText(),
                  QString("cash,prize,lotto\n"));

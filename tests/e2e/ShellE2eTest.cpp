@@ -1,26 +1,9 @@
 // The main window against the real stand-in webmail: login, the inbox shortcut, the compose
-// view kept ready, form posts captured byte for byte, and shutdown on SIGTERM.
+// view kept ready, form posts captured byte for byte, and page boxes.
 #include "Testkit.h"
 #include "WebPage.h"
 
-#include <csignal>
-
 using testkit::Workspace;
-
-namespace {
-
-// SIGTERM is caught once the program has installed its handler (bit 15 of SigCgt).
-bool catchesSigterm(qint64 pid) {
-    QFile status(QString("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return false;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("SigCgt:"))
-            return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (SIGTERM - 1)) & 1;
-    return false;
-}
-
-} // namespace
 
 class ShellE2eTest : public testkit::StandinTestCase {
     Q_OBJECT
@@ -53,26 +36,6 @@ private slots:
                                               "?probe=1");
         QTRY_COMPARE_WITH_TIMEOUT(loads.count(), 3, 20000);
         QVERIFY(loads.last().first().toString().contains("probe=1"));
-        form->close();
-    }
-
-    void hotmailLoginStaysOnTheHomePageWhenTheShortcutIsOff() {
-        Workspace ws;
-        ws.pointAt(*server);
-        ws.set("smail", "1");
-        ws.set("gotoinbox", "0");
-        auto form = testkit::openMainForm(ws);
-        QVERIFY(!form->findChild<QCheckBox*>("CheckGotoInbox")->isChecked());
-        QVERIFY(testkit::waitForPage(form->shell().WebBrowser1(), "hotmail.localhost"));
-        QVERIFY(testkit::signIn(*form, "bob"));
-        QVERIFY(testkit::waitForPage(form->shell().WebBrowser1(), "/cgi-bin/hmhome"));
-        QVERIFY(testkit::waitForPage(form->shell().WebBrowser3(), "/cgi-bin/compose"));
-        QVERIFY(form->shell().WebBrowser1()->LocationURL().contains("/cgi-bin/hmhome"));
-
-        // Ticking it acts on the next navigation, without a restart.
-        form->findChild<QCheckBox*>("CheckGotoInbox")->setChecked(true);
-        form->shell().WebBrowser1()->Navigate(server->hotmailStart() + "cgi-bin/hmhome?again=1");
-        QVERIFY(testkit::waitForPage(form->shell().WebBrowser1(), "/cgi-bin/HoTMail"));
         form->close();
     }
 
@@ -118,13 +81,12 @@ private slots:
 
     void pageBoxesAreTheUsersToAnswerAndAPageGetsOnlyAFew() {
         Workspace ws;
-        QFile page(ws.path("dialogs.htm"));
-        QVERIFY(page.open(QIODevice::WriteOnly));
-        page.write("<html><body><p id=r>x</p><script>alert('Session expired');"
-                   "document.getElementById('r').textContent = confirm('Delete permanently?') + "
-                   "' ' + prompt('Name?', 'ann');"
-                   "for (var i = 0; i < 1000; i++) alert('again ' + i);</script></body></html>");
-        page.close();
+        QVERIFY(testkit::writeFile(
+            ws.path("dialogs.htm"),
+            "<html><body><p id=r>x</p><script>alert('Session expired');"
+            "document.getElementById('r').textContent = confirm('Delete permanently?') + "
+            "' ' + prompt('Name?', 'ann');"
+            "for (var i = 0; i < 1000; i++) alert('again ' + i);</script></body></html>"));
         ws.set("ystart", ws.path("dialogs.htm"));
         auto form = testkit::openMainForm(ws);
         Dialogs::Answers answers;
@@ -140,29 +102,6 @@ private slots:
         QCOMPARE(Dialogs::messagesShown(),
                  (QStringList{"Session expired", "Delete permanently?", "Name?"}));
         form->close();
-    }
-
-    void sigtermRunsShutdownEvenDuringTheFirstRunDialogs() {
-        Workspace ws;
-        ws.set("welcome", "0"); // the first run: the welcome dialog waits for an answer
-        QDir(ws.mainDir()).removeRecursively(); // filled from the build's share/postling
-        QProcess postling;
-        postling.setProgram(POSTLING_BINARY);
-        postling.setArguments({"--ini", ws.iniPath()});
-        // The engine writes much to stderr; an unread pipe would stall the program.
-        postling.setStandardOutputFile(QProcess::nullDevice());
-        postling.setStandardErrorFile(QProcess::nullDevice());
-        postling.start();
-        QVERIFY(postling.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(catchesSigterm(postling.processId()), 20000);
-        ::kill(static_cast<pid_t>(postling.processId()), SIGTERM);
-        QVERIFY(postling.waitForFinished(30000));
-        QCOMPARE(postling.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(postling.exitCode(), 0);
-        for (const char* path : {"savedmgs/Sent", "savedmgs/Saved", "webmail.hlp"})
-            QVERIFY2(QFileInfo::exists(ws.path(path)), path);
-        QCOMPARE(ws.get("welcome"), QString("1"));
-        QCOMPARE(ws.get("deftemp"), QString("example.txt"));
     }
 };
 

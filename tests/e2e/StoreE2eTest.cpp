@@ -28,14 +28,6 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("lang");
         QTest::addColumn<QString>("line"); // a line the file holds
-        QTest::newRow("Yahoo Mail")
-            << true << "ann"
-            << "Lunch on Friday?"
-            << "Carl Jones  carl@hotmail.localhost &&Lunch on Friday&&Fri, 1 Nov 2002 10^00^00 "
-               "+0000&&ann@yahoo.localhost.htm"
-            << 0
-            << "<b>Reply-to:&nbsp;</b>Carl Jones &lt;carl@hotmail.localhost&gt;</font></div>\r\n"
-               "<div id=to><font face=arial size=2><b>To:&nbsp;</b>ann@yahoo.localhost</font>";
         QTest::newRow("Yahoo Mail in German")
             << true << "hans"
             << "Treffen am Freitag"
@@ -43,12 +35,6 @@ private slots:
                "11^46^40 +0000&&hans@yahoo.localhost.htm"
             << 1 << "<b>Subject:&nbsp;</b>Treffen am Freitag</font>";
         // The recipient is cut to 20 characters and "...".
-        QTest::newRow("Hotmail with a Reply-To line")
-            << false << "bob"
-            << "Team roster"
-            << "Jon Park  jon@hotmail.localhost &&Team roster&&Wed, 13 Nov 2002 10^53^20 "
-               "+0000&&bob@hotmail.localhos....htm"
-            << 0 << "<td>Jon</td>";
         QTest::newRow("Hotmail in Swedish, with non-breaking spaces")
             << false << "sven"
             << "Middag p\u00e5 l\u00f6rdag"

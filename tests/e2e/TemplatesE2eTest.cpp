@@ -35,7 +35,7 @@ private slots:
                         ->parentWidget()
                         ->findChild<QPushButton*>("Command4");
         use->click();
-        QTRY_COMPARE_WITH_TIMEOUT(testkit::composeForm(compose, yahoo).value(f[3]).toString(),
+        QTRY_COMPARE_WITH_TIMEOUT(testkit::composeField(compose, yahoo, 3),
                                   QString("Meeting next week"), 20000);
         QVariantMap filled = testkit::composeForm(compose, yahoo);
         QCOMPARE(filled.value(f[4]).toString(), kExampleBody); // the body is replaced
@@ -49,7 +49,7 @@ private slots:
         form->shell().selectTab(Shell::InboxTab);
         QVERIFY(testkit::fillComposeForm(inbox, yahoo, {{f[4], "Typed first"}}));
         use->click();
-        QTRY_COMPARE_WITH_TIMEOUT(testkit::composeForm(inbox, yahoo).value(f[4]).toString(),
+        QTRY_COMPARE_WITH_TIMEOUT(testkit::composeField(inbox, yahoo, 4),
                                   kExampleBody + "\n\nTyped first", 20000);
         QCOMPARE(form->shell().currentTab(), int(Shell::InboxTab));
         form->close();
@@ -90,7 +90,6 @@ private slots:
 
         auto again = testkit::openMainForm(ws);
         auto* list = again->findChild<QComboBox*>("ComboTemplate");
-        QCOMPARE(list->findText("Report.txt") >= 0, true);
         QCOMPARE(list->currentText(), QString("Report.txt"));
         again->close();
     }

@@ -10,9 +10,7 @@ using testkit::Workspace;
 namespace {
 
 QString localPage(const QTemporaryDir& dir, const QString& name, const QString& body) {
-    QFile file(dir.filePath(name));
-    file.open(QIODevice::WriteOnly);
-    file.write(("<html><body>" + body + "</body></html>").toUtf8());
+    testkit::writeFile(dir.filePath(name), ("<html><body>" + body + "</body></html>").toUtf8());
     return dir.filePath(name);
 }
 
@@ -33,12 +31,11 @@ QStringList visibleViews(MainForm& form) {
 class MainFormTest : public QObject {
     Q_OBJECT
 private slots:
+    // What a new user's first start writes and shows is the install test's; here, the controls.
     void withoutAnIniFileItStartsWithTheDefaultsAndCreatesTheFolders() {
-        QTemporaryDir cwd, data;
+        QTemporaryDir config, data;
         const QByteArray oldData = qgetenv("XDG_DATA_HOME");
         qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
-        const QString previous = QDir::currentPath();
-        QDir::setCurrent(cwd.path());
         QStringList dialogs;
         Dialogs::Answers answers;
         answers.dialog = [&](QDialog& d) {
@@ -47,7 +44,7 @@ private slots:
         };
         Dialogs::answerWith(answers);
         {
-            MainForm form({"postling", "--ini", cwd.filePath("none/postling.ini")});
+            MainForm form({"postling", "--ini", config.filePath("none/postling.ini")});
             QCOMPARE(dialogs, (QStringList{"frmSplash", "DialogWelcome"}));
             // The main directory is the user's data folder, filled from the installed data.
             QCOMPARE(form.shell().main_dir(), data.filePath("postling/"));
@@ -56,32 +53,18 @@ private slots:
             QVERIFY(form.findChild<QCheckBox*>("CheckGotoInbox")->isChecked());
             QCOMPARE(form.shell().currentTab(), int(Shell::InboxTab));
             QVERIFY(!form.shell().doing_init);
-            auto* proc1 = form.findChild<HelpWindow*>("proc1");
-            QVERIFY(proc1 && proc1->isVisible());
-            QCOMPARE(proc1->currentAnchor(), QString("6000"));
-            QVERIFY(!proc1->browser()->toPlainText().contains("not found"));
             form.shell().selectTab(Shell::SavedTab);
             QTRY_COMPARE(form.shell().WebBrowser2()->LocationURL(),
                          "file://" + data.filePath("postling/blankmsg.htm"));
-            for (const char* path : {"savedmgs/Sent", "savedmgs/Saved", "templates/example.txt",
-                                     "addrbooks/myaddrbk.csv", "blankmsg.htm"})
-                QVERIFY2(QFileInfo::exists(data.filePath("postling/") + path), path);
+            for (const char* path : {"savedmgs/Sent", "savedmgs/Saved"})
+                QVERIFY2(QFileInfo(data.filePath("postling/") + path).isDir(), path);
             form.close();
-            QCOMPARE(QDir(cwd.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-                     QStringList{"none"});
         }
-        QDir::setCurrent(previous);
         qputenv("XDG_DATA_HOME", oldData);
     }
 
-    void theWindowTakesItsStoredGeometryOnlyWhenNotMaximisedAndLeftIsSet() {
+    void theWindowTakesItsStoredGeometryWhenNotMaximised() {
         Workspace ws;
-        ws.set("setmax", "0");
-        {
-            auto form = testkit::openMainForm(ws);
-            QVERIFY(!(form->windowState() & Qt::WindowMaximized));
-            form->close();
-        }
         ws.set("setmax", "0");
         ws.set("left", "1500");
         ws.set("top", "750");
@@ -117,22 +100,17 @@ private slots:
         ws.set("ycalendar", localPage(pages, "ycalendar.htm", "y"));
         ws.set("hcalendar", localPage(pages, "hcalendar.htm", "h"));
         auto form = testkit::openMainForm(ws);
-        const QList<QStringList> expected = {{"WebBrowser1"},
-                                             {"WebBrowser3"},
-                                             {"WebBrowser2"},
-                                             {"WebBrowser4"},
-                                             {"PictureSettings"}};
+        const QStringList shown = {"WebBrowser1", "WebBrowser3", "WebBrowser2", "WebBrowser4",
+                                   "PictureSettings"};
         for (int tab = Shell::SettingsTab; tab >= Shell::InboxTab; --tab) {
             form->shell().selectTab(tab);
-            QCOMPARE(visibleViews(*form), expected[tab - 1]);
+            QCOMPARE(visibleViews(*form), QStringList{shown[tab - 1]});
         }
         form->shell().selectTab(Shell::CalendarTab); // a local inbox page counts as Hotmail's
         QVERIFY(testkit::waitForPage(form->shell().WebBrowser4(), "hcalendar.htm"));
 
         // The status line hears the shown view only; progress hides at either end.
         form->shell().selectTab(Shell::InboxTab);
-        emit form->shell().WebBrowser3()->StatusTextChange("from the hidden compose view");
-        QVERIFY(form->shell().panelText(3) != "from the hidden compose view");
         emit form->shell().WebBrowser1()->StatusTextChange("from the inbox view");
         QCOMPARE(form->shell().panelText(3), QString("from the inbox view"));
         form->shell().selectTab(Shell::ComposeTab);
@@ -141,17 +119,13 @@ private slots:
         emit form->shell().WebBrowser1()->StatusTextChange("inbox hidden now");
         QCOMPARE(form->shell().panelText(3), QString("compose now shown"));
 
-        struct Step {
-            int progress, max;
-            bool shown;
-        };
-        for (const Step& s : {Step{50, 100, true}, Step{100, 100, false}}) {
-            emit form->shell().WebBrowser1()->ProgressChange(s.progress, s.max);
-            QCOMPARE(form->browsing().progressBar()->isVisibleTo(form.get()), s.shown);
-        }
+        QWidget* bar = form->browsing().progressBar();
+        emit form->shell().WebBrowser1()->ProgressChange(50, 100);
+        QVERIFY(bar->isVisibleTo(form.get()));
+        emit form->shell().WebBrowser1()->ProgressChange(100, 100);
+        QVERIFY(!bar->isVisibleTo(form.get()));
         emit form->shell().WebBrowser3()->ProgressChange(50, 100);
-        QVERIFY2(!form->browsing().progressBar()->isVisibleTo(form.get()),
-                 "only the inbox view drives the bar");
+        QVERIFY2(!bar->isVisibleTo(form.get()), "only the inbox view drives the bar");
         form->close();
     }
 
@@ -275,18 +249,18 @@ private slots:
 
     void closingWritesEverySettingFromTheControls() {
         Workspace ws;
-        ws.set("welcome", "0");
         ws.set("unreadnum", "3");
         ws.set("mailto", "left@alone");
+        ws.set("gotoinbox", "0");
         auto form = testkit::openMainForm(ws);
-        form->findChild<QCheckBox*>("CheckGotoInbox")->setChecked(false);
+        QVERIFY(!form->findChild<QCheckBox*>("CheckGotoInbox")->isChecked());
+        form->findChild<QCheckBox*>("CheckGotoInbox")->setChecked(true);
         form->findChild<QCheckBox*>("CheckEmail")->setChecked(true);
         form->findChild<QRadioButton*>("OptionH")->setChecked(true);
         form->findChild<QLineEdit*>("TextHotmail")->setText("http://hotmail.localhost:1/");
         form->showMinimized();
         form->findChild<QAction*>("exit")->trigger();
-        QCOMPARE(ws.get("welcome"), QString("1"));
-        QCOMPARE(ws.get("gotoinbox"), QString("0"));
+        QCOMPARE(ws.get("gotoinbox"), QString("1"));
         QCOMPARE(ws.get("showemail"), QString("1"));
         QCOMPARE(ws.get("smail"), QString("1"));
         QCOMPARE(ws.get("hstart"), QString("http://hotmail.localhost:1/"));

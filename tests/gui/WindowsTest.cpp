@@ -1,8 +1,6 @@
-// The small windows: splash, About box, welcome dialog, help viewer and the wait overlay.
-#include "AboutBox.h"
+// The small windows: the splash and the help viewer.
 #include "SplashWindow.h"
 #include "Testkit.h"
-#include "WelcomeDialog.h"
 
 class WindowsTest : public QObject {
     Q_OBJECT
@@ -33,31 +31,13 @@ private slots:
         }
     }
 
-    void aboutBoxReportsAMissingSystemInfoProgramAndStaysOpen() {
-        Dialogs::answerWith({});
-        AboutBox::systemInfoPrograms() = {"postling-no-such-program"};
-        AboutBox about;
-        about.show();
-        QCOMPARE(about.windowTitle(), QString("About Postling"));
-        QVERIFY(about.findChild<QLabel*>("Image2"));
-        about.findChild<QPushButton*>("cmdSysInfo")->click();
-        QCOMPARE(Dialogs::messagesShown(),
-                 QStringList{"System Information Is Unavailable At This Time"});
-        QVERIFY(about.isVisible());
-        about.findChild<QPushButton*>("cmdOK")->click();
-        QVERIFY(!about.isVisible());
-    }
-
     void helpOpensTheAnchorOfATopic() {
         QTemporaryDir dir;
-        QFile file(dir.filePath("webmail.hlp"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
         QByteArray html = "<html><body><a name=\"contents\"></a><h1>Contents</h1>";
         for (int i = 0; i < 80; ++i)
             html += "<p>filler paragraph</p>";
         html += "<a name=\"5002\"></a><h2>Mailto</h2><p>xdg-mime default</p></body></html>";
-        file.write(html);
-        file.close();
+        QVERIFY(testkit::writeFile(dir.filePath("webmail.hlp"), html));
 
         HelpWindow help("proc1");
         help.resize(300, 200);

@@ -90,6 +90,8 @@ check "and no other runs" flock -n "$ini.running" true
 check "help opened from the main directory" grep -q \
     "postling.pages: help $main/webmail.hlp #6000 shown" "$log"
 check "settings written" grep -q "^welcome=1" <(tr -d '\r' < "$ini")
+check "the default template kept" grep -q "^deftemp=example.txt" <(tr -d '\r' < "$ini")
+check "the saved-message folders made" test -d "$main/savedmgs/Sent" -a -d "$main/savedmgs/Saved"
 check "nothing written to the working directory" test -z "$(ls -A "$cwd")"
 
 # Started with a link and no Postling running: it starts and keeps the link for the compose form.

@@ -5,6 +5,7 @@
 #include "WelcomeDialog.h"
 
 #include "Mailstore.h"
+#include "Postoffice.h"
 #include "SiteClient.h"
 
 #include <filesystem>
@@ -39,16 +40,14 @@ static standin::testing::SiteClient signedInClient(int port, bool yahoo, const Q
 
 bool StandinServer::sendAs(bool yahoo, const QString& login, const QString& to,
                            const QString& subject, const QString& body) const {
-    auto enc = [](const QString& v) {
-        return QUrl::toPercentEncoding(v).toStdString();
-    };
-    const std::string form =
-        yahoo ? "To=" + enc(to) + "&Cc=&Bcc=&Subj=" + enc(subject) + "&Body=" + enc(body) +
-                    "&SEND=Send"
-              : "to=" + enc(to) + "&cc=&bcc=&subject=" + enc(subject) + "&body=" + enc(body);
-    auto sent = signedInClient(port(), yahoo, login)
-                    .post(yahoo ? "/ym/Send?YY=1" : "/cgi-bin/premail?curmbox=F000000001", form);
-    return sent && sent->status == 200;
+    // As the site would on its Send, without a browser of the stranger's own.
+    standin::Mailstore store(dbPath());
+    const auto sender = store.accountByLogin(yahoo ? standin::Site::Yahoo : standin::Site::Hotmail,
+                                             login.toStdString());
+    return sender &&
+           !standin::deliver(store, *sender,
+                             {to.toStdString(), "", "", subject.toStdString(), body.toStdString()})
+                .empty();
 }
 
 QString StandinServer::messageAddress(bool yahoo, const QString& login,
@@ -199,6 +198,10 @@ QVariantMap composeForm(WebBrowser* view, bool yahoo) {
                     {yahoo ? "Compose" : "composeform", composeFieldNames(yahoo)})
         .value("fields")
         .toMap();
+}
+
+QString composeField(WebBrowser* view, bool yahoo, int field) {
+    return composeForm(view, yahoo).value(composeFieldNames(yahoo).value(field)).toString();
 }
 
 bool fillComposeForm(WebBrowser* view, bool yahoo, const QVariantMap& values) {

@@ -56,7 +56,7 @@ public:
     QList<QByteArray> recordedPosts() const;
     // The messages in the inbox of an address: "subject\nbody" each, oldest first.
     QStringList received(const QString& address) const;
-    // Sends a plain-text message as an account of a site (signing in over HTTP on the side).
+    // Delivers a plain-text message from an account of a site, as the site's Send does.
     bool sendAs(bool yahoo, const QString& login, const QString& to, const QString& subject,
                 const QString& body) const;
     // The address of a message in an account's inbox, found by its subject (signing in over
@@ -109,6 +109,11 @@ inline postling::SavedMessage message(std::string from, std::string subject, std
     return m;
 }
 
+// Writes a test's file whole.
+inline bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
 // A file's text, or "(missing)".
 inline QString fileText(const QString& path) {
     return QString::fromStdString(postling::readFile(path.toStdString()).value_or("(missing)"));
@@ -150,6 +155,8 @@ bool openMessage(const StandinServer& server, MainForm& form, bool yahoo, const 
 // that order); empty values when there is no form.
 QStringList composeFieldNames(bool yahoo);
 QVariantMap composeForm(WebBrowser* view, bool yahoo);
+// One field of it by its place in that order, or empty.
+QString composeField(WebBrowser* view, bool yahoo, int field);
 bool fillComposeForm(WebBrowser* view, bool yahoo, const QVariantMap& values);
 // Selects rows of the address grid, `from` first (so a selection can be made upwards).
 void selectRows(MainForm& form, int from, int to);
