@@ -16,13 +16,10 @@ QString localPage(const QTemporaryDir& dir, const QString& name, const QString& 
 
 QStringList visibleViews(MainForm& form) {
     QStringList names;
-    for (QWidget* w : {static_cast<QWidget*>(form.shell().WebBrowser1()),
-                       static_cast<QWidget*>(form.shell().WebBrowser2()),
-                       static_cast<QWidget*>(form.shell().WebBrowser3()),
-                       static_cast<QWidget*>(form.shell().WebBrowser4()),
-                       form.findChild<QWidget*>("PictureSettings")})
-        if (w->isVisible())
-            names << w->objectName();
+    for (const char* name :
+         {"WebBrowser1", "WebBrowser2", "WebBrowser3", "WebBrowser4", "PictureSettings"})
+        if (form.findChild<QWidget*>(name)->isVisible())
+            names << name;
     return names;
 }
 
