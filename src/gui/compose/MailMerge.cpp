@@ -82,12 +82,7 @@ void MailMerge::open() {
         });
     }
     if (!run_ || (run_->mode() == MergeRun::Mode::Idle && run_->step() != MergeRun::Step::Failed)) {
-        // Opened again, it starts as it did the first time: a count of 0 beside the last
-        // run's addresses would read as if they had not been sent.
-        DialogMerge->setState(MergeDialog::State::Idle);
-        DialogMerge->LabelNumSent->setText("Emails Sent: 0");
-        DialogMerge->clearLog();
-        DialogMerge->hideLog();
+        DialogMerge->reset();
     }
     bool ok = false;
     const int pause = shell_.GetIni("Settings", "mergepause", "2").toInt(&ok);

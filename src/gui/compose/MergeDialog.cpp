@@ -137,6 +137,14 @@ void MergeDialog::setState(State state) {
         setStatus({});
 }
 
+void MergeDialog::reset() {
+    // A count of 0 beside the last run's addresses would read as if they had not been sent.
+    setState(State::Idle);
+    LabelNumSent->setText("Emails Sent: 0");
+    clearLog();
+    hideLog();
+}
+
 void MergeDialog::countSent(int sent, const QString& address) {
     LabelNumSent->setText(QString("Emails Sent: %1").arg(sent));
     showLog();

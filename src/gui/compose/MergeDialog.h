@@ -37,6 +37,8 @@ public:
     // The buttons of each state: idle (Test, Start), running (Stop), testing (Stop Test).
     enum class State { Idle, Running, Testing };
     void setState(State state);
+    // As first opened: idle, "Emails Sent: 0", the log empty and hidden.
+    void reset();
     // "Emails Sent: n", and the address added to the log, which shows.
     void countSent(int sent, const QString& address);
     void clearLog();
