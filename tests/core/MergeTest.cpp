@@ -111,6 +111,7 @@ TEST(MergeRun, PausesBetweenMessagesAndSkipsRowsWithoutAnAddress) {
     a = sendOne(run, a);
     EXPECT_EQ(Kind::Pause, a.kind);
     EXPECT_EQ(2, a.seconds);
+    EXPECT_EQ(2500, run.millisecondsLeft(500)) << "one more: as long to send, and a pause";
     a = sendOne(run, run.pauseOver());
     // No pause after the last message; with no address in the first row there is no template
     // to put back, and the run ends there.

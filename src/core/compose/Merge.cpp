@@ -123,6 +123,14 @@ const char* statusText(MergeRun::Status status) {
     return "";
 }
 
+long long MergeRun::millisecondsLeft(long long elapsed) const {
+    if (sent_ == 0)
+        return 0;
+    const long long pause = 1000LL * pauseSeconds_;
+    const long long sending = std::max(0LL, elapsed - pause * (sent_ - 1)) / sent_;
+    return (total_ - sent_) * (sending + pause);
+}
+
 MergeRun::MergeRun(std::vector<MergeMessage> plan, std::string composeAddress, int pauseSeconds)
     : plan_(std::move(plan)), composeAddress_(std::move(composeAddress)),
       pauseSeconds_(pauseSeconds) {

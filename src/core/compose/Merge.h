@@ -110,6 +110,9 @@ public:
     // Messages the run will send (rows with an address, not sent before).
     int total() const { return total_; }
     int current() const { return index_; }
+    // Milliseconds the rest of the run should take, from how long it has taken so far: the
+    // messages still to send at the pace of those sent, and a pause before each of them.
+    long long millisecondsLeft(long long elapsed) const;
     const std::vector<MergeMessage>& plan() const { return plan_; }
     // While set, copies of sent mail are not kept.
     bool doingMerge() const;

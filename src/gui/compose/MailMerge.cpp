@@ -249,8 +249,7 @@ void MailMerge::writeLog(const std::vector<MergeRun::Record>& records) {
         waitNotice_->stop();
         DialogMerge->setStatus({});
         DialogMerge->countSent(run_->sent(), qs(m.address));
-        const qint64 left =
-            elapsed_.elapsed() / std::max(1, run_->sent()) * (run_->total() - run_->sent());
+        const qint64 left = run_->millisecondsLeft(elapsed_.elapsed());
         emit progress(run_->sent(), run_->total(),
                       QString("%1 of %2 sent, %3 left")
                           .arg(run_->sent())
