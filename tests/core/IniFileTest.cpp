@@ -49,15 +49,6 @@ TEST(IniFile, WritingOneKeyKeepsEveryOtherLineWhereItWas) {
     EXPECT_EQ("1", ini.get("Settings", "welcome"));
 }
 
-TEST(IniFile, EachCallReadsTheFileAfresh) {
-    TempDir dir;
-    IniFile ini(dir.file("p.ini"));
-    EXPECT_EQ("", ini.get("Settings", "mailto"));
-    ASSERT_TRUE(ini.set("Settings", "mailto", "a@b"));
-    dir.write("p.ini", "[Settings]\r\nmailto=changed@elsewhere\r\n"); // another program
-    EXPECT_EQ("changed@elsewhere", ini.get("Settings", "mailto"));
-}
-
 TEST(IniFile, MissingOrUnreadableFilesGiveDefaultsAndWritesFailQuietly) {
     TempDir dir;
     IniFile missing(dir.file("none.ini"));

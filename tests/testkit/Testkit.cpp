@@ -6,7 +6,6 @@
 
 #include "Mailstore.h"
 #include "Postoffice.h"
-#include "SiteClient.h"
 
 #include <filesystem>
 
@@ -30,14 +29,6 @@ QStringList StandinServer::received(const QString& address) const {
     return out;
 }
 
-// A client of a site signed in as `login` over HTTP, beside the browser.
-static standin::testing::SiteClient signedInClient(int port, bool yahoo, const QString& login) {
-    standin::testing::SiteClient client(port, yahoo ? "mail.yahoo.localhost" : "hotmail.localhost");
-    client.post(yahoo ? "/config/login" : "/cgi-bin/dologin",
-                "login=" + login.toStdString() + "&passwd=" + login.toStdString());
-    return client;
-}
-
 bool StandinServer::sendAs(bool yahoo, const QString& login, const QString& to,
                            const QString& subject, const QString& body) const {
     // As the site would on its Send, without a browser of the stranger's own.
@@ -52,18 +43,15 @@ bool StandinServer::sendAs(bool yahoo, const QString& login, const QString& to,
 
 QString StandinServer::messageAddress(bool yahoo, const QString& login,
                                       const QString& subject) const {
-    auto inbox = signedInClient(port(), yahoo, login)
-                     .get(yahoo ? "/ym/ShowFolder?box=Inbox" : "/cgi-bin/HoTMail");
-    if (!inbox)
-        return {};
-    // Each row links its subject: <a href="...">subject</a>
-    const QRegularExpression link("<a href=\"([^\"]+)\">([^<]*)</a>");
-    for (auto it = link.globalMatch(QString::fromStdString(inbox->body)); it.hasNext();) {
-        const auto m = it.next();
-        if (m.captured(2) == subject.toHtmlEscaped())
-            return (yahoo ? yahooStart() : hotmailStart()) +
-                   m.captured(1).replace("&amp;", "&").mid(1);
-    }
+    standin::Mailstore store(dbPath());
+    const auto account = store.accountByLogin(yahoo ? standin::Site::Yahoo : standin::Site::Hotmail,
+                                              login.toStdString());
+    for (const auto& m :
+         account ? store.folder(account->id, "Inbox") : std::vector<standin::MessageSummary>{})
+        if (QString::fromStdString(m.subject) == subject) // the link of its inbox row
+            return yahoo ? yahooStart() + QString("ym/ShowLetter?MsgId=%1&box=Inbox").arg(m.id)
+                         : hotmailStart() +
+                               QString("cgi-bin/getmsg?msg=MSG%1&curmbox=F000000001").arg(m.id);
     return {};
 }
 

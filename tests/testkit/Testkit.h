@@ -59,8 +59,7 @@ public:
     // Delivers a plain-text message from an account of a site, as the site's Send does.
     bool sendAs(bool yahoo, const QString& login, const QString& to, const QString& subject,
                 const QString& body) const;
-    // The address of a message in an account's inbox, found by its subject (signing in over
-    // HTTP on the side), or empty.
+    // The address of a message in an account's inbox, found by its subject, or empty.
     QString messageAddress(bool yahoo, const QString& login, const QString& subject) const;
 };
 
