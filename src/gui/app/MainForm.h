@@ -26,8 +26,6 @@ class WebBrowser;
 class MainForm : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr const char* APP_NAME = "Postling";
-
     // `instance` is the lock of this settings file when the caller took it already.
     explicit MainForm(const QStringList& arguments = QCoreApplication::arguments(),
                       std::unique_ptr<postling::InstanceLock> instance = nullptr,
@@ -51,6 +49,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    static constexpr const char* APP_NAME = "Postling";
+
     // The frame, then the subsystems placed in it and wired together.
     void buildFrame();
     void buildSubsystems();
