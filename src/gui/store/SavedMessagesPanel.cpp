@@ -204,12 +204,7 @@ void SavedMessagesPanel::listFolder() {
             if (auto row = postling::messageRow(name))
                 entries.push_back({str(listed_), std::move(*row)});
     }
-    model_->setEntries(std::move(entries), sent);
-    ListMsg->setColumnHidden(Column::Folder, true);
-    preview_->Navigate(mainDir_ + "blankmsg.htm");
-    ListMsg->setCurrentIndex({});
-    ListMsg->clearSelection();
-    setMessageButtons(false, sent);
+    showRows(std::move(entries), sent, false);
 }
 
 void SavedMessagesPanel::search(const QString& words) {
@@ -222,12 +217,17 @@ void SavedMessagesPanel::search(const QString& words) {
     for (const auto& hit : finder_->find(str(words)))
         if (auto row = postling::messageRow(hit.fileName))
             entries.push_back({hit.folder, std::move(*row)});
-    model_->setEntries(std::move(entries), false);
-    ListMsg->setColumnHidden(Column::Folder, false);
+    showRows(std::move(entries), false, true);
+}
+
+void SavedMessagesPanel::showRows(std::vector<MessageListModel::Entry> entries, bool sent,
+                                  bool withFolder) {
+    model_->setEntries(std::move(entries), sent);
+    ListMsg->setColumnHidden(Column::Folder, !withFolder);
     preview_->Navigate(mainDir_ + "blankmsg.htm");
     ListMsg->setCurrentIndex({});
     ListMsg->clearSelection();
-    setMessageButtons(false, false);
+    setMessageButtons(false, sent);
 }
 
 void SavedMessagesPanel::columnClick(int c) {

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "MessageListModel.h"
 #include "store/MessageSearch.h"
 
 #include <QWidget>
 #include <memory>
 
 class FolderDropList;
-class MessageListModel;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -71,6 +71,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // New rows in the list (a folder's, or search results from any folder), nothing selected.
+    void showRows(std::vector<MessageListModel::Entry> entries, bool sent, bool withFolder);
     QString directoryOf(int row) const;
     void previewRow(int row);
     void afterRowRemoved(int index);
