@@ -6,23 +6,27 @@ JOBS ?= $(shell nproc)
 BUILD_TYPE ?= RelWithDebInfo
 
 DEB_PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-webengine-dev libgtest-dev \
-	libgmock-dev libbenchmark-dev libcpp-httplib-dev libsqlite3-dev xvfb xauth \
+	libgmock-dev libbenchmark-dev libcpp-httplib-dev libsqlite3-dev libgmime-3.0-dev xvfb xauth \
 	fonts-dejavu-core fonts-liberation qt6-qpa-plugins \
 	xdg-utils desktop-file-utils appstream man-db dpkg-dev file
 
-.PHONY: all deps build test run bench fuzz format package clean
+.PHONY: all deps deps-roundcube build test run run-roundcube bench fuzz format package clean
 
 all: build
 
 deps:
 	@scripts/deps.sh $(DEB_PACKAGES)
 
+# The real Roundcube (with Dovecot and Postfix) that the tests and `make run-roundcube` start.
+deps-roundcube:
+	@tools/roundcube-kit/deps.sh
+
 # The build's own chatter goes to a log; an error shows it in full.
 build: deps
 	@scripts/build.sh $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
 
 # Every test; with SANITIZE=1 the whole suite runs again under ASan and UBSan.
-test: build
+test: build deps-roundcube
 	@scripts/test.sh $(BUILD)
 ifeq ($(SANITIZE),1)
 	@scripts/build.sh $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DPOSTLING_SANITIZE=ON
@@ -31,6 +35,10 @@ endif
 
 run: build
 	@scripts/run.sh $(BUILD)
+
+# The same against a real Roundcube on this machine.
+run-roundcube: build deps-roundcube
+	@scripts/run.sh $(BUILD) --roundcube
 
 # A Debian package of the installed program: build/postling_<version>_<arch>.deb.
 package: build

@@ -4,6 +4,7 @@
 #include "SavedMessagesPanel.h"
 #include "WebBrowser.h"
 
+#include "sites/OldSites.h"
 #include "store/MessageCapture.h"
 #include "store/MessageStore.h"
 
@@ -88,7 +89,7 @@ int main(int argc, char** argv) {
     for (int run = 0; run < 5; ++run) {
         saving.push_back(timeMs([&] {
             int lang = 0;
-            const auto result = postling::captureMessage(true, {text, body, {}}, lang);
+            const auto result = postling::yahooSite().capture({text, body, {}}, lang);
             if (!store.save("Saved", result.message).empty())
                 std::printf("save failed\n");
         }));

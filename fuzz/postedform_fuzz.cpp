@@ -2,6 +2,7 @@
 #include "FuzzInput.h"
 
 #include "compose/PostedForm.h"
+#include "sites/RoundcubeSite.h"
 #include "text/Encoding.h"
 #include "text/Strings.h"
 
@@ -17,5 +18,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (m.hasRecipient && (contains(post, "&Body=") || contains(post, "&body=")))
         fuzzing::check(!contains(replaceAll(m.body, "<br>", ""), "<"),
                        "the plain-text body carries no tag of its own");
+    const PostedMessage rc = roundcubeSite().readPosted(post);
+    for (const std::string* f : {&rc.to, &rc.cc, &rc.bcc, &rc.subject, &rc.body})
+        fuzzing::check(isValidUtf8(*f), "every part of Roundcube's post is UTF-8");
+    fuzzing::check(rc.hasRecipient == !rc.to.empty(), "Roundcube: only with a recipient");
+    fuzzing::check(!(rc.hasRecipient && contains("&" + post, "&_draft=1")), "a draft is no send");
     return 0;
 }

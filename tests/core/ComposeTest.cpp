@@ -76,8 +76,8 @@ TEST(ReplyText, WrapsTheFirstBlankFromColumn43) {
 }
 
 TEST(ReplyText, HotmailRecipientsAndTheRichTextForm) {
-    EXPECT_EQ("<x@y>", hotmailRecipient("Ann Lee <x@y>"));
-    EXPECT_EQ("x@y", hotmailRecipient("x@y"));
+    EXPECT_EQ("<x@y>", bracketedRecipient("Ann Lee <x@y>"));
+    EXPECT_EQ("x@y", bracketedRecipient("x@y"));
     EXPECT_EQ("<BR>&gt; quoted", templateFill("s", "> quoted").richBody);
     // Text stays text in the editor: no tag of it survives, an address keeps its brackets.
     EXPECT_EQ("&lt;img src=x onerror=&quot;go()&quot;<BR>&gt; &amp; &lt;pat@x.org<BR>&gt;",

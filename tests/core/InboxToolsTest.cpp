@@ -1,4 +1,5 @@
 #include "inbox/InboxTools.h"
+#include "sites/OldSites.h"
 
 #include <gtest/gtest.h>
 
@@ -54,12 +55,12 @@ TEST(CheckSpam, TheFirstKeywordDecidesAndReadRowsNeedTheOptionOff) {
         row("Menu\tCAF\xC3\x89 DELUXE"),         // accented capitals are lower-cased too
     };
     const std::vector<std::string> keywords = {"won", "casino", " owe ", "SALE", "caf\xC3\xA9"};
-    auto r = checkSpam(true, boxes, keywords, true, false);
+    auto r = checkSpam(yahooSite(), boxes, keywords, true, false);
     EXPECT_EQ((std::vector<int>{1, 3, 6}), r.tick);
     EXPECT_EQ((std::vector<std::string>{"Check Spam: keyword 'won'", "Check Spam: keyword ' owe '",
                                         "Check Spam: keyword 'caf\xC3\xA9'"}),
               r.reasons);
-    r = checkSpam(true, boxes, keywords, false, false);
+    r = checkSpam(yahooSite(), boxes, keywords, false, false);
     EXPECT_EQ((std::vector<int>{1, 2, 3, 6}), r.tick);
     EXPECT_EQ(4, r.byKeyword);
 }
@@ -77,58 +78,58 @@ TEST(CheckSpam, FiveNonEnglishLettersTickReadRowsToo) {
             "ade \xC3\xA0",
             false),
     };
-    const auto r = checkSpam(true, boxes, {}, true, true);
+    const auto r = checkSpam(yahooSite(), boxes, {}, true, true);
     EXPECT_EQ((std::vector<int>{1}), r.tick);
     EXPECT_EQ(1, r.nonEnglish);
     EXPECT_EQ((std::vector<std::string>{"Check Spam: 5 non-English letters"}), r.reasons);
-    EXPECT_TRUE(checkSpam(true, boxes, {}, true, false).tick.empty());
+    EXPECT_TRUE(checkSpam(yahooSite(), boxes, {}, true, false).tick.empty());
 }
 
 TEST(InboxRows, UnreadIsTheNewClassOrBoldOnYahooAndTheIconOnHotmail) {
     InboxBox b = row("x", false);
-    EXPECT_FALSE(isUnread(true, b));
+    EXPECT_FALSE(yahooSite().isUnread(b));
     b.className = "msgnew";
-    EXPECT_TRUE(isUnread(true, b));
+    EXPECT_TRUE(yahooSite().isUnread(b));
     b.className = "msgNEW";
-    EXPECT_FALSE(isUnread(true, b)) << "exact case";
+    EXPECT_FALSE(yahooSite().isUnread(b)) << "exact case";
     b.bold = true;
-    EXPECT_TRUE(isUnread(true, b));
-    EXPECT_FALSE(isUnread(false, b));
+    EXPECT_TRUE(yahooSite().isUnread(b));
+    EXPECT_FALSE(hotmailSite().isUnread(b));
     b.newmail = true;
-    EXPECT_TRUE(isUnread(false, b));
+    EXPECT_TRUE(hotmailSite().isUnread(b));
 }
 
 TEST(CheckUnread, LimitsCountAlreadyTickedRows) {
     std::vector<InboxBox> three = {row("a"), row("b", false), row("c"), row("d")};
-    EXPECT_EQ((std::vector<int>{0, 2, 3}), checkUnread(true, three, 5));
+    EXPECT_EQ((std::vector<int>{0, 2, 3}), checkUnread(yahooSite(), three, 5));
     std::vector<InboxBox> eight;
     for (int i = 0; i < 8; ++i)
         eight.push_back(row("r"));
-    EXPECT_EQ((std::vector<int>{0, 1, 2, 3, 4}), checkUnread(true, eight, 5));
-    EXPECT_EQ(8u, checkUnread(true, eight, 0).size());
+    EXPECT_EQ((std::vector<int>{0, 1, 2, 3, 4}), checkUnread(yahooSite(), eight, 5));
+    EXPECT_EQ(8u, checkUnread(yahooSite(), eight, 0).size());
     eight[0].checked = eight[1].checked = true;
-    EXPECT_EQ((std::vector<int>{0, 1, 2, 3, 4}), checkUnread(true, eight, 5))
+    EXPECT_EQ((std::vector<int>{0, 1, 2, 3, 4}), checkUnread(yahooSite(), eight, 5))
         << "two ticked at the top count: three more";
 }
 
 TEST(CheckGroup, FillsTheRangesBetweenTicks) {
-    EXPECT_EQ((std::vector<int>{2, 3, 4}), checkGroup(true, ticks(".x...x..")));
-    EXPECT_EQ((std::vector<int>{3, 4, 5}), checkGroup(true, ticks(".xx...x.")))
+    EXPECT_EQ((std::vector<int>{2, 3, 4}), checkGroup(yahooSite(), ticks(".x...x..")));
+    EXPECT_EQ((std::vector<int>{3, 4, 5}), checkGroup(yahooSite(), ticks(".xx...x.")))
         << "the group cannot end before one box was ticked";
-    EXPECT_EQ((std::vector<int>{2, 3}), checkGroup(true, ticks(".x..")));
-    EXPECT_EQ((std::vector<int>{1}), checkGroup(true, ticks("x.x.x")))
+    EXPECT_EQ((std::vector<int>{2, 3}), checkGroup(yahooSite(), ticks(".x..")));
+    EXPECT_EQ((std::vector<int>{1}), checkGroup(yahooSite(), ticks("x.x.x")))
         << "the third tick opens a group that nothing below closes";
-    EXPECT_TRUE(checkGroup(true, ticks("....")).empty());
+    EXPECT_TRUE(checkGroup(yahooSite(), ticks("....")).empty());
     auto hotmail = ticks("x..x");
     hotmail[1].checkbox = false; // a hidden field among the boxes
-    EXPECT_EQ((std::vector<int>{2}), checkGroup(false, hotmail));
+    EXPECT_EQ((std::vector<int>{2}), checkGroup(hotmailSite(), hotmail));
 }
 
 TEST(UncheckAll, UnticksBoxesOnlyAndLeavesOtherFields) {
     auto boxes = ticks("x.xx");
-    EXPECT_EQ((std::vector<int>{0, 2, 3}), uncheckAll(true, boxes));
+    EXPECT_EQ((std::vector<int>{0, 2, 3}), uncheckAll(yahooSite(), boxes));
     boxes[2].checkbox = false;
-    EXPECT_EQ((std::vector<int>{0, 3}), uncheckAll(false, boxes));
+    EXPECT_EQ((std::vector<int>{0, 3}), uncheckAll(hotmailSite(), boxes));
 }
 
 } // namespace

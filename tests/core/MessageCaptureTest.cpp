@@ -1,4 +1,5 @@
 #include "store/MessageCapture.h"
+#include "sites/OldSites.h"
 #include "store/HeaderLabels.h"
 #include "text/Encoding.h"
 
@@ -23,8 +24,8 @@ TEST(HeaderLabels, OnlyTheSubjectLabelDecidesTheLanguageAndItSticks) {
 
 TEST(MessageCapture, YahooEdgeCases) {
     int lang = 0;
-    auto r = captureMessage(true,
-                            {"From: Ann <ann> | Add to Address Book\r\nTo: Bob via the list\r\n"
+    auto r =
+        yahooSite().capture({"From: Ann <ann> | Add to Address Book\r\nTo: Bob via the list\r\n"
                              "Subject: Hi\r\nafter",
                              {},
                              {}},
@@ -34,33 +35,31 @@ TEST(MessageCapture, YahooEdgeCases) {
     // Without a "message" element the body is the text after the last header line found.
     EXPECT_EQ("<p>\r\nafter", r.message.body);
 
-    r = captureMessage(true, {"Subject: only a subject\r\nbody", {}, {}}, lang);
+    r = yahooSite().capture({"Subject: only a subject\r\nbody", {}, {}}, lang);
     EXPECT_TRUE(r.found) << "a subject without a sender is enough";
     EXPECT_EQ("", r.message.from);
     EXPECT_FALSE(
-        captureMessage(true, {"Inbox (31 messages)\r\nSender\tSubject", {}, {}}, lang).found);
-    r = captureMessage(true, {"From: x\r\n", {}, {}}, lang);
+        yahooSite().capture({"Inbox (31 messages)\r\nSender\tSubject", {}, {}}, lang).found);
+    r = yahooSite().capture({"From: x\r\n", {}, {}}, lang);
     EXPECT_FALSE(r.found) << "a sender line without its | end gives no sender";
 }
 
 TEST(MessageCapture, YahooPagesInOtherLanguagesSwitchTheLanguage) {
     int lang = 0;
-    const auto r = captureMessage(true,
-                                  {"Von:\tHans <h@x> | Add\r\nAn:\tann@x\r\nBetreff:\t"
-                                   "Treffen\r\nDatum:\tTue, 3 Dec 2002\r\n",
-                                   "b",
-                                   {}},
-                                  lang);
+    const auto r = yahooSite().capture({"Von:\tHans <h@x> | Add\r\nAn:\tann@x\r\nBetreff:\t"
+                                        "Treffen\r\nDatum:\tTue, 3 Dec 2002\r\n",
+                                        "b",
+                                        {}},
+                                       lang);
     EXPECT_EQ(1, lang);
     EXPECT_EQ("Hans <h@x>", r.message.from);
     EXPECT_EQ("Treffen", r.message.subject);
     EXPECT_EQ("Tue, 3 Dec 2002", r.message.date);
-    const auto fr = captureMessage(true,
-                                   {"De:\tMarie <m@x> | Add\r\n\xC3\x80:\tann@x\r\n"
-                                    "Objet:\tD\xC3\xAEner\r\nDate:\t3 Dec\r\n",
-                                    "b",
-                                    {}},
-                                   lang);
+    const auto fr = yahooSite().capture({"De:\tMarie <m@x> | Add\r\n\xC3\x80:\tann@x\r\n"
+                                         "Objet:\tD\xC3\xAEner\r\nDate:\t3 Dec\r\n",
+                                         "b",
+                                         {}},
+                                        lang);
     EXPECT_EQ(2, lang);
     EXPECT_EQ("ann@x", fr.message.to);
     EXPECT_EQ("D\xC3\xAEner", fr.message.subject);
@@ -68,12 +67,11 @@ TEST(MessageCapture, YahooPagesInOtherLanguagesSwitchTheLanguage) {
 
 TEST(MessageCapture, HotmailHeadersAreChainedThroughTheCursor) {
     int lang = 0;
-    auto r = captureMessage(false,
-                            {"From : Ann\r\nReply-To : Bob\r\nTo : Carl\r\nSubject : Hi\r\n"
-                             "Date : 3 Dec\r\n",
-                             {},
-                             "<pre>text</pre>"},
-                            lang);
+    auto r = hotmailSite().capture({"From : Ann\r\nReply-To : Bob\r\nTo : Carl\r\nSubject : Hi\r\n"
+                                    "Date : 3 Dec\r\n",
+                                    "<pre>text</pre>",
+                                    {}},
+                                   lang);
     EXPECT_EQ("Ann", r.message.from);
     EXPECT_EQ("Carl", r.message.to);
     EXPECT_EQ("Hi", r.message.subject);
@@ -82,20 +80,18 @@ TEST(MessageCapture, HotmailHeadersAreChainedThroughTheCursor) {
 
     // Without a Reply-To line the To search starts again at the top of the page, and the
     // value runs on to the Subject label.
-    r = captureMessage(
-        false, {"To : first\r\nFrom : Ann\r\nTo : Carl\r\nSubject : Hi\r\nDate : d\r\n", {}, {}},
-        lang);
+    r = hotmailSite().capture(
+        {"To : first\r\nFrom : Ann\r\nTo : Carl\r\nSubject : Hi\r\nDate : d\r\n", {}, {}}, lang);
     EXPECT_EQ("firstFrom : AnnTo : Carl", r.message.to);
     EXPECT_EQ("", r.message.body);
 
     // The stand-in's page: labels and values in table cells, one character skipped after each.
-    r = captureMessage(false,
-                       {"MSN Hotmail\r\nReply | Back to Inbox\r\nFrom :\tDana <d@y>\r\n"
-                        "Reply-To :\td@y\r\nTo :\tbob@h\r\nSubject :\tMinutes\r\n"
-                        "Date :\tWed, 6 Nov 2002 07:33:20 +0000\r\n\r\nbody",
-                        {},
-                        "<p>x</p>"},
-                       lang);
+    r = hotmailSite().capture({"MSN Hotmail\r\nReply | Back to Inbox\r\nFrom :\tDana <d@y>\r\n"
+                               "Reply-To :\td@y\r\nTo :\tbob@h\r\nSubject :\tMinutes\r\n"
+                               "Date :\tWed, 6 Nov 2002 07:33:20 +0000\r\n\r\nbody",
+                               "<p>x</p>",
+                               {}},
+                              lang);
     EXPECT_EQ("Dana <d@y>", r.message.from);
     EXPECT_EQ("bob@h", r.message.to);
     EXPECT_EQ("Minutes", r.message.subject);
@@ -122,7 +118,7 @@ TEST(MessageCapture, HotmailSwedishAndDutchLabels) {
     };
     for (const Case& c : cases) {
         int lang = 0;
-        const auto r = captureMessage(false, {c.page, {}, {}}, lang);
+        const auto r = hotmailSite().capture({c.page, {}, {}}, lang);
         EXPECT_EQ(c.lang, lang) << c.page;
         EXPECT_EQ(c.from, r.message.from) << c.page;
         EXPECT_EQ(c.to, r.message.to) << c.page;
@@ -145,11 +141,12 @@ TEST(MessageCapture, BodyCleanUp) {
 
 TEST(MessageCapture, SenderLineForTheAddressCapture) {
     int lang = 0;
-    EXPECT_EQ(" Ann <ann@x> ", senderLine(true, "From: Ann <ann@x> | Add", lang).value_or("?"));
+    EXPECT_EQ(" Ann <ann@x> ",
+              yahooSite().senderLine("From: Ann <ann@x> | Add", lang).value_or("?"));
     EXPECT_EQ(" Ann\r\nReply-",
-              senderLine(false, "From : Ann\r\nReply-To : b\r\nTo : c", lang).value_or("?"));
-    EXPECT_FALSE(senderLine(true, "From: no bar here", lang));
-    EXPECT_FALSE(senderLine(true, "nothing", lang));
+              hotmailSite().senderLine("From : Ann\r\nReply-To : b\r\nTo : c", lang).value_or("?"));
+    EXPECT_FALSE(yahooSite().senderLine("From: no bar here", lang));
+    EXPECT_FALSE(yahooSite().senderLine("nothing", lang));
 }
 
 } // namespace

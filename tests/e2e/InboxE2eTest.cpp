@@ -10,7 +10,8 @@ class InboxE2eTest : public testkit::StandinTestCase {
         return testkit::openSignedIn(*server, ws, yahoo, yahoo ? "ann" : "bob");
     }
     static QVariantList rows(MainForm& form, bool yahoo) {
-        return testkit::callPage(form.shell().WebBrowser1()->document(), "inboxRows", {yahoo})
+        return testkit::callPage(form.shell().WebBrowser1()->document(),
+                                 QString("sites.%1.inboxRows").arg(yahoo ? "yahoo" : "hotmail"))
             .value("rows")
             .toList();
     }
@@ -109,8 +110,8 @@ private slots:
         int first = 0;
         while (!rows(*form, false).at(first).toMap().value("checkbox").toBool())
             ++first;
-        testkit::callPage(form->shell().WebBrowser1()->document(), "setChecked",
-                          {false, QVariantList{first + 1, first + 5}, true});
+        testkit::callPage(form->shell().WebBrowser1()->document(), "sites.hotmail.setChecked",
+                          {QVariantList{first + 1, first + 5}, true});
         // A press on the window's bare background runs Check Group.
         QWidget* strip = form->findChild<QWidget*>("MessageTools");
         QPoint bare(strip->width() - 2, strip->height() / 2);

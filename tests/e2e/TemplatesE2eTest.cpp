@@ -4,7 +4,7 @@
 #include "TemplateDialog.h"
 #include "Testkit.h"
 
-#include "app/Navigation.h"
+#include "Shell.h"
 
 using testkit::Workspace;
 
@@ -43,8 +43,8 @@ private slots:
 
         // A compose page in the Inbox tab keeps its text below the template's.
         WebBrowser* inbox = form->shell().WebBrowser1();
-        inbox->Navigate(
-            QString::fromStdString(*postling::composeAddress(inbox->LocationURL().toStdString())));
+        inbox->Navigate(QString::fromStdString(
+            *form->shell().site().composeAddress(inbox->LocationURL().toStdString())));
         QVERIFY(testkit::waitForPage(inbox, "compose"));
         form->shell().selectTab(Shell::InboxTab);
         QVERIFY(testkit::fillComposeForm(inbox, yahoo, {{f[4], "Typed first"}}));

@@ -3,6 +3,8 @@
 #include "ComposeFiller.h"
 #include "Testkit.h"
 
+#include "sites/OldSites.h"
+
 #include "app/Twips.h"
 
 class ComposeWaitTest : public QObject {
@@ -43,6 +45,7 @@ private slots:
         ComposeFiller::Fill fill;
         fill.code = 1;
         fill.target = view;
+        fill.site = &postling::yahooSite(); // the page is the old site's compose form
         fill.text.to = "ann@x";
         fill.text.subject = "RE: Late";
         fill.text.richBody = "<b>rich</b>";

@@ -7,14 +7,15 @@ namespace {
 // Entries as [name, value] pairs; an initializer list keeps a single pair from being taken
 // for the whole list.
 QVariantMap report(std::initializer_list<QVariantList> pairs, const QString& method = "post",
-                   const QString& charset = "UTF-8") {
+                   const QString& charset = "UTF-8", const QString& action = {}) {
     QVariantList entries;
     for (const QVariantList& p : pairs)
         entries.append(QVariant(p));
     return {{"entries", entries},
             {"method", method},
             {"enctype", "application/x-www-form-urlencoded"},
-            {"charset", charset}};
+            {"charset", charset},
+            {"action", action}};
 }
 
 QVariantList pair(const QString& name, const QString& value) {
@@ -71,6 +72,32 @@ private slots:
         QCOMPARE(posted.at(0).at(2).toByteArray(), QByteArray("submitted=1"));
         capture.navigationRequested("u", "t2");
         QCOMPARE(posted.count(), 1);
+    }
+
+    // A form posted into a hidden frame pairs only with that frame's navigation to its action.
+    void aPostIntoAFramePairsByItsAddressInEitherOrder() {
+        FormPostCapture capture;
+        qint64 clock = 0;
+        capture.setClock([&] { return clock; });
+        QSignalSpy posted(&capture, &FormPostCapture::posted);
+        const QString send = "http://rc/?_task=mail&_framed=1";
+
+        capture.report(report({pair("_to", "b")}, "post", "UTF-8", send));
+        capture.frameNavigationRequested("http://rc/?_action=compose", "http://rc/watermark.html");
+        QCOMPARE(posted.count(), 0); // another frame's page
+        capture.frameNavigationRequested("http://rc/?_action=compose", send);
+        QCOMPARE(posted.count(), 1);
+        QCOMPARE(posted.at(0).at(0).toString(), QString("http://rc/?_action=compose"));
+        QCOMPARE(posted.at(0).at(2).toByteArray(), QByteArray("_to=b"));
+
+        clock += 5000;
+        capture.frameNavigationRequested("http://rc/?_action=compose", send);
+        clock += 100;
+        capture.report(report({pair("_to", "c")}, "post", "UTF-8", send));
+        QCOMPARE(posted.count(), 2);
+        QCOMPARE(posted.at(1).at(2).toByteArray(), QByteArray("_to=c"));
+        capture.report(report({pair("_to", "d")}, "post", "UTF-8", "http://rc/other"));
+        QCOMPARE(posted.count(), 2); // a frame navigation waits for its own address only
     }
 };
 

@@ -45,12 +45,13 @@ Settings readSettings(const IniFile& ini) {
     s.showemail = flag("showemail", "0");
     s.deffolder = ini.get(kSettings, "deffolder", "Saved");
     s.deftemp = ini.get(kSettings, "deftemp", "example.txt");
-    s.startHotmail = ini.get(kSettings, "smail", "0") != "0";
-    s.ystart = ini.get(kSettings, "ystart", defaults::kYahooStart);
-    s.hstart = ini.get(kSettings, "hstart", defaults::kHotmailStart);
+    s.smail = ini.get(kSettings, "smail", "0");
+    s.ystart = ini.get(kSettings, "ystart", defaults::kYStart);
+    s.hstart = ini.get(kSettings, "hstart", defaults::kHStart);
+    s.rstart = ini.get(kSettings, "rstart", "");
     s.welcomeShown = ini.get(kSettings, "welcome", "0") != "0";
-    s.ycalendar = ini.get(kSettings, "ycalendar", defaults::kYahooCalendar);
-    s.hcalendar = ini.get(kSettings, "hcalendar", defaults::kHotmailCalendar);
+    s.ycalendar = ini.get(kSettings, "ycalendar", defaults::kYCalendar);
+    s.hcalendar = ini.get(kSettings, "hcalendar", defaults::kHCalendar);
     return s;
 }
 
@@ -88,9 +89,10 @@ std::vector<SettingWrite> shutdownWrites(const Settings& s, const WindowState& w
         {"deffolder", s.deffolder},
         {"deftemp", s.deftemp},
         {"showemail", flag(s.showemail)},
-        {"smail", s.startHotmail ? "1" : "0"},
+        {"smail", s.smail},
         {"ystart", s.ystart},
         {"hstart", s.hstart},
+        {"rstart", s.rstart},
         {"setmax", w.normal ? "0" : "1"},
     };
     if (w.normal) {

@@ -1,19 +1,12 @@
 #pragma once
 
 #include "app/IniFile.h"
+#include "sites/SiteDefaults.h"
 
 #include <string>
 #include <vector>
 
 namespace postling {
-
-// The start addresses of the services when the ini file names none.
-namespace defaults {
-inline constexpr const char* kYahooStart = "https://mail.yahoo.com/";
-inline constexpr const char* kHotmailStart = "https://outlook.live.com/mail/";
-inline constexpr const char* kYahooCalendar = "https://calendar.yahoo.com/";
-inline constexpr const char* kHotmailCalendar = "https://outlook.live.com/calendar/";
-} // namespace defaults
 
 inline constexpr const char* kLocations = "Locations";
 inline constexpr const char* kSettings = "Settings";
@@ -32,12 +25,13 @@ struct Settings {
     bool showemail = false;
     std::string deffolder = "Saved";
     std::string deftemp = "example.txt";
-    bool startHotmail = false; // "smail": "0" Yahoo Mail, anything else Hotmail
-    std::string ystart = defaults::kYahooStart;
-    std::string hstart = defaults::kHotmailStart;
+    std::string smail = "0"; // the start page's site, as the site layer writes it
+    std::string ystart = defaults::kYStart;
+    std::string hstart = defaults::kHStart;
+    std::string rstart;        // the user's own Roundcube; none until they give one
     bool welcomeShown = false; // "welcome" is "1"
-    std::string ycalendar = defaults::kYahooCalendar;
-    std::string hcalendar = defaults::kHotmailCalendar;
+    std::string ycalendar = defaults::kYCalendar;
+    std::string hcalendar = defaults::kHCalendar;
 };
 
 Settings readSettings(const IniFile& ini);

@@ -2,14 +2,7 @@
 
 namespace postling {
 
-const ComposeFields& composeFields(bool yahoo) {
-    static const ComposeFields yahooFields{"compose", "To", "Cc", "Bcc", "Subj", "Body"};
-    static const ComposeFields hotmailFields{"composeform", "to", "cc", "bcc", "subject", "body"};
-    return yahoo ? yahooFields : hotmailFields;
-}
-
-const char* insertionField(bool yahoo, int which) {
-    const ComposeFields& f = composeFields(yahoo);
+const char* insertionField(const ComposeFields& f, int which) {
     switch (which) {
     case 0:
     case 10:

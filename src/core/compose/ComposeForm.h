@@ -4,7 +4,7 @@
 
 namespace postling {
 
-// The names of the webmail compose form and its fields, per site.
+// The names of a webmail's compose form and its fields (each site's profile has its own).
 struct ComposeFields {
     const char* form;
     const char* to;
@@ -13,11 +13,9 @@ struct ComposeFields {
     const char* subject;
     const char* body;
 };
-const ComposeFields& composeFields(bool yahoo);
-
 // The field selector of an insertion: 0 To, 1 Cc, 2 Bcc (from the grid), 10 To (from the
 // palette). Gives the field's name, or nullptr for any other selector.
-const char* insertionField(bool yahoo, int which);
+const char* insertionField(const ComposeFields& fields, int which);
 
 // Adds an address to a field's text unless the text already holds it anywhere: the address
 // alone into an empty field, else after a comma (no blank). Nothing is removed or reordered.

@@ -87,16 +87,6 @@ std::vector<MergeMessage> mergePlan(const AddressTable& table,
     return plan;
 }
 
-const MergeForm& mergeForm(bool yahoo) {
-    static const MergeForm yahooForm{"Compose", "To", "Subj", "Body", "&SEND"};
-    static const MergeForm hotmailForm{"composeform", "to", "subject", "body", "&Send.x"};
-    return yahoo ? yahooForm : hotmailForm;
-}
-
-bool sentConfirmation(bool yahoo, const std::string& pageText) {
-    return contains(pageText, yahoo ? "Message Sent" : "Your message has been sent");
-}
-
 std::string templateKey(const std::string& subject, const std::string& body) {
     std::uint64_t hash = 1469598103934665603ULL; // FNV-1a
     for (const std::string* part : {&subject, &body}) {

@@ -40,19 +40,6 @@ std::vector<MergeMessage> mergePlan(const AddressTable& table,
                                     RowRange rows, const std::string& subject,
                                     const std::string& body);
 
-// The merge's names for the compose form, which differ from the insertion's (Yahoo! Mail's form is
-// looked up as "Compose"), and what a submission adds to the form's action.
-struct MergeForm {
-    const char* form;
-    const char* to;
-    const char* subject;
-    const char* body;
-    const char* actionSuffix;
-};
-const MergeForm& mergeForm(bool yahoo);
-// Whether the page a submission led to says the message went (the site's own confirmation).
-bool sentConfirmation(bool yahoo, const std::string& pageText);
-
 // A key for the message text of a run, so a later run can tell it is the same one.
 std::string templateKey(const std::string& subject, const std::string& body);
 

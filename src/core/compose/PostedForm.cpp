@@ -5,9 +5,7 @@
 
 namespace postling {
 
-namespace {
-
-std::string rawValue(const std::string& data, const char* first, const char* second) {
+std::string rawPostedValue(const std::string& data, const char* first, const char* second) {
     auto at = data.find(first);
     std::size_t keyLength = std::string(first).size();
     if (at == std::string::npos) {
@@ -21,7 +19,9 @@ std::string rawValue(const std::string& data, const char* first, const char* sec
     return data.substr(start, end == std::string::npos ? std::string::npos : end - start);
 }
 
-} // namespace
+std::string plainBodyHtml(const std::string& text) {
+    return replaceAll(escapeHtml(text), "\r\n", "<br>\r\n");
+}
 
 std::string decodeFormValue(const std::string& raw) {
     const std::string text = replaceAll(raw, "+", " ");
@@ -50,20 +50,19 @@ std::string decodeFormValue(const std::string& raw) {
 
 PostedMessage readPostedForm(const std::string& data) {
     PostedMessage m;
-    m.to = decodeFormValue(rawValue(data, "&To=", "&to="));
+    m.to = decodeFormValue(rawPostedValue(data, "&To=", "&to="));
     if (m.to.empty())
         return m;
     m.hasRecipient = true;
-    m.bcc = decodeFormValue(rawValue(data, "&Bcc=", "&bcc="));
-    m.cc = decodeFormValue(rawValue(data, "&Cc=", "&cc="));
-    m.subject = decodeFormValue(rawValue(data, "&Subj=", "&subject="));
-    // The Body field is a plain text box: its text is escaped and keeps its line breaks. Yahoo!
-    // Mail's rich-text editor posts HTML as "PlainMsg" instead.
+    m.bcc = decodeFormValue(rawPostedValue(data, "&Bcc=", "&bcc="));
+    m.cc = decodeFormValue(rawPostedValue(data, "&Cc=", "&cc="));
+    m.subject = decodeFormValue(rawPostedValue(data, "&Subj=", "&subject="));
+    // The Body field is a plain text box: its text is escaped and keeps its line breaks. A
+    // rich-text editor posts HTML as "PlainMsg" instead.
     if (contains(data, "&Body=") || contains(data, "&body=")) {
-        m.body = replaceAll(escapeHtml(decodeFormValue(rawValue(data, "&Body=", "&body="))), "\r\n",
-                            "<br>\r\n");
+        m.body = plainBodyHtml(decodeFormValue(rawPostedValue(data, "&Body=", "&body=")));
     } else {
-        m.body = decodeFormValue(rawValue(data, "&PlainMsg=", "&PlainMsg="));
+        m.body = decodeFormValue(rawPostedValue(data, "&PlainMsg=", "&PlainMsg="));
     }
     return m;
 }

@@ -20,9 +20,15 @@ std::string decodeFormValue(const std::string& raw);
 // The copy of a sent message kept in the Sent folder: from "Sent Message", dated `date`.
 SavedMessage sentCopy(const PostedMessage& posted, const std::string& date);
 
-// Finds each key with its leading "&" (Yahoo! Mail's name first, then Hotmail's) and decodes its
-// value. The body of the plain-text box becomes HTML: escaped, "<br>" before each line break;
-// the rich-text editor's body ("PlainMsg") is HTML already.
+// The 2002 sites' posts: finds each key with its leading "&" (the capitalised name first, then
+// the lower-case one) and decodes its value. The body of the plain-text box becomes HTML:
+// escaped, "<br>" before each line break; the rich-text editor's body ("PlainMsg") is HTML
+// already.
 PostedMessage readPostedForm(const std::string& postData);
+
+// The raw (still encoded) value of the first of these keys found in the data ("&To="), or "".
+std::string rawPostedValue(const std::string& data, const char* first, const char* second);
+// A plain-text body as HTML: escaped, "<br>" before each line break.
+std::string plainBodyHtml(const std::string& text);
 
 } // namespace postling

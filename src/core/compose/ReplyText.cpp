@@ -45,7 +45,7 @@ std::string richTextForm(const std::string& text) {
     return replaceAll(escaped, ">", "<BR>&gt;");
 }
 
-std::string hotmailRecipient(const std::string& recipient) {
+std::string bracketedRecipient(const std::string& recipient) {
     const auto lt = recipient.find('<');
     return lt == std::string::npos ? recipient : recipient.substr(lt);
 }

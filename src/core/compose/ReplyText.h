@@ -11,7 +11,7 @@ struct ComposeFill {
     std::string to; // written to To for codes below 10
     std::string subject;
     std::string body;
-    std::string richBody; // Yahoo! Mail's rich-text editor: ">" begins a new line there
+    std::string richBody; // for a rich-text editor: ">" begins a new line there
     std::string cc;       // Cc and Bcc for codes below 10 (a mailto link may name them)
     std::string bcc;
 };
@@ -33,8 +33,8 @@ std::string quoteLines(const std::string& text);
 // quoted line starts a line of its own.
 std::string richTextForm(const std::string& text);
 
-// Hotmail's To takes only what begins at the first "<" (the bracketed address).
-std::string hotmailRecipient(const std::string& recipient);
+// Only what begins at the first "<" (the bracketed address), for a To field that takes no name.
+std::string bracketedRecipient(const std::string& recipient);
 
 // The fill of a saved message for codes 0 (reply), 1 (blank reply), 2 (forward) and 4 (send
 // again); nothing for another code.

@@ -1,5 +1,6 @@
 #include "inbox/InboxTools.h"
 
+#include "sites/Site.h"
 #include "text/Fold.h"
 
 #include "text/Encoding.h"
@@ -69,10 +70,6 @@ std::string spamKeywordFileText(const std::string& boxText) {
     return replaceAll(replaceAll(boxText, "\r\n", ","), "\n", ",") + "\r\n";
 }
 
-bool isUnread(bool yahoo, const InboxBox& box) {
-    return yahoo ? (contains(box.className, "new") || box.bold) : box.newmail;
-}
-
 int nonEnglishCount(const std::string& utf8) {
     int count = 0;
     for (char32_t c : utf8ToCodePoints(utf8))
@@ -81,7 +78,7 @@ int nonEnglishCount(const std::string& utf8) {
     return count;
 }
 
-SpamResult checkSpam(bool yahoo, const std::vector<InboxBox>& boxes,
+SpamResult checkSpam(const Site& site, const std::vector<InboxBox>& boxes,
                      const std::vector<std::string>& keywords, bool onlyUnread, bool nonEnglish) {
     SpamResult result;
     for (std::size_t i = 0; i < boxes.size(); ++i) {
@@ -93,7 +90,7 @@ SpamResult checkSpam(bool yahoo, const std::vector<InboxBox>& boxes,
                 continue;
             // The first keyword found decides; a read message is left alone when only unread
             // ones are checked.
-            if (!onlyUnread || isUnread(yahoo, box)) {
+            if (!onlyUnread || site.isUnread(box)) {
                 reason = "Check Spam: keyword '" + keyword + "'";
                 ++result.byKeyword;
             }
@@ -112,11 +109,11 @@ SpamResult checkSpam(bool yahoo, const std::vector<InboxBox>& boxes,
     return result;
 }
 
-std::vector<int> checkUnread(bool yahoo, const std::vector<InboxBox>& boxes, int limit) {
+std::vector<int> checkUnread(const Site& site, const std::vector<InboxBox>& boxes, int limit) {
     std::vector<int> tick;
     int count = 0;
     for (std::size_t i = 0; i < boxes.size(); ++i) {
-        if (!isUnread(yahoo, boxes[i]))
+        if (!site.isUnread(boxes[i]))
             continue;
         tick.push_back(static_cast<int>(i));
         if (limit > 0 && ++count == limit)
@@ -125,12 +122,12 @@ std::vector<int> checkUnread(bool yahoo, const std::vector<InboxBox>& boxes, int
     return tick;
 }
 
-std::vector<int> checkGroup(bool yahoo, const std::vector<InboxBox>& boxes) {
+std::vector<int> checkGroup(const Site& site, const std::vector<InboxBox>& boxes) {
     std::vector<int> tick;
     bool inGroup = false;
     bool tickedSome = false;
     for (std::size_t i = 0; i < boxes.size(); ++i) {
-        if (!yahoo && !boxes[i].checkbox)
+        if (!site.isMessageBox(boxes[i]))
             continue;
         if (!boxes[i].checked) {
             if (inGroup) {
@@ -146,10 +143,10 @@ std::vector<int> checkGroup(bool yahoo, const std::vector<InboxBox>& boxes) {
     return tick;
 }
 
-std::vector<int> uncheckAll(bool yahoo, const std::vector<InboxBox>& boxes) {
+std::vector<int> uncheckAll(const Site& site, const std::vector<InboxBox>& boxes) {
     std::vector<int> untick;
     for (std::size_t i = 0; i < boxes.size(); ++i)
-        if (boxes[i].checked && (yahoo || boxes[i].checkbox))
+        if (boxes[i].checked && site.isMessageBox(boxes[i]))
             untick.push_back(static_cast<int>(i));
     return untick;
 }

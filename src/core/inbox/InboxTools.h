@@ -5,6 +5,8 @@
 
 namespace postling {
 
+class Site;
+
 // The built-in keyword text: list 2 then list 1, each ending with ",", 188 keywords.
 const std::string& defaultSpamKeywords();
 
@@ -18,7 +20,8 @@ std::string loadedSpamKeywords(const std::string* fileBytes);
 // The file's one line: the box's text with each line break as ",", ended by CR LF.
 std::string spamKeywordFileText(const std::string& boxText);
 
-// One message check box of an inbox page, as the page script gathers it.
+// One message row of an inbox page with its check box (or selection), as the site's page module
+// gathers it. Which marks say "unread" is the site's rule.
 struct InboxBox {
     std::string rowText;   // the row's visible text
     std::string className; // the row's class
@@ -27,8 +30,6 @@ struct InboxBox {
     bool checked = false;
     bool checkbox = true; // an input of type "checkbox"
 };
-
-bool isUnread(bool yahoo, const InboxBox& box);
 
 // Characters whose Windows-1252 code is above 127.
 int nonEnglishCount(const std::string& utf8);
@@ -39,14 +40,14 @@ struct SpamResult {
     int byKeyword = 0;
     int nonEnglish = 0;
 };
-SpamResult checkSpam(bool yahoo, const std::vector<InboxBox>& boxes,
+SpamResult checkSpam(const Site& site, const std::vector<InboxBox>& boxes,
                      const std::vector<std::string>& keywords, bool onlyUnread, bool nonEnglish);
 
 // The unread boxes to tick: all, or the first `limit` (already ticked ones count).
-std::vector<int> checkUnread(bool yahoo, const std::vector<InboxBox>& boxes, int limit);
-// The boxes between ticked ones (Hotmail: check boxes only).
-std::vector<int> checkGroup(bool yahoo, const std::vector<InboxBox>& boxes);
-// The ticked boxes to untick (Hotmail: check boxes only).
-std::vector<int> uncheckAll(bool yahoo, const std::vector<InboxBox>& boxes);
+std::vector<int> checkUnread(const Site& site, const std::vector<InboxBox>& boxes, int limit);
+// The boxes between ticked ones (only those the site counts as message boxes).
+std::vector<int> checkGroup(const Site& site, const std::vector<InboxBox>& boxes);
+// The ticked boxes to untick (only those the site counts as message boxes).
+std::vector<int> uncheckAll(const Site& site, const std::vector<InboxBox>& boxes);
 
 } // namespace postling

@@ -5,7 +5,7 @@
 namespace postling {
 
 // The labels of a message's header lines in the eight languages the webmail sites spoke, in
-// the spelling without a blank before the colon (Yahoo! Mail pages) and with one (Hotmail).
+// the spelling without a blank before the colon and with one (sites differed).
 enum class HeaderKind { From, To, ReplyTo, Subject, Date };
 
 class HeaderLabels {

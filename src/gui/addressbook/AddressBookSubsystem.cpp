@@ -229,8 +229,7 @@ void AddressBookSubsystem::AddAddressFromMessage() {
         const auto line =
             PageDocument::failed(page)
                 ? std::nullopt
-                : postling::senderLine(shell.yahoo(), page.value("text").toString().toStdString(),
-                                       shell.lang);
+                : shell.site().senderLine(page.value("text").toString().toStdString(), shell.lang);
         const postling::SenderRow sender =
             line ? postling::splitSender(*line) : postling::SenderRow{};
         if (!sender.ok) {

@@ -99,7 +99,7 @@ void MainForm::Form_Load(const QStringList& arguments) {
     if (!settings.welcomeShown) {
         WelcomeDialog welcome(this);
         if (Dialogs::exec(welcome) == QDialog::Accepted)
-            browsing_->chooseStartProvider(welcome.yahooChosen());
+            browsing_->chooseStartSite(welcome.chosenSite(), welcome.roundcubeAddress());
         shell_->ShowHelp(6000, true);
     }
 

@@ -4,7 +4,6 @@
 #include "WebBrowser.h"
 
 #include "app/IniFile.h"
-#include "app/Navigation.h"
 
 #include <QLabel>
 #include <QTabBar>
@@ -35,8 +34,12 @@ QString Shell::TakeIni(const QString& section, const QString& item) const {
         postling::IniFile(iniFile_.toStdString()).take(section.toStdString(), item.toStdString()));
 }
 
-bool Shell::yahoo() const {
-    return postling::isYahoo(frame_.inbox->LocationURL().toStdString());
+const postling::Site& Shell::site() const {
+    return siteOf(frame_.inbox->LocationURL());
+}
+
+const postling::Site& Shell::siteOf(const QString& address) const {
+    return postling::siteFor(address.toStdString(), sites_);
 }
 
 int Shell::currentTab() const {

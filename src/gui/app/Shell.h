@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QString>
 
+#include "sites/Site.h"
+
 class HelpWindow;
 class QLabel;
 class QTabBar;
@@ -46,9 +48,12 @@ public:
     WebBrowser* WebBrowser2() const { return frame_.preview; }
     WebBrowser* WebBrowser3() const { return frame_.compose; }
     WebBrowser* WebBrowser4() const { return frame_.calendar; }
-    // The provider of the inbox view now: "yahoo" or "hotmail".
-    bool yahoo() const;
-    QString webmail() const { return yahoo() ? "yahoo" : "hotmail"; }
+    // The profile of the site the inbox view shows now, and of any address.
+    const postling::Site& site() const;
+    const postling::Site& siteOf(const QString& address) const;
+    // The user's own site addresses (their Roundcube, the calendars).
+    const postling::SiteAddresses& siteAddresses() const { return sites_; }
+    void setSiteAddresses(postling::SiteAddresses sites) { sites_ = std::move(sites); }
 
     // TabStrip2, 1-based. Selecting the tab on show runs its action again.
     int currentTab() const;
@@ -80,6 +85,7 @@ private:
     Frame frame_;
     QString iniFile_;
     QString mainDir_;
+    postling::SiteAddresses sites_;
     QList<QWidget*> tabWidgets_[SettingsTab + 1];
     QPointer<HelpWindow> help_;
     QPointer<HelpWindow> helpProc1_;

@@ -35,12 +35,20 @@ void FormPostCapture::dropStale(qint64 t) {
         reports_.removeFirst();
     if (waiting_ && t - waiting_->at > kPairWindowMs)
         waiting_.reset();
+    while (!frames_.isEmpty() && t - frames_.first().at > kPairWindowMs)
+        frames_.removeFirst();
 }
 
 void FormPostCapture::report(const QVariantMap& r) {
     const qint64 t = clock_();
     dropStale(t);
-    Report item{postData(r), t};
+    Report item{postData(r), t, r.value("action").toString()};
+    for (int i = 0; i < frames_.size(); ++i)
+        if (frames_[i].targetUrl == item.action) {
+            const Navigation nav = frames_.takeAt(i);
+            emit posted(nav.currentUrl, nav.targetUrl, item.bytes);
+            return;
+        }
     if (waiting_) {
         const Navigation nav = *waiting_;
         waiting_.reset();
@@ -61,4 +69,17 @@ void FormPostCapture::navigationRequested(const QString& currentUrl, const QStri
         return;
     }
     waiting_ = Navigation{currentUrl, targetUrl, t};
+}
+
+void FormPostCapture::frameNavigationRequested(const QString& currentUrl,
+                                               const QString& targetUrl) {
+    const qint64 t = clock_();
+    dropStale(t);
+    for (int i = reports_.size() - 1; i >= 0; --i)
+        if (reports_[i].action == targetUrl) {
+            const Report item = reports_.takeAt(i);
+            emit posted(currentUrl, targetUrl, item.bytes);
+            return;
+        }
+    frames_.append({currentUrl, targetUrl, t});
 }

@@ -21,6 +21,10 @@ public:
 
     // Called by the page when the engine starts a form-submitted navigation.
     void navigationRequested(const QString& currentUrl, const QString& targetUrl);
+    // Called for a navigation of a frame within the page. The engine does not say that a form
+    // posted into a frame is a submission, so it pairs only with a report for that very
+    // address (a webmail that sends through a hidden frame).
+    void frameNavigationRequested(const QString& currentUrl, const QString& targetUrl);
 
     // Milliseconds of a clock; tests set their own to step across the pairing window.
     void setClock(std::function<qint64()> clock) { clock_ = std::move(clock); }
@@ -36,6 +40,7 @@ private:
     struct Report {
         QByteArray bytes;
         qint64 received = 0;
+        QString action;
     };
     struct Navigation {
         QString currentUrl;
@@ -47,4 +52,5 @@ private:
     std::function<qint64()> clock_;
     QList<Report> reports_;
     std::optional<Navigation> waiting_;
+    QList<Navigation> frames_;
 };

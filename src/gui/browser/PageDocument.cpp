@@ -13,11 +13,16 @@ void PageDocument::call(const QString& function, const QVariantList& args, Resul
     }
     const QString json = QString::fromUtf8(
         QJsonDocument(QJsonArray::fromVariantList(args)).toJson(QJsonDocument::Compact));
+    // The function is a path below postling ("pageText", "sites.yahoo.inboxRows").
+    const QString path =
+        QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(function.split('.')))
+                              .toJson(QJsonDocument::Compact));
     const QString script =
-        QString("(function () { if (!window.postling || !postling.%1) return "
-                "{error: 'nodocument'}; try { return postling.%1.apply(null, %2); "
+        QString("(function () { var f = window.postling, o = null; %1.forEach(function (k) "
+                "{ o = f; f = f && f[k]; }); if (typeof f !== 'function') return "
+                "{error: 'nodocument'}; try { return f.apply(o, %2); "
                 "} catch (e) { return {error: 'script', message: String(e)}; } })()")
-            .arg(function, json);
+            .arg(path, json);
     page_->runJavaScript(script, QWebEngineScript::ApplicationWorld,
                          [done = std::move(done), alive = alive_](const QVariant& value) {
                              if (!done || (alive && !*alive))

@@ -6,13 +6,14 @@
 #include <QVariantMap>
 #include <functional>
 #include <memory>
+#include <string_view>
 
 class QWebEnginePage;
 
 // The page-document interface: every command gathers what it needs in one script call that
 // returns plain data, decides in the core, and applies its changes in one more call. The
-// scripts live in resources/page.js and run in the application world. A result that is not a
-// map (no document, no script in it) comes back as {"error": "nodocument"}.
+// scripts live in the site layer (sites/*.js) and run in the application world. A result that is
+// not a map (no document, no script in it) comes back as {"error": "nodocument"}.
 class PageDocument {
 public:
     using Result = std::function<void(const QVariantMap&)>;
@@ -21,8 +22,15 @@ public:
         : page_(page), alive_(std::move(alive)) {}
 
     void call(const QString& function, const QVariantList& args, Result done) const;
+    // A function of a site's page module (sites/<key>.js).
+    void callSite(std::string_view site, const QString& function, const QVariantList& args,
+                  Result done) const {
+        call("sites." + QString::fromUtf8(site.data(), static_cast<qsizetype>(site.size())) + "." +
+                 function,
+             args, std::move(done));
+    }
 
-    // Convenience wrappers over page.js.
+    // Convenience wrappers over the shared page script.
     void pageText(Result done) const { call("pageText", {}, std::move(done)); }
     void formFields(const QString& form, const QStringList& names, Result done) const {
         call("formFields", {form, names}, std::move(done));

@@ -3,6 +3,8 @@
 #include "Dialogs.h"
 #include "FormPostCapture.h"
 
+#include "sites/Site.h"
+
 #include <QDir>
 #include <QWebEngineView>
 
@@ -13,7 +15,7 @@
 
 // The page script is compiled into this static library; its resources must be registered by hand.
 static void initResources() {
-    Q_INIT_RESOURCE(gui);
+    Q_INIT_RESOURCE(sites);
 }
 
 namespace {
@@ -25,11 +27,19 @@ QString resourceText(const QString& path) {
     return QString::fromUtf8(file.readAll());
 }
 
-// Qt's web channel client followed by Postling's page script, for every document and frame.
+// Qt's web channel client followed by the shared page script and every site's module, for every
+// document and frame.
 QWebEngineScript pageScript() {
     initResources();
-    static const QString source =
-        resourceText(":/qtwebchannel/qwebchannel.js") + "\n" + resourceText(":/postling/page.js");
+    static const QString source = [] {
+        QString text = resourceText(":/qtwebchannel/qwebchannel.js") + "\n" +
+                       resourceText(":/postling/common.js");
+        for (const postling::Site* site : postling::allSites())
+            text += "\n" + resourceText(
+                               QString(":/postling/%1.js")
+                                   .arg(QString::fromUtf8(site->key().data(), site->key().size())));
+        return text;
+    }();
     QWebEngineScript script;
     script.setName("postling");
     script.setSourceCode(source);
@@ -67,6 +77,8 @@ bool WebPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool
     }
     if (type == NavigationTypeFormSubmitted)
         capture_->navigationRequested(this->url().toString(), url.toString());
+    else if (!isMainFrame)
+        capture_->frameNavigationRequested(this->url().toString(), url.toString());
     return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
 }
 

@@ -5,6 +5,8 @@
 #include "Shell.h"
 #include "WebBrowser.h"
 
+#include "StartPages.h"
+
 #include "app/Navigation.h"
 #include "app/Settings.h"
 
@@ -25,9 +27,7 @@
 
 BrowsingSubsystem::BrowsingSubsystem(Shell& shell, QObject* parent)
     : QObject(parent), shell_(shell), AddressCombo(new QComboBox), Progress1(new QProgressBar),
-      startFrame_(new QGroupBox("Start Page")), OptionY(new QRadioButton("&Yahoo Mail:")),
-      TextYahoo(new QLineEdit), OptionH(new QRadioButton("MSN &Hotmail")),
-      TextHotmail(new QLineEdit),
+      startPages_(new StartPages(this)),
       CheckGotoInbox(new QCheckBox("Go directly to &inbox after login (bypass mail home page)")) {
     QStyle* style = QApplication::style();
     struct Button {
@@ -41,11 +41,11 @@ BrowsingSubsystem::BrowsingSubsystem(Shell& shell, QObject* parent)
         {"forward", "Forward", "Go Forward", style->standardIcon(QStyle::SP_ArrowForward)},
         {"stop", "Stop", "Stop", style->standardIcon(QStyle::SP_BrowserStop)},
         {"refresh", "Refresh", "Refresh", style->standardIcon(QStyle::SP_BrowserReload)},
-        {"yahoo", "Yahoo! Mail", "Go to Yahoo Mail", letterIcon("Y!", QColor("#6633cc"))},
-        {"hotmail", "Hotmail", "Go to Hotmail", letterIcon("H", QColor("#003399"))},
         {"help", "Help", "Postling Help", style->standardIcon(QStyle::SP_DialogHelpButton)},
     };
     for (const Button& b : buttons) {
+        if (QString(b.key) == "help") // the sites' buttons stand before Help
+            toolbar_ << startPages_->toolbarActions();
         auto* action = new QAction(b.icon, b.caption, this);
         action->setObjectName(b.key);
         action->setToolTip(b.tip);
@@ -79,22 +79,15 @@ BrowsingSubsystem::BrowsingSubsystem(Shell& shell, QObject* parent)
     Progress1->setTextVisible(false);
     Progress1->hide();
 
-    startFrame_->setObjectName("FrameStart");
-    OptionY->setObjectName("OptionY");
-    TextYahoo->setObjectName("TextYahoo");
-    OptionH->setObjectName("OptionH");
-    TextHotmail->setObjectName("TextHotmail");
     CheckGotoInbox->setObjectName("CheckGotoInbox");
-    auto* group = new QButtonGroup(startFrame_);
-    group->addButton(OptionY);
-    group->addButton(OptionH);
-    OptionY->setChecked(true);
-    auto* startLayout = new QGridLayout(startFrame_);
-    startLayout->addWidget(OptionY, 0, 0);
-    startLayout->addWidget(TextYahoo, 0, 1);
-    startLayout->addWidget(OptionH, 1, 0);
-    startLayout->addWidget(TextHotmail, 1, 1);
-    startLayout->setColumnStretch(1, 1);
+    connect(startPages_, &StartPages::goRequested, this, [this](const QString& address) {
+        AddressCombo->setEditText(address);
+        shell_.WebBrowser1()->Navigate(address);
+        if (shell_.currentTab() != Shell::InboxTab)
+            shell_.selectTab(Shell::InboxTab);
+    });
+    connect(startPages_, &StartPages::siteAddressesChanged, this,
+            [this](const postling::SiteAddresses& sites) { shell_.setSiteAddresses(sites); });
 
     WebBrowser* inbox = shell_.WebBrowser1();
     connect(inbox, &WebBrowser::NavigateComplete2, this,
@@ -143,41 +136,44 @@ void BrowsingSubsystem::loadOptions(const postling::Settings& settings) {
     CheckGotoInbox->setChecked(settings.gotoinbox);
 }
 
-void BrowsingSubsystem::loadStartPages(const postling::Settings& settings) {
-    TextYahoo->setText(qs(settings.ystart));
-    TextHotmail->setText(qs(settings.hstart));
-    (settings.startHotmail ? OptionH : OptionY)->setChecked(true);
-    AddressCombo->addItem(TextYahoo->text());
-    AddressCombo->addItem(TextHotmail->text());
-    ycalendar_ = settings.ycalendar;
-    hcalendar_ = settings.hcalendar;
+QGroupBox* BrowsingSubsystem::startPageFrame() const {
+    return startPages_->frame();
 }
 
-void BrowsingSubsystem::chooseStartProvider(bool yahoo) {
-    (yahoo ? OptionY : OptionH)->setChecked(true);
+void BrowsingSubsystem::loadStartPages(const postling::Settings& settings) {
+    startPages_->load(settings);
+    AddressCombo->addItems(startPages_->addresses());
+}
+
+void BrowsingSubsystem::chooseStartSite(const postling::Site& site, const QString& roundcube) {
+    startPages_->choose(site, roundcube);
 }
 
 void BrowsingSubsystem::goToStartPage() {
-    const QString start = OptionY->isChecked() ? TextYahoo->text() : TextHotmail->text();
+    const QString start = startPages_->start();
     shell_.WebBrowser1()->Navigate(start);
     AddressCombo->setEditText(start);
 }
 
 void BrowsingSubsystem::saveSettings(postling::Settings& settings) const {
     settings.gotoinbox = CheckGotoInbox->isChecked();
-    settings.startHotmail = !OptionY->isChecked();
-    settings.ystart = str(TextYahoo->text());
-    settings.hstart = str(TextHotmail->text());
+    startPages_->save(settings);
 }
 
 void BrowsingSubsystem::onTabChanged(int tab) {
     if (tab != Shell::CalendarTab)
         return;
     WebBrowser* calendar = shell_.WebBrowser4();
-    if (const auto target = postling::calendarTarget(str(calendar->LocationURL()),
-                                                     str(shell_.WebBrowser1()->LocationURL()),
-                                                     ycalendar_, hcalendar_))
+    if (postling::calendarShown(str(calendar->LocationURL())))
+        return;
+    const postling::Site& site = shell_.site();
+    if (const auto target = site.calendar(shell_.siteAddresses()))
         calendar->Navigate(qs(*target));
+    else
+        calendar->setHtml(QString("<html><body style=\"font-family: sans-serif; margin: 2em\">"
+                                  "<h3>No calendar</h3><p>%1 has no calendar that Postling "
+                                  "can show.</p></body></html>")
+                              .arg(qs(std::string(site.name())).toHtmlEscaped()));
 }
 
 void BrowsingSubsystem::onInboxNavigateComplete(const QString& url) {
@@ -185,15 +181,16 @@ void BrowsingSubsystem::onInboxNavigateComplete(const QString& url) {
     emit inboxNavigated();
     shell_.setPanelText(2, "");
 
+    const postling::Site& site = shell_.siteOf(url);
     if (CheckGotoInbox->isChecked()) {
-        const postling::InboxShortcut shortcut = postling::goToInbox(str(url));
+        const postling::InboxShortcut shortcut = site.afterLogin(str(url));
         if (shortcut.handled) {
             shell_.WebBrowser1()->Navigate(qs(shortcut.target));
             return;
         }
     }
     WebBrowser* compose = shell_.WebBrowser3();
-    if (const auto target = postling::composePreload(str(url), str(compose->LocationURL())))
+    if (const auto target = site.composePreload(str(url), str(compose->LocationURL())))
         compose->Navigate(qs(*target));
 }
 
@@ -218,12 +215,10 @@ void BrowsingSubsystem::runToolbarKey(const QString& key) {
     } else if (key == "stop") {
         inbox->Stop();
         compose->Stop();
-    } else if (key == "yahoo") {
-        goTo(TextYahoo->text());
-    } else if (key == "hotmail") {
-        goTo(TextHotmail->text());
     } else if (key == "help") {
         shell_.ShowHelp(0);
+    } else if (const QString site = startPages_->address(key); !site.isEmpty()) {
+        goTo(site);
     }
 }
 

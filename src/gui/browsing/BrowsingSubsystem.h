@@ -5,8 +5,9 @@
 #include <string>
 
 namespace postling {
+class Site;
 struct Settings;
-}
+} // namespace postling
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -15,6 +16,7 @@ class QLineEdit;
 class QProgressBar;
 class QRadioButton;
 class Shell;
+class StartPages;
 
 // Browsing: where the views go. The toolbar's keys, the address bar, the progress bar, the start
 // pages and the go-to-inbox option, the inbox view's navigation events (the inbox shortcut after
@@ -29,7 +31,7 @@ public:
     QComboBox* addressBar() const { return AddressCombo; }
     QAction* goAction() const { return go_; }
     QProgressBar* progressBar() const { return Progress1; }
-    QGroupBox* startPageFrame() const { return startFrame_; }
+    QGroupBox* startPageFrame() const;
     QCheckBox* gotoInboxBox() const { return CheckGotoInbox; }
 
     // Start-up: the welcome page while the splash shows; the options, the start pages; the
@@ -37,7 +39,7 @@ public:
     void showWelcomePage();
     void loadOptions(const postling::Settings& settings);
     void loadStartPages(const postling::Settings& settings);
-    void chooseStartProvider(bool yahoo);
+    void chooseStartSite(const postling::Site& site, const QString& roundcubeAddress);
     void goToStartPage();
     void saveSettings(postling::Settings& settings) const;
 
@@ -64,13 +66,7 @@ private:
     QComboBox* AddressCombo;
     bool enterHandled_ = false;
     QProgressBar* Progress1;
-    QGroupBox* startFrame_;
-    QRadioButton* OptionY;
-    QLineEdit* TextYahoo;
-    QRadioButton* OptionH;
-    QLineEdit* TextHotmail;
+    StartPages* startPages_;
     QCheckBox* CheckGotoInbox;
-    std::string ycalendar_;
-    std::string hcalendar_;
     bool job_ = false;
 };

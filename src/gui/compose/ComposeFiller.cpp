@@ -29,6 +29,8 @@ void ComposeFiller::writeBug(const char* marker) const {
 void ComposeFiller::start(Fill fill) {
     writeBug("4");
     fill.attempts = 0;
+    if (!fill.site && fill.target) // unsaid: the profile of the page being filled
+        fill.site = &shell_.siteOf(fill.target->LocationURL());
     fill_ = fill;
     user_clicked_cancel = false;
     attemptFill();
@@ -53,7 +55,7 @@ void ComposeFiller::attemptFill() {
         timer_->start();
         return;
     }
-    const postling::ComposeFields& f = postling::composeFields(fill_->yahoo);
+    const postling::ComposeFields& f = fill_->site->composeFields();
     const int attempt = fill_->attempts;
     fill_->target->document().formFields(
         qs(f.form), {qs(f.to), qs(f.subject), qs(f.body)}, [this, attempt](const QVariantMap& r) {
@@ -61,7 +63,7 @@ void ComposeFiller::attemptFill() {
                 return; // cancelled, or a later look is under way
             const QVariantMap fields = r.value("fields").toMap();
             if (PageDocument::failed(r) ||
-                fields.value(qs(postling::composeFields(fill_->yahoo).to)).isNull()) {
+                fields.value(qs(fill_->site->composeFields().to)).isNull()) {
                 timer_->start();
                 return;
             }
@@ -91,8 +93,8 @@ void ComposeFiller::showWaiting(bool waiting) {
 void ComposeFiller::fillComposeForm(const QVariantMap& current) {
     const Fill fill = *fill_;
     fill_.reset();
-    const bool yahoo = fill.yahoo;
-    const postling::ComposeFields& f = postling::composeFields(yahoo);
+    const postling::Site* site = fill.site;
+    const postling::ComposeFields& f = site->composeFields();
     QPointer<WebBrowser> view(fill.target);
 
     if (fill.code == 11) { // the form's subject and body go to the template
@@ -101,7 +103,7 @@ void ComposeFiller::fillComposeForm(const QVariantMap& current) {
         return;
     }
     QVariantMap values;
-    const QString to = qs(yahoo ? fill.text.to : postling::hotmailRecipient(fill.text.to));
+    const QString to = qs(site->replyRecipient(fill.text.to));
     if (fill.code < 10)
         values.insert(qs(f.to), to);
     values.insert(qs(f.subject), qs(fill.text.subject));
@@ -117,25 +119,26 @@ void ComposeFiller::fillComposeForm(const QVariantMap& current) {
     view->document().setFormFields(qs(f.form), values, [=, this](const QVariantMap& r) {
         if (!view || PageDocument::failed(r))
             return;
-        if (!yahoo) {
+        if (!site->richTextEditor()) {
             writeBug("0");
             return;
         }
         writeBug("6");
-        // Yahoo! Mail's rich-text editor, when the page has one, takes the body as HTML.
-        view->document().call("setRichText", {qs(fill.text.richBody)},
-                              [=, this](const QVariantMap& rich) {
-                                  if (view && !PageDocument::failed(rich)) {
-                                      if (view->isVisible()) { // redrawn, where it is seen
-                                          view->hide();
-                                          view->show();
+        // The site's rich-text editor, when the page has one, takes the body as HTML.
+        view->document().callSite(site->key(), "setRichText", {qs(fill.text.richBody)},
+                                  [=, this](const QVariantMap& rich) {
+                                      if (view && !PageDocument::failed(rich)) {
+                                          if (view->isVisible()) { // redrawn, where it is seen
+                                              view->hide();
+                                              view->show();
+                                          }
+                                          QVariantMap again{{qs(f.subject), qs(fill.text.subject)}};
+                                          if (fill.code < 10)
+                                              again.insert(qs(f.to), to);
+                                          view->document().setFormFields(qs(f.form), again,
+                                                                         nullptr);
                                       }
-                                      QVariantMap again{{qs(f.subject), qs(fill.text.subject)}};
-                                      if (fill.code < 10)
-                                          again.insert(qs(f.to), to);
-                                      view->document().setFormFields(qs(f.form), again, nullptr);
-                                  }
-                                  writeBug("0");
-                              });
+                                      writeBug("0");
+                                  });
     });
 }

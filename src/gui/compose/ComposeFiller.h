@@ -1,6 +1,7 @@
 #pragma once
 
 #include "compose/ReplyText.h"
+#include "sites/Site.h"
 
 #include <QObject>
 #include <QPointer>
@@ -21,7 +22,7 @@ public:
     struct Fill {
         int code = 0;
         QPointer<WebBrowser> target;
-        bool yahoo = true;
+        const postling::Site* site = nullptr; // the target page's profile
         postling::ComposeFill text;
         int attempts = 0;
     };

@@ -77,11 +77,13 @@ ComposeSubsystem::ComposeSubsystem(Shell& shell, const AddressBookSubsystem& add
     });
     // Sent mail: the compose view's posts, and those of a compose page in the inbox view.
     connect(compose, &WebBrowser::BeforeNavigate2, this,
-            [this](const QString&, const QString&, const QByteArray& data) { captureSent(data); });
+            [this](const QString& current, const QString&, const QByteArray& data) {
+                captureSent(shell_.siteOf(current), data);
+            });
     connect(shell_.WebBrowser1(), &WebBrowser::BeforeNavigate2, this,
             [this](const QString& current, const QString&, const QByteArray& data) {
                 if (current.toLower().contains("compose"))
-                    captureSent(data);
+                    captureSent(shell_.siteOf(current), data);
             });
     Command5->setObjectName("Command5");
     mailmerge_->setObjectName("mailmerge");
@@ -194,7 +196,7 @@ void ComposeSubsystem::onTabChanged(int tab) {
     WebBrowser* compose = shell_.WebBrowser3();
     if (postling::composeReloadNeeded(did_insert, compose->LocationURL().toStdString()))
         if (const auto address =
-                postling::composeAddress(shell_.WebBrowser1()->LocationURL().toStdString()))
+                shell_.site().composeAddress(shell_.WebBrowser1()->LocationURL().toStdString()))
             compose->Navigate(qs(*address));
     ClearComposeForm();
 }
@@ -214,9 +216,9 @@ void ComposeSubsystem::Web_InsertField(int which) {
         target = shell_.WebBrowser1();
     to_retry = false;
     const bool fromPalette = which == 10;
-    const bool yahoo = shell_.yahoo();
-    const char* fieldName = postling::insertionField(yahoo, which);
-    const QString form = qs(postling::composeFields(yahoo).form);
+    const postling::ComposeFields& fields = shell_.site().composeFields();
+    const char* fieldName = postling::insertionField(fields, which);
+    const QString form = qs(fields.form);
     QWidget* window = shell_.window();
     auto refuse = [window] {
         Dialogs::message(window, "Unable to insert address. Are you sure the Compose screen is "
@@ -260,21 +262,22 @@ void ComposeSubsystem::ClearComposeForm() {
         did_insert = false;
         return;
     }
-    const bool yahoo = shell_.yahoo();
-    const postling::ComposeFields& f = postling::composeFields(yahoo);
+    const postling::Site& site = shell_.site();
+    const postling::ComposeFields& f = site.composeFields();
     QVariantMap empty;
     for (const char* name : {f.to, f.subject, f.cc, f.bcc, f.body})
         empty.insert(qs(name), QString());
     QPointer<WebBrowser> view(shell_.WebBrowser3());
-    view->document().setFormFields(qs(f.form), empty, [view, yahoo](const QVariantMap& r) {
-        if (!view || PageDocument::failed(r) || !yahoo)
+    view->document().setFormFields(qs(f.form), empty, [view, &site](const QVariantMap& r) {
+        if (!view || PageDocument::failed(r) || !site.richTextEditor())
             return;
-        view->document().call("setRichText", {QString()}, [view](const QVariantMap&) {
-            if (view && view->isVisible()) {
-                view->hide(); // repaint the editor
-                view->show();
-            }
-        });
+        view->document().callSite(site.key(), "setRichText", {QString()},
+                                  [view](const QVariantMap&) {
+                                      if (view && view->isVisible()) {
+                                          view->hide(); // repaint the editor
+                                          view->show();
+                                      }
+                                  });
     });
 }
 
@@ -294,7 +297,7 @@ void ComposeSubsystem::ReplyOrForward(int code) {
     } else if (tab != Shell::ComposeTab) {
         shell_.selectTab(Shell::ComposeTab);
     }
-    fill.yahoo = shell_.yahoo();
+    fill.site = &shell_.site();
     filler_->writeBug("2");
 
     if (code == 5) {
@@ -325,10 +328,10 @@ void ComposeSubsystem::ReplyOrForward(int code) {
     }
 }
 
-void ComposeSubsystem::captureSent(const QByteArray& postData) {
+void ComposeSubsystem::captureSent(const postling::Site& site, const QByteArray& postData) {
     if (merge_->doingMerge() || !CheckSaveSent->isChecked() || postData.isEmpty())
         return;
-    const postling::PostedMessage posted = postling::readPostedForm(postData.toStdString());
+    const postling::PostedMessage posted = site.readPosted(postData.toStdString());
     if (!posted.hasRecipient)
         return;
     const QDateTime now = QDateTime::currentDateTime();

@@ -8,6 +8,7 @@
 #include "EmailPalette.h"
 
 namespace postling {
+class Site;
 struct SavedMessage;
 struct Settings;
 } // namespace postling
@@ -67,7 +68,7 @@ public:
     void reloadPalette();
     void placePalette();
     // A form post from a compose page: keeps a copy unless a merge runs or the user opted out.
-    void captureSent(const QByteArray& postData);
+    void captureSent(const postling::Site& site, const QByteArray& postData);
 
     // What tests and the window may ask.
     bool insertionPending() const { return to_retry; }

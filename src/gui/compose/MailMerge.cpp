@@ -98,8 +98,8 @@ void MailMerge::readForm(std::function<void(const Form&)> done) {
     WebBrowser* view = shell_.WebBrowser3();
     Form form;
     form.address = view->LocationURL();
-    form.yahoo = form.address.toLower().contains("yahoo");
-    const postling::MergeForm& f = postling::mergeForm(form.yahoo);
+    form.site = &shell_.siteOf(form.address);
+    const postling::MergeForm& f = form.site->mergeForm();
     QPointer<MailMerge> self(this);
     view->document().formFields(qs(f.form), {qs(f.to), qs(f.subject), qs(f.body)},
                                 [self, form, done, f](const QVariantMap& r) mutable {
@@ -303,7 +303,7 @@ void MailMerge::whenReady(std::function<void()> step) {
 }
 
 void MailMerge::fill(const MergeRun::Action& action) {
-    const postling::MergeForm& f = postling::mergeForm(form_.yahoo);
+    const postling::MergeForm& f = form_.site->mergeForm();
     QVariantMap values;
     if (action.message < 0) { // the template back, To empty
         values = {{qs(f.to), QString()},
@@ -326,7 +326,7 @@ void MailMerge::fill(const MergeRun::Action& action) {
 }
 
 void MailMerge::submit(const MergeRun::Action& action) {
-    const postling::MergeForm& f = postling::mergeForm(form_.yahoo);
+    const postling::MergeForm& f = form_.site->mergeForm();
     MergeRun* run = run_.get();
     const int ticket = action.ticket;
     heldLoad_.clear();
@@ -359,8 +359,7 @@ void MailMerge::onComposeLoaded(const QString& url) {
             if (run_.get() != run)
                 return;
             execute(run_->pageLoaded(
-                str(url),
-                postling::sentConfirmation(form_.yahoo, str(page.value("text").toString()))));
+                str(url), form_.site->sentConfirmation(str(page.value("text").toString()))));
         });
         break;
     }

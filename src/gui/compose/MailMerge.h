@@ -1,6 +1,7 @@
 #pragma once
 
 #include "compose/Merge.h"
+#include "sites/Site.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -47,7 +48,7 @@ signals:
 private:
     struct Form {
         bool found = false;
-        bool yahoo = true;
+        const postling::Site* site = nullptr; // the compose page's profile
         QString address;
         std::string subject, body;
     };

@@ -108,7 +108,7 @@ void InboxSubsystem::saveSettings(postling::Settings& settings) const {
 void InboxSubsystem::run(Command command) {
     if (shell_.currentTab() != Shell::InboxTab)
         shell_.selectTab(Shell::InboxTab);
-    const bool yahoo = shell_.yahoo();
+    const postling::Site& site = shell_.site();
     const std::string keys = TextSpam->toPlainText().replace("\n", "\r\n").toStdString();
     spam_keys = QString::fromStdString(keys);
     const bool onlyUnread = CheckSpamUnread->isChecked();
@@ -116,61 +116,62 @@ void InboxSubsystem::run(Command command) {
     const int limit = ComboUnread->currentIndex() * 5;
 
     QPointer<WebBrowser> view(shell_.WebBrowser1());
-    view->document().call("inboxRows", {yahoo}, [=, this](const QVariantMap& page) {
-        if (!view || PageDocument::failed(page))
-            return; // not an inbox page: nothing to tick, nothing said
-        std::vector<postling::InboxBox> boxes;
-        for (const QVariant& v : page.value("rows").toList()) {
-            const QVariantMap r = v.toMap();
-            boxes.push_back({r.value("text").toString().toStdString(),
-                             r.value("className").toString().toStdString(),
-                             r.value("bold").toBool(), r.value("newmail").toBool(),
-                             r.value("checked").toBool(), r.value("checkbox").toBool()});
-        }
-        std::vector<int> change;
-        QStringList reasons; // one for each ticked box, or one for all
-        QString summary;
-        bool tick = true;
-        switch (command) {
-        case Command::Spam: {
-            const auto result = postling::checkSpam(yahoo, boxes, postling::spamKeywordList(keys),
-                                                    onlyUnread, nonEnglish);
-            change = result.tick;
-            for (const std::string& reason : result.reasons)
-                reasons << QString::fromStdString(reason);
-            summary = QString("Ticked %1: %2 by keyword, %3 non-English")
-                          .arg(change.size())
-                          .arg(result.byKeyword)
-                          .arg(result.nonEnglish);
-            break;
-        }
-        case Command::Unread:
-            change = postling::checkUnread(yahoo, boxes, limit);
-            reasons << "Check Unread: unread";
-            summary = QString("Ticked %1 unread").arg(change.size());
-            break;
-        case Command::Group:
-            change = postling::checkGroup(yahoo, boxes);
-            reasons << "Check Group: between ticked messages";
-            summary = QString("Ticked %1 between ticked messages").arg(change.size());
-            break;
-        case Command::Uncheck:
-            change = postling::uncheckAll(yahoo, boxes);
-            tick = false;
-            summary = QString("Unticked %1").arg(change.size());
-            break;
-        }
-        QVariantList indices, why;
-        for (std::size_t k = 0; k < change.size(); ++k) {
-            indices << change[k];
-            if (!reasons.isEmpty())
-                why << reasons.at(reasons.size() == 1 ? 0 : static_cast<int>(k));
-        }
-        // Ticks and reasons in one call: no row is ever ticked without saying why.
-        view->document().call("setChecked", {yahoo, indices, tick, why},
-                              [=, this](const QVariantMap&) {
-                                  shell_.setPanelText(2, summary);
-                                  emit commandFinished(summary);
-                              });
-    });
+    view->document().callSite(
+        site.key(), "inboxRows", {}, [=, this, &site](const QVariantMap& page) {
+            if (!view || PageDocument::failed(page))
+                return; // not an inbox page: nothing to tick, nothing said
+            std::vector<postling::InboxBox> boxes;
+            for (const QVariant& v : page.value("rows").toList()) {
+                const QVariantMap r = v.toMap();
+                boxes.push_back({r.value("text").toString().toStdString(),
+                                 r.value("className").toString().toStdString(),
+                                 r.value("bold").toBool(), r.value("newmail").toBool(),
+                                 r.value("checked").toBool(), r.value("checkbox").toBool()});
+            }
+            std::vector<int> change;
+            QStringList reasons; // one for each ticked box, or one for all
+            QString summary;
+            bool tick = true;
+            switch (command) {
+            case Command::Spam: {
+                const auto result = postling::checkSpam(
+                    site, boxes, postling::spamKeywordList(keys), onlyUnread, nonEnglish);
+                change = result.tick;
+                for (const std::string& reason : result.reasons)
+                    reasons << QString::fromStdString(reason);
+                summary = QString("Ticked %1: %2 by keyword, %3 non-English")
+                              .arg(change.size())
+                              .arg(result.byKeyword)
+                              .arg(result.nonEnglish);
+                break;
+            }
+            case Command::Unread:
+                change = postling::checkUnread(site, boxes, limit);
+                reasons << "Check Unread: unread";
+                summary = QString("Ticked %1 unread").arg(change.size());
+                break;
+            case Command::Group:
+                change = postling::checkGroup(site, boxes);
+                reasons << "Check Group: between ticked messages";
+                summary = QString("Ticked %1 between ticked messages").arg(change.size());
+                break;
+            case Command::Uncheck:
+                change = postling::uncheckAll(site, boxes);
+                tick = false;
+                summary = QString("Unticked %1").arg(change.size());
+                break;
+            }
+            QVariantList indices, why;
+            for (std::size_t k = 0; k < change.size(); ++k) {
+                indices << change[k];
+                if (!reasons.isEmpty())
+                    why << reasons.at(reasons.size() == 1 ? 0 : static_cast<int>(k));
+            }
+            // Ticks and reasons in one call: no row is ever ticked without saying why.
+            view->document().callSite(site.key(), "setChecked", {indices, tick, why},
+                                      [=, this](const QVariantMap&) {
+                                          shell_.setPanelText(2, summary);
+                                          emit commandFinished(summary);
+                                      });
+        });
 }

@@ -114,29 +114,32 @@ void StoreSubsystem::GetBody_Click() {
     }
     if (shell_.currentTab() != Shell::InboxTab)
         shell_.selectTab(Shell::InboxTab);
-    // One script call gathers the page; the core cuts the message out of it.
+    // One call to the site's page module gathers the page; its profile cuts the message out.
     QPointer<StoreSubsystem> self(this);
-    shell_.WebBrowser1()->document().call("messagePage", {}, [self](const QVariantMap& page) {
-        if (!self)
-            return;
-        if (PageDocument::failed(page)) {
-            Dialogs::message(self->shell_.window(), kUnableToRead);
-            return;
-        }
-        postling::MessagePage content;
-        content.text = page.value("text").toString().toStdString();
-        if (!page.value("messageHtml").isNull())
-            content.messageHtml = page.value("messageHtml").toString().toStdString();
-        if (!page.value("rmsgHtml").isNull())
-            content.rmsgHtml = page.value("rmsgHtml").toString().toStdString();
-        const postling::CaptureResult result =
-            postling::captureMessage(self->shell_.yahoo(), content, self->shell_.lang);
-        if (!result.found) {
-            Dialogs::message(self->shell_.window(), kUnableToRead);
-            return;
-        }
-        self->SaveMessage(result.message);
-    });
+    const postling::Site& site = shell_.site();
+    shell_.WebBrowser1()->document().callSite(
+        site.key(), "messagePage", {}, [self, &site](const QVariantMap& page) {
+            if (!self)
+                return;
+            if (PageDocument::failed(page)) {
+                Dialogs::message(self->shell_.window(), kUnableToRead);
+                return;
+            }
+            postling::MessagePage content;
+            content.text = page.value("text").toString().toStdString();
+            if (!page.value("bodyHtml").isNull())
+                content.bodyHtml = page.value("bodyHtml").toString().toStdString();
+            if (page.contains("source64"))
+                content.source =
+                    QByteArray::fromBase64(page.value("source64").toString().toLatin1())
+                        .toStdString();
+            const postling::CaptureResult result = site.capture(content, self->shell_.lang);
+            if (!result.found) {
+                Dialogs::message(self->shell_.window(), kUnableToRead);
+                return;
+            }
+            self->SaveMessage(result.message);
+        });
 }
 
 void StoreSubsystem::SaveMessage(const postling::SavedMessage& message) {

@@ -1,5 +1,7 @@
-// Postling's only script for web pages. It runs in the application world, which shares each
-// page's document but none of its scripts, and every function returns plain data.
+// What every site's page module shares: the operations that work on any page, the helpers the
+// modules use (postling.util), and the report of form posts. Like the modules it runs in the
+// application world, which shares each page's document but none of its scripts, and every
+// function returns plain data. Each site's module adds postling.sites[key].
 (function () {
     'use strict';
     if (window.postling) {
@@ -58,21 +60,67 @@
                byName(document.getElementsByTagName('*'), id, 'name');
     }
 
-    function inboxBoxes(yahoo) {
-        var f = form(yahoo ? 'messageList' : 'hotmail');
-        if (!f) {
-            return null;
-        }
-        return Array.prototype.filter.call(f.elements, function (el) {
-            return yahoo ? el.name === 'Mid' : el.name !== 'allbox';
-        });
-    }
-
     function fire(el, type) {
         el.dispatchEvent(new Event(type, {bubbles: true}));
     }
 
+    // A ticked row shows why as its tooltip; unticking gives back the site's own.
+    function setWhy(row, value, reason) {
+        var kept = 'data-postling-title';
+        if (value && reason) {
+            if (!row.hasAttribute(kept)) {
+                row.setAttribute(kept, row.getAttribute('title') || '');
+            }
+            row.title = String(reason);
+        } else if (!value && row.hasAttribute(kept)) {
+            var own = row.getAttribute(kept);
+            row.removeAttribute(kept);
+            if (own) {
+                row.title = own;
+            } else {
+                row.removeAttribute('title');
+            }
+        }
+    }
+
+    // The inbox of a form with one check box per message: each box's row is its parent's parent.
+    function boxRows(boxes) {
+        return {rows: boxes.map(function (el) {
+            var row = el.parentElement && el.parentElement.parentElement;
+            return {
+                text: row ? row.innerText : '',
+                className: row ? String(row.className || '') : '',
+                bold: row ? row.outerHTML.toUpperCase().indexOf('<B>') >= 0 : false,
+                newmail: row ? row.innerHTML.toLowerCase().indexOf('newmail') >= 0 : false,
+                checked: !!el.checked,
+                checkbox: lower(el.type) === 'checkbox',
+                title: row ? String(row.title || '') : ''
+            };
+        })};
+    }
+
+    // Ticks (or unticks) the boxes at these places of the same list, saying why (reasons[k] for
+    // indices[k]).
+    function tickBoxes(boxes, indices, value, reasons) {
+        indices.forEach(function (i, k) {
+            var box = boxes[i];
+            if (!box) {
+                return;
+            }
+            box.checked = value;
+            var row = box.parentElement && box.parentElement.parentElement;
+            if (row) {
+                setWhy(row, value, reasons && reasons[k]);
+            }
+        });
+        return {changed: indices.length};
+    }
+
     window.postling = {
+        sites: {},
+        util: {crlf: crlf, lower: lower, form: form, field: field, all: all, fire: fire,
+               setWhy: setWhy, boxRows: boxRows, tickBoxes: tickBoxes},
+
         // The visible text of the page, lines ended by CR LF.
         pageText: function () {
             if (!document.body) {
@@ -138,27 +186,6 @@
             return {clicked: true};
         },
 
-        // A message page as the capture reads it: the text, the "message" element (Yahoo!
-        // Mail) and the last element of class "rmsg" (Hotmail); null where there is none.
-        messagePage: function () {
-            if (!document.body) {
-                return {error: 'nobody'};
-            }
-            var message = all('message');
-            var rmsg = null;
-            var els = document.getElementsByTagName('*');
-            for (var i = 0; i < els.length; i++) {
-                if (els[i].className === 'rmsg') {
-                    rmsg = els[i];
-                }
-            }
-            return {
-                text: crlf(document.body.innerText),
-                messageHtml: message ? message.innerHTML : null,
-                rmsgHtml: rmsg ? rmsg.innerHTML : null
-            };
-        },
-
         // The parts of a saved message in the preview, each as its element's text.
         savedMessage: function () {
             var parts = {};
@@ -173,80 +200,6 @@
                 parts[ids[i]] = crlf(el.innerText).replace(/\u00a0/g, ' ');
             }
             return parts;
-        },
-
-        // Yahoo! Mail's rich-text editor: the element "plainmsg", else the form member
-        // Compose.PlainMsg. Reports whether either was there.
-        setRichText: function (html) {
-            var area = all('plainmsg');
-            if (area) {
-                area.innerHTML = html;
-                return {set: true};
-            }
-            var plain = field(form('Compose'), 'PlainMsg');
-            if (plain) {
-                plain.value = html;
-                return {set: true};
-            }
-            return {error: 'noeditor'};
-        },
-
-        // The message check boxes of an inbox page in page order: Yahoo! Mail's "Mid" boxes
-        // of "messageList", every field but "allbox" of Hotmail's form "hotmail". A box's row
-        // is its parent's parent.
-        inboxRows: function (yahoo) {
-            var boxes = inboxBoxes(yahoo);
-            if (!boxes) {
-                return {error: 'noform'};
-            }
-            return {rows: boxes.map(function (el) {
-                var row = el.parentElement && el.parentElement.parentElement;
-                return {
-                    text: row ? row.innerText : '',
-                    className: row ? String(row.className || '') : '',
-                    bold: row ? row.outerHTML.toUpperCase().indexOf('<B>') >= 0 : false,
-                    newmail: row ? row.innerHTML.toLowerCase().indexOf('newmail') >= 0 : false,
-                    checked: !!el.checked,
-                    checkbox: lower(el.type) === 'checkbox',
-                    title: row ? String(row.title || '') : ''
-                };
-            })};
-        },
-
-        // Ticks (or unticks) the boxes at these places of the same list. A ticked row shows
-        // why as its tooltip (reasons[k] for indices[k]); unticking gives back the site's own.
-        setChecked: function (yahoo, indices, value, reasons) {
-            var boxes = inboxBoxes(yahoo);
-            if (!boxes) {
-                return {error: 'noform'};
-            }
-            var kept = 'data-postling-title';
-            indices.forEach(function (i, k) {
-                var box = boxes[i];
-                if (!box) {
-                    return;
-                }
-                box.checked = value;
-                var row = box.parentElement && box.parentElement.parentElement;
-                if (!row) {
-                    return;
-                }
-                if (value && reasons && reasons[k]) {
-                    if (!row.hasAttribute(kept)) {
-                        row.setAttribute(kept, row.getAttribute('title') || '');
-                    }
-                    row.title = String(reasons[k]);
-                } else if (!value && row.hasAttribute(kept)) {
-                    var own = row.getAttribute(kept);
-                    row.removeAttribute(kept);
-                    if (own) {
-                        row.title = own;
-                    } else {
-                        row.removeAttribute('title');
-                    }
-                }
-            });
-            return {changed: indices.length};
         },
 
         // innerHTML or innerText of the document's All(id).

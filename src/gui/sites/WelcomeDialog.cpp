@@ -1,0 +1,74 @@
+#include "WelcomeDialog.h"
+
+#include "sites/OldSites.h"
+#include "sites/RoundcubeSite.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+WelcomeDialog::WelcomeDialog(QWidget* parent)
+    : QDialog(parent), yahoo_(new QRadioButton("&Yahoo Mail")),
+      hotmail_(new QRadioButton("&MSN Hotmail")), roundcube_(new QRadioButton("&Roundcube:")),
+      roundcubeText_(new QLineEdit) {
+    setObjectName("DialogWelcome");
+    setWindowTitle("Welcome!");
+    yahoo_->setObjectName("OptionYahoo");
+    hotmail_->setObjectName("OptionHotmail");
+    roundcube_->setObjectName("OptionRoundcube");
+    roundcubeText_->setObjectName("TextWelcomeRoundcube");
+    roundcubeText_->setPlaceholderText("https://mail.example.org/");
+    roundcubeText_->setAccessibleName("Roundcube address");
+    yahoo_->setChecked(true);
+    // Typing an address means starting there.
+    connect(roundcubeText_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        if (!text.trimmed().isEmpty())
+            roundcube_->setChecked(true);
+    });
+
+    auto* title = new QLabel("Welcome to Postling!");
+    QFont big = title->font();
+    big.setPointSize(big.pointSize() + 4);
+    big.setBold(true);
+    title->setFont(big);
+    auto* ask = new QLabel("Please indicate whether you would prefer to begin at Yahoo! Mail, "
+                           "Hotmail or your own Roundcube when you first start Postling.");
+    ask->setWordWrap(true);
+    auto* frame = new QGroupBox("Select your Start Page");
+    auto* options = new QGridLayout(frame);
+    options->addWidget(yahoo_, 0, 0, 1, 2);
+    options->addWidget(hotmail_, 1, 0, 1, 2);
+    options->addWidget(roundcube_, 2, 0);
+    options->addWidget(roundcubeText_, 2, 1);
+    auto* hint = new QLabel("Just choose the mail provider you use most often. You can still "
+                            "easily access the others from the toolbar or change the "
+                            "default in the settings tab.");
+    hint->setWordWrap(true);
+    auto* ok = new QPushButton("OK");
+    ok->setObjectName("OKButton");
+    ok->setDefault(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(title);
+    layout->addWidget(ask);
+    layout->addWidget(frame);
+    layout->addWidget(hint);
+    layout->addWidget(ok, 0, Qt::AlignRight);
+    setFixedWidth(440);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+const postling::Site& WelcomeDialog::chosenSite() const {
+    // Roundcube without an address would start nowhere: the first site then.
+    if (roundcube_->isChecked() && !roundcubeAddress().isEmpty())
+        return postling::roundcubeSite();
+    return hotmail_->isChecked() ? postling::hotmailSite() : postling::yahooSite();
+}
+
+QString WelcomeDialog::roundcubeAddress() const {
+    return roundcubeText_->text().trimmed();
+}

@@ -1,0 +1,138 @@
+// Roundcube 1.6 (elastic skin). Its message list arrives after the page loads, as rows
+// "tr#rcmrow<uid>" marked "unread" and "selected"; a message shows in the preview frame
+// "messagecontframe" or as a page of its own, its body in "#messagebody". Roundcube's own
+// objects live in the page's world, out of reach from here: selection goes through a one-line
+// script in the page, carrying only row ids. The message's source comes from its "viewsource"
+// action, which needs only the session.
+(function () {
+    'use strict';
+    var p = window.postling;
+    if (!p || p.sites.roundcube) {
+        return;
+    }
+    var u = p.util;
+
+    function param(search, name) {
+        var m = new RegExp('[?&]' + name + '=([^&#]*)').exec(search);
+        return m ? decodeURIComponent(m[1].replace(/\+/g, ' ')) : null;
+    }
+
+    // The document that shows a message: the preview frame's, else this page's.
+    function messageDocument() {
+        var frame = document.getElementById('messagecontframe');
+        var docs = [];
+        try {
+            if (frame && frame.contentDocument) {
+                docs.push(frame.contentDocument);
+            }
+        } catch (e) { /* another origin: not Roundcube's preview */ }
+        docs.push(document);
+        for (var i = 0; i < docs.length; i++) {
+            if (docs[i].getElementById('messagebody') && param(docs[i].location.search, '_uid')) {
+                return docs[i];
+            }
+        }
+        return null;
+    }
+
+    // The message as delivered, as bytes in base64 (its text may be in any character set).
+    function source(doc) {
+        var uid = param(doc.location.search, '_uid');
+        var mbox = param(doc.location.search, '_mbox') || 'INBOX';
+        var xhr = new XMLHttpRequest();
+        xhr.open('GET', location.pathname + '?_task=mail&_action=viewsource&_uid=' +
+                 encodeURIComponent(uid) + '&_mbox=' + encodeURIComponent(mbox), false);
+        xhr.overrideMimeType('text/plain; charset=x-user-defined');
+        xhr.send();
+        if (xhr.status !== 200) {
+            return null;
+        }
+        var text = xhr.responseText;
+        var bytes = '';
+        for (var i = 0; i < text.length; i += 8192) {
+            var chunk = text.substr(i, 8192);
+            var part = new Array(chunk.length);
+            for (var k = 0; k < chunk.length; k++) {
+                part[k] = String.fromCharCode(chunk.charCodeAt(k) & 0xff);
+            }
+            bytes += part.join('');
+        }
+        return btoa(bytes);
+    }
+
+    function rows() {
+        var list = document.getElementById('messagelist');
+        if (!list) {
+            return null;
+        }
+        return Array.prototype.filter.call(list.querySelectorAll('tr'), function (row) {
+            return row.id.indexOf('rcmrow') === 0;
+        });
+    }
+
+    function selected(row) {
+        return (' ' + row.className + ' ').indexOf(' selected ') >= 0;
+    }
+
+    // Runs Roundcube's own list selection in the page's world: each row (by its element id)
+    // toggles, as a Ctrl+click on it would.
+    function toggleRows(rowIds) {
+        var script = document.createElement('script');
+        script.textContent = '(function (ids) { var l = window.rcmail && rcmail.message_list;' +
+            ' if (!l) return; var uid = {}; for (var k in l.rows) if (l.rows[k].obj)' +
+            ' uid[l.rows[k].obj.id] = l.rows[k].uid; ids.forEach(function (id) {' +
+            ' if (id in uid) l.select_row(uid[id], CONTROL_KEY, true); }); })(' +
+            JSON.stringify(rowIds) + ');';
+        (document.head || document.documentElement).appendChild(script);
+        script.remove();
+    }
+
+    p.sites.roundcube = {
+        messagePage: function () {
+            var doc = messageDocument();
+            if (!doc) {
+                return {error: 'nomessage'};
+            }
+            var src = source(doc);
+            if (src === null) {
+                return {error: 'nosource'};
+            }
+            return {text: u.crlf(doc.body.innerText),
+                    bodyHtml: doc.getElementById('messagebody').innerHTML, source64: src};
+        },
+
+        inboxRows: function () {
+            var r = rows();
+            if (!r) {
+                return {error: 'nolist'};
+            }
+            return {rows: r.map(function (row) {
+                return {text: row.innerText, className: String(row.className || ''),
+                        bold: false, newmail: false, checked: selected(row), checkbox: true,
+                        title: String(row.title || '')};
+            })};
+        },
+
+        setChecked: function (indices, value, reasons) {
+            var r = rows();
+            if (!r) {
+                return {error: 'nolist'};
+            }
+            var toggle = [];
+            indices.forEach(function (i) {
+                if (r[i] && selected(r[i]) !== value) {
+                    toggle.push(r[i].id);
+                }
+            });
+            if (toggle.length) {
+                toggleRows(toggle);
+            }
+            indices.forEach(function (i, k) {
+                if (r[i]) {
+                    u.setWhy(r[i], value, reasons && reasons[k]);
+                }
+            });
+            return {changed: indices.length};
+        }
+    };
+})();
