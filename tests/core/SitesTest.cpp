@@ -19,9 +19,9 @@ TEST(Sites, EachAddressFindsItsProfile) {
         {"http://hotmail.localhost/cgi-bin/HoTMail", "hotmail"},
         {"file:///m/welcome.htm", "hotmail"}, // anything else was always taken as Hotmail
         {"https://mail.example.org:8443/roundcube/?_task=mail&_mbox=INBOX", "roundcube"},
-        {"https://mail.example.org:8443/?_task=mail", "roundcube"}, // the origin decides
+        {"https://mail.example.org:8443/?_task=mail", "roundcube"},    // the origin decides
         {"https://mail.example.org/roundcube/?_task=mail", "hotmail"}, // another port
-        {"http://mail.example.org:8443/roundcube/", "hotmail"},         // another scheme
+        {"http://mail.example.org:8443/roundcube/", "hotmail"},        // another scheme
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.key, siteFor(c.address, kMine).key()) << c.address;
@@ -96,12 +96,15 @@ TEST(Sites, StartChoiceReadsOldIniValuesAndWritesTheThirdSite) {
 
 TEST(Sites, RoundcubeReadsWhatItsComposeFormPosted) {
     const Site& r = roundcubeSite();
-    auto m = r.readPosted("_token=t&_to=bob%40example.test%2C&_cc=c%40x%2C+&_bcc=&_subject=Gr%C3%BC%C3%9Fe"
-                          "&_message=a+%3Cb%3E%0D%0Ab&_is_html=0");
+    auto m = r.readPosted(
+        "_token=t&_to=bob%40example.test%2C&_cc=c%40x%2C+&_bcc=&_subject=Gr%C3%BC%C3%9Fe"
+        "&_message=a+%3Cb%3E%0D%0Ab&_is_html=0");
     ASSERT_TRUE(m.hasRecipient);
     EXPECT_EQ("bob@example.test", m.to);
     EXPECT_EQ("c@x", m.cc);
-    EXPECT_EQ("Gr\xC3\xBC\xC3\x9F" "e", m.subject);
+    EXPECT_EQ("Gr\xC3\xBC\xC3\x9F"
+              "e",
+              m.subject);
     EXPECT_EQ("a &lt;b&gt;<br>\r\nb", m.body) << "plain text is escaped and keeps its lines";
     EXPECT_EQ("<p>hi</p>", r.readPosted("_to=b%40x&_message=%3Cp%3Ehi%3C%2Fp%3E&_is_html=1").body);
     EXPECT_FALSE(r.readPosted("_to=b%40x&_draft=1&_message=m").hasRecipient) << "a draft";
@@ -121,7 +124,9 @@ TEST(Sites, RoundcubeSavesTheMessagesOwnHeadersAndTheBodyAsShown) {
     int lang = 3;
     const auto r = roundcubeSite().capture({"shown text", "<div>body</div>", source}, lang);
     ASSERT_TRUE(r.found);
-    EXPECT_EQ("Ren\xC3\xA9" "e M\xC3\xBCller <renee@example.test>", r.message.from);
+    EXPECT_EQ("Ren\xC3\xA9"
+              "e M\xC3\xBCller <renee@example.test>",
+              r.message.from);
     EXPECT_EQ("Ann <ann@example.test>, bob@example.test", r.message.to);
     EXPECT_EQ("\"Lee, Carol\" <carol@example.test>", r.message.cc);
     EXPECT_EQ("Caf\xC3\xA9 on Friday", r.message.subject);

@@ -19,8 +19,9 @@ class RoundcubeE2eTest : public QObject {
     }
     // Roundcube's own selection in its list: the uids, sorted.
     static QStringList selection(MainForm& form) {
-        QStringList uids = testkit::runInPage(form, 1, "rcmail.message_list.get_selection()"
-                                                       ".map(String)")
+        QStringList uids = testkit::runInPage(form, 1,
+                                              "rcmail.message_list.get_selection()"
+                                              ".map(String)")
                                .toStringList();
         uids.sort();
         return uids;
@@ -61,7 +62,8 @@ private slots:
             << "shall we try the new place";
         QTest::newRow("HTML with accents, in the preview pane")
             << 4 << false << "Office Team <office@example.test>"
-            << "R\u00e9union d'\u00e9quipe \u00e0 10 h" << QString() << "cr\u00e8me br\u00fbl\u00e9e";
+            << "R\u00e9union d'\u00e9quipe \u00e0 10 h" << QString()
+            << "cr\u00e8me br\u00fbl\u00e9e";
     }
     void theOpenMessageIsSavedWithItsOwnHeaders() {
         QFETCH(int, uid);
@@ -83,14 +85,14 @@ private slots:
 
         WebBrowser* inbox = form->shell().WebBrowser1();
         if (fullView) {
-            inbox->Navigate(server->url() + QString("?_task=mail&_mbox=INBOX&_uid=%1&_action=show")
-                                                .arg(uid));
+            inbox->Navigate(server->url() +
+                            QString("?_task=mail&_mbox=INBOX&_uid=%1&_action=show").arg(uid));
             QVERIFY(testkit::waitForPage(inbox, "_action=show"));
         } else {
             testkit::runInPage(*form, 1, QString("rcmail.message_list.select(%1)").arg(uid));
             QTRY_VERIFY_WITH_TIMEOUT(
                 !testkit::callPage(inbox->document(), "element", {"messagecontframe"})
-                     .contains("error") &&
+                        .contains("error") &&
                     testkit::runInPage(*form, 1,
                                        "document.getElementById('messagecontframe')"
                                        ".contentDocument.getElementById('messagebody') !== null")
@@ -230,7 +232,8 @@ private slots:
         QVERIFY2(name.contains("&&Minutes of Monday&&"), qPrintable(name));
         const QString text = testkit::fileText(sent + name);
         QVERIFY2(text.contains("Bob Baker &lt;bob@example.test&gt;") &&
-                     text.contains("Line &lt;two&gt;") && !text.contains("&lt;bob@example.test&gt;,"),
+                     text.contains("Line &lt;two&gt;") &&
+                     !text.contains("&lt;bob@example.test&gt;,"),
                  qPrintable(text));
         form->close();
     }

@@ -91,6 +91,44 @@ private slots:
         QCOMPARE(ws.get("welcome"), QString("1"));
     }
 
+    // The user's own Roundcube: chosen at the first run, its button shown while it has an address,
+    // and no calendar (said in a page of Postling's own).
+    void aRoundcubeChosenAtTheFirstRunIsTheStartPage() {
+        Workspace ws;
+        ws.set("welcome", "0");
+        const QString address = "http://127.0.0.1:9/mail/";
+        Dialogs::Answers answers;
+        bool typingChoseIt = false;
+        answers.dialog = [&](QDialog& dialog) {
+            if (auto* welcome = qobject_cast<WelcomeDialog*>(&dialog)) {
+                QTest::keyClicks(welcome->roundcubeText(), address);
+                typingChoseIt = welcome->roundcubeOption()->isChecked();
+            }
+            return int(QDialog::Accepted);
+        };
+        Dialogs::answerWith(answers);
+        MainForm form({"postling", "--ini", ws.iniPath()});
+        QVERIFY(typingChoseIt);
+        QVERIFY(form.findChild<QRadioButton*>("OptionR")->isChecked());
+        QCOMPARE(form.findChild<QLineEdit*>("TextRoundcube")->text(), address);
+        QTRY_COMPARE(form.shell().WebBrowser1()->LocationURL(), address);
+        QAction* button = form.findChild<QAction*>("roundcube");
+        QVERIFY(button->isVisible());
+
+        form.shell().selectTab(Shell::CalendarTab);
+        QTRY_VERIFY(testkit::callPage(form.shell().WebBrowser4()->document(), "pageText")
+                        .value("text")
+                        .toString()
+                        .contains("Roundcube has no calendar"));
+
+        form.findChild<QLineEdit*>("TextRoundcube")->clear();
+        QVERIFY(!button->isVisible());
+        form.findChild<QLineEdit*>("TextRoundcube")->setText(address);
+        form.close();
+        QCOMPARE(ws.get("smail"), QString("2"));
+        QCOMPARE(ws.get("rstart"), address);
+    }
+
     void eachTabShowsItsViewsWhichAloneSetTheStatusLine() {
         QTemporaryDir pages;
         Workspace ws;

@@ -121,16 +121,17 @@ bool waitForPage(WebBrowser* view, const QString& part, int timeoutMs) {
     return false;
 }
 
-QVariantMap callPage(const PageDocument& document, const QString& function,
-                     const QVariantList& args, int timeoutMs) {
+QVariant awaitAnswer(const std::function<void(std::function<void(const QVariant&)>)>& ask,
+                     const QVariant& none, int timeoutMs) {
     // The answer may come after we gave up waiting: it must not touch this stack frame then.
     struct State {
-        QVariantMap result = {{"error", "timeout"}};
+        QVariant result;
         bool done = false;
         QEventLoop loop;
     };
     auto state = std::make_shared<State>();
-    document.call(function, args, [state](const QVariantMap& r) {
+    state->result = none;
+    ask([state](const QVariant& r) {
         state->result = r;
         state->done = true;
         state->loop.quit();
@@ -140,6 +141,17 @@ QVariantMap callPage(const PageDocument& document, const QString& function,
         state->loop.exec();
     }
     return state->result;
+}
+
+QVariantMap callPage(const PageDocument& document, const QString& function,
+                     const QVariantList& args, int timeoutMs) {
+    return awaitAnswer(
+               [&](auto answer) {
+                   document.call(function, args,
+                                 [answer](const QVariantMap& r) { answer(QVariant(r)); });
+               },
+               QVariantMap{{"error", "timeout"}}, timeoutMs)
+        .toMap();
 }
 
 bool signIn(MainForm& form, const QString& login) {

@@ -25,6 +25,7 @@
 
 #include <QtTest>
 #include <QtWidgets>
+#include <functional>
 #include <memory>
 
 #include "StandinProcess.h"
@@ -134,7 +135,11 @@ std::unique_ptr<MainForm> openMainForm(const Workspace& workspace,
 // Waits on page events until the view has finished loading an address containing `part`.
 bool waitForPage(WebBrowser* view, const QString& part, int timeoutMs = 20000);
 
-// Calls a page.js function and waits for its plain-data answer.
+// Starts something that answers later and waits for the answer (`none` when none came in time).
+QVariant awaitAnswer(const std::function<void(std::function<void(const QVariant&)>)>& ask,
+                     const QVariant& none, int timeoutMs);
+
+// Calls a page-script function and waits for its plain-data answer.
 QVariantMap callPage(const PageDocument& document, const QString& function,
                      const QVariantList& args = {}, int timeoutMs = 10000);
 

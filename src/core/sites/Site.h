@@ -75,8 +75,7 @@ public:
     // The message on screen.
     virtual CaptureResult capture(const MessagePage& page, int& lang) const = 0;
     // The sender line of a page, as the address capture reads it.
-    virtual std::optional<std::string> senderLine(const std::string& pageText,
-                                                  int& lang) const = 0;
+    virtual std::optional<std::string> senderLine(const std::string& pageText, int& lang) const = 0;
 
     // Inbox rows: which are unread, and which take part in Check Group and Uncheck All.
     virtual bool isUnread(const InboxBox& box) const = 0;

@@ -22,7 +22,8 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent), image_(new QLabel(this)) 
     image_->setPixmap(productPicture(320, 160));
     auto* version = new QLabel("Version 1.1", this);
     auto* about = new QLabel("Postling keeps your webmail close at hand: saved messages, address "
-                             "books, templates and inbox tools beside Yahoo! Mail and Hotmail.",
+                             "books, templates and inbox tools beside Roundcube, Yahoo! Mail and "
+                             "Hotmail.",
                              this);
     about->setWordWrap(true);
     auto* ok = new QPushButton("OK", this);

@@ -13,7 +13,7 @@ void PageDocument::call(const QString& function, const QVariantList& args, Resul
     }
     const QString json = QString::fromUtf8(
         QJsonDocument(QJsonArray::fromVariantList(args)).toJson(QJsonDocument::Compact));
-    // The function is a path below postling ("pageText", "sites.yahoo.inboxRows").
+    // The function is a path below postling ("pageText", "sites.<key>.inboxRows").
     const QString path =
         QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(function.split('.')))
                               .toJson(QJsonDocument::Compact));

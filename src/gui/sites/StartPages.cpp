@@ -36,7 +36,8 @@ StartPages::StartPages(QObject* parent) : QObject(parent), frame_(new QGroupBox(
     auto* group = new QButtonGroup(frame_);
     auto* layout = new QGridLayout(frame_);
     for (const Spec& s : specs) {
-        Choice c{s.site, new QRadioButton(s.option), new QLineEdit, new QAction(s.icon, s.caption, this)};
+        Choice c{s.site, new QRadioButton(s.option), new QLineEdit,
+                 new QAction(s.icon, s.caption, this)};
         c.option->setObjectName(s.optionName);
         c.text->setObjectName(s.textName);
         c.text->setAccessibleName(QString(s.caption) + " start page");

@@ -116,10 +116,25 @@
         return {changed: indices.length};
     }
 
+    // The two inbox operations of a site whose inbox is a form of check boxes, given how the
+    // site's boxes are found (null: no inbox on this page).
+    function boxInbox(boxes) {
+        return {
+            inboxRows: function () {
+                var b = boxes();
+                return b ? boxRows(b) : {error: 'noform'};
+            },
+            setChecked: function (indices, value, reasons) {
+                var b = boxes();
+                return b ? tickBoxes(b, indices, value, reasons) : {error: 'noform'};
+            }
+        };
+    }
+
     window.postling = {
         sites: {},
         util: {crlf: crlf, lower: lower, form: form, field: field, all: all, fire: fire,
-               setWhy: setWhy, boxRows: boxRows, tickBoxes: tickBoxes},
+               setWhy: setWhy, boxInbox: boxInbox},
 
         // The visible text of the page, lines ended by CR LF.
         pageText: function () {

@@ -8,12 +8,12 @@
     }
     var u = p.util;
 
-    function boxes() {
+    var inbox = u.boxInbox(function () {
         var f = u.form('hotmail');
         return f ? Array.prototype.filter.call(f.elements, function (el) {
             return el.name !== 'allbox';
         }) : null;
-    }
+    });
 
     p.sites.hotmail = {
         messagePage: function () {
@@ -30,14 +30,7 @@
             return {text: u.crlf(document.body.innerText), bodyHtml: rmsg ? rmsg.innerHTML : null};
         },
 
-        inboxRows: function () {
-            var b = boxes();
-            return b ? u.boxRows(b) : {error: 'noform'};
-        },
-
-        setChecked: function (indices, value, reasons) {
-            var b = boxes();
-            return b ? u.tickBoxes(b, indices, value, reasons) : {error: 'noform'};
-        }
+        inboxRows: inbox.inboxRows,
+        setChecked: inbox.setChecked
     };
 })();

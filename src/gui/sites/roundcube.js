@@ -35,29 +35,22 @@
         return null;
     }
 
-    // The message as delivered, as bytes in base64 (its text may be in any character set).
+    // The message as delivered, one character per byte (its text may be in any character set).
     function source(doc) {
         var uid = param(doc.location.search, '_uid');
         var mbox = param(doc.location.search, '_mbox') || 'INBOX';
         var xhr = new XMLHttpRequest();
         xhr.open('GET', location.pathname + '?_task=mail&_action=viewsource&_uid=' +
                  encodeURIComponent(uid) + '&_mbox=' + encodeURIComponent(mbox), false);
+        // Bytes as they are: "x-user-defined" keeps ASCII and puts 0x80-0xFF at U+F780-U+F7FF.
         xhr.overrideMimeType('text/plain; charset=x-user-defined');
         xhr.send();
         if (xhr.status !== 200) {
             return null;
         }
-        var text = xhr.responseText;
-        var bytes = '';
-        for (var i = 0; i < text.length; i += 8192) {
-            var chunk = text.substr(i, 8192);
-            var part = new Array(chunk.length);
-            for (var k = 0; k < chunk.length; k++) {
-                part[k] = String.fromCharCode(chunk.charCodeAt(k) & 0xff);
-            }
-            bytes += part.join('');
-        }
-        return btoa(bytes);
+        return xhr.responseText.replace(/[\uf780-\uf7ff]/g, function (c) {
+            return String.fromCharCode(c.charCodeAt(0) - 0xf700);
+        });
     }
 
     function rows() {
@@ -97,8 +90,9 @@
             if (src === null) {
                 return {error: 'nosource'};
             }
-            return {text: u.crlf(doc.body.innerText),
-                    bodyHtml: doc.getElementById('messagebody').innerHTML, source64: src};
+            // The headers come from the source; the page's text is not needed.
+            return {text: '', bodyHtml: doc.getElementById('messagebody').innerHTML,
+                    sourceBytes: src};
         },
 
         inboxRows: function () {

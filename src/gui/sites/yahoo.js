@@ -8,12 +8,12 @@
     }
     var u = p.util;
 
-    function boxes() {
+    var inbox = u.boxInbox(function () {
         var f = u.form('messageList');
         return f ? Array.prototype.filter.call(f.elements, function (el) {
             return el.name === 'Mid';
         }) : null;
-    }
+    });
 
     p.sites.yahoo = {
         messagePage: function () {
@@ -25,15 +25,8 @@
                     bodyHtml: message ? message.innerHTML : null};
         },
 
-        inboxRows: function () {
-            var b = boxes();
-            return b ? u.boxRows(b) : {error: 'noform'};
-        },
-
-        setChecked: function (indices, value, reasons) {
-            var b = boxes();
-            return b ? u.tickBoxes(b, indices, value, reasons) : {error: 'noform'};
-        },
+        inboxRows: inbox.inboxRows,
+        setChecked: inbox.setChecked,
 
         // The rich-text editor: the element "plainmsg", else the form member Compose.PlainMsg.
         setRichText: function (html) {

@@ -129,10 +129,8 @@ void StoreSubsystem::GetBody_Click() {
             content.text = page.value("text").toString().toStdString();
             if (!page.value("bodyHtml").isNull())
                 content.bodyHtml = page.value("bodyHtml").toString().toStdString();
-            if (page.contains("source64"))
-                content.source =
-                    QByteArray::fromBase64(page.value("source64").toString().toLatin1())
-                        .toStdString();
+            if (page.contains("sourceBytes")) // one character per byte
+                content.source = page.value("sourceBytes").toString().toLatin1().toStdString();
             const postling::CaptureResult result = site.capture(content, self->shell_.lang);
             if (!result.found) {
                 Dialogs::message(self->shell_.window(), kUnableToRead);
