@@ -8,8 +8,8 @@
 // caller waits for the page that follows.
 inline void submitSignIn(WebBrowser* view, bool yahoo, const QString& login) {
     const QString form = yahoo ? "login_form" : "hotmail";
-    view->document().setFormFields(
-        form, {{"login", login}, {"passwd", login}},
+    view->document().call(
+        "setFormFields", {form, QVariantMap{{"login", login}, {"passwd", login}}},
         [view, form](const QVariantMap&) { view->document().submitForm(form, {}, nullptr); });
 }
 

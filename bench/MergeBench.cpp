@@ -121,8 +121,9 @@ int main(int argc, char** argv) {
     form.shell().selectTab(Shell::ComposeTab); // the compose page comes again
     waitFor([&] { return reloaded && !compose->Busy(); }, 10000);
     bool filled = false;
-    compose->document().setFormFields(
-        "Compose", {{"Subj", "Hello <<First>>"}, {"Body", "Dear <<First>> <<Last>>"}},
+    compose->document().call(
+        "setFormFields",
+        {"Compose", QVariantMap{{"Subj", "Hello <<First>>"}, {"Body", "Dear <<First>> <<Last>>"}}},
         [&](const QVariantMap&) { filled = true; });
     waitFor([&] { return filled; }, 5000);
 

@@ -28,10 +28,11 @@ namespace {
 QString subjectOf(WebBrowser* view) {
     QString subject;
     bool answered = false;
-    view->document().formFields("Compose", {"Subj"}, [&](const QVariantMap& r) {
-        subject = r.value("fields").toMap().value("Subj").toString();
-        answered = true;
-    });
+    view->document().call("formFields", {"Compose", QStringList{"Subj"}},
+                          [&](const QVariantMap& r) {
+                              subject = r.value("fields").toMap().value("Subj").toString();
+                              answered = true;
+                          });
     waitFor([&] { return answered; }, 5000);
     return subject;
 }

@@ -32,11 +32,14 @@ public:
 
     // Convenience wrappers over the shared page script.
     void pageText(Result done) const { call("pageText", {}, std::move(done)); }
-    void formFields(const QString& form, const QStringList& names, Result done) const {
-        call("formFields", {form, names}, std::move(done));
+    // A compose form's fields, read and written as the site's page module knows them.
+    void formFields(std::string_view site, const QString& form, const QStringList& names,
+                    Result done) const {
+        callSite(site, "formFields", {form, names}, std::move(done));
     }
-    void setFormFields(const QString& form, const QVariantMap& values, Result done) const {
-        call("setFormFields", {form, values}, std::move(done));
+    void setFormFields(std::string_view site, const QString& form, const QVariantMap& values,
+                       Result done) const {
+        callSite(site, "setFormFields", {form, values}, std::move(done));
     }
     void submitForm(const QString& form, const QString& actionSuffix, Result done) const {
         call("submitForm", {form, actionSuffix}, std::move(done));

@@ -58,7 +58,8 @@ void ComposeFiller::attemptFill() {
     const postling::ComposeFields& f = fill_->site->composeFields();
     const int attempt = fill_->attempts;
     fill_->target->document().formFields(
-        qs(f.form), {qs(f.to), qs(f.subject), qs(f.body)}, [this, attempt](const QVariantMap& r) {
+        fill_->site->key(), qs(f.form), {qs(f.to), qs(f.subject), qs(f.body)},
+        [this, attempt](const QVariantMap& r) {
             if (!fill_ || fill_->attempts != attempt || endIfCancelled())
                 return; // cancelled, or a later look is under way
             const QVariantMap fields = r.value("fields").toMap();
@@ -116,29 +117,30 @@ void ComposeFiller::fillComposeForm(const QVariantMap& current) {
         body += "\r\n\r\n" + current.value(qs(f.body)).toString();
     values.insert(qs(f.body), body);
 
-    view->document().setFormFields(qs(f.form), values, [=, this](const QVariantMap& r) {
-        if (!view || PageDocument::failed(r))
-            return;
-        if (!site->richTextEditor()) {
-            writeBug("0");
-            return;
-        }
-        writeBug("6");
-        // The site's rich-text editor, when the page has one, takes the body as HTML.
-        view->document().callSite(site->key(), "setRichText", {qs(fill.text.richBody)},
-                                  [=, this](const QVariantMap& rich) {
-                                      if (view && !PageDocument::failed(rich)) {
-                                          if (view->isVisible()) { // redrawn, where it is seen
-                                              view->hide();
-                                              view->show();
-                                          }
-                                          QVariantMap again{{qs(f.subject), qs(fill.text.subject)}};
-                                          if (fill.code < 10)
-                                              again.insert(qs(f.to), to);
-                                          view->document().setFormFields(qs(f.form), again,
-                                                                         nullptr);
-                                      }
-                                      writeBug("0");
-                                  });
-    });
+    view->document().setFormFields(
+        site->key(), qs(f.form), values, [=, this](const QVariantMap& r) {
+            if (!view || PageDocument::failed(r))
+                return;
+            if (!site->richTextEditor()) {
+                writeBug("0");
+                return;
+            }
+            writeBug("6");
+            // The site's rich-text editor, when the page has one, takes the body as HTML.
+            view->document().callSite(
+                site->key(), "setRichText", {qs(fill.text.richBody)},
+                [=, this](const QVariantMap& rich) {
+                    if (view && !PageDocument::failed(rich)) {
+                        if (view->isVisible()) { // redrawn, where it is seen
+                            view->hide();
+                            view->show();
+                        }
+                        QVariantMap again{{qs(f.subject), qs(fill.text.subject)}};
+                        if (fill.code < 10)
+                            again.insert(qs(f.to), to);
+                        view->document().setFormFields(site->key(), qs(f.form), again, nullptr);
+                    }
+                    writeBug("0");
+                });
+        });
 }

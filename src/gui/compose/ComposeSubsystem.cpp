@@ -216,7 +216,8 @@ void ComposeSubsystem::Web_InsertField(int which) {
         target = shell_.WebBrowser1();
     to_retry = false;
     const bool fromPalette = which == 10;
-    const postling::ComposeFields& fields = shell_.site().composeFields();
+    const postling::Site* site = &shell_.site();
+    const postling::ComposeFields& fields = site->composeFields();
     const char* fieldName = postling::insertionField(fields, which);
     const QString form = qs(fields.form);
     QWidget* window = shell_.window();
@@ -239,7 +240,7 @@ void ComposeSubsystem::Web_InsertField(int which) {
     }
     QPointer<WebBrowser> view(target);
     const QString field = qs(fieldName);
-    target->document().formFields(form, {field}, [=](const QVariantMap& found) {
+    target->document().formFields(site->key(), form, {field}, [=](const QVariantMap& found) {
         if (!view)
             return;
         const QVariant current = found.value("fields").toMap().value(field);
@@ -250,10 +251,11 @@ void ComposeSubsystem::Web_InsertField(int which) {
         std::string text = current.toString().toStdString();
         for (const QString& address : addresses)
             text = postling::appendAddress(text, address.toStdString());
-        view->document().setFormFields(form, {{field, qs(text)}}, [=](const QVariantMap& r) {
-            if (PageDocument::failed(r))
-                refuse();
-        });
+        view->document().setFormFields(site->key(), form, {{field, qs(text)}},
+                                       [=](const QVariantMap& r) {
+                                           if (PageDocument::failed(r))
+                                               refuse();
+                                       });
     });
 }
 
@@ -268,17 +270,18 @@ void ComposeSubsystem::ClearComposeForm() {
     for (const char* name : {f.to, f.subject, f.cc, f.bcc, f.body})
         empty.insert(qs(name), QString());
     QPointer<WebBrowser> view(shell_.WebBrowser3());
-    view->document().setFormFields(qs(f.form), empty, [view, &site](const QVariantMap& r) {
-        if (!view || PageDocument::failed(r) || !site.richTextEditor())
-            return;
-        view->document().callSite(site.key(), "setRichText", {QString()},
-                                  [view](const QVariantMap&) {
-                                      if (view && view->isVisible()) {
-                                          view->hide(); // repaint the editor
-                                          view->show();
-                                      }
-                                  });
-    });
+    view->document().setFormFields(
+        site.key(), qs(f.form), empty, [view, &site](const QVariantMap& r) {
+            if (!view || PageDocument::failed(r) || !site.richTextEditor())
+                return;
+            view->document().callSite(site.key(), "setRichText", {QString()},
+                                      [view](const QVariantMap&) {
+                                          if (view && view->isVisible()) {
+                                              view->hide(); // repaint the editor
+                                              view->show();
+                                          }
+                                      });
+        });
 }
 
 void ComposeSubsystem::ReplyOrForward(int code) {

@@ -101,7 +101,7 @@ void MailMerge::readForm(std::function<void(const Form&)> done) {
     form.site = &shell_.siteOf(form.address);
     const postling::MergeForm& f = form.site->mergeForm();
     QPointer<MailMerge> self(this);
-    view->document().formFields(qs(f.form), {qs(f.to), qs(f.subject), qs(f.body)},
+    view->document().formFields(form.site->key(), qs(f.form), {qs(f.to), qs(f.subject), qs(f.body)},
                                 [self, form, done, f](const QVariantMap& r) mutable {
                                     if (!self)
                                         return;
@@ -317,7 +317,7 @@ void MailMerge::fill(const MergeRun::Action& action) {
     MergeRun* run = run_.get();
     const int ticket = action.ticket;
     shell_.WebBrowser3()->document().setFormFields(
-        qs(f.form), values, [this, run, ticket](const QVariantMap& r) {
+        form_.site->key(), qs(f.form), values, [this, run, ticket](const QVariantMap& r) {
             if (run_.get() != run)
                 return;
             const bool ok = !PageDocument::failed(r) && r.value("missing").toList().isEmpty();

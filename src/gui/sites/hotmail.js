@@ -30,6 +30,8 @@
             return {text: u.crlf(document.body.innerText), bodyHtml: rmsg ? rmsg.innerHTML : null};
         },
 
+        formFields: p.formFields,
+        setFormFields: p.setFormFields,
         inboxRows: inbox.inboxRows,
         setChecked: inbox.setChecked
     };

@@ -80,7 +80,89 @@
         script.remove();
     }
 
+    // The compose form's HTML editor when the message is written in HTML: its editable body,
+    // or null while TinyMCE, which loads after the page, is not ready yet. Nothing in plain text.
+    function htmlEditor(f) {
+        var mode = u.field(f, '_is_html');
+        if (!mode || mode.value !== '1') {
+            return null;
+        }
+        var frame = document.getElementById('composebody_ifr');
+        var body = frame && frame.contentDocument && frame.contentDocument.body;
+        return {body: body && body.isContentEditable ? body : null};
+    }
+
+    function isRecipients(name) {
+        return name === '_to' || name === '_cc' || name === '_bcc';
+    }
+
+    function escapeHtml(text) {
+        return String(text).replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;');
+    }
+
     p.sites.roundcube = {
+        // The fields as a person reads them: recipients without the widget's trailing
+        // separator, the body as text in either editor.
+        formFields: function (formName, names) {
+            var f = u.form(formName);
+            if (!f) {
+                return {error: 'noform'};
+            }
+            var editor = htmlEditor(f);
+            if (editor && !editor.body) {
+                return {error: 'loading'};
+            }
+            var values = {};
+            names.forEach(function (n) {
+                var el = u.field(f, n);
+                if (!el) {
+                    values[n] = null;
+                } else if (n === '_message' && editor) {
+                    values[n] = u.crlf(editor.body.innerText).replace(/\r\n$/, '');
+                } else if (isRecipients(n)) {
+                    values[n] = String(el.value).replace(/[,;\s]+$/, '');
+                } else {
+                    values[n] = String(el.value);
+                }
+            });
+            return {fields: values};
+        },
+
+        // As a person gives them: the recipient widget takes the field's new value on its
+        // change event (and a Cc or Bcc row given a value is shown); the HTML editor takes the
+        // body as escaped text.
+        setFormFields: function (formName, values) {
+            var f = u.form(formName);
+            if (!f) {
+                return {error: 'noform'};
+            }
+            var editor = htmlEditor(f);
+            if (editor && !editor.body) {
+                return {error: 'loading'};
+            }
+            var missing = [];
+            Object.keys(values).forEach(function (n) {
+                var el = u.field(f, n);
+                if (!el) {
+                    missing.push(n);
+                    return;
+                }
+                var value = String(values[n]);
+                if (n === '_message' && editor) {
+                    editor.body.innerHTML = escapeHtml(value).replace(/\r?\n/g, '<br>');
+                    u.fire(editor.body, 'input');
+                }
+                el.value = value;
+                u.fire(el, 'input');
+                u.fire(el, 'change');
+                var row = document.getElementById('compose' + n);
+                if (isRecipients(n) && value && row) {
+                    row.classList.remove('hidden');
+                }
+            });
+            return {missing: missing};
+        },
+
         messagePage: function () {
             var doc = messageDocument();
             if (!doc) {

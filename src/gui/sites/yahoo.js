@@ -25,6 +25,8 @@
                     bodyHtml: message ? message.innerHTML : null};
         },
 
+        formFields: p.formFields,
+        setFormFields: p.setFormFields,
         inboxRows: inbox.inboxRows,
         setChecked: inbox.setChecked,
 
