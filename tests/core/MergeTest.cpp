@@ -190,6 +190,33 @@ TEST(MergeRun, TestFailureAndARefusedMessage) {
     EXPECT_EQ(-1, refused.pageLoaded("u", false).message) << "then the template";
 }
 
+// A site that answers on its compose page (Roundcube) refuses one row: it is logged failed with
+// the site's words and the run goes on from a fresh compose page, which may come back under an
+// address of its own.
+TEST(MergeRun, ARowTheSiteRefusesIsLoggedAndTheRunGoesOn) {
+    MergeRun run(threeRows(), "http://rc/?_task=mail&_action=compose", 0);
+    Action a = run.start();
+    const Action submit = run.filled(a.ticket, true);
+    run.submitted(submit.ticket, true);
+    EXPECT_EQ(Kind::Navigate, run.refused("Session expired").kind);
+    EXPECT_EQ(1, run.failed());
+    EXPECT_EQ(Kind::Nothing, run.refused("again").kind) << "one answer a message";
+    a = run.pageLoaded("http://rc/?_task=mail&_action=compose&_id=7f", false);
+    EXPECT_EQ(1, a.message) << "the next row, on the redirected compose page";
+    run.submitted(run.filled(a.ticket, true).ticket, true);
+    const Action no = run.refused("SMTP Error (550): Failed to add recipient");
+    EXPECT_EQ(Kind::Navigate, no.kind);
+    EXPECT_EQ(MergeRun::Status::Failed, no.log.at(0).status);
+    EXPECT_EQ("SMTP Error (550): Failed to add recipient", no.log.at(0).reason);
+    a = run.pageLoaded("http://rc/?_task=mail&_action=compose&_id=80", false);
+    run.submitted(run.filled(a.ticket, true).ticket, true);
+    EXPECT_EQ(Kind::Navigate, run.pageLoaded("http://rc/?_task=mail&_mbox=INBOX", true).kind);
+    EXPECT_EQ(-1, run.pageLoaded("http://rc/?_task=mail&_action=compose&_id=81", false).message);
+    EXPECT_EQ(1, run.sent());
+    EXPECT_EQ(2, run.failed());
+    EXPECT_TRUE(run.completed());
+}
+
 TEST(MergeLog, ResumeSkipsWhatWasSentAndNeverResendsAnUncertainRow) {
     const std::string log = "t\t1\tstart\tbook.csv\tK\r\n"
                             "t\t1\t1\ta@x\tS\tsubmitting\r\nt\t1\t1\ta@x\tS\tsent\r\n"

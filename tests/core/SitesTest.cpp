@@ -78,6 +78,11 @@ TEST(Sites, RoundcubeNeedsNoShortcutAndHasNoCalendar) {
     EXPECT_FALSE(r.composePreload("https://mail.example.org/rc/?_task=login", ""))
         << "not signed in yet";
     EXPECT_FALSE(r.composePreload("https://mail.example.org/rc/", ""));
+    EXPECT_EQ(
+        "https://mail.example.org/rc/?_task=mail&_action=compose",
+        r.freshComposeAddress("https://mail.example.org/rc/?_task=mail&_action=compose&_id=9"));
+    EXPECT_EQ("http://y/ym/compose?rich=1",
+              yahooSite().freshComposeAddress("http://y/ym/compose?rich=1"));
 }
 
 TEST(Sites, StartChoiceReadsOldIniValuesAndWritesTheThirdSite) {

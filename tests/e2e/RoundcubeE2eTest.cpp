@@ -1,6 +1,8 @@
 // A real Roundcube (Dovecot, Postfix) through Postling's real views: the message on screen saved
 // with its own headers, the inbox tools ticking by Roundcube's own selection, and a message sent
 // with Roundcube's form kept in the Sent folder. Outcomes are read from the mailboxes on disk.
+#include "MailMerge.h"
+#include "MergeDialog.h"
 #include "RoundcubeKit.h"
 #include "Testkit.h"
 
@@ -330,6 +332,77 @@ private slots:
         form->close();
     }
 
+    // A merge of three rows, one of which the SMTP server refuses: the others arrive once each,
+    // merged, accents intact; the refused row is logged with the server's reason, the run goes
+    // on, and a resumed run tries just that row again.
+    void aMergeSendsEachRowOnceAndLogsWhatTheServerRefused() {
+        Workspace ws;
+        testkit::writeFile(ws.path("addrbooks/merge.csv"),
+                           "\"First\",\"Last\",\"Email\",\"\"\r\n"
+                           "\"Bob\",\"Baker\",\"bob@example.test\",\"\"\r\n"
+                           "\"Carol\",\"Clark\",\"carol@example.test\",\"\"\r\n"
+                           "\"Dave\",\"Nobody\",\"dave@example.test\",\"\"\r\n");
+        ws.set("lastaddressbk", ws.path("addrbooks/merge.csv"));
+        auto form = testkit::openRoundcube(*server, ws, "ann");
+        QVERIFY(form);
+        WebBrowser* compose = form->shell().WebBrowser3();
+        form->shell().selectTab(Shell::ComposeTab);
+        QTRY_VERIFY_WITH_TIMEOUT(!compose->Busy() && compose->LocationURL().contains("_id="),
+                                 20000);
+        QVERIFY(!testkit::callPage(compose->document(), "sites.roundcube.setFormFields",
+                                   {"form", QVariantMap{{"_subject", "R\u00e9union <<First>>"},
+                                                        {"_message", "Ch\u00e8re <<First>>,\n"
+                                                                     "\u00e0 bient\u00f4t."}}})
+                     .contains("error"));
+        const int bobHad = server->mailbox("bob").size();
+        const int carolHad = server->mailbox("carol").size();
+        testkit::selectRows(*form, 1, 3);
+        form->findChild<QPushButton*>("Command5")->click();
+        MergeDialog* dialog = form->compose().merge().dialog();
+        dialog->Option1->setChecked(true);
+        dialog->SpinPause->setValue(0);
+        Dialogs::clearMessages();
+        dialog->CommandStart->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog->CommandStart->isEnabled(), 10000);
+        QTRY_VERIFY2_WITH_TIMEOUT(dialog->CommandStart->isEnabled(),
+                                  qPrintable(dialog->LabelStatus->text() + "\n" +
+                                             compose->LocationURL() + "\n" +
+                                             testkit::fileText(form->compose().merge().logPath())),
+                                  90000);
+
+        auto subjects = [this](const QString& user, int from) {
+            QStringList out;
+            const auto box = server->mailbox(user);
+            for (int i = from; i < box.size(); ++i)
+                out << QString::fromStdString(
+                    postling::readMimeHeaders(box[i].bytes.toStdString()).subject);
+            return out;
+        };
+        QCOMPARE(subjects("bob", bobHad), QStringList{"R\u00e9union Bob"});
+        QCOMPARE(subjects("carol", carolHad), QStringList{"R\u00e9union Carol"});
+        const QString log = testkit::fileText(form->compose().merge().logPath());
+        QCOMPARE(log.count("\tsent\r\n"), 2);
+        QVERIFY2(log.contains(QRegularExpression("dave@example.test\t[^\t]*\tfailed\t[^\r]*550")),
+                 qPrintable(log));
+        QVERIFY2(!log.trimmed().endsWith("finished"), "the refused row is still to send");
+        QVERIFY2(Dialogs::messagesShown().join("\n").contains("row 3, dave@example.test"),
+                 qPrintable(Dialogs::messagesShown().join("\n")));
+        QVERIFY(QDir(ws.path("savedmgs/Sent")).entryList(QDir::Files).isEmpty());
+
+        // Started again, the sent rows are skipped: only the refused one is tried.
+        Dialogs::clearMessages();
+        dialog->CommandStart->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog->CommandStart->isEnabled(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(dialog->CommandStart->isEnabled(), 60000);
+        QCOMPARE(subjects("bob", bobHad).size(), 1);
+        QCOMPARE(subjects("carol", carolHad).size(), 1);
+        const QString again = testkit::fileText(form->compose().merge().logPath());
+        QCOMPARE(again.count("bob@example.test\tR\u00e9union Bob\tsubmitting"), 1);
+        QCOMPARE(again.count("carol@example.test\tR\u00e9union Carol\tsubmitting"), 1);
+        QCOMPARE(again.count("dave@example.test\tR\u00e9union Dave\tsubmitting"), 2);
+        form->close();
+    }
+
     // Sent with Roundcube's own form: in the recipient's mailbox and in Postling's Sent folder.
     void aMessageSentWithRoundcubesFormIsKeptInTheSentFolder() {
         Workspace ws;
@@ -341,6 +414,7 @@ private slots:
         inbox->Navigate(server->url() + "?_task=mail&_action=compose");
         QVERIFY(testkit::waitForPage(inbox, "_action=compose"));
         const int before = server->mailbox("bob").size();
+        QSignalSpy said(inbox, &WebBrowser::SiteMessage);
         // As a person fills it: the recipient widget takes the address, then Send.
         QTRY_VERIFY_WITH_TIMEOUT(
             testkit::runInPage(*form, 1, "!!(window.rcmail && rcmail.env.compose_id)").toBool(),
@@ -353,6 +427,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(server->mailbox("bob").size() == before + 1, 30000);
         const QByteArray arrived = server->mailbox("bob").last().bytes;
         QCOMPARE(RoundcubeServer::header(arrived, "Subject"), QString("Minutes of Monday"));
+        QTRY_VERIFY_WITH_TIMEOUT(!said.isEmpty(), 5000); // Roundcube said so on its page
+        QCOMPARE(said.first().at(0).toString(), QString("confirmation"));
 
         const QString sent = ws.path("savedmgs/Sent/");
         QTRY_VERIFY_WITH_TIMEOUT(QDir(sent).entryList(QDir::Files).size() == 1, 10000);

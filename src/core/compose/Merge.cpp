@@ -151,6 +151,7 @@ MergeRun::Action MergeRun::start() {
     stopRequested_ = false;
     completed_ = false;
     sent_ = 0;
+    failed_ = 0;
     index_ = -1;
     return next();
 }
@@ -274,14 +275,14 @@ MergeRun::Action MergeRun::submitted(int ticket, bool ok) {
 MergeRun::Action MergeRun::pageLoaded(const std::string& url, bool confirmed) {
     if (mode_ != Mode::Running)
         return {};
-    if (step_ == Step::Accept && url != composeAddress_) {
+    if (step_ == Step::Accept && !isComposePage(url)) {
         if (!confirmed)
             return fail({{index_, Status::Failed}});
         ++sent_;
         step_ = Step::Return;
         return act(Action::Navigate, index_, {{index_, Status::Sent}});
     }
-    if (step_ == Step::Return && url == composeAddress_) {
+    if (step_ == Step::Return && isComposePage(url)) {
         if (stopRequested_)
             return restore();
         if (moreToSend() && pauseSeconds_ > 0) {
@@ -291,6 +292,19 @@ MergeRun::Action MergeRun::pageLoaded(const std::string& url, bool confirmed) {
         return next();
     }
     return {};
+}
+
+MergeRun::Action MergeRun::refused(const std::string& reason) {
+    if (mode_ != Mode::Running || (step_ != Step::Accept && step_ != Step::Submit))
+        return {};
+    ++failed_;
+    // A fresh compose page for the next row.
+    step_ = Step::Return;
+    return act(Action::Navigate, index_, {{index_, Status::Failed, reason}});
+}
+
+bool MergeRun::isComposePage(const std::string& url) const {
+    return url.compare(0, composeAddress_.size(), composeAddress_) == 0;
 }
 
 MergeRun::Action MergeRun::pauseOver() {

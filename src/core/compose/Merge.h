@@ -55,6 +55,7 @@ public:
     struct Record { // a line for the log
         int message;
         Status status;
+        std::string reason = {}; // of a failure, in the site's own words
     };
     struct Action {
         enum Kind {
@@ -86,6 +87,9 @@ public:
     // The compose view finished loading `url`; `confirmed` when the page says the message
     // was sent.
     Action pageLoaded(const std::string& url, bool confirmed);
+    // The site said, without leaving its compose page, that it did not send the message: the
+    // row is logged as failed with the site's reason and the run goes on with the next one.
+    Action refused(const std::string& reason);
     Action pauseOver();
 
     Mode mode() const { return mode_; }
@@ -94,6 +98,8 @@ public:
     // The run went through every row (it was not stopped and did not fail).
     bool completed() const { return completed_; }
     int sent() const { return sent_; }
+    // Rows the site refused in this run.
+    int failed() const { return failed_; }
     // Messages the run will send (rows with an address, not sent before).
     int total() const { return total_; }
     int current() const { return index_; }
@@ -111,6 +117,9 @@ private:
     Action restore();
     Action fail(std::vector<Record> log = {});
     bool firstRowHasAddress() const;
+    // A compose page: the compose address, or where the site redirects it (Roundcube adds an
+    // id of the draft to it).
+    bool isComposePage(const std::string& url) const;
 
     std::vector<MergeMessage> plan_;
     std::string composeAddress_;
@@ -119,6 +128,7 @@ private:
     Step step_ = Step::None;
     int index_ = -1;
     int sent_ = 0;
+    int failed_ = 0;
     int total_ = 0;
     bool stopRequested_ = false;
     bool completed_ = false;

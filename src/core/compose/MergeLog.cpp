@@ -89,9 +89,12 @@ bool MergeLog::begin(int run, const std::string& time, const std::string& book,
 }
 
 bool MergeLog::row(int run, const std::string& time, int row, const std::string& address,
-                   const std::string& subject, MergeRun::Status status) {
-    return append(
-        {time, std::to_string(run), std::to_string(row), address, subject, statusText(status)});
+                   const std::string& subject, MergeRun::Status status, const std::string& reason) {
+    std::vector<std::string> fields = {time,    std::to_string(run), std::to_string(row), address,
+                                       subject, statusText(status)};
+    if (!reason.empty())
+        fields.push_back(reason);
+    return append(fields);
 }
 
 bool MergeLog::finish(int run, const std::string& time) {

@@ -11,8 +11,10 @@ namespace postling {
 // The merge log: a text file that every run appends to, one TAB-separated line a row, written
 // before the run takes its next step so that it outlives a crash of the program:
 //   time  run  start     book  template-key
-//   time  run  row       address  subject  submitting|sent|skipped|failed
+//   time  run  row       address  subject  submitting|sent|skipped|failed  [reason]
 //   time  run  finished
+// A run that left rows failed does not finish: the next run over the same book and text sends
+// just what was not sent.
 class MergeLog {
 public:
     explicit MergeLog(std::string path) : path_(std::move(path)) {}
@@ -21,7 +23,7 @@ public:
     // Each returns false when the line could not be written.
     bool begin(int run, const std::string& time, const std::string& book, const std::string& key);
     bool row(int run, const std::string& time, int row, const std::string& address,
-             const std::string& subject, MergeRun::Status status);
+             const std::string& subject, MergeRun::Status status, const std::string& reason = {});
     bool finish(int run, const std::string& time);
 
 private:

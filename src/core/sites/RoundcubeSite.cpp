@@ -40,6 +40,11 @@ public:
         return this->composeAddress(inboxAddress);
     }
 
+    // A compose page's address carries the id of its draft: a fresh one has none.
+    std::string freshComposeAddress(std::string_view composeUrl) const override {
+        return roundcubeAction(composeUrl, "compose");
+    }
+
     std::optional<std::string> calendar(const SiteAddresses&) const override {
         return std::nullopt;
     }

@@ -56,6 +56,11 @@ public:
     // `inboxAddress`; nothing when the compose view already shows one or the site has none.
     virtual std::optional<std::string> composePreload(std::string_view inboxAddress,
                                                       std::string_view composeAddress) const = 0;
+    // The address that opens a fresh compose page like the one at `composeUrl` (a merge goes
+    // back there for each message).
+    virtual std::string freshComposeAddress(std::string_view composeUrl) const {
+        return std::string(composeUrl);
+    }
     // The site's calendar; nothing when it has none.
     virtual std::optional<std::string> calendar(const SiteAddresses& addresses) const = 0;
 

@@ -18,6 +18,10 @@ public:
 
     // Called by the page script over the web channel.
     Q_INVOKABLE void report(const QVariantMap& report);
+    // Called by a site's page module with what the site said on its page: {kind, text}.
+    Q_INVOKABLE void siteMessage(const QVariantMap& message) {
+        emit siteSaid(message.value("kind").toString(), message.value("text").toString());
+    }
 
     // Called by the page when the engine starts a form-submitted navigation.
     void navigationRequested(const QString& currentUrl, const QString& targetUrl);
@@ -35,6 +39,8 @@ public:
 signals:
     // currentUrl: the page the form was on; postData: empty for a form sent by GET.
     void posted(const QString& currentUrl, const QString& targetUrl, const QByteArray& postData);
+    // kind: "confirmation" (the site did it) or "error" (it did not, and why).
+    void siteSaid(const QString& kind, const QString& text);
 
 private:
     struct Report {

@@ -28,6 +28,7 @@ WebBrowser::WebBrowser(const QString& name, QWebEngineProfile* profile, QWidget*
     connect(page_, &QWebEnginePage::linkHovered, this,
             [this](const QString& link) { emit StatusTextChange(link); });
     connect(page_->postCapture(), &FormPostCapture::posted, this, &WebBrowser::BeforeNavigate2);
+    connect(page_->postCapture(), &FormPostCapture::siteSaid, this, &WebBrowser::SiteMessage);
 }
 
 void WebBrowser::Navigate(const QString& address) {

@@ -34,6 +34,8 @@ signals:
     void StatusTextChange(const QString& text);
     void BeforeNavigate2(const QString& currentUrl, const QString& targetUrl,
                          const QByteArray& postData);
+    // The site said on its page that it did something ("confirmation") or could not ("error").
+    void SiteMessage(const QString& kind, const QString& text);
 
 private:
     WebPage* page_;

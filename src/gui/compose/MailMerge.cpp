@@ -55,6 +55,17 @@ MailMerge::MailMerge(Shell& shell, const AddressBookSubsystem& addresses, QObjec
                 QString("Waiting for the site to accept message %1\u2026").arg(run_->sent() + 1));
     });
     connect(shell_.WebBrowser3(), &WebBrowser::DocumentComplete, this, &MailMerge::onComposeLoaded);
+    // A site that answers on its compose page: a confirmation counts when its next page comes,
+    // an error ends the message at once.
+    connect(shell_.WebBrowser3(), &WebBrowser::SiteMessage, this,
+            [this](const QString& kind, const QString& text) {
+                if (!run_ || run_->mode() != MergeRun::Mode::Running)
+                    return;
+                if (kind == "confirmation")
+                    siteConfirmed_ = true;
+                else if (kind == "error")
+                    execute(run_->refused(str(text)));
+            });
 }
 
 MailMerge::~MailMerge() = default;
@@ -99,6 +110,7 @@ void MailMerge::readForm(std::function<void(const Form&)> done) {
     Form form;
     form.address = view->LocationURL();
     form.site = &shell_.siteOf(form.address);
+    form.address = qs(form.site->freshComposeAddress(str(form.address)));
     const postling::MergeForm& f = form.site->mergeForm();
     QPointer<MailMerge> self(this);
     view->document().formFields(form.site->key(), qs(f.form), {qs(f.to), qs(f.subject), qs(f.body)},
@@ -173,6 +185,7 @@ void MailMerge::start() {
         const int pause = DialogMerge->SpinPause->value();
         shell_.SetIni("Settings", "mergepause", QString::number(pause));
         form_ = form;
+        failedRows_.clear();
         runNumber_ = postling::nextRunNumber(postling::readFile(str(logPath())).value_or(""));
         postling::MergeLog(str(logPath())).begin(runNumber_, now(), addresses_.book().path, key);
         run_ = std::make_unique<MergeRun>(std::move(messages), str(form.address), pause);
@@ -243,7 +256,11 @@ void MailMerge::writeLog(const std::vector<MergeRun::Record>& records) {
     postling::MergeLog log(str(logPath()));
     for (const MergeRun::Record& r : records) {
         const MergeMessage& m = run_->plan()[static_cast<std::size_t>(r.message)];
-        log.row(runNumber_, now(), m.row, m.address, m.subject, r.status);
+        log.row(runNumber_, now(), m.row, m.address, m.subject, r.status, r.reason);
+        if (r.status == MergeRun::Status::Failed && !r.reason.empty()) {
+            failedRows_ << QString("row %1, %2: %3").arg(m.row).arg(qs(m.address), qs(r.reason));
+            DialogMerge->setStatus(QString("Not sent to %1: %2").arg(qs(m.address), qs(r.reason)));
+        }
         if (r.status != MergeRun::Status::Sent)
             continue;
         waitNotice_->stop();
@@ -279,8 +296,16 @@ void MailMerge::execute(const MergeRun::Action& action) {
         fail(action.message);
         break;
     case MergeRun::Action::Finished:
-        if (run_->completed())
+        // A run with refused rows stays unfinished in the log: the next Start offers to send
+        // just those.
+        if (run_->completed() && run_->failed() == 0)
             postling::MergeLog(str(logPath())).finish(runNumber_, now());
+        if (!failedRows_.isEmpty())
+            Dialogs::message(DialogMerge,
+                             QString("%1 sent. The site did not send these:\n%2\nStart again to "
+                                     "send just them once they are put right.")
+                                 .arg(run_->sent())
+                                 .arg(failedRows_.join("\n")));
         DialogMerge->setState(MergeDialog::State::Idle);
         emit progressDone();
         break;
@@ -331,8 +356,10 @@ void MailMerge::submit(const MergeRun::Action& action) {
     const int ticket = action.ticket;
     heldLoad_.clear();
     waitNotice_->start();
-    shell_.WebBrowser3()->document().submitForm(
-        qs(f.form), qs(f.actionSuffix), [this, run, ticket](const QVariantMap& r) {
+    siteConfirmed_ = false;
+    shell_.WebBrowser3()->document().callSite(
+        form_.site->key(), "send", {qs(f.form), qs(f.actionSuffix)},
+        [this, run, ticket](const QVariantMap& r) {
             if (run_.get() != run)
                 return;
             execute(run_->submitted(ticket, !PageDocument::failed(r)));
@@ -359,7 +386,8 @@ void MailMerge::onComposeLoaded(const QString& url) {
             if (run_.get() != run)
                 return;
             execute(run_->pageLoaded(
-                str(url), form_.site->sentConfirmation(str(page.value("text").toString()))));
+                str(url), siteConfirmed_ ||
+                              form_.site->sentConfirmation(str(page.value("text").toString()))));
         });
         break;
     }

@@ -77,5 +77,7 @@ private:
     QTimer* waitNotice_;
     QElapsedTimer elapsed_;
     std::function<void()> whenReady_;
-    QString heldLoad_; // a page that finished loading before its submit call answered
+    QString heldLoad_;           // a page that finished loading before its submit call answered
+    bool siteConfirmed_ = false; // the site said "sent" on its page since the last submit
+    QStringList failedRows_;     // "row N, address: the site's reason", for the end of the run
 };

@@ -250,6 +250,13 @@
         });
     }
 
+    // What a site says on its page that Postling waits for (Roundcube's "Message sent").
+    window.postling.util.siteMessage = function (message) {
+        if (capture) {
+            capture.siteMessage(message);
+        }
+    };
+
     document.addEventListener('formdata', function (event) {
         var f = event.target;
         var now = Date.now();

@@ -100,7 +100,40 @@
         return String(text).replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;');
     }
 
+    // Roundcube answers a send on the compose page itself, in its message stack: report its
+    // confirmations and errors.
+    document.addEventListener('DOMContentLoaded', function () {
+        var stack = document.getElementById('messagestack');
+        if (!stack) {
+            return;
+        }
+        new MutationObserver(function (changes) {
+            changes.forEach(function (change) {
+                Array.prototype.forEach.call(change.addedNodes, function (node) {
+                    var kind = !node.classList ? null
+                        : node.classList.contains('confirmation') ? 'confirmation'
+                        : node.classList.contains('error') ? 'error' : null;
+                    if (kind) {
+                        u.siteMessage({kind: kind, text: String(node.innerText || '').trim()});
+                    }
+                });
+            });
+        }).observe(stack, {childList: true, subtree: true});
+    });
+
     p.sites.roundcube = {
+        // Sends the message with Roundcube's own Send command, in the page's world.
+        send: function () {
+            if (!u.form('form')) {
+                return {error: 'noform'};
+            }
+            var script = document.createElement('script');
+            script.textContent = 'window.rcmail && rcmail.command("send", "");';
+            (document.head || document.documentElement).appendChild(script);
+            script.remove();
+            return {submitted: true};
+        },
+
         // The fields as a person reads them: recipients without the widget's trailing
         // separator, the body as text in either editor.
         formFields: function (formName, names) {

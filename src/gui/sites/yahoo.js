@@ -27,6 +27,7 @@
 
         formFields: p.formFields,
         setFormFields: p.setFormFields,
+        send: p.submitForm,
         inboxRows: inbox.inboxRows,
         setChecked: inbox.setChecked,
 
