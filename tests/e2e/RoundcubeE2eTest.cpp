@@ -349,11 +349,6 @@ private slots:
         form->shell().selectTab(Shell::ComposeTab);
         QTRY_VERIFY_WITH_TIMEOUT(!compose->Busy() && compose->LocationURL().contains("_id="),
                                  20000);
-        QVERIFY(!testkit::callPage(compose->document(), "sites.roundcube.setFormFields",
-                                   {"form", QVariantMap{{"_subject", "R\u00e9union <<First>>"},
-                                                        {"_message", "Ch\u00e8re <<First>>,\n"
-                                                                     "\u00e0 bient\u00f4t."}}})
-                     .contains("error"));
         const int bobHad = server->mailbox("bob").size();
         const int carolHad = server->mailbox("carol").size();
         testkit::selectRows(*form, 1, 3);
@@ -361,6 +356,18 @@ private slots:
         MergeDialog* dialog = form->compose().merge().dialog();
         dialog->Option1->setChecked(true);
         dialog->SpinPause->setValue(0);
+        // An empty message is refused before anything is sent.
+        Dialogs::clearMessages();
+        dialog->CommandStart->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!Dialogs::messagesShown().isEmpty(), 10000);
+        QVERIFY(Dialogs::messagesShown().first().startsWith("The message has no text."));
+        QVERIFY(!QFile::exists(form->compose().merge().logPath()));
+
+        QVERIFY(!testkit::callPage(compose->document(), "sites.roundcube.setFormFields",
+                                   {"form", QVariantMap{{"_subject", "R\u00e9union <<First>>"},
+                                                        {"_message", "Ch\u00e8re <<First>>,\n"
+                                                                     "\u00e0 bient\u00f4t."}}})
+                     .contains("error"));
         Dialogs::clearMessages();
         dialog->CommandStart->click();
         QTRY_VERIFY_WITH_TIMEOUT(!dialog->CommandStart->isEnabled(), 10000);

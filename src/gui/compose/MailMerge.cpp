@@ -178,6 +178,12 @@ void MailMerge::start() {
             Dialogs::message(DialogMerge, kUnableToSend);
             return;
         }
+        // Refused here, before anything goes, rather than by a site's box halfway through.
+        if (QString::fromStdString(form.body).trimmed().isEmpty()) {
+            Dialogs::message(DialogMerge, "The message has no text. Write it in the compose "
+                                          "form, or use a template, then start the merge.");
+            return;
+        }
         std::vector<MergeMessage> messages = plan(form);
         const std::string key = postling::templateKey(form.subject, form.body);
         if (!confirm(messages, key))
