@@ -40,7 +40,8 @@ inline QVariantMap pageCall(WebBrowser* view, const QString& function, const QVa
     return out;
 }
 
-// Signs in on the Roundcube the inbox view shows and waits for its message list.
+// Signs in on the Roundcube the inbox view shows and waits for its message list (which may be
+// empty).
 inline bool signInToRoundcube(MainForm& form, const QString& user) {
     WebBrowser* view = form.shell().WebBrowser1();
     waitFor(
@@ -54,10 +55,8 @@ inline bool signInToRoundcube(MainForm& form, const QString& user) {
     pageCall(view, "submitForm", {"login-form", QString()});
     return waitFor(
         [&] {
-            return !view->Busy() && !pageCall(view, "sites.roundcube.inboxRows", {})
-                                         .value("rows")
-                                         .toList()
-                                         .isEmpty();
+            return !view->Busy() && view->LocationURL().contains("_task=mail") &&
+                   !pageCall(view, "sites.roundcube.inboxRows", {}).contains("error");
         },
         30000);
 }
