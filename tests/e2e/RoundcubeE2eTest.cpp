@@ -4,6 +4,7 @@
 #include "MailMerge.h"
 #include "MergeDialog.h"
 #include "RoundcubeKit.h"
+#include "TemplateDialog.h"
 #include "Testkit.h"
 
 #include "sites/MimeMessage.h"
@@ -228,9 +229,10 @@ private slots:
             << "mailto" << false << "Caf\u00e9 cr\u00e8me"
             << "ann@example.test"
             << "Line 2";
-        QTest::newRow("a template, HTML editor") << "template" << true << "Meeting next week"
-                                                 << ""
-                                                 << "Can we meet next week";
+        QTest::newRow("a template, HTML editor, captured back")
+            << "template" << true << "Meeting next week"
+            << ""
+            << "Dear (<<|&lt;&lt;)First";
     }
     void theComposeFormIsFilledAsOnTheOldSites() {
         QFETCH(QString, how);
@@ -308,8 +310,29 @@ private slots:
             form->findChild<QComboBox*>("ComboTemplate")->setCurrentText("example.txt");
             form->findChild<QPushButton*>("Command4")->click();
             QTRY_COMPARE_WITH_TIMEOUT(fields().value("_subject").toString(), subject, 20000);
+            QVERIFY(fields().value("_message").toString().contains("Can we meet next week"));
+            // "Capture from Form <<" reads the HTML editor back, merge fields intact.
+            const QVariantMap set =
+                testkit::callPage(compose->document(), "sites.roundcube.setFormFields",
+                                  {"form", QVariantMap{{"_to", "bob@example.test"},
+                                                       {"_subject", "Notes for <<First>>"},
+                                                       {"_message", "Dear <<First>>,\nsee you."}}});
+            QVERIFY2(!set.contains("error"), qPrintable(set.value("error").toString()));
+            QString captured;
+            Dialogs::Answers answers;
+            answers.dialog = [&](QDialog& dialog) {
+                auto& templates = static_cast<TemplateDialog&>(dialog);
+                templates.Command3->click();
+                if (QTest::qWaitFor(
+                        [&] { return templates.Text1->text() == "Notes for <<First>>"; }, 20000))
+                    captured = templates.Text2->toPlainText();
+                return int(QDialog::Rejected);
+            };
+            Dialogs::answerWith(answers);
+            form->findChild<QPushButton*>("CommandTemplate")->click();
+            QCOMPARE(captured, QString("Dear <<First>>,\nsee you."));
             testkit::callPage(compose->document(), "sites.roundcube.setFormFields",
-                              {"form", QVariantMap{{"_to", "bob@example.test"}}});
+                              {"form", QVariantMap{{"_subject", subject}}});
         }
         QCOMPARE(bool(html), testkit::runInPage(*form, 3,
                                                 "rcmail.env.is_html ||"
