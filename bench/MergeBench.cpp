@@ -120,6 +120,22 @@ double roundcubeFloor(const QString& site, int messages) {
            messages;
 }
 
+// Every row of the book, no pause, through the merge dialog: how many went, and the time each
+// took on average.
+std::pair<int, double> runMerge(MainForm& form) {
+    form.compose().merge().open();
+    MergeDialog* dialog = form.compose().merge().dialog();
+    dialog->Option2->setChecked(true);
+    dialog->SpinPause->setValue(0);
+    const double total = timeMs([&] {
+        dialog->CommandStart->click();
+        waitFor([&] { return !dialog->CommandStart->isEnabled(); }, 10000);
+        waitFor([&] { return dialog->CommandStart->isEnabled(); }, 600000);
+    });
+    const int sent = dialog->LabelNumSent->text().section(' ', 2).toInt();
+    return {sent, total / std::max(1, sent)};
+}
+
 } // namespace
 
 // The same merge on a real Roundcube: 50 rows, no pause.
@@ -164,17 +180,7 @@ static int roundcubeMerge(const QString& dirPath) {
                         .contains("error");
         },
         10000);
-    form.compose().merge().open();
-    MergeDialog* dialog = form.compose().merge().dialog();
-    dialog->Option2->setChecked(true);
-    dialog->SpinPause->setValue(0);
-    const double total = timeMs([&] {
-        dialog->CommandStart->click();
-        waitFor([&] { return !dialog->CommandStart->isEnabled(); }, 10000);
-        waitFor([&] { return dialog->CommandStart->isEnabled(); }, 600000);
-    });
-    const int sent = dialog->LabelNumSent->text().section(' ', 2).toInt();
-    const double per = total / std::max(1, sent);
+    const auto [sent, per] = runMerge(form);
     std::printf("floor roundcube (bare view, compose page + Send + its next page): %.1f ms per "
                 "message\n",
                 floor);
@@ -236,20 +242,10 @@ int main(int argc, char** argv) {
         [&](const QVariantMap&) { filled = true; });
     waitFor([&] { return filled; }, 5000);
 
-    form.compose().merge().open();
-    MergeDialog* dialog = form.compose().merge().dialog();
-    dialog->Option2->setChecked(true);
-    dialog->SpinPause->setValue(0);
-    const double total = timeMs([&] {
-        dialog->CommandStart->click();
-        waitFor([&] { return !dialog->CommandStart->isEnabled(); }, 10000);
-        waitFor([&] { return dialog->CommandStart->isEnabled(); }, 600000);
-    });
-    const int sent = dialog->LabelNumSent->text().section(' ', 2).toInt();
+    const auto [sent, per] = runMerge(form);
     for (const QString& m : Dialogs::messagesShown())
         if (!m.startsWith("Send "))
             std::printf("said: %s\n", qPrintable(m));
-    const double per = total / std::max(1, sent);
     std::printf("floor (bare view, submit + compose page): %.1f ms per message\n", floor);
     std::printf("merge: %d messages, %.1f ms per message, %.2f x floor\n", sent, per, per / floor);
     form.close();

@@ -67,17 +67,22 @@
         return (' ' + row.className + ' ').indexOf(' selected ') >= 0;
     }
 
-    // Runs Roundcube's own list selection in the page's world: each row (by its element id)
-    // toggles, as a Ctrl+click on it would.
-    function toggleRows(rowIds) {
+    // Runs a line in the page's own world, where Roundcube's objects are; it carries only data.
+    function inPage(code) {
         var script = document.createElement('script');
-        script.textContent = '(function (ids) { var l = window.rcmail && rcmail.message_list;' +
-            ' if (!l) return; var uid = {}; for (var k in l.rows) if (l.rows[k].obj)' +
-            ' uid[l.rows[k].obj.id] = l.rows[k].uid; ids.forEach(function (id) {' +
-            ' if (id in uid) l.select_row(uid[id], CONTROL_KEY, true); }); })(' +
-            JSON.stringify(rowIds) + ');';
+        script.textContent = code;
         (document.head || document.documentElement).appendChild(script);
         script.remove();
+    }
+
+    // Roundcube's own list selection: each row (by its element id) toggles, as a Ctrl+click on
+    // it would.
+    function toggleRows(rowIds) {
+        inPage('(function (ids) { var l = window.rcmail && rcmail.message_list;' +
+               ' if (!l) return; var uid = {}; for (var k in l.rows) if (l.rows[k].obj)' +
+               ' uid[l.rows[k].obj.id] = l.rows[k].uid; ids.forEach(function (id) {' +
+               ' if (id in uid) l.select_row(uid[id], CONTROL_KEY, true); }); })(' +
+               JSON.stringify(rowIds) + ');');
     }
 
     // The compose form's HTML editor when the message is written in HTML: its editable body,
@@ -90,6 +95,19 @@
         var frame = document.getElementById('composebody_ifr');
         var body = frame && frame.contentDocument && frame.contentDocument.body;
         return {body: body && body.isContentEditable ? body : null};
+    }
+
+    // The compose form and its HTML editor (null in plain text), or why they cannot be used yet.
+    function composeForm(formName) {
+        var f = u.form(formName);
+        if (!f) {
+            return {error: 'noform'};
+        }
+        var editor = htmlEditor(f);
+        if (editor && !editor.body) {
+            return {error: 'loading'};
+        }
+        return {form: f, editor: editor};
     }
 
     function isRecipients(name) {
@@ -127,24 +145,18 @@
             if (!u.form('form')) {
                 return {error: 'noform'};
             }
-            var script = document.createElement('script');
-            script.textContent = 'window.rcmail && rcmail.command("send", "");';
-            (document.head || document.documentElement).appendChild(script);
-            script.remove();
+            inPage('window.rcmail && rcmail.command("send", "");');
             return {submitted: true};
         },
 
         // The fields as a person reads them: recipients without the widget's trailing
         // separator, the body as text in either editor.
         formFields: function (formName, names) {
-            var f = u.form(formName);
-            if (!f) {
-                return {error: 'noform'};
+            var c = composeForm(formName);
+            if (c.error) {
+                return c;
             }
-            var editor = htmlEditor(f);
-            if (editor && !editor.body) {
-                return {error: 'loading'};
-            }
+            var f = c.form, editor = c.editor;
             var values = {};
             names.forEach(function (n) {
                 var el = u.field(f, n);
@@ -165,14 +177,11 @@
         // change event (and a Cc or Bcc row given a value is shown); the HTML editor takes the
         // body as escaped text.
         setFormFields: function (formName, values) {
-            var f = u.form(formName);
-            if (!f) {
-                return {error: 'noform'};
+            var c = composeForm(formName);
+            if (c.error) {
+                return c;
             }
-            var editor = htmlEditor(f);
-            if (editor && !editor.body) {
-                return {error: 'loading'};
-            }
+            var f = c.form, editor = c.editor;
             var missing = [];
             Object.keys(values).forEach(function (n) {
                 var el = u.field(f, n);
