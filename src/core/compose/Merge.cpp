@@ -87,6 +87,21 @@ std::vector<MergeMessage> mergePlan(const AddressTable& table,
     return plan;
 }
 
+std::vector<std::string> unmatchedFields(const std::string& subject, const std::string& body,
+                                         const std::vector<std::string>& header) {
+    std::vector<std::string> fields = unmatchedFields(subject, header);
+    for (const std::string& field : unmatchedFields(body, header))
+        if (std::find(fields.begin(), fields.end(), field) == fields.end())
+            fields.push_back(field);
+    return fields;
+}
+
+std::string durationText(long long milliseconds) {
+    const long long s = (milliseconds + 999) / 1000;
+    return s < 60 ? std::to_string(s) + " s"
+                  : std::to_string(s / 60) + " min " + std::to_string(s % 60) + " s";
+}
+
 std::string templateKey(const std::string& subject, const std::string& body) {
     std::uint64_t hash = 1469598103934665603ULL; // FNV-1a
     for (const std::string* part : {&subject, &body}) {

@@ -17,6 +17,11 @@ std::string mergeFields(const std::string& text, const std::vector<std::string>&
 // The fields of a text that match no column, each once, in order of appearance.
 std::vector<std::string> unmatchedFields(const std::string& text,
                                          const std::vector<std::string>& header);
+// The same over a subject and a body: each field once.
+std::vector<std::string> unmatchedFields(const std::string& subject, const std::string& body,
+                                         const std::vector<std::string>& header);
+// A time left as the progress bar says it: "42 s", "3 min 5 s" (seconds rounded up).
+std::string durationText(long long milliseconds);
 
 // The rows of a run: every row (1 to the last), or the two ends of the selection, the smaller
 // first. `first > last` when the book has no rows.

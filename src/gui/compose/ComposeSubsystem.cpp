@@ -76,14 +76,11 @@ ComposeSubsystem::ComposeSubsystem(Shell& shell, const AddressBookSubsystem& add
             Timer2->start(1000);
     });
     // Sent mail: the compose view's posts, and those of a compose page in the inbox view.
-    connect(compose, &WebBrowser::BeforeNavigate2, this,
-            [this](const QString& current, const QString&, const QByteArray& data) {
-                captureSent(shell_.siteOf(current), data);
-            });
+    connect(compose, &WebBrowser::BeforeNavigate2, this, &ComposeSubsystem::captureSent);
     connect(shell_.WebBrowser1(), &WebBrowser::BeforeNavigate2, this,
             [this](const QString& current, const QString&, const QByteArray& data) {
                 if (current.toLower().contains("compose"))
-                    captureSent(shell_.siteOf(current), data);
+                    captureSent(current, {}, data);
             });
     Command5->setObjectName("Command5");
     mailmerge_->setObjectName("mailmerge");
@@ -331,10 +328,11 @@ void ComposeSubsystem::ReplyOrForward(int code) {
     }
 }
 
-void ComposeSubsystem::captureSent(const postling::Site& site, const QByteArray& postData) {
+void ComposeSubsystem::captureSent(const QString& page, const QString&,
+                                   const QByteArray& postData) {
     if (merge_->doingMerge() || !CheckSaveSent->isChecked() || postData.isEmpty())
         return;
-    const postling::PostedMessage posted = site.readPosted(postData.toStdString());
+    const postling::PostedMessage posted = shell_.siteOf(page).readPosted(postData.toStdString());
     if (!posted.hasRecipient)
         return;
     const QDateTime now = QDateTime::currentDateTime();

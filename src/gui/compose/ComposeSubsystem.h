@@ -68,7 +68,8 @@ public:
     void reloadPalette();
     void placePalette();
     // A form post from a compose page: keeps a copy unless a merge runs or the user opted out.
-    void captureSent(const postling::Site& site, const QByteArray& postData);
+    // A post from the compose page at `page`, read by that site's profile.
+    void captureSent(const QString& page, const QString& target, const QByteArray& postData);
 
     // What tests and the window may ask.
     bool insertionPending() const { return to_retry; }

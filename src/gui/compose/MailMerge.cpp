@@ -5,6 +5,7 @@
 #include "MergeDialog.h"
 #include "MergePreview.h"
 #include "QtText.h"
+#include "SendAnswer.h"
 #include "Shell.h"
 #include "WebBrowser.h"
 
@@ -31,16 +32,11 @@ std::string now() {
     return str(QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm:ss"));
 }
 
-QString duration(qint64 ms) {
-    const qint64 s = (ms + 999) / 1000;
-    return s < 60 ? QString("%1 s").arg(s) : QString("%1 min %2 s").arg(s / 60).arg(s % 60);
-}
-
 } // namespace
 
 MailMerge::MailMerge(Shell& shell, const AddressBookSubsystem& addresses, QObject* parent)
     : QObject(parent), shell_(shell), addresses_(addresses), pauseTimer_(new QTimer(this)),
-      waitNotice_(new QTimer(this)) {
+      waitNotice_(new QTimer(this)), answer_(new SendAnswer(shell.WebBrowser3(), this)) {
     pauseTimer_->setSingleShot(true);
     connect(pauseTimer_, &QTimer::timeout, this, [this] {
         if (run_)
@@ -55,17 +51,14 @@ MailMerge::MailMerge(Shell& shell, const AddressBookSubsystem& addresses, QObjec
                 QString("Waiting for the site to accept message %1\u2026").arg(run_->sent() + 1));
     });
     connect(shell_.WebBrowser3(), &WebBrowser::DocumentComplete, this, &MailMerge::onComposeLoaded);
-    // A site that answers on its compose page: a confirmation counts when its next page comes,
-    // an error ends the message at once.
-    connect(shell_.WebBrowser3(), &WebBrowser::SiteMessage, this,
-            [this](const QString& kind, const QString& text) {
-                if (!run_ || run_->mode() != MergeRun::Mode::Running)
-                    return;
-                if (kind == "confirmation")
-                    siteConfirmed_ = true;
-                else if (kind == "error")
-                    execute(run_->refused(str(text)));
-            });
+    connect(answer_, &SendAnswer::answered, this, [this](const QString& url, bool sent) {
+        if (run_)
+            execute(run_->pageLoaded(str(url), sent));
+    });
+    connect(answer_, &SendAnswer::refused, this, [this](const QString& reason) {
+        if (run_)
+            execute(run_->refused(str(reason)));
+    });
 }
 
 MailMerge::~MailMerge() = default;
@@ -191,7 +184,6 @@ void MailMerge::start() {
         const int pause = DialogMerge->SpinPause->value();
         shell_.SetIni("Settings", "mergepause", QString::number(pause));
         form_ = form;
-        failedRows_.clear();
         runNumber_ = postling::nextRunNumber(postling::readFile(str(logPath())).value_or(""));
         postling::MergeLog(str(logPath())).begin(runNumber_, now(), addresses_.book().path, key);
         run_ = std::make_unique<MergeRun>(std::move(messages), str(form.address), pause);
@@ -247,11 +239,8 @@ void MailMerge::preview() {
         std::vector<std::string> header;
         for (int c = 0; c < addresses_.book().table.columnCount(); ++c)
             header.push_back(addresses_.book().plainHeader(c));
-        std::vector<std::string> unmatched = postling::unmatchedFields(form.subject, header);
-        for (const std::string& field : postling::unmatchedFields(form.body, header))
-            if (std::find(unmatched.begin(), unmatched.end(), field) == unmatched.end())
-                unmatched.push_back(field);
-        MergePreview window(messages, unmatched, DialogMerge);
+        MergePreview window(messages, postling::unmatchedFields(form.subject, form.body, header),
+                            DialogMerge);
         Dialogs::exec(window);
     });
 }
@@ -263,10 +252,8 @@ void MailMerge::writeLog(const std::vector<MergeRun::Record>& records) {
     for (const MergeRun::Record& r : records) {
         const MergeMessage& m = run_->plan()[static_cast<std::size_t>(r.message)];
         log.row(runNumber_, now(), m.row, m.address, m.subject, r.status, r.reason);
-        if (r.status == MergeRun::Status::Failed && !r.reason.empty()) {
-            failedRows_ << QString("row %1, %2: %3").arg(m.row).arg(qs(m.address), qs(r.reason));
-            DialogMerge->setStatus(QString("Not sent to %1: %2").arg(qs(m.address), qs(r.reason)));
-        }
+        if (r.status == MergeRun::Status::Failed && !r.reason.empty())
+            DialogMerge->countRefused(m.row, qs(m.address), qs(r.reason));
         if (r.status != MergeRun::Status::Sent)
             continue;
         waitNotice_->stop();
@@ -277,7 +264,7 @@ void MailMerge::writeLog(const std::vector<MergeRun::Record>& records) {
                       QString("%1 of %2 sent, %3 left")
                           .arg(run_->sent())
                           .arg(run_->total())
-                          .arg(duration(left)));
+                          .arg(qs(postling::durationText(left))));
     }
 }
 
@@ -306,12 +293,7 @@ void MailMerge::execute(const MergeRun::Action& action) {
         // just those.
         if (run_->completed() && run_->failed() == 0)
             postling::MergeLog(str(logPath())).finish(runNumber_, now());
-        if (!failedRows_.isEmpty())
-            Dialogs::message(DialogMerge,
-                             QString("%1 sent. The site did not send these:\n%2\nStart again to "
-                                     "send just them once they are put right.")
-                                 .arg(run_->sent())
-                                 .arg(failedRows_.join("\n")));
+        DialogMerge->reportRefused(run_->sent());
         DialogMerge->setState(MergeDialog::State::Idle);
         emit progressDone();
         break;
@@ -362,7 +344,7 @@ void MailMerge::submit(const MergeRun::Action& action) {
     const int ticket = action.ticket;
     heldLoad_.clear();
     waitNotice_->start();
-    siteConfirmed_ = false;
+    answer_->expect(*form_.site, form_.address);
     shell_.WebBrowser3()->document().callSite(
         form_.site->key(), "send", {qs(f.form), qs(f.actionSuffix)},
         [this, run, ticket](const QVariantMap& r) {
@@ -383,20 +365,9 @@ void MailMerge::onComposeLoaded(const QString& url) {
     case MergeRun::Step::Submit:
         heldLoad_ = url; // the submit call has not answered yet
         break;
-    case MergeRun::Step::Accept: {
-        if (url == form_.address)
-            break;
-        // Accepted only when the site says so.
-        MergeRun* run = run_.get();
-        shell_.WebBrowser3()->document().pageText([this, run, url](const QVariantMap& page) {
-            if (run_.get() != run)
-                return;
-            execute(run_->pageLoaded(
-                str(url), siteConfirmed_ ||
-                              form_.site->sentConfirmation(str(page.value("text").toString()))));
-        });
+    case MergeRun::Step::Accept: // accepted only when the site says so
+        answer_->pageLoaded(url);
         break;
-    }
     case MergeRun::Step::Return:
         execute(run_->pageLoaded(str(url), false));
         break;

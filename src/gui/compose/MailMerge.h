@@ -13,6 +13,7 @@
 
 class AddressBookSubsystem;
 class QTimer;
+class SendAnswer;
 class Shell;
 
 // Mail merge: one personalised copy of the compose form's message to each chosen address of the
@@ -77,7 +78,6 @@ private:
     QTimer* waitNotice_;
     QElapsedTimer elapsed_;
     std::function<void()> whenReady_;
-    QString heldLoad_;           // a page that finished loading before its submit call answered
-    bool siteConfirmed_ = false; // the site said "sent" on its page since the last submit
-    QStringList failedRows_;     // "row N, address: the site's reason", for the end of the run
+    SendAnswer* answer_; // what the site says to the message on its way
+    QString heldLoad_;   // a page that finished loading before its submit call answered
 };

@@ -1,5 +1,7 @@
 #include "MergeDialog.h"
 
+#include "Dialogs.h"
+
 #include "app/Twips.h"
 
 #include <QCloseEvent>
@@ -141,6 +143,7 @@ void MergeDialog::reset() {
     // A count of 0 beside the last run's addresses would read as if they had not been sent.
     setState(State::Idle);
     LabelNumSent->setText("Emails Sent: 0");
+    refused_.clear();
     clearLog();
     hideLog();
 }
@@ -150,6 +153,20 @@ void MergeDialog::countSent(int sent, const QString& address) {
     showLog();
     TextSent->setPlainText(
         TextSent->toPlainText().isEmpty() ? address : TextSent->toPlainText() + "\n" + address);
+}
+
+void MergeDialog::countRefused(int row, const QString& address, const QString& reason) {
+    refused_ << QString("row %1, %2: %3").arg(row).arg(address, reason);
+    setStatus(QString("Not sent to %1: %2").arg(address, reason));
+}
+
+void MergeDialog::reportRefused(int sent) {
+    if (!refused_.isEmpty())
+        Dialogs::message(this, QString("%1 sent. The site did not send these:\n%2\nStart again to "
+                                       "send just them once they are put right.")
+                                   .arg(sent)
+                                   .arg(refused_.join("\n")));
+    refused_.clear();
 }
 
 void MergeDialog::clearLog() {

@@ -42,6 +42,10 @@ public:
     // "Emails Sent: n", and the address added to the log, which shows.
     void countSent(int sent, const QString& address);
     void clearLog();
+    // A row the site refused, with its reason; at the end of the run, the refused rows named
+    // (nothing when there were none), and the list starts afresh.
+    void countRefused(int row, const QString& address, const QString& reason);
+    void reportRefused(int sent);
     void showLog();
     void hideLog();
     void setStatus(const QString& text);
@@ -50,6 +54,9 @@ public:
 
 signals:
     void closing();
+
+private:
+    QStringList refused_;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
