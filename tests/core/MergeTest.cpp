@@ -178,7 +178,8 @@ TEST(MergeRun, TestFailureAndARefusedMessage) {
     MergeRun failing(threeRows(), "u", 0);
     EXPECT_EQ(Kind::Fail, failing.filled(failing.start().ticket, false).kind);
     EXPECT_TRUE(failing.doingMerge()) << "until Stop";
-    EXPECT_EQ(-1, failing.stop().message);
+    EXPECT_EQ(Kind::Navigate, failing.stop().kind) << "a fresh compose page first";
+    EXPECT_EQ(-1, failing.pageLoaded("u", false).message);
 
     MergeRun refused(threeRows(), "u", 0);
     const Action submit = refused.filled(refused.start().ticket, true);
@@ -215,6 +216,55 @@ TEST(MergeRun, ARowTheSiteRefusesIsLoggedAndTheRunGoesOn) {
     EXPECT_EQ(1, run.sent());
     EXPECT_EQ(2, run.failed());
     EXPECT_TRUE(run.completed());
+}
+
+// Every wait of a run ends: a sign-in page instead of the compose page or its form stops it, and
+// so does a site that stops answering; only a message already with the site is left uncertain.
+TEST(MergeRun, EveryWaitEndsAndOnlyAMessageWithTheSiteIsUncertain) {
+    using Failure = MergeRun::Failure;
+    enum How { Silence, OtherPage, SignInForm };
+    struct Case {
+        const char* what;
+        int stepsTaken; // 0 filling, 1 submitting, 2 with the site, 3 on the way back
+        How how;
+        Failure failure;
+        bool uncertain;
+    };
+    const Case cases[] = {
+        {"page never ready", 0, Silence, Failure::NoAnswer, false},
+        {"a sign-in form where the compose form was", 0, SignInForm, Failure::PageGone, false},
+        {"send call unanswered", 1, Silence, Failure::NoAnswer, true},
+        {"no answer to a send", 2, Silence, Failure::NoAnswer, true},
+        {"compose page never back", 3, Silence, Failure::NoAnswer, false},
+        {"signed out on the way back", 3, OtherPage, Failure::PageGone, false},
+    };
+    for (const Case& c : cases) {
+        MergeRun run(threeRows(), "http://rc/?_action=compose", 0);
+        const Action fill = run.start();
+        if (c.stepsTaken >= 1)
+            run.filled(fill.ticket, true);
+        if (c.stepsTaken >= 2)
+            run.submitted(fill.ticket + 1, true);
+        if (c.stepsTaken >= 3)
+            run.refused("Your session is invalid or expired.");
+        const Action failed = c.how == OtherPage ? run.pageLoaded("http://rc/?_task=login", false)
+                              : c.how == SignInForm
+                                  ? run.filled(fill.ticket, false, Failure::PageGone)
+                                  : run.timedOut();
+        EXPECT_EQ(Kind::Fail, failed.kind) << c.what;
+        EXPECT_TRUE(failed.log.empty()) << c.what << ": a row with the site stays submitting";
+        EXPECT_EQ(c.failure, run.failure()) << c.what;
+        EXPECT_EQ(c.uncertain, run.failedUncertain()) << c.what;
+        EXPECT_TRUE(run.doingMerge()) << c.what << ": until Stop";
+        Action back = run.stop();
+        if (c.how != Silence || c.stepsTaken >= 2) { // a fresh compose page, then the template
+            EXPECT_EQ(Kind::Navigate, back.kind) << c.what;
+            back = run.pageLoaded("http://rc/?_action=compose&_id=1", false);
+        }
+        EXPECT_EQ(-1, back.message) << c.what;
+        EXPECT_EQ(Kind::Finished, run.timedOut().kind) << c.what << ": a restore ends too";
+        EXPECT_EQ(Mode::Idle, run.mode()) << c.what;
+    }
 }
 
 TEST(MergeLog, ResumeSkipsWhatWasSentAndNeverResendsAnUncertainRow) {

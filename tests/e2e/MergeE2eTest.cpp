@@ -156,6 +156,38 @@ private slots:
         form->close();
     }
 
+    // A site that keeps a message longer than the person will wait: the run stops by itself,
+    // and the row that may have gone is not sent again.
+    void aSiteThatDoesNotAnswerEndsTheWaitAndItsRowIsNotResent() {
+        StandinServer stuck({"--seed", "--submit-delay-ms", "8000"});
+        Workspace ws;
+        ws.set("mergewait", "5");
+        auto form = ready(stuck, ws, true, "Stuck", 1, 2);
+        QVERIFY(form);
+        MergeDialog* dialog = dialogOf(*form);
+        dialog->CommandStart->click();
+        QTRY_VERIFY_WITH_TIMEOUT(Dialogs::messagesShown().size() == 2, 20000);
+        QVERIFY2(Dialogs::messagesShown()[1].startsWith(
+                     "The site did not answer within 5 seconds about the message to "
+                     "ann@yahoo.localhost (row 1). It may have been sent"),
+                 qPrintable(Dialogs::messagesShown()[1]));
+        dialog->CommandStop->click();
+        QTRY_VERIFY_WITH_TIMEOUT(idle(*form), 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(receivedCounts(stuck, "Stuck").mid(0, 2), (QList<int>{1, 0}),
+                                  20000);
+
+        ws.set("mergewait", "30"); // patience enough for the next run
+        Dialogs::clearMessages();
+        dialog->CommandStart->click(); // offered to resume: Yes
+        QTRY_VERIFY_WITH_TIMEOUT(!idle(*form), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(idle(*form), 60000);
+        QVERIFY2(Dialogs::messagesShown().value(0).contains("Row 1 (ann@yahoo.localhost) was "
+                                                            "being sent"),
+                 qPrintable(Dialogs::messagesShown().value(0)));
+        QCOMPARE(receivedCounts(stuck, "Stuck").mid(0, 2), (QList<int>{1, 1}));
+        form->close();
+    }
+
     void aRunCutOffAsByAKillIsResumedWithoutResendingTheUncertainRow() {
         Workspace ws;
         auto form = ready(*slow, ws, true, "Cut off", 1, 4);

@@ -46,23 +46,53 @@ class RoundcubeE2eTest : public QObject {
         return out;
     }
 
-    // Signed in as ann with a book of Bob and Carol (and Dave, whom the server does not know),
-    // once the compose view's page has come.
-    std::unique_ptr<MainForm> signedInWithBook(Workspace& ws, bool withDave) {
-        testkit::writeFile(
-            ws.path("addrbooks/rc.csv"),
-            QByteArray("\"First\",\"Last\",\"Email\",\"\"\r\n"
-                       "\"Bob\",\"Baker\",\"bob@example.test\",\"\"\r\n"
-                       "\"Carol\",\"Clark\",\"carol@example.test\",\"\"\r\n") +
-                (withDave ? "\"Dave\",\"Nobody\",\"dave@example.test\",\"\"\r\n" : ""));
+    // Signed in as ann with a book of the users (Dave is one the server does not know), once
+    // the compose view's page has come.
+    std::unique_ptr<MainForm> signedInWithBook(Workspace& ws, const QStringList& users) {
+        QByteArray book = "\"First\",\"Last\",\"Email\",\"\"\r\n";
+        for (const QString& user : users)
+            book += QString("\"%1\",\"Example\",\"%2@example.test\",\"\"\r\n")
+                        .arg(user.left(1).toUpper() + user.mid(1), user)
+                        .toUtf8();
+        testkit::writeFile(ws.path("addrbooks/rc.csv"), book);
         ws.set("lastaddressbk", ws.path("addrbooks/rc.csv"));
         auto form = testkit::openRoundcube(*server, ws, "ann");
-        WebBrowser* compose = form ? form->shell().WebBrowser3() : nullptr;
-        if (!compose ||
-            !QTest::qWaitFor(
-                [&] { return !compose->Busy() && compose->LocationURL().contains("_id="); }, 20000))
+        return form && composeReady(*form) ? std::move(form) : nullptr;
+    }
+    static bool composeReady(MainForm& form) {
+        WebBrowser* compose = form.shell().WebBrowser3();
+        return QTest::qWaitFor(
+            [&] { return !compose->Busy() && compose->LocationURL().contains("_id="); }, 20000);
+    }
+    // The merge dialog over the book's rows, the template in the form, nothing started yet.
+    static MergeDialog* mergeOf(MainForm& form, int rows, int pause) {
+        form.shell().selectTab(Shell::ComposeTab);
+        if (!composeReady(form))
             return nullptr;
-        return form;
+        testkit::selectRows(form, 1, rows);
+        form.findChild<QPushButton*>("Command5")->click();
+        MergeDialog* dialog = form.compose().merge().dialog();
+        dialog->Option1->setChecked(true);
+        dialog->SpinPause->setValue(pause);
+        return dialog;
+    }
+    static bool putTemplate(MainForm& form) {
+        return !testkit::callPage(form.shell().WebBrowser3()->document(),
+                                  "sites.roundcube.setFormFields",
+                                  {"form", QVariantMap{{"_subject", "R\u00e9union <<First>>"},
+                                                       {"_message", "Ch\u00e8re <<First>>,\n"
+                                                                    "\u00e0 bient\u00f4t."}}})
+                    .contains("error");
+    }
+    static bool runs(MergeDialog* dialog) { return !dialog->CommandStart->isEnabled(); }
+    // The subjects that arrived in a user's inbox after its first `from` messages.
+    QStringList subjects(const QString& user, int from) const {
+        QStringList out;
+        const auto box = server->mailbox(user);
+        for (int i = from; i < box.size(); ++i)
+            out << QString::fromStdString(
+                postling::readMimeHeaders(box[i].bytes.toStdString()).subject);
+        return out;
     }
 
 private slots:
@@ -260,7 +290,7 @@ private slots:
         QFETCH(QString, cc);
         QFETCH(QString, body);
         Workspace ws;
-        auto form = signedInWithBook(ws, false);
+        auto form = signedInWithBook(ws, {"bob", "carol"});
         QVERIFY(form);
         WebBrowser* compose = form->shell().WebBrowser3();
         auto fields = [&] {
@@ -373,19 +403,13 @@ private slots:
     // on, and a resumed run tries just that row again.
     void aMergeSendsEachRowOnceAndLogsWhatTheServerRefused() {
         Workspace ws;
-        auto form = signedInWithBook(ws, true);
+        auto form = signedInWithBook(ws, {"bob", "carol", "dave"});
         QVERIFY(form);
         WebBrowser* compose = form->shell().WebBrowser3();
-        form->shell().selectTab(Shell::ComposeTab);
-        QTRY_VERIFY_WITH_TIMEOUT(!compose->Busy() && compose->LocationURL().contains("_id="),
-                                 20000);
         const int bobHad = server->mailbox("bob").size();
         const int carolHad = server->mailbox("carol").size();
-        testkit::selectRows(*form, 1, 3);
-        form->findChild<QPushButton*>("Command5")->click();
-        MergeDialog* dialog = form->compose().merge().dialog();
-        dialog->Option1->setChecked(true);
-        dialog->SpinPause->setValue(0);
+        MergeDialog* dialog = mergeOf(*form, 3, 0);
+        QVERIFY(dialog);
         // An empty message is refused before anything is sent.
         Dialogs::clearMessages();
         dialog->CommandStart->click();
@@ -393,11 +417,7 @@ private slots:
         QVERIFY(Dialogs::messagesShown().first().startsWith("The message has no text."));
         QVERIFY(!QFile::exists(form->compose().merge().logPath()));
 
-        QVERIFY(!testkit::callPage(compose->document(), "sites.roundcube.setFormFields",
-                                   {"form", QVariantMap{{"_subject", "R\u00e9union <<First>>"},
-                                                        {"_message", "Ch\u00e8re <<First>>,\n"
-                                                                     "\u00e0 bient\u00f4t."}}})
-                     .contains("error"));
+        QVERIFY(putTemplate(*form));
         Dialogs::clearMessages();
         dialog->CommandStart->click();
         QTRY_VERIFY_WITH_TIMEOUT(!dialog->CommandStart->isEnabled(), 10000);
@@ -407,14 +427,6 @@ private slots:
                                              testkit::fileText(form->compose().merge().logPath())),
                                   90000);
 
-        auto subjects = [this](const QString& user, int from) {
-            QStringList out;
-            const auto box = server->mailbox(user);
-            for (int i = from; i < box.size(); ++i)
-                out << QString::fromStdString(
-                    postling::readMimeHeaders(box[i].bytes.toStdString()).subject);
-            return out;
-        };
         QCOMPARE(subjects("bob", bobHad), QStringList{"R\u00e9union Bob"});
         QCOMPARE(subjects("carol", carolHad), QStringList{"R\u00e9union Carol"});
         const QString log = testkit::fileText(form->compose().merge().logPath());
@@ -437,6 +449,70 @@ private slots:
         QCOMPARE(again.count("bob@example.test\tR\u00e9union Bob\tsubmitting"), 1);
         QCOMPARE(again.count("carol@example.test\tR\u00e9union Carol\tsubmitting"), 1);
         QCOMPARE(again.count("dave@example.test\tR\u00e9union Dave\tsubmitting"), 2);
+        form->close();
+    }
+
+    // A run cut short after its first message, by Postling's end, the session's or the web
+    // server's: the person is told why, and the resumed run delivers every row exactly once.
+    void aMergeCutShortIsResumedWithEveryRowDeliveredOnce_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("told"); // what the run says when it stops, if it can
+        QTest::newRow("Postling killed while a message is with the site") << "kill"
+                                                                          << "";
+        QTest::newRow("signed out mid-run")
+            << "expire"
+            << "The site showed another page instead of its compose form";
+        QTest::newRow("web server down mid-run") << "down"
+                                                 << "The site could not be reached.";
+    }
+    void aMergeCutShortIsResumedWithEveryRowDeliveredOnce() {
+        QFETCH(QString, fault);
+        QFETCH(QString, told);
+        const QStringList users{"bob", "carol", "ann"};
+        QMap<QString, int> had;
+        for (const QString& user : users)
+            had[user] = server->mailbox(user).size();
+        Workspace ws;
+        auto form = signedInWithBook(ws, users);
+        QVERIFY(form);
+        MergeDialog* dialog = mergeOf(*form, 3, 3);
+        QVERIFY(dialog && putTemplate(*form));
+        const QString logPath = form->compose().merge().logPath();
+        Dialogs::clearMessages();
+        dialog->CommandStart->click();
+        QTRY_VERIFY_WITH_TIMEOUT(testkit::fileText(logPath).count("\tsent\r\n") == 1, 60000);
+
+        if (fault == "kill") {
+            // The second message goes to the site; Postling vanishes without any shutdown.
+            QTRY_VERIFY_WITH_TIMEOUT(testkit::fileText(logPath).count("\tsubmitting") == 2, 30000);
+            QTest::qWait(300);
+            form.reset();
+            QTest::qWait(3000); // the site finishes what it was given
+            form = signedInWithBook(ws, users);
+            QVERIFY(form);
+            dialog = mergeOf(*form, 3, 0);
+            QVERIFY(dialog && putTemplate(*form));
+        } else {
+            QVERIFY(fault == "expire" ? server->expireSessions() : server->setWebUp(false));
+            QTRY_VERIFY_WITH_TIMEOUT(Dialogs::messagesShown().size() == 2, 60000);
+            QVERIFY2(Dialogs::messagesShown()[1].startsWith(told),
+                     qPrintable(Dialogs::messagesShown()[1]));
+            QVERIFY(runs(dialog));
+            QVERIFY(fault == "expire" ? testkit::signIn(*form, *server, "ann")
+                                      : server->setWebUp(true));
+            dialog->CommandStop->click(); // a fresh compose page, the template back in it
+            QTRY_VERIFY_WITH_TIMEOUT(!runs(dialog), 30000);
+        }
+        Dialogs::clearMessages();
+        dialog->CommandStart->click(); // offered to resume: Yes
+        QTRY_VERIFY_WITH_TIMEOUT(runs(dialog), 10000);
+        QTRY_VERIFY2_WITH_TIMEOUT(!runs(dialog), qPrintable(testkit::fileText(logPath)), 90000);
+        QVERIFY2(Dialogs::messagesShown().value(0).contains("did not finish"),
+                 qPrintable(Dialogs::messagesShown().join("\n")));
+        for (const QString& user : users) {
+            const QString name = user.left(1).toUpper() + user.mid(1);
+            QCOMPARE(subjects(user, had[user]), QStringList{"R\u00e9union " + name});
+        }
         form->close();
     }
 

@@ -14,6 +14,9 @@ class Workspace;
 
 using RoundcubeServer = roundcube::RoundcubeProcess;
 
+// Signs the user in on the Inbox view (again, after the session ended) and waits for the list.
+bool signIn(MainForm& form, const RoundcubeServer& server, const QString& user);
+
 // Opens MainForm on the user's Roundcube, signs in and waits for the message list.
 std::unique_ptr<MainForm> openRoundcube(const RoundcubeServer& server, Workspace& workspace,
                                         const QString& user, const QStringList& extraArgs = {});

@@ -165,6 +165,8 @@ MergeRun::Action MergeRun::start() {
     mode_ = Mode::Running;
     stopRequested_ = false;
     completed_ = false;
+    failure_ = Failure::None;
+    failedUncertain_ = false;
     sent_ = 0;
     failed_ = 0;
     index_ = -1;
@@ -223,8 +225,13 @@ MergeRun::Action MergeRun::restore() {
     return act(Action::Fill, -1);
 }
 
-MergeRun::Action MergeRun::fail(std::vector<Record> log) {
-    failedAway_ = step_ == Step::Accept; // the compose view shows the site's answer now
+MergeRun::Action MergeRun::fail(Failure why, std::vector<Record> log) {
+    // The compose view shows the site's answer, some other page, or a form that would not
+    // take the message: Stop brings a fresh compose page first.
+    failedAway_ = step_ == Step::Accept || step_ == Step::Return ||
+                  ((why == Failure::Form || why == Failure::PageGone) && mode_ == Mode::Running);
+    failedUncertain_ = why == Failure::NoAnswer && (step_ == Step::Submit || step_ == Step::Accept);
+    failure_ = why;
     step_ = Step::Failed;
     if (mode_ == Mode::Restoring)
         mode_ = Mode::Idle; // the template could not go back: nothing more to do
@@ -256,11 +263,11 @@ MergeRun::Action MergeRun::stop() {
     return restore();
 }
 
-MergeRun::Action MergeRun::filled(int ticket, bool ok) {
+MergeRun::Action MergeRun::filled(int ticket, bool ok, Failure why) {
     if (ticket != ticket_ || step_ != Step::Fill)
         return {};
     if (!ok)
-        return fail();
+        return fail(why);
     switch (mode_) {
     case Mode::Restoring:
         mode_ = Mode::Idle;
@@ -282,7 +289,7 @@ MergeRun::Action MergeRun::submitted(int ticket, bool ok) {
     if (ticket != ticket_ || step_ != Step::Submit)
         return {};
     if (!ok)
-        return fail({{index_, Status::Failed}});
+        return fail(Failure::Form, {{index_, Status::Failed}});
     step_ = Step::Accept;
     return {};
 }
@@ -292,7 +299,7 @@ MergeRun::Action MergeRun::pageLoaded(const std::string& url, bool confirmed) {
         return {};
     if (step_ == Step::Accept && !isComposePage(url)) {
         if (!confirmed)
-            return fail({{index_, Status::Failed}});
+            return fail(Failure::Refused, {{index_, Status::Failed}});
         ++sent_;
         step_ = Step::Return;
         return act(Action::Navigate, index_, {{index_, Status::Sent}});
@@ -306,6 +313,8 @@ MergeRun::Action MergeRun::pageLoaded(const std::string& url, bool confirmed) {
         }
         return next();
     }
+    if (step_ == Step::Return && !stopRequested_)
+        return fail(Failure::PageGone); // the next row cannot be written anywhere
     return {};
 }
 
@@ -320,6 +329,31 @@ MergeRun::Action MergeRun::refused(const std::string& reason) {
 
 bool MergeRun::isComposePage(const std::string& url) const {
     return url.compare(0, composeAddress_.size(), composeAddress_) == 0;
+}
+
+MergeRun::Action MergeRun::timedOut() {
+    if (mode_ == Mode::Restoring) { // the template cannot go back: nothing more to do
+        mode_ = Mode::Idle;
+        step_ = Step::None;
+        return act(Action::Finished, -1);
+    }
+    if (mode_ != Mode::Running)
+        return {};
+    switch (step_) {
+    case Step::Fill:
+    case Step::Submit:
+    case Step::Accept:
+        return fail(Failure::NoAnswer);
+    case Step::Return:
+        if (stopRequested_) { // no page to put the template back into
+            mode_ = Mode::Idle;
+            step_ = Step::None;
+            return act(Action::Finished, -1);
+        }
+        return fail(Failure::NoAnswer);
+    default:
+        return {};
+    }
 }
 
 MergeRun::Action MergeRun::pauseOver() {

@@ -56,6 +56,14 @@ public:
     enum class Mode { Idle, Running, Testing, Restoring };
     enum class Step { None, Fill, Submit, Accept, Return, Pause, Failed };
     enum class Status { Submitting, Sent, Skipped, Failed };
+    // Why a run stopped short.
+    enum class Failure {
+        None,
+        Form,     // the compose form could not be filled or submitted
+        Refused,  // the page after a submit did not say the message was sent
+        PageGone, // another page came instead of the compose page (a sign-in page, say)
+        NoAnswer  // the site did not answer in time
+    };
 
     struct Record { // a line for the log
         int message;
@@ -86,8 +94,9 @@ public:
     Action test();
     Action stop();
 
-    // What the compose page did with the fill or submit of `ticket`.
-    Action filled(int ticket, bool ok);
+    // What the compose page did with the fill or submit of `ticket`; a fill that failed says
+    // why (the site may show its sign-in page instead of the form).
+    Action filled(int ticket, bool ok, Failure why = Failure::Form);
     Action submitted(int ticket, bool ok);
     // The compose view finished loading `url`; `confirmed` when the page says the message
     // was sent.
@@ -96,9 +105,15 @@ public:
     // row is logged as failed with the site's reason and the run goes on with the next one.
     Action refused(const std::string& reason);
     Action pauseOver();
+    // The page has not answered for the time the person was told: a message already with the
+    // site stays "submitting" (it may have gone), and the run stops.
+    Action timedOut();
 
     Mode mode() const { return mode_; }
     Step step() const { return step_; }
+    Failure failure() const { return failure_; }
+    // The message of the failure was with the site when the run stopped: it may have gone.
+    bool failedUncertain() const { return failedUncertain_; }
     bool stopping() const { return stopRequested_; }
     // The run went through every row (it was not stopped and did not fail).
     bool completed() const { return completed_; }
@@ -120,7 +135,7 @@ private:
     Action next(std::vector<Record> log = {});
     bool moreToSend() const;
     Action restore();
-    Action fail(std::vector<Record> log = {});
+    Action fail(Failure why, std::vector<Record> log = {});
     bool firstRowHasAddress() const;
     // A compose page: the compose address, or where the site redirects it (Roundcube adds an
     // id of the draft to it).
@@ -138,6 +153,8 @@ private:
     bool stopRequested_ = false;
     bool completed_ = false;
     bool failedAway_ = false;
+    Failure failure_ = Failure::None;
+    bool failedUncertain_ = false;
     int ticket_ = 0;
 };
 

@@ -20,8 +20,9 @@ WebBrowser::WebBrowser(const QString& name, QWebEngineProfile* profile, QWidget*
     connect(this, &QWebEngineView::loadProgress, this,
             [this](int progress) { emit ProgressChange(progress, 100); });
     // A page that reports failure may still have loaded: it counts as complete all the same.
-    connect(this, &QWebEngineView::loadFinished, this, [this](bool) {
+    connect(this, &QWebEngineView::loadFinished, this, [this](bool ok) {
         busy_ = false;
+        loadOk_ = ok;
         emit StatusTextChange("Done");
         emit DocumentComplete(url().toString());
     });

@@ -19,6 +19,8 @@ public:
     void Navigate(const QString& address);
     QString LocationURL() const;
     bool Busy() const { return busy_; }
+    // The last page loaded without a network or server failure.
+    bool LoadOk() const { return loadOk_; }
     void GoBack() { back(); }
     void GoForward() { forward(); }
     void Refresh() { reload(); }
@@ -41,4 +43,5 @@ private:
     WebPage* page_;
     PageDocument document_;
     bool busy_ = false;
+    bool loadOk_ = true;
 };

@@ -4,6 +4,8 @@
 #include "Dialogs.h"
 #include "MergeDialog.h"
 #include "MergePreview.h"
+#include "MergeTexts.h"
+#include "MergeWatch.h"
 #include "QtText.h"
 #include "SendAnswer.h"
 #include "Shell.h"
@@ -13,7 +15,6 @@
 #include "fs/AtomicFile.h"
 
 #include <QDateTime>
-#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -24,10 +25,6 @@ using postling::MergeRun;
 
 namespace {
 
-const char* kUnableToSend = "Unable to send message. Are you sure the compose form is displayed? "
-                            "Mail Merge works only in plain test mode. You cannot use the Rich "
-                            "Text/HTML compose form.";
-
 std::string now() {
     return str(QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm:ss"));
 }
@@ -36,19 +33,23 @@ std::string now() {
 
 MailMerge::MailMerge(Shell& shell, const AddressBookSubsystem& addresses, QObject* parent)
     : QObject(parent), shell_(shell), addresses_(addresses), pauseTimer_(new QTimer(this)),
-      waitNotice_(new QTimer(this)), answer_(new SendAnswer(shell.WebBrowser3(), this)) {
+      watch_(new MergeWatch(this)), answer_(new SendAnswer(shell.WebBrowser3(), this)) {
     pauseTimer_->setSingleShot(true);
     connect(pauseTimer_, &QTimer::timeout, this, [this] {
         if (run_)
             execute(run_->pauseOver());
     });
-    // A site that takes long to accept a message is said to, with Stop at hand.
-    waitNotice_->setSingleShot(true);
-    waitNotice_->setInterval(30000);
-    connect(waitNotice_, &QTimer::timeout, this, [this] {
-        if (run_ && run_->step() == MergeRun::Step::Accept && DialogMerge)
-            DialogMerge->setStatus(
-                QString("Waiting for the site to accept message %1\u2026").arg(run_->sent() + 1));
+    // A site that takes long is said to, with Stop at hand; every wait ends by itself.
+    connect(watch_, &MergeWatch::longWait, this, [this](int secondsLeft) {
+        if (run_ && DialogMerge)
+            DialogMerge->setStatus(QString("Waiting for the site (message %1); the run stops if "
+                                           "it has not answered in %2 seconds\u2026")
+                                       .arg(run_->sent() + run_->failed() + 1)
+                                       .arg(secondsLeft));
+    });
+    connect(watch_, &MergeWatch::timedOut, this, [this] {
+        if (run_)
+            execute(run_->timedOut());
     });
     connect(shell_.WebBrowser3(), &WebBrowser::DocumentComplete, this, &MailMerge::onComposeLoaded);
     connect(answer_, &SendAnswer::answered, this, [this](const QString& url, bool sent) {
@@ -138,17 +139,7 @@ bool MailMerge::confirm(std::vector<MergeMessage>& plan, const std::string& key)
     const std::string logText = postling::readFile(str(logPath())).value_or("");
     const postling::ResumePoint point = postling::resumePoint(logText, addresses_.book().path, key);
     if (point.resumable()) {
-        QString text = QString("The last run of this message over this address book did not "
-                               "finish: %1 of its messages were sent.")
-                           .arg(point.sent.size());
-        for (const auto& [row, address] : point.uncertain)
-            text += QString("\nRow %1 (%2) was being sent when the run stopped. It is not sent "
-                            "again: look for it in the site's Sent folder.")
-                        .arg(row)
-                        .arg(qs(address));
-        text += "\n\nSkip the rows already sent and send only the rest? (No sends every row "
-                "again; Cancel sends nothing.)";
-        const Dialogs::Answer answer = Dialogs::askYesNoCancel(DialogMerge, text);
+        const Dialogs::Answer answer = Dialogs::askYesNoCancel(DialogMerge, resumeQuestion(point));
         if (answer == Dialogs::Answer::Cancel)
             return false;
         if (answer == Dialogs::Answer::Yes)
@@ -184,6 +175,9 @@ void MailMerge::start() {
         const int pause = DialogMerge->SpinPause->value();
         shell_.SetIni("Settings", "mergepause", QString::number(pause));
         form_ = form;
+        bool ok = false;
+        const int wait = shell_.GetIni("Settings", "mergewait", "90").toInt(&ok);
+        watch_->setLimit(ok ? wait : 90);
         runNumber_ = postling::nextRunNumber(postling::readFile(str(logPath())).value_or(""));
         postling::MergeLog(str(logPath())).begin(runNumber_, now(), addresses_.book().path, key);
         run_ = std::make_unique<MergeRun>(std::move(messages), str(form.address), pause);
@@ -256,7 +250,6 @@ void MailMerge::writeLog(const std::vector<MergeRun::Record>& records) {
             DialogMerge->countRefused(m.row, qs(m.address), qs(r.reason));
         if (r.status != MergeRun::Status::Sent)
             continue;
-        waitNotice_->stop();
         DialogMerge->setStatus({});
         DialogMerge->countSent(run_->sent(), qs(m.address));
         const qint64 left = run_->millisecondsLeft(elapsed_.elapsed());
@@ -286,7 +279,7 @@ void MailMerge::execute(const MergeRun::Action& action) {
         pauseTimer_->start(action.seconds * 1000);
         break;
     case MergeRun::Action::Fail:
-        fail(action.message);
+        fail();
         break;
     case MergeRun::Action::Finished:
         // A run with refused rows stays unfinished in the log: the next Start offers to send
@@ -300,11 +293,25 @@ void MailMerge::execute(const MergeRun::Action& action) {
     case MergeRun::Action::Nothing:
         break;
     }
+    watch(action);
     updateState();
 }
 
 void MailMerge::updateState() {
     doing_merge = run_ && run_->doingMerge();
+}
+
+// Each step that leaves the run waiting on the compose view starts the clock again.
+void MailMerge::watch(const MergeRun::Action& action) {
+    const MergeRun::Step step = run_ ? run_->step() : MergeRun::Step::None;
+    const bool waits = run_ && run_->mode() != MergeRun::Mode::Idle &&
+                       (step == MergeRun::Step::Fill || step == MergeRun::Step::Submit ||
+                        step == MergeRun::Step::Accept || step == MergeRun::Step::Return);
+    if (!waits)
+        watch_->idle();
+    else if (action.kind == MergeRun::Action::Fill || action.kind == MergeRun::Action::Submit ||
+             action.kind == MergeRun::Action::Navigate)
+        watch_->waiting();
 }
 
 // Steps that fill the form wait while the compose view is busy, for its next page.
@@ -333,8 +340,15 @@ void MailMerge::fill(const MergeRun::Action& action) {
         form_.site->key(), qs(f.form), values, [this, run, ticket](const QVariantMap& r) {
             if (run_.get() != run)
                 return;
-            const bool ok = !PageDocument::failed(r) && r.value("missing").toList().isEmpty();
-            execute(run_->filled(ticket, ok));
+            if (!PageDocument::failed(r) && r.value("missing").toList().isEmpty())
+                return execute(run_->filled(ticket, true));
+            // No form: a sign-in page in its place means the session has ended.
+            shell_.WebBrowser3()->document().pageText([this, run, ticket](const QVariantMap& p) {
+                if (run_.get() == run)
+                    execute(run_->filled(ticket, false,
+                                         p.value("signIn").toBool() ? MergeRun::Failure::PageGone
+                                                                    : MergeRun::Failure::Form));
+            });
         });
 }
 
@@ -343,7 +357,6 @@ void MailMerge::submit(const MergeRun::Action& action) {
     MergeRun* run = run_.get();
     const int ticket = action.ticket;
     heldLoad_.clear();
-    waitNotice_->start();
     answer_->expect(*form_.site, form_.address);
     shell_.WebBrowser3()->document().callSite(
         form_.site->key(), "send", {qs(f.form), qs(f.actionSuffix)},
@@ -376,24 +389,12 @@ void MailMerge::onComposeLoaded(const QString& url) {
     }
 }
 
-void MailMerge::fail(int message) {
-    waitNotice_->stop();
-    const bool refused = message >= 0 && run_->step() == MergeRun::Step::Failed &&
-                         shell_.WebBrowser3()->LocationURL() != form_.address;
-    if (refused) {
-        const MergeMessage& m = run_->plan()[static_cast<std::size_t>(message)];
-        DialogMerge->setStatus(
-            QString("The site did not accept the message to %1.").arg(qs(m.address)));
-        Dialogs::message(DialogMerge,
-                         QString("The site did not accept the message to %1 (row %2). The run "
-                                 "has stopped; press Stop, and Start again later to send the rest. "
-                                 "%3 lists what was sent.")
-                             .arg(qs(m.address))
-                             .arg(m.row)
-                             .arg(logPath()));
-    } else {
-        Dialogs::message(DialogMerge, kUnableToSend);
-    }
+void MailMerge::fail() {
+    whenReady_ = nullptr;
+    const MergeFailure failure =
+        mergeFailure(*run_, logPath(), shell_.WebBrowser3()->LoadOk(), watch_->limit());
+    DialogMerge->setStatus(failure.status);
+    Dialogs::message(DialogMerge, failure.message);
     if (run_->mode() == MergeRun::Mode::Idle)
         DialogMerge->setState(MergeDialog::State::Idle);
 }

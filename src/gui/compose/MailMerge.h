@@ -12,6 +12,7 @@
 #include <memory>
 
 class AddressBookSubsystem;
+class MergeWatch;
 class QTimer;
 class SendAnswer;
 class Shell;
@@ -64,8 +65,9 @@ private:
     void submit(const postling::MergeRun::Action& action);
     void onComposeLoaded(const QString& url);
     void writeLog(const std::vector<postling::MergeRun::Record>& records);
-    void fail(int message);
+    void fail();
     void updateState();
+    void watch(const postling::MergeRun::Action& action);
 
     Shell& shell_;
     const AddressBookSubsystem& addresses_;
@@ -75,7 +77,7 @@ private:
     int runNumber_ = 0;
     bool doing_merge = false;
     QTimer* pauseTimer_;
-    QTimer* waitNotice_;
+    MergeWatch* watch_; // every wait for the site ends
     QElapsedTimer elapsed_;
     std::function<void()> whenReady_;
     SendAnswer* answer_; // what the site says to the message on its way

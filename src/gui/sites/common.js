@@ -141,7 +141,9 @@
             if (!document.body) {
                 return {error: 'nobody'};
             }
-            return {text: crlf(document.body.innerText), url: location.href};
+            // A password field: the site asks the person to sign in (again).
+            return {text: crlf(document.body.innerText), url: location.href,
+                    signIn: !!document.querySelector('input[type=password]')};
         },
 
         // Values of named fields of a named form: null for a field that is missing.

@@ -86,6 +86,14 @@ bool RoundcubeProcess::seedMany(const QString& user, int count) const {
     return kit({"seed-many", dir_.path(), user, QString::number(count)});
 }
 
+bool RoundcubeProcess::expireSessions() const {
+    return kit({"expire", dir_.path()});
+}
+
+bool RoundcubeProcess::setWebUp(bool up) const {
+    return kit({up ? "web-up" : "web-down", dir_.path()});
+}
+
 bool RoundcubeProcess::deliver(const QString& user, const QByteArray& message) const {
     // As a local delivery agent would: written in tmp/, then moved into new/, owned by the
     // mailbox's owner.

@@ -35,6 +35,11 @@ public:
     // Puts one message (its whole text) straight into a user's inbox, unread.
     bool deliver(const QString& user, const QByteArray& message) const;
 
+    // Ends every Roundcube session, as an expiry on the server would.
+    bool expireSessions() const;
+    // Stops Roundcube's web server, or starts it again on its address; mail stays up.
+    bool setWebUp(bool up) const;
+
     // One header of a delivered message as carried: unfolded, blanks at the ends removed.
     static QString header(const QByteArray& message, const QByteArray& name);
 

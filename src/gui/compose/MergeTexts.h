@@ -1,0 +1,24 @@
+#pragma once
+
+#include "compose/Merge.h"
+#include "compose/MergeLog.h"
+
+#include <QString>
+
+// What a merge tells the person.
+
+// When a run stops short: the message, and what the dialog's status line says.
+struct MergeFailure {
+    QString status;
+    QString message;
+};
+
+// `siteReached`: the compose view's last page loaded; `waitSeconds`: how long a wait may last.
+MergeFailure mergeFailure(const postling::MergeRun& run, const QString& logPath, bool siteReached,
+                          int waitSeconds);
+
+// Offers to resume an unfinished run, naming the rows that may have gone.
+QString resumeQuestion(const postling::ResumePoint& point);
+
+// A compose form that cannot be used by the merge.
+extern const char* const kUnableToSend;
