@@ -275,10 +275,14 @@ TEST(MergeLog, ResumeSkipsWhatWasSentAndNeverResendsAnUncertainRow) {
                             "t\t3\tstart\tbook.csv\tK\r\n"
                             "t\t3\t1\ta@x\tS\tskipped\r\n" // resumed: row 1 went before
                             "t\t3\t3\tc@x\tS\tsubmitting\r\nt\t3\t3\tc@x\tS\tsent\r\n"
+                            "t\t3\t4\td@x\tS\tsubmitting\r\nt\t3\t4\td@x\tS\tfailed\t550 no\r\n"
                             "garbage line\r\n";
     const ResumePoint p = resumePoint(log, "book.csv", "K");
     EXPECT_EQ((std::vector<std::pair<int, std::string>>{{1, "a@x"}, {3, "c@x"}}), p.sent);
     EXPECT_EQ((std::vector<std::pair<int, std::string>>{{2, "b@x"}}), p.uncertain);
+    ASSERT_EQ(1u, p.refused.size()) << "refused, so sent again, its reason kept";
+    EXPECT_EQ(4, p.refused[0].row);
+    EXPECT_EQ("550 no", p.refused[0].reason);
     EXPECT_FALSE(resumePoint(log, "book.csv", "other text").resumable());
     EXPECT_FALSE(resumePoint(log + "t\t3\tfinished\r\n", "book.csv", "K").resumable());
     EXPECT_EQ(4, nextRunNumber(log));

@@ -345,6 +345,11 @@ private slots:
             QTRY_COMPARE_WITH_TIMEOUT(fields().value("_subject").toString(), subject, 20000);
             QCOMPARE(fields().value("_to").toString(), QString("Bob Baker <bob@example.test>"));
         } else if (how == "mailto") {
+            // It comes while the Compose tab shows the list Roundcube goes to after a send.
+            form->shell().selectTab(Shell::ComposeTab);
+            QTRY_VERIFY_WITH_TIMEOUT(ready(), 20000);
+            compose->Navigate(server->url() + "?_task=mail&_mbox=INBOX");
+            QVERIFY(testkit::waitForPage(compose, "_mbox=INBOX"));
             ws.set("mailto", "bob@example.test?cc=ann@example.test&subject=Caf%C3%A9%20cr%C3%A8me"
                              "&body=Line%201%0D%0ALine%202");
             QTRY_COMPARE_WITH_TIMEOUT(fields().value("_subject").toString(), subject, 20000);
@@ -443,6 +448,9 @@ private slots:
         dialog->CommandStart->click();
         QTRY_VERIFY_WITH_TIMEOUT(!dialog->CommandStart->isEnabled(), 10000);
         QTRY_VERIFY_WITH_TIMEOUT(dialog->CommandStart->isEnabled(), 60000);
+        QVERIFY2(Dialogs::messagesShown().value(0).contains(
+                     "Row 3 (dave@example.test) was refused: SMTP Error (550)"),
+                 qPrintable(Dialogs::messagesShown().value(0)));
         QCOMPARE(subjects("bob", bobHad).size(), 1);
         QCOMPARE(subjects("carol", carolHad).size(), 1);
         const QString again = testkit::fileText(form->compose().merge().logPath());

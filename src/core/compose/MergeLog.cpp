@@ -38,7 +38,11 @@ int number(const std::string& text) {
 struct Run {
     std::string book, key;
     bool finished = false;
-    std::vector<std::pair<std::pair<int, std::string>, std::string>> rows; // (row, address), status
+    struct Row {
+        std::pair<int, std::string> row; // number, address
+        std::string status, reason;
+    };
+    std::vector<Row> rows;
 };
 
 std::map<int, Run> readRuns(const std::string& logText) {
@@ -54,7 +58,7 @@ std::map<int, Run> readRuns(const std::string& logText) {
         } else if (f[2] == "finished") {
             run.finished = true;
         } else if (number(f[2]) >= 0 && f.size() >= 6) {
-            run.rows.push_back({{number(f[2]), f[3]}, f[5]});
+            run.rows.push_back({{number(f[2]), f[3]}, f[5], f.size() > 6 ? f[6] : ""});
         }
     }
     return runs;
@@ -118,22 +122,24 @@ ResumePoint resumePoint(const std::string& logText, const std::string& book,
             break;
         unfinished.insert(unfinished.begin(), &it->second);
     }
-    std::map<std::pair<int, std::string>, std::string> last;
+    std::map<std::pair<int, std::string>, const Run::Row*> last;
     std::vector<std::pair<int, std::string>> order, sent;
     for (const Run* run : unfinished)
-        for (const auto& [row, status] : run->rows) {
-            if (!last.count(row))
-                order.push_back(row);
-            if (status == "sent")
-                sent.push_back(row);
-            last[row] = status;
+        for (const Run::Row& r : run->rows) {
+            if (!last.count(r.row))
+                order.push_back(r.row);
+            if (r.status == "sent")
+                sent.push_back(r.row);
+            last[r.row] = &r;
         }
     ResumePoint point;
     for (const auto& row : order) {
         if (std::find(sent.begin(), sent.end(), row) != sent.end())
             point.sent.push_back(row);
-        else if (last[row] == "submitting")
+        else if (last[row]->status == "submitting")
             point.uncertain.push_back(row);
+        else if (last[row]->status == "failed")
+            point.refused.push_back({row.first, row.second, last[row]->reason});
     }
     return point;
 }

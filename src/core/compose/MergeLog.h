@@ -39,6 +39,12 @@ int nextRunNumber(const std::string& logText);
 struct ResumePoint {
     std::vector<std::pair<int, std::string>> sent;
     std::vector<std::pair<int, std::string>> uncertain;
+    // Rows the site refused, with its reason: sent again on resume.
+    struct Refused {
+        int row;
+        std::string address, reason;
+    };
+    std::vector<Refused> refused;
     bool resumable() const { return !sent.empty() || !uncertain.empty(); }
 };
 ResumePoint resumePoint(const std::string& logText, const std::string& book,

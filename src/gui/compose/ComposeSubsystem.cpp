@@ -132,7 +132,12 @@ ComposeSubsystem::ComposeSubsystem(Shell& shell, const AddressBookSubsystem& add
         if (std::exchange(paletteWasOpen_, false))
             showPalette();
     });
-    connect(&addresses_, &AddressBookSubsystem::bookEdited, this, &ComposeSubsystem::reloadPalette);
+    connect(&addresses_, &AddressBookSubsystem::bookEdited, this, [this] {
+        if (FormEmail && FormEmail->isVisible()) { // again, with the book as it is now
+            closePalette();
+            showPalette();
+        }
+    });
 }
 
 bool ComposeSubsystem::fillWaiting() const {
@@ -190,12 +195,16 @@ void ComposeSubsystem::cancelLongOperations() {
 void ComposeSubsystem::onTabChanged(int tab) {
     if (tab != Shell::ComposeTab)
         return;
-    WebBrowser* compose = shell_.WebBrowser3();
-    if (postling::composeReloadNeeded(did_insert, compose->LocationURL().toStdString()))
-        if (const auto address =
-                shell_.site().composeAddress(shell_.WebBrowser1()->LocationURL().toStdString()))
-            compose->Navigate(qs(*address));
+    if (postling::composeReloadNeeded(did_insert,
+                                      shell_.WebBrowser3()->LocationURL().toStdString()))
+        openFreshCompose();
     ClearComposeForm();
+}
+
+void ComposeSubsystem::openFreshCompose() {
+    if (const auto address =
+            shell_.site().composeAddress(shell_.WebBrowser1()->LocationURL().toStdString()))
+        shell_.WebBrowser3()->Navigate(qs(*address));
 }
 
 void ComposeSubsystem::Web_InsertField(int which) {
@@ -297,6 +306,11 @@ void ComposeSubsystem::ReplyOrForward(int code) {
     } else if (tab != Shell::ComposeTab) {
         shell_.selectTab(Shell::ComposeTab);
     }
+    // The tab was already on show with a page that is no compose page (the site's answer to a
+    // send, or its list): the fill waits for a fresh one.
+    if (fill.target == shell_.WebBrowser3() && tab == Shell::ComposeTab &&
+        postling::composeReloadNeeded(true, fill.target->LocationURL().toStdString()))
+        openFreshCompose();
     fill.site = &shell_.site();
     filler_->writeBug("2");
 
@@ -370,30 +384,18 @@ void ComposeSubsystem::showPalette() {
     if (FormEmail->isVisible())
         return;
     FormEmail->load(addresses_.emailColumn());
-    placePalette();
+    FormEmail->placeBelow(shell_.WebBrowser1());
     FormEmail->show();
 }
 
 bool ComposeSubsystem::eventFilter(QObject* watched, QEvent* event) {
     if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && FormEmail &&
         FormEmail->isVisible())
-        placePalette();
-    return QObject::eventFilter(watched, event);
-}
-
-void ComposeSubsystem::placePalette() {
-    if (FormEmail)
         FormEmail->placeBelow(shell_.WebBrowser1());
+    return QObject::eventFilter(watched, event);
 }
 
 void ComposeSubsystem::closePalette() {
     if (FormEmail)
         FormEmail->close();
-}
-
-void ComposeSubsystem::reloadPalette() {
-    if (FormEmail && FormEmail->isVisible()) {
-        closePalette();
-        showPalette();
-    }
 }

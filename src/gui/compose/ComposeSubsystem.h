@@ -64,11 +64,8 @@ public:
     void CheckMailto();
     void showPalette();
     void closePalette();
-    // Follows the book: a palette on show lists it again, and stands by the inbox view.
-    void reloadPalette();
-    void placePalette();
-    // A form post from a compose page: keeps a copy unless a merge runs or the user opted out.
-    // A post from the compose page at `page`, read by that site's profile.
+    // A form post from the compose page at `page`, read by that site's profile: keeps a copy
+    // unless a merge runs or the user opted out.
     void captureSent(const QString& page, const QString& target, const QByteArray& postData);
 
     // What tests and the window may ask.
@@ -90,6 +87,8 @@ protected:
 
 private:
     void onTabChanged(int tab);
+    // Opens the site's compose page in the Compose tab's view, afresh.
+    void openFreshCompose();
 
     Shell& shell_;
     const AddressBookSubsystem& addresses_;

@@ -59,6 +59,9 @@ QString resumeQuestion(const postling::ResumePoint& point) {
                         "again: look for it in the site's Sent folder.")
                     .arg(row)
                     .arg(qs(address));
+    for (const auto& r : point.refused)
+        text +=
+            QString("\nRow %1 (%2) was refused: %3").arg(r.row).arg(qs(r.address), qs(r.reason));
     return text + "\n\nSkip the rows already sent and send only the rest? (No sends every row "
                   "again; Cancel sends nothing.)";
 }
