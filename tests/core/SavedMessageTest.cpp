@@ -135,7 +135,7 @@ TEST_F(MessageStoreTest, AFailedSaveLeavesNothingBehindAndKeepsTheEarlierFile) {
     EXPECT_TRUE(store.fileNames("Saved").empty());
     EXPECT_EQ("", store.save("Saved", incoming(std::string(300, 'x'), "Hi", "d", "t")))
         << "a name too long is cut, not refused";
-    store.remove("Saved", store.fileNames("Saved").at(0));
+    EXPECT_EQ("", store.remove("Saved", store.fileNames("Saved").at(0)));
     ASSERT_EQ("", store.save("Saved", m));
     const std::string path = store.folderPath("Saved") + "/" + savedFileName(m);
     makeDirectory(path + "x"); // unrelated noise
@@ -154,14 +154,20 @@ TEST_F(MessageStoreTest, FoldersAreCreatedOnceAndMessagesMoveWithoutReplacing) {
     ASSERT_EQ("", store.save("Saved", m));
     ASSERT_EQ("", store.save("Work", m));
     const std::string name = savedFileName(m);
-    EXPECT_FALSE(store.move("Saved", "Work", name)) << "a same-named file in the target stays";
+    EXPECT_EQ(store.folderPath("Work") + "/" + name + ": a file of that name is already there",
+              store.move("Saved", "Work", name))
+        << "a same-named file in the target stays";
     EXPECT_EQ(1u, store.fileNames("Saved").size());
-    EXPECT_TRUE(store.remove("Work", name));
-    EXPECT_TRUE(store.move("Saved", "work", name));
+    EXPECT_EQ("", store.remove("Work", name));
+    EXPECT_EQ("", store.move("Saved", "work", name));
     EXPECT_TRUE(store.fileNames("Saved").empty());
     EXPECT_EQ(1u, store.fileNames("Work").size());
-    EXPECT_FALSE(store.move("Work", "Gone", name));
-    EXPECT_FALSE(store.remove("Saved", name));
+    EXPECT_EQ(store.folderPath("Gone") + ": it is not there any more (moved or deleted)",
+              store.move("Work", "Gone", name));
+    EXPECT_EQ(store.folderPath("Saved") + "/" + name +
+                  ": it is not there any more (moved or deleted)",
+              store.remove("Saved", name))
+        << "a message already gone";
 }
 
 } // namespace

@@ -166,7 +166,9 @@ private slots:
         Dialogs::clearMessages();
         panel->CommandMove->click();
         QCOMPARE(Dialogs::messagesShown(),
-                 QStringList{"There was an error in attempting to move this file."});
+                 QStringList{"There was an error in attempting to move this file.\n" +
+                             ws->path("savedmgs/Sent Items/" + kDana) +
+                             ": a file of that name is already there"});
         QVERIFY(QFile::exists(ws->path("savedmgs/Saved/" + kDana)));
         QCOMPARE(panel->listedFiles().size(), 3);
 
@@ -310,7 +312,8 @@ private slots:
         Dialogs::clearMessages();
         form->store().SaveMessage(m);
         QCOMPARE(Dialogs::messagesShown(),
-                 QStringList{"Unable to save message. Are you sure a message is displayed?"});
+                 QStringList{"The message could not be saved.\n" + ws->path("savedmgs/Sent Items") +
+                             ": it is not there any more (moved or deleted)"});
         QVERIFY(!form->store().savedLabel()->isVisible());
 
         form->shell().selectTab(Shell::InboxTab);

@@ -126,7 +126,7 @@ private slots:
             dialog.Text2->setPlainText("B");
             QVERIFY(!dialog.save());
             QVERIFY(Dialogs::messagesShown().value(0).startsWith(
-                "The email template could not be saved as " + ws->path("templates/")));
+                "The email template could not be saved.\n" + ws->path("templates/")));
         }
         QCOMPARE(fileText(ws->path("templates/example.txt")), example);
         QCOMPARE(items(dialog.Combo1), (QStringList{"example.txt", "gone.txt"}));

@@ -43,16 +43,16 @@ AddressBook::OpenResult AddressBook::open(const std::string& newPath) {
     return result;
 }
 
-bool AddressBook::save() const {
+std::string AddressBook::save() const {
     if (path.empty() || table.cell(0, 0).empty())
-        return true;
+        return {};
     std::string text = bookText(table, isTabDelimited(path), last_sort_col, last_sort_header);
     if (text == savedText_)
-        return true; // unchanged: the file is left as it is
-    if (!writeFileAtomically(path, text).empty())
-        return false;
+        return {}; // unchanged: the file is left as it is
+    if (std::string error = writeFileAtomically(path, text); !error.empty())
+        return error; // still modified: the next save tries again
     savedText_ = std::move(text);
-    return true;
+    return {};
 }
 
 bool AddressBook::modified() const {

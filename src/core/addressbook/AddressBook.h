@@ -39,8 +39,8 @@ public:
 
     // Writes the table back (temporary file, then rename) when it changed since it was opened
     // or last saved; nothing happens while no book is open or the first header cell is empty.
-    // Returns false when the write failed.
-    bool save() const;
+    // Returns an error text naming the file and the reason, or empty.
+    std::string save() const;
     bool modified() const;
 
     // A click on a column header: ascending on a new column, flipping on the marked one; the

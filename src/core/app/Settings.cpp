@@ -104,9 +104,12 @@ std::vector<SettingWrite> shutdownWrites(const Settings& s, const WindowState& w
     return out;
 }
 
-void writeSettings(const IniFile& ini, const std::vector<SettingWrite>& writes) {
-    for (const auto& w : writes)
-        ini.set(kSettings, w.key, w.value); // a key that cannot be written is skipped
+std::string writeSettings(const IniFile& ini, const std::vector<SettingWrite>& writes) {
+    std::string first;
+    for (const auto& w : writes) // a key that cannot be written is skipped, the rest go on
+        if (IniWrite written = ini.set(kSettings, w.key, w.value); !written && first.empty())
+            first = written.error;
+    return first;
 }
 
 } // namespace postling

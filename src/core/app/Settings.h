@@ -58,7 +58,7 @@ struct SettingWrite {
 // The settings shutdown writes, in its order: "lastaddressbk", "hideaddr"; then (after the
 // keyword file) "welcome" = "1" and the options; then the window. "mailto" is never written.
 std::vector<SettingWrite> shutdownWrites(const Settings& settings, const WindowState& window);
-void writeSettings(const IniFile& ini, const std::vector<SettingWrite>& writes);
+std::string writeSettings(const IniFile& ini, const std::vector<SettingWrite>& writes);
 
 // The leading number of a text as the old Val() read it ("12.5px" gives 12.5, "x" gives 0).
 double leadingNumber(const std::string& text);

@@ -356,6 +356,12 @@ MergeRun::Action MergeRun::timedOut() {
     }
 }
 
+MergeRun::Action MergeRun::logFailed() {
+    if (mode_ != Mode::Running || step_ == Step::Failed)
+        return {};
+    return fail(Failure::Log);
+}
+
 MergeRun::Action MergeRun::pauseOver() {
     if (mode_ != Mode::Running || step_ != Step::Pause)
         return {};

@@ -62,7 +62,8 @@ public:
         Form,     // the compose form could not be filled or submitted
         Refused,  // the page after a submit did not say the message was sent
         PageGone, // another page came instead of the compose page (a sign-in page, say)
-        NoAnswer  // the site did not answer in time
+        NoAnswer, // the site did not answer in time
+        Log       // the log could not be written: nothing more may go unrecorded
     };
 
     struct Record { // a line for the log
@@ -108,6 +109,8 @@ public:
     // The page has not answered for the time the person was told: a message already with the
     // site stays "submitting" (it may have gone), and the run stops.
     Action timedOut();
+    // The log could not take the last step's lines: the run stops before its next message.
+    Action logFailed();
 
     Mode mode() const { return mode_; }
     Step step() const { return step_; }

@@ -1,5 +1,6 @@
 #include "compose/MergeLog.h"
 
+#include "fs/AtomicFile.h"
 #include "text/Strings.h"
 
 #include <algorithm>
@@ -66,34 +67,42 @@ std::map<int, Run> readRuns(const std::string& logText) {
 
 } // namespace
 
-bool MergeLog::append(const std::vector<std::string>& fields) {
+std::string MergeLog::append(const std::vector<std::string>& fields) {
     std::string line;
     for (const std::string& f : fields)
         line += (line.empty() ? "" : "\t") + field(f);
     line += "\r\n";
     const int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
     if (fd < 0)
-        return false;
-    // One write a line: once it returns, the line is the kernel's, whatever becomes of us.
+        return fileError(path_, errno);
+    // One write a line, synced: once this returns, the line outlives the program and the power.
     std::size_t done = 0;
+    int error = 0;
     while (done < line.size()) {
         const ssize_t n = ::write(fd, line.data() + done, line.size() - done);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0)
+        if (n <= 0) {
+            error = n < 0 ? errno : EIO;
             break;
+        }
         done += static_cast<std::size_t>(n);
     }
-    return ::close(fd) == 0 && done == line.size();
+    if (!error && ::fdatasync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && !error)
+        error = errno;
+    return error ? fileError(path_, error) : std::string();
 }
 
-bool MergeLog::begin(int run, const std::string& time, const std::string& book,
-                     const std::string& key) {
+std::string MergeLog::begin(int run, const std::string& time, const std::string& book,
+                            const std::string& key) {
     return append({time, std::to_string(run), "start", book, key});
 }
 
-bool MergeLog::row(int run, const std::string& time, int row, const std::string& address,
-                   const std::string& subject, MergeRun::Status status, const std::string& reason) {
+std::string MergeLog::row(int run, const std::string& time, int row, const std::string& address,
+                          const std::string& subject, MergeRun::Status status,
+                          const std::string& reason) {
     std::vector<std::string> fields = {time,    std::to_string(run), std::to_string(row), address,
                                        subject, statusText(status)};
     if (!reason.empty())
@@ -101,7 +110,7 @@ bool MergeLog::row(int run, const std::string& time, int row, const std::string&
     return append(fields);
 }
 
-bool MergeLog::finish(int run, const std::string& time) {
+std::string MergeLog::finish(int run, const std::string& time) {
     return append({time, std::to_string(run), "finished"});
 }
 

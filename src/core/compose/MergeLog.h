@@ -20,14 +20,17 @@ public:
     explicit MergeLog(std::string path) : path_(std::move(path)) {}
     const std::string& path() const { return path_; }
 
-    // Each returns false when the line could not be written.
-    bool begin(int run, const std::string& time, const std::string& book, const std::string& key);
-    bool row(int run, const std::string& time, int row, const std::string& address,
-             const std::string& subject, MergeRun::Status status, const std::string& reason = {});
-    bool finish(int run, const std::string& time);
+    // Each line is on the disk when these return: empty, or an error text naming the file and
+    // the reason when it could not be written.
+    std::string begin(int run, const std::string& time, const std::string& book,
+                      const std::string& key);
+    std::string row(int run, const std::string& time, int row, const std::string& address,
+                    const std::string& subject, MergeRun::Status status,
+                    const std::string& reason = {});
+    std::string finish(int run, const std::string& time);
 
 private:
-    bool append(const std::vector<std::string>& fields);
+    std::string append(const std::vector<std::string>& fields);
     std::string path_;
 };
 

@@ -59,7 +59,7 @@ std::optional<std::string> readTemplateFile(const std::string& mainDir,
 std::string writeTemplateFile(const std::string& mainDir, const std::string& fileName,
                               const std::string& subject, const std::string& body) {
     if (!isUsableTemplateName(fileName))
-        return "a template's name cannot hold \"/\"";
+        return templatePath(mainDir, fileName) + ": a template's name cannot hold \"/\"";
     return writeFileAtomically(templatePath(mainDir, fileName), templateFileText(subject, body));
 }
 

@@ -11,44 +11,95 @@
 
 namespace postling {
 
+std::string plainReason(int error) {
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+        return "the disk is full";
+    case EROFS:
+        return "the disk is read-only";
+    case EACCES:
+    case EPERM:
+        return "the folder or file is read-only (no permission to write)";
+    case ENOENT:
+    case ENOTDIR:
+        return "it is not there any more (moved or deleted)";
+    case EISDIR:
+        return "a folder of that name is in the way";
+    case EEXIST:
+    case ENOTEMPTY:
+        return "a file of that name is already there";
+    case ENAMETOOLONG:
+        return "the name is too long";
+    case EIO:
+        return "the disk reported an error";
+    default:
+        return std::strerror(error);
+    }
+}
+
+std::string fileError(const std::string& path, int error) {
+    return path + ": " + plainReason(error);
+}
+
+bool syncDirectory(const std::string& dir) {
+    const int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    // A file system that cannot sync folders (EINVAL) keeps no more than it says.
+    const bool ok = ::fsync(fd) == 0 || errno == EINVAL;
+    const int error = errno;
+    ::close(fd);
+    errno = error;
+    return ok;
+}
+
 std::string writeFileAtomically(const std::string& path, const std::string& content) {
     const auto slash = path.rfind('/');
     const std::string dir = slash == std::string::npos ? "." : path.substr(0, slash);
-    const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
+    // A folder in the file's place would take the rename's new file inside it.
+    struct stat target {};
+    if (::stat(path.c_str(), &target) == 0 && S_ISDIR(target.st_mode))
+        return fileError(path, EISDIR);
     // A short fixed prefix keeps the temporary name within the file system's limit even when
     // the final name is close to it.
     std::string tmpl = dir + "/" + kTemporaryPrefix + "XXXXXX";
     const int fd = mkstemp(tmpl.data());
     if (fd < 0)
-        return std::string("cannot create a file in ") + dir + ": " + std::strerror(errno);
+        return fileError(path, errno);
 
     // Keep the permissions of the file being replaced; a new file gets the usual 0644.
-    struct stat st {};
-    fchmod(fd, ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644);
+    fchmod(fd, ::stat(path.c_str(), &target) == 0 ? (target.st_mode & 07777) : 0644);
 
+    auto failed = [&](int error) {
+        ::close(fd);
+        ::unlink(tmpl.c_str());
+        return fileError(path, error);
+    };
     std::size_t done = 0;
     while (done < content.size()) {
         const ssize_t n = ::write(fd, content.data() + done, content.size() - done);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            const std::string err = std::strerror(errno);
-            ::close(fd);
-            ::unlink(tmpl.c_str());
-            return "cannot write " + base + ": " + err;
+            return failed(errno);
         }
         done += static_cast<std::size_t>(n);
     }
-    if (::fsync(fd) != 0 || ::close(fd) != 0) {
-        const std::string err = std::strerror(errno);
+    if (::fsync(fd) != 0)
+        return failed(errno);
+    if (::close(fd) != 0) {
+        const int error = errno;
         ::unlink(tmpl.c_str());
-        return "cannot write " + base + ": " + err;
+        return fileError(path, error);
     }
     if (std::rename(tmpl.c_str(), path.c_str()) != 0) {
-        const std::string err = std::strerror(errno);
+        const int error = errno;
         ::unlink(tmpl.c_str());
-        return "cannot replace " + base + ": " + err;
+        return fileError(path, error);
     }
+    if (!syncDirectory(dir))
+        return fileError(path, errno);
     return {};
 }
 

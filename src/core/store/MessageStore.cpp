@@ -4,6 +4,7 @@
 #include "fs/Directory.h"
 #include "store/MessageList.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -32,7 +33,7 @@ std::vector<std::string> MessageStore::fileNames(const std::string& folder) cons
 std::string MessageStore::save(const std::string& folder, const SavedMessage& message) const {
     const std::string dir = folderPath(message.sent ? "sent" : folder);
     if (!directoryExists(dir))
-        return "the folder " + dir + " does not exist";
+        return fileError(dir, ENOENT);
     return writeFileAtomically(dir + "/" + savedFileName(message), savedFileText(message));
 }
 
@@ -44,18 +45,28 @@ bool MessageStore::createFolder(const std::string& name) const {
     return ::mkdir((root() + "/" + name).c_str(), 0755) == 0;
 }
 
-bool MessageStore::move(const std::string& from, const std::string& to,
-                        const std::string& fileName) const {
+std::string MessageStore::move(const std::string& from, const std::string& to,
+                               const std::string& fileName) const {
     const std::string source = folderPath(from) + "/" + fileName;
     const std::string target = folderPath(to) + "/" + fileName;
-    if (!directoryExists(folderPath(to)) || !fileExists(source))
-        return false;
+    if (!directoryExists(folderPath(to)))
+        return fileError(folderPath(to), ENOENT);
     // Never over a same-named message in the target folder.
-    return ::renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0;
+    if (::renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) != 0)
+        return fileError(errno == EEXIST ? target : source, errno);
+    // Both folders changed: synced, the message is in one of them after a power cut.
+    if (!syncDirectory(folderPath(to)) || !syncDirectory(folderPath(from)))
+        return fileError(target, errno);
+    return {};
 }
 
-bool MessageStore::remove(const std::string& folder, const std::string& fileName) const {
-    return ::unlink((folderPath(folder) + "/" + fileName).c_str()) == 0;
+std::string MessageStore::remove(const std::string& folder, const std::string& fileName) const {
+    const std::string path = folderPath(folder) + "/" + fileName;
+    if (::unlink(path.c_str()) != 0)
+        return fileError(path, errno);
+    if (!syncDirectory(folderPath(folder)))
+        return fileError(path, errno);
+    return {};
 }
 
 } // namespace postling

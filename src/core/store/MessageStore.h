@@ -30,9 +30,11 @@ public:
     // Creates a folder, taken as typed; false when it exists (in any letter case) or cannot be.
     bool createFolder(const std::string& name) const;
 
-    // Moves a file between folders, keeping its name; refuses to replace a file.
-    bool move(const std::string& from, const std::string& to, const std::string& fileName) const;
-    bool remove(const std::string& folder, const std::string& fileName) const;
+    // Moves a file between folders, keeping its name; refuses to replace a file. Both return
+    // an error text naming the file and the reason, or empty.
+    std::string move(const std::string& from, const std::string& to,
+                     const std::string& fileName) const;
+    std::string remove(const std::string& folder, const std::string& fileName) const;
 
 private:
     std::string mainDir_;

@@ -6,6 +6,7 @@
 #include "NameDialog.h"
 #include "NamedAction.h"
 #include "PaneFrame.h"
+#include "QtText.h"
 #include "Shell.h"
 #include "WebBrowser.h"
 
@@ -127,7 +128,8 @@ void AddressBookSubsystem::openBook(const QString& path) {
 }
 
 void AddressBookSubsystem::Open_CSV() {
-    SaveAddressBook();
+    if (!SaveAddressBook())
+        return; // another book would drop the edits of this one
     emit bookClosing();
     QString path = open_book;
     if (path.isEmpty())
@@ -146,12 +148,20 @@ void AddressBookSubsystem::Open_CSV() {
     emit bookOpened();
 }
 
-void AddressBookSubsystem::SaveAddressBook() {
-    book_.save(); // a failed write is given up silently
+bool AddressBookSubsystem::SaveAddressBook() {
+    const std::string error = book_.save();
+    if (error.empty())
+        return true;
+    // The edits stay open in the grid; the next save tries again.
+    Dialogs::message(shell_.window(), "The address book could not be saved.\n" + qs(error) +
+                                          "\nYour changes are still open: once the disk has room "
+                                          "(or the folder can be written), try again.");
+    return false;
 }
 
 void AddressBookSubsystem::NewAddressBook() {
-    SaveAddressBook();
+    if (!SaveAddressBook())
+        return;
     NameDialog dialog(
         "DialogNewAddrBook", "New Address Book", "Address Book Name:",
         [this](const QString& typed) {

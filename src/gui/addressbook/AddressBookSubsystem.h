@@ -49,7 +49,9 @@ public:
 
     // The commands.
     void Open_CSV();
-    void SaveAddressBook();
+    // Writes the open book back when it changed; false (said to the person, the edits kept)
+    // when it could not be written.
+    bool SaveAddressBook();
     void NewAddressBook();
     void DeleteSelectedAddresses();
     void AddBlankAddress();

@@ -275,6 +275,17 @@ void MainForm::connectSubsystems() {
 }
 
 void MainForm::closeEvent(QCloseEvent* event) {
+    // A book that cannot be written keeps the window open, unless its edits are let go.
+    if (!shutDown_ && !addressBook_->SaveAddressBook()) {
+        if (!Dialogs::question(this,
+                               "Close Postling anyway? The changes to the address book will be "
+                               "lost.",
+                               Dialogs::Answer::No)) {
+            event->ignore();
+            return;
+        }
+        bookGivenUp_ = true;
+    }
     Form_Unload();
     QMainWindow::closeEvent(event);
 }

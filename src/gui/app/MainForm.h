@@ -78,5 +78,6 @@ private:
     ComposeSubsystem* compose_ = nullptr;
     InboxSubsystem* inbox_ = nullptr;
     bool shutDown_ = false;
+    bool bookGivenUp_ = false; // the person closed without the book that could not be saved
     std::unique_ptr<postling::InstanceLock> instance_;
 };

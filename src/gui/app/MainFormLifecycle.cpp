@@ -7,6 +7,7 @@
 #include "ComposeSubsystem.h"
 #include "Dialogs.h"
 #include "InboxSubsystem.h"
+#include "QtText.h"
 #include "Shell.h"
 #include "SplashWindow.h"
 #include "StoreSubsystem.h"
@@ -150,7 +151,8 @@ void MainForm::Form_Unload() {
     compose_->cancelLongOperations();
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
-    addressBook_->SaveAddressBook();
+    if (!bookGivenUp_)
+        addressBook_->SaveAddressBook();
 
     // 2-5. Every setting, from the subsystem that holds it (a key nobody holds is written back
     // as the file has it); the keyword file is written between the book's settings and the others.
@@ -170,9 +172,16 @@ void MainForm::Form_Unload() {
     window.width = postling::pixelsToTwips(width(), d);
     window.height = postling::pixelsToTwips(height(), d);
     const auto writes = postling::shutdownWrites(settings, window);
-    postling::writeSettings(ini, {writes.begin(), writes.begin() + 2});
-    inbox_->saveKeywords();
-    postling::writeSettings(ini, {writes.begin() + 2, writes.end()});
+    QStringList unsaved;
+    for (const std::string& error :
+         {postling::writeSettings(ini, {writes.begin(), writes.begin() + 2}),
+          inbox_->saveKeywords(), postling::writeSettings(ini, {writes.begin() + 2, writes.end()})})
+        if (!error.empty() && !unsaved.contains(qs(error)))
+            unsaved << qs(error);
+    if (!unsaved.isEmpty())
+        Dialogs::message(this, "Postling could not save its settings or spam keywords; the "
+                               "files keep what they held before.\n" +
+                                   unsaved.join('\n'));
 
     // 6. The companion program, if the main directory holds one.
     startCompanion();

@@ -12,9 +12,7 @@
 #include "WebBrowser.h"
 
 #include "compose/MergeLog.h"
-#include "fs/AtomicFile.h"
 
-#include <QDateTime>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -22,14 +20,6 @@
 
 using postling::MergeMessage;
 using postling::MergeRun;
-
-namespace {
-
-std::string now() {
-    return str(QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm:ss"));
-}
-
-} // namespace
 
 MailMerge::MailMerge(Shell& shell, const AddressBookSubsystem& addresses, QObject* parent)
     : QObject(parent), shell_(shell), addresses_(addresses), pauseTimer_(new QTimer(this)),
@@ -136,7 +126,7 @@ std::vector<MergeMessage> MailMerge::plan(const Form& form) const {
 }
 
 bool MailMerge::confirm(std::vector<MergeMessage>& plan, const std::string& key) {
-    const std::string logText = postling::readFile(str(logPath())).value_or("");
+    const std::string logText = MergeJournal(logPath()).text();
     const postling::ResumePoint point = postling::resumePoint(logText, addresses_.book().path, key);
     if (point.resumable()) {
         const Dialogs::Answer answer = Dialogs::askYesNoCancel(DialogMerge, resumeQuestion(point));
@@ -178,8 +168,13 @@ void MailMerge::start() {
         bool ok = false;
         const int wait = shell_.GetIni("Settings", "mergewait", "90").toInt(&ok);
         watch_->setLimit(ok ? wait : 90);
-        runNumber_ = postling::nextRunNumber(postling::readFile(str(logPath())).value_or(""));
-        postling::MergeLog(str(logPath())).begin(runNumber_, now(), addresses_.book().path, key);
+        journal_ = MergeJournal(logPath());
+        if (!journal_.begin(addresses_.book().path, key)) {
+            Dialogs::message(DialogMerge, "The merge log could not be written, so nothing was "
+                                          "sent.\n" +
+                                              journal_.error());
+            return;
+        }
         run_ = std::make_unique<MergeRun>(std::move(messages), str(form.address), pause);
         DialogMerge->setState(MergeDialog::State::Running);
         DialogMerge->clearLog();
@@ -215,8 +210,8 @@ void MailMerge::stop() {
         DialogMerge->setStatus(QString("Stopping once message %1 has been accepted; press Stop "
                                        "again not to wait.")
                                    .arg(run_->sent() + 1));
-    else if (DialogMerge)
-        DialogMerge->setState(MergeDialog::State::Idle);
+    else if (DialogMerge && run_ && run_->mode() == MergeRun::Mode::Idle)
+        DialogMerge->setState(MergeDialog::State::Idle); // else once the template is back
 }
 
 void MailMerge::preview() {
@@ -226,7 +221,7 @@ void MailMerge::preview() {
             return;
         }
         std::vector<MergeMessage> messages = plan(form);
-        const std::string logText = postling::readFile(str(logPath())).value_or("");
+        const std::string logText = MergeJournal(logPath()).text();
         postling::applyResume(
             messages, postling::resumePoint(logText, addresses_.book().path,
                                             postling::templateKey(form.subject, form.body)));
@@ -239,13 +234,13 @@ void MailMerge::preview() {
     });
 }
 
-void MailMerge::writeLog(const std::vector<MergeRun::Record>& records) {
+bool MailMerge::writeLog(const std::vector<MergeRun::Record>& records) {
     if (!run_ || run_->mode() == MergeRun::Mode::Testing)
-        return;
-    postling::MergeLog log(str(logPath()));
+        return true;
     for (const MergeRun::Record& r : records) {
         const MergeMessage& m = run_->plan()[static_cast<std::size_t>(r.message)];
-        log.row(runNumber_, now(), m.row, m.address, m.subject, r.status, r.reason);
+        if (!journal_.row(m, r))
+            return false;
         if (r.status == MergeRun::Status::Failed && !r.reason.empty())
             DialogMerge->countRefused(m.row, qs(m.address), qs(r.reason));
         if (r.status != MergeRun::Status::Sent)
@@ -259,12 +254,17 @@ void MailMerge::writeLog(const std::vector<MergeRun::Record>& records) {
                           .arg(run_->total())
                           .arg(qs(postling::durationText(left))));
     }
+    return true;
 }
 
-void MailMerge::execute(const MergeRun::Action& action) {
+void MailMerge::execute(const MergeRun::Action& next) {
     if (!run_)
         return;
-    writeLog(action.log);
+    // Nothing goes on that the log does not know of.
+    MergeRun::Action action = next;
+    if (!writeLog(next.log))
+        if (MergeRun::Action stopped = run_->logFailed(); stopped.kind != MergeRun::Action::Nothing)
+            action = std::move(stopped);
     switch (action.kind) {
     case MergeRun::Action::Fill:
         whenReady([this, action] { fill(action); });
@@ -285,7 +285,7 @@ void MailMerge::execute(const MergeRun::Action& action) {
         // A run with refused rows stays unfinished in the log: the next Start offers to send
         // just those.
         if (run_->completed() && run_->failed() == 0)
-            postling::MergeLog(str(logPath())).finish(runNumber_, now());
+            journal_.finish(); // else: offered again
         DialogMerge->reportRefused(run_->sent());
         DialogMerge->setState(MergeDialog::State::Idle);
         emit progressDone();
@@ -391,8 +391,8 @@ void MailMerge::onComposeLoaded(const QString& url) {
 
 void MailMerge::fail() {
     whenReady_ = nullptr;
-    const MergeFailure failure =
-        mergeFailure(*run_, logPath(), shell_.WebBrowser3()->LoadOk(), watch_->limit());
+    const MergeFailure failure = mergeFailure(*run_, logPath(), shell_.WebBrowser3()->LoadOk(),
+                                              watch_->limit(), journal_.error());
     DialogMerge->setStatus(failure.status);
     Dialogs::message(DialogMerge, failure.message);
     if (run_->mode() == MergeRun::Mode::Idle)

@@ -8,6 +8,7 @@
 #include <QPointer>
 
 #include "MergeDialog.h"
+#include "MergeJournal.h"
 #include <functional>
 #include <memory>
 
@@ -64,7 +65,8 @@ private:
     void fill(const postling::MergeRun::Action& action);
     void submit(const postling::MergeRun::Action& action);
     void onComposeLoaded(const QString& url);
-    void writeLog(const std::vector<postling::MergeRun::Record>& records);
+    // False (the journal says why) when a line could not be written.
+    bool writeLog(const std::vector<postling::MergeRun::Record>& records);
     void fail();
     void updateState();
     void watch(const postling::MergeRun::Action& action);
@@ -73,8 +75,8 @@ private:
     const AddressBookSubsystem& addresses_;
     QPointer<MergeDialog> DialogMerge;
     std::unique_ptr<postling::MergeRun> run_;
-    Form form_; // the compose form as the run found it: where it is, the template
-    int runNumber_ = 0;
+    Form form_;            // the compose form as the run found it: where it is, the template
+    MergeJournal journal_; // the log of the run under way
     bool doing_merge = false;
     QTimer* pauseTimer_;
     MergeWatch* watch_; // every wait for the site ends

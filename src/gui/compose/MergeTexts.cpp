@@ -9,7 +9,7 @@ const char* const kUnableToSend =
     "in plain test mode. You cannot use the Rich Text/HTML compose form.";
 
 MergeFailure mergeFailure(const MergeRun& run, const QString& logPath, bool siteReached,
-                          int waitSeconds) {
+                          int waitSeconds, const QString& logError) {
     const QString rest = QString(" The run has stopped; press Stop, and Start again later to send "
                                  "the rest. %1 lists what was sent.")
                              .arg(logPath);
@@ -40,6 +40,12 @@ MergeFailure mergeFailure(const MergeRun& run, const QString& logPath, bool site
                         rest};
         return {"The site did not answer.",
                 QString("The site did not answer within %1 seconds.").arg(waitSeconds) + rest};
+    case MergeRun::Failure::Log:
+        return {"The merge log could not be written.",
+                "The merge log could not be written, so the run has stopped before its next "
+                "message.\n" +
+                    logError +
+                    "\nPress Stop; once the log can be written, Start again to send the rest."};
     case MergeRun::Failure::Form:
         if (!siteReached)
             return {"The site could not be reached.", "The site could not be reached." + rest};

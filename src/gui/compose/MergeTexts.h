@@ -13,9 +13,10 @@ struct MergeFailure {
     QString message;
 };
 
-// `siteReached`: the compose view's last page loaded; `waitSeconds`: how long a wait may last.
+// `siteReached`: the compose view's last page loaded; `waitSeconds`: how long a wait may last;
+// `logError`: why the log could not be written.
 MergeFailure mergeFailure(const postling::MergeRun& run, const QString& logPath, bool siteReached,
-                          int waitSeconds);
+                          int waitSeconds, const QString& logError);
 
 // Offers to resume an unfinished run, naming the rows that may have gone.
 QString resumeQuestion(const postling::ResumePoint& point);

@@ -37,7 +37,7 @@ void SendAnswer::pageLoaded(const QString& url) {
         if (send != send_ || !awaited_)
             return;
         awaited_ = false;
-        emit answered(url, siteSaidSent_ ||
-                               site_->sentConfirmation(str(page.value("text").toString())));
+        emit answered(url,
+                      siteSaidSent_ || site_->sentConfirmation(str(page.value("text").toString())));
     });
 }

@@ -177,9 +177,8 @@ bool TemplateDialog::save() {
     const std::string error =
         postling::writeTemplateFile(str(mainDir_), str(name), str(Text1->text()), str(body()));
     if (!error.empty()) {
-        Dialogs::message(this, "The email template could not be saved as " +
-                                   qs(postling::templatePath(str(mainDir_), str(name))) + " (" +
-                                   qs(error) + ").");
+        // The dialog stays open with the text as written: nothing is lost.
+        Dialogs::message(this, "The email template could not be saved.\n" + qs(error));
         return false;
     }
     if (Combo1->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0) {

@@ -93,8 +93,8 @@ void InboxSubsystem::loadKeywords() {
     TextSpam->setPlainText(shown.replace("\r\n", "\n"));
 }
 
-void InboxSubsystem::saveKeywords() const {
-    postling::writeFileAtomically(
+std::string InboxSubsystem::saveKeywords() const {
+    return postling::writeFileAtomically(
         (shell_.main_dir() + "spamkeys.txt").toStdString(),
         postling::spamKeywordFileText(TextSpam->toPlainText().toStdString()));
 }

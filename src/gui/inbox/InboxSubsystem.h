@@ -33,7 +33,8 @@ public:
     // Start-up sets the options and loads the keywords; shutdown writes both back.
     void loadOptions(const postling::Settings& settings);
     void loadKeywords();
-    void saveKeywords() const;
+    // An error text naming the file and the reason, or empty.
+    std::string saveKeywords() const;
     void saveSettings(postling::Settings& settings) const;
 
     void run(Command command);

@@ -273,8 +273,12 @@ void SavedMessagesPanel::deleteSelected() {
     if (row < 0)
         return;
     const MessageListModel::Entry& e = model_->entry(row);
-    if (!postling::MessageStore(str(mainDir_)).remove(e.folder, e.row.fileName))
-        return; // the file and its row stay, without a word
+    const std::string error =
+        postling::MessageStore(str(mainDir_)).remove(e.folder, e.row.fileName);
+    if (!error.empty()) { // the file and its row stay
+        Dialogs::message(this, "The message could not be deleted.\n" + qs(error));
+        return;
+    }
     afterRowRemoved(row);
 }
 
@@ -289,8 +293,10 @@ void SavedMessagesPanel::moveSelected() {
     if (row < 0 || target.toLower() == qs(model_->entry(row).folder).toLower())
         return;
     const MessageListModel::Entry& e = model_->entry(row);
-    if (!postling::MessageStore(str(mainDir_)).move(e.folder, str(target), e.row.fileName)) {
-        Dialogs::message(this, "There was an error in attempting to move this file.");
+    const std::string error =
+        postling::MessageStore(str(mainDir_)).move(e.folder, str(target), e.row.fileName);
+    if (!error.empty()) {
+        Dialogs::message(this, "There was an error in attempting to move this file.\n" + qs(error));
         return;
     }
     afterRowRemoved(row);

@@ -155,9 +155,9 @@ void StoreSubsystem::SaveMessage(const postling::SavedMessage& message) {
             shell_.setPanelText(2, "The sent message could not be kept: " + qs(error));
         return;
     }
-    if (!error.empty()) {
-        Dialogs::message(shell_.window(),
-                         "Unable to save message. Are you sure a message is displayed?");
+    if (!error.empty()) { // nothing half-written: the folder is as it was
+        Dialogs::message(shell_.window(), "The message could not be saved.\n" + qs(error));
+        shell_.setPanelText(2, "Msg not saved");
         return;
     }
     LabelSaved->show();
