@@ -1,5 +1,5 @@
-// A fill that waits for a compose form that never comes: "Please wait..." and Cancel; and the
-// address palette.
+// A fill that waits for a compose form that never comes: "Please wait..." with Cancel, and an
+// end by itself; and the address palette.
 #include "ComposeFiller.h"
 #include "Testkit.h"
 
@@ -26,6 +26,20 @@ private slots:
         form->compose().waitOverlay()->cancelButton()->click();
         QTRY_VERIFY_WITH_TIMEOUT(!form->compose().fillWaiting(), 5000); // the wait ended
         QVERIFY(!form->compose().waitOverlay()->isVisible());
+
+        // Left alone, the wait ends by itself and says so.
+        ws.set("fillwait", "2");
+        Dialogs::clearMessages();
+        form->shell().selectTab(Shell::SavedTab);
+        form->store().panel()->selectRow(0);
+        QVERIFY(testkit::waitForPage(form->shell().WebBrowser2(), "Waiting"));
+        form->store().panel()->CommandReplyText->click();
+        QTRY_VERIFY_WITH_TIMEOUT(form->compose().waitOverlay()->isVisible(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!form->compose().fillWaiting(), 10000);
+        QVERIFY(!form->compose().waitOverlay()->isVisible());
+        QCOMPARE(Dialogs::messagesShown(),
+                 QStringList{"The compose form did not come within 2 seconds, so nothing was "
+                             "filled. Open the Compose tab, then try again."});
         form->close();
     }
 

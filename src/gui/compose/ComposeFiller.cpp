@@ -1,5 +1,6 @@
 #include "ComposeFiller.h"
 
+#include "Dialogs.h"
 #include "QtText.h"
 #include "Shell.h"
 #include "WaitOverlay.h"
@@ -33,6 +34,10 @@ void ComposeFiller::start(Fill fill) {
         fill.site = &shell_.siteOf(fill.target->LocationURL());
     fill_ = fill;
     user_clicked_cancel = false;
+    bool ok = false;
+    const int limit = shell_.GetIni("Settings", "fillwait", "60").toInt(&ok);
+    limitSeconds_ = ok && limit > 0 ? limit : 60;
+    started_.start();
     attemptFill();
 }
 
@@ -48,6 +53,15 @@ void ComposeFiller::attemptFill() {
         showWaiting(true);
     if (endIfCancelled())
         return;
+    if (started_.elapsed() > limitSeconds_ * 1000LL) { // a wait the person was not asked for
+        fill_.reset();
+        showWaiting(false);
+        Dialogs::message(shell_.window(),
+                         QString("The compose form did not come within %1 seconds, so nothing "
+                                 "was filled. Open the Compose tab, then try again.")
+                             .arg(limitSeconds_));
+        return;
+    }
     writeBug("5");
     ++fill_->attempts;
     // A page still loading is about to replace the form it shows: wait for the new one.

@@ -3,6 +3,7 @@
 #include "compose/ReplyText.h"
 #include "sites/Site.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <optional>
@@ -55,6 +56,8 @@ private:
     Shell& shell_;
     WaitOverlay* PictureWait;
     QTimer* timer_;
+    QElapsedTimer started_; // the fill gives up after the "fillwait" seconds
+    int limitSeconds_ = 60;
     bool user_clicked_cancel = false;
     std::optional<Fill> fill_;
 };
