@@ -3,6 +3,7 @@
 #include "fs/AtomicFile.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace postling {
 namespace {
@@ -124,11 +125,26 @@ TEST_F(AddressBookFiles, OddFilesLoadWithoutLosingTheBookOnDisk) {
     open("big.csv", "Email,\r\n" + std::string(1 << 20, 'a') + "@x.org,\r\n");
     EXPECT_EQ(std::size_t(1 << 20) + 6, book.table.cell(1, 0).size());
 
-    const auto binary = open("bin.csv", std::string("\x00\x01\xFF\xFE,\n\x00", 7));
-    EXPECT_TRUE(binary.read);
+    // Damaged books are refused with the reason, and nothing is ever written over them.
+    const std::string controls = "Email,\r\n" + std::string(200, '\x01') + std::string(800, 'a');
+    const std::string huge = "Email,\r\n" + std::string(AddressBook::kMaxBytes, 'a');
+    for (const auto& [name, bytes, reason] :
+         {std::tuple<std::string, std::string, std::string>{
+              "bin.csv", std::string("\x00\x01\xFF\xFE,\n\x00", 7),
+              "it holds binary data, not text"},
+          {"ctl.csv", controls, "it holds binary data, not text"},
+          {"huge.csv", huge, "it is too large (16 MB) for an address book"}}) {
+        const auto damaged = open(name, bytes);
+        EXPECT_FALSE(damaged.read) << name;
+        EXPECT_EQ(dir.file(name) + ": " + reason, damaged.problem);
+        ASSERT_EQ("", book.save());
+        EXPECT_EQ(bytes, readFile(dir.file(name)).value()) << name;
+    }
 
     const auto missing = book.open(dir.file("gone.csv"));
     EXPECT_FALSE(missing.read);
+    EXPECT_EQ(dir.file("gone.csv") + ": it is not there any more (moved or deleted)",
+              missing.problem);
     EXPECT_EQ(dir.file("gone.csv"), book.path);
     ASSERT_EQ("", book.save());
     EXPECT_FALSE(readFile(dir.file("gone.csv"))) << "an unread book is never written";

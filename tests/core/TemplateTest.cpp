@@ -58,6 +58,10 @@ TEST(Template, WritesAtomicallyIntoTheFolderAndListsItsFilesOnly) {
     EXPECT_EQ((std::vector<std::string>{"a.txt", "b.txt"}), templateNames(main));
     EXPECT_EQ("Subject\r\nBody", readTemplateFile(main, "b.txt").value());
     EXPECT_FALSE(readTemplateFile(main, "gone.txt"));
+    dir.write("templates/bin.txt", std::string("S\r\n\x00\x07", 5));
+    dir.write("templates/huge.txt", "S\r\n" + std::string(2 << 20, 'b'));
+    EXPECT_FALSE(readTemplateFile(main, "bin.txt")) << "damaged: read as unreadable";
+    EXPECT_FALSE(readTemplateFile(main, "huge.txt"));
     EXPECT_NE("", writeTemplateFile(main, "../escape.txt", "S", "B"));
     EXPECT_FALSE(readFile(main + "escape.txt"));
 }

@@ -5,6 +5,7 @@
 #include "text/Strings.h"
 
 #include <algorithm>
+#include <cerrno>
 
 namespace postling {
 
@@ -26,9 +27,16 @@ AddressBook::OpenResult AddressBook::open(const std::string& newPath) {
     savedText_.clear();
     table.reset(2, 2);
     first_col = last_col = email_col = -1;
+    // Unread or damaged, the grid stays empty, so nothing ever saves over the file.
     const auto bytes = readFile(newPath);
-    if (!bytes)
-        return result; // the grid stays empty, so nothing ever saves over the unread file
+    if (!bytes) {
+        result.problem = fileError(newPath, errno);
+        return result;
+    }
+    if (std::string reason = notTextReason(*bytes, kMaxBytes, "an address book"); !reason.empty()) {
+        result.problem = newPath + ": " + reason;
+        return result;
+    }
     result.read = true;
     ColumnRoles roles;
     table = readBookText(*bytes, isTabDelimited(newPath), roles);

@@ -32,7 +32,10 @@ public:
     struct OpenResult {
         bool read = false;        // the file could be read
         bool noAddresses = false; // no cell holds an e-mail address: warn the user
+        std::string problem;      // why it could not: the file and the reason
     };
+    // Larger than any address book a person keeps: a file this big is something else.
+    static constexpr std::size_t kMaxBytes = 16 * 1024 * 1024;
     // Loads a book. A file that cannot be read leaves an empty table with the path kept, so no
     // later save writes over it.
     OpenResult open(const std::string& path);

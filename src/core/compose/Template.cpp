@@ -53,7 +53,11 @@ std::optional<std::string> readTemplateFile(const std::string& mainDir,
                                             const std::string& fileName) {
     if (!isUsableTemplateName(fileName))
         return std::nullopt;
-    return readFile(templatePath(mainDir, fileName));
+    auto bytes = readFile(templatePath(mainDir, fileName));
+    // A template is a subject and a message: a megabyte is far beyond one.
+    if (bytes && !notTextReason(*bytes, 1024 * 1024, "a template").empty())
+        return std::nullopt;
+    return bytes;
 }
 
 std::string writeTemplateFile(const std::string& mainDir, const std::string& fileName,

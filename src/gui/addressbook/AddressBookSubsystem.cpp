@@ -140,6 +140,9 @@ void AddressBookSubsystem::Open_CSV() {
         return;
     const postling::AddressBook::OpenResult opened = book_.open(path.toStdString());
     pane()->bookLoaded(QFileInfo(path).fileName());
+    if (!opened.read) // the file is left as it is
+        Dialogs::message(shell_.window(), "The address book could not be read.\n" +
+                                              qs(opened.problem) + "\nNothing was changed.");
     if (opened.read && book_.table.rowCount() > 1)
         pane()->setCurrentCell(1, 0);
     if (opened.noAddresses)
