@@ -10,7 +10,7 @@ DEB_PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-webengine-dev libgtes
 	fonts-dejavu-core fonts-liberation qt6-qpa-plugins \
 	xdg-utils desktop-file-utils appstream man-db dpkg-dev file
 
-.PHONY: all deps deps-roundcube build test run run-roundcube bench fuzz format package clean
+.PHONY: all deps deps-roundcube build test faults run run-roundcube bench fuzz format package clean
 
 all: build
 
@@ -47,6 +47,10 @@ package: build
 
 bench: build
 	@scripts/bench.sh $(BUILD)
+
+# The fault matrix (as root, in a mount namespace of its own), printed as a table.
+faults: build
+	@scripts/faults.sh $(BUILD)
 
 # Each fuzz target for FUZZ_SECONDS, built with clang and libFuzzer in build-fuzz; what reaches
 # new code joins fuzz/corpus, which `make test` replays with the ordinary build.
