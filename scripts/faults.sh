@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# `make faults`: every place Postling writes under real faults of the file system, and a merge
-# whose log turns read-only mid-run; prints what the person saw, the bytes lost and the
-# messages sent twice for each, and fails when any is not zero or a row failed.
+# `make faults`: every place Postling writes under real faults of the file system, a merge whose
+# log turns read-only mid-run, and Postling killed 200 times (KILLS=n) during a long session;
+# prints what the person saw, the bytes lost and the messages sent twice for each, and fails
+# when any is not zero or a row failed.
 set -euo pipefail
 build=${1:-build}
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -15,6 +16,11 @@ status=0
 "$root/tests/faults/in-namespace.sh" "$root/$build/bin/faults_matrix" > "$table.log" 2>&1 ||
     status=$?
 grep -E '^(FAIL|SKIP)' "$table.log" || true
+# Then Postling killed again and again during a long session (KILLS times, 200 unless told).
+"$root/$build/bin/faults_killrun" "${KILLS:-200}" > "$table.kill" 2>&1 || status=$?
+grep -E '^[0-9]+ kills' "$table.kill" | tail -n 1
+grep '^KILLTABLE' "$table.kill" | cut -f 2- >> "$table"
+rm -f "$table.kill"
 {
     printf 'fault\tcommand\twhat the person saw\tdata lost (bytes)\tsent twice\n'
     cat "$table"

@@ -286,6 +286,9 @@ TEST(MergeLog, ResumeSkipsWhatWasSentAndNeverResendsAnUncertainRow) {
     EXPECT_FALSE(resumePoint(log, "book.csv", "other text").resumable());
     EXPECT_FALSE(resumePoint(log + "t\t3\tfinished\r\n", "book.csv", "K").resumable());
     EXPECT_EQ(4, nextRunNumber(log));
+    EXPECT_TRUE(lastRunUnfinished(log));
+    EXPECT_FALSE(lastRunUnfinished(log + "t\t3\tfinished\r\n"));
+    EXPECT_FALSE(lastRunUnfinished(""));
     EXPECT_EQ(1, nextRunNumber(""));
 
     auto plan = threeRows();

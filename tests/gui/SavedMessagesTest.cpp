@@ -105,9 +105,15 @@ private slots:
         std::filesystem::last_write_time(ws->path("savedmgs/Saved/.postling-stale1").toStdString(),
                                          std::filesystem::file_time_type::clock::now() -
                                              std::chrono::hours(1));
+        // And a merge cut off: the start says what it put right and what waits.
+        testkit::writeFile(ws->path("mailmerge.log"),
+                           "t\t1\tstart\tb.csv\tK\r\nt\t1\t1\ta@x\tS\tsubmitting\r\n");
         open();
         QVERIFY(!QFile::exists(ws->path("savedmgs/Saved/.postling-stale1")));
         QVERIFY(QFile::exists(ws->path("savedmgs/Saved/.postling-fresh1")));
+        QTRY_COMPARE(form->shell().panelText(2),
+                     QString("Recovered: 1 interrupted write(s) removed; a mail merge to resume "
+                             "(Mail Merge, Start)"));
         QCOMPARE(panel->listedFiles(), (QStringList{kDana, kAnn, kCarl}));
         QCOMPARE(column(panel, 1), (QStringList{"apples", "Re: lunch", "Budget"}));
         QCOMPARE(column(panel, 3), (QStringList{"12/4/2002", "Tue, 3 Dec 2002", "1 Nov 2002"}));

@@ -57,7 +57,7 @@ QString StandinServer::messageAddress(bool yahoo, const QString& login,
 
 Workspace::Workspace() {
     std::error_code ec;
-    std::filesystem::copy(POSTLING_DATA_MAINDIR, dir_.filePath("maindir").toStdString(),
+    std::filesystem::copy(POSTLING_DATA_MAINDIR, (root_ + "/maindir").toStdString(),
                           std::filesystem::copy_options::recursive, ec);
     if (ec)
         qFatal("cannot copy the main directory");

@@ -84,8 +84,11 @@ private slots:
 class Workspace {
 public:
     Workspace();
-    QString mainDir() const { return dir_.filePath("maindir") + "/"; }
-    QString iniPath() const { return dir_.filePath("postling.ini"); }
+    // One made before, by another process: used as it is and left in place.
+    explicit Workspace(const QString& root) : root_(root) {}
+    QString root() const { return root_; }
+    QString mainDir() const { return root_ + "/maindir/"; }
+    QString iniPath() const { return root_ + "/postling.ini"; }
     QString path(const QString& relative) const { return mainDir() + relative; }
     // Writes one key of the ini file (section "Settings" unless given).
     void set(const QString& key, const QString& value, const QString& section = "Settings");
@@ -95,6 +98,7 @@ public:
 
 private:
     QTemporaryDir dir_{tempTemplate()};
+    QString root_ = dir_.path();
 };
 
 // A message as a site shows it, to be saved.

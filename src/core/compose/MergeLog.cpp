@@ -114,6 +114,11 @@ std::string MergeLog::finish(int run, const std::string& time) {
     return append({time, std::to_string(run), "finished"});
 }
 
+bool lastRunUnfinished(const std::string& logText) {
+    const auto runs = readRuns(logText);
+    return !runs.empty() && !runs.rbegin()->second.finished && !runs.rbegin()->second.rows.empty();
+}
+
 int nextRunNumber(const std::string& logText) {
     const auto runs = readRuns(logText);
     return runs.empty() ? 1 : runs.rbegin()->first + 1;

@@ -36,6 +36,8 @@ private:
 
 // The number the next run takes: one more than the highest in the log.
 int nextRunNumber(const std::string& logText);
+// The log's last run stopped before its end (cut off, or with rows the site refused).
+bool lastRunUnfinished(const std::string& logText);
 
 // What a log says of earlier runs over the same book and template that did not finish: the rows
 // sent, and those left "submitting" (sent or not, nobody knows), each as (row, address).

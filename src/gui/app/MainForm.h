@@ -63,7 +63,7 @@ private:
     void Form_Load(const QStringList& arguments);
     void applyStartGeometry(const postling::Settings& settings);
     void startCompanion() const;
-    void removeStaleTemporaries() const;
+    int removeStaleTemporaries() const; // how many went
 
     QWebEngineProfile* profile_;
     WebBrowser* views_[4] = {};

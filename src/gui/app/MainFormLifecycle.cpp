@@ -11,12 +11,15 @@
 #include "Shell.h"
 #include "SplashWindow.h"
 #include "StoreSubsystem.h"
+#include "WebBrowser.h"
 #include "WelcomeDialog.h"
 
 #include "app/InstanceLock.h"
 #include "app/Locations.h"
 #include "app/Settings.h"
 #include "app/Twips.h"
+#include "compose/MergeLog.h"
+#include "fs/AtomicFile.h"
 #include "fs/Directory.h"
 
 #include <QApplication>
@@ -109,8 +112,20 @@ void MainForm::Form_Load(const QStringList& arguments) {
 
     // 14. The data folders and the folder lists; what an interrupted write left behind goes.
     store_->createFolders();
-    removeStaleTemporaries();
+    const int removed = removeStaleTemporaries();
     store_->loadFolders(settings);
+    // After an unexpected end, the person hears what was put right and what waits for them.
+    QStringList recovered;
+    if (removed > 0)
+        recovered << QString("%1 interrupted write(s) removed").arg(removed);
+    if (postling::lastRunUnfinished(
+            postling::readFile((shell_->main_dir() + "mailmerge.log").toStdString()).value_or("")))
+        recovered << "a mail merge to resume (Mail Merge, Start)";
+    if (!recovered.isEmpty()) // said once the start page is there (its loading clears the line)
+        connect(
+            shell_->WebBrowser1(), &WebBrowser::DocumentComplete, this,
+            [this, text = "Recovered: " + recovered.join("; ")] { shell_->setPanelText(2, text); },
+            Qt::SingleShotConnection);
 
     // 15. The templates folder and the template lists.
     compose_->loadTemplates(settings);
@@ -192,14 +207,16 @@ void MainForm::Form_Unload() {
             w->close();
 }
 
-void MainForm::removeStaleTemporaries() const {
+int MainForm::removeStaleTemporaries() const {
     const std::string main = shell_->main_dir().toStdString();
     std::vector<std::string> folders = {main, main + "templates", main + "addrbooks",
                                         QFileInfo(shell_->ini_file()).absolutePath().toStdString()};
     for (const std::string& folder : postling::subdirectoryNames(main + "savedmgs"))
         folders.push_back(main + "savedmgs/" + folder);
+    int removed = 0;
     for (const std::string& folder : folders)
-        postling::removeStaleTemporaries(folder, 60);
+        removed += postling::removeStaleTemporaries(folder, 60);
+    return removed;
 }
 
 void MainForm::startCompanion() const {
