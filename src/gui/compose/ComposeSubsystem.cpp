@@ -394,8 +394,3 @@ bool ComposeSubsystem::eventFilter(QObject* watched, QEvent* event) {
         FormEmail->placeBelow(shell_.WebBrowser1());
     return QObject::eventFilter(watched, event);
 }
-
-void ComposeSubsystem::closePalette() {
-    if (FormEmail)
-        FormEmail->close();
-}

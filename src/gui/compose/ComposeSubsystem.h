@@ -63,7 +63,10 @@ public:
     void ReplyOrForward(int code);
     void CheckMailto();
     void showPalette();
-    void closePalette();
+    void closePalette() {
+        if (FormEmail)
+            FormEmail->close();
+    }
     // A form post from the compose page at `page`, read by that site's profile: keeps a copy
     // unless a merge runs or the user opted out.
     void captureSent(const QString& page, const QString& target, const QByteArray& postData);
