@@ -156,38 +156,6 @@ private slots:
         form->close();
     }
 
-    // A site that keeps a message longer than the person will wait: the run stops by itself,
-    // and the row that may have gone is not sent again.
-    void aSiteThatDoesNotAnswerEndsTheWaitAndItsRowIsNotResent() {
-        StandinServer stuck({"--seed", "--submit-delay-ms", "8000"});
-        Workspace ws;
-        ws.set("mergewait", "5");
-        auto form = ready(stuck, ws, true, "Stuck", 1, 2);
-        QVERIFY(form);
-        MergeDialog* dialog = dialogOf(*form);
-        dialog->CommandStart->click();
-        QTRY_VERIFY_WITH_TIMEOUT(Dialogs::messagesShown().size() == 2, 20000);
-        QVERIFY2(Dialogs::messagesShown()[1].startsWith(
-                     "The site did not answer within 5 seconds about the message to "
-                     "ann@yahoo.localhost (row 1). It may have been sent"),
-                 qPrintable(Dialogs::messagesShown()[1]));
-        dialog->CommandStop->click();
-        QTRY_VERIFY_WITH_TIMEOUT(idle(*form), 30000);
-        QTRY_COMPARE_WITH_TIMEOUT(receivedCounts(stuck, "Stuck").mid(0, 2), (QList<int>{1, 0}),
-                                  20000);
-
-        ws.set("mergewait", "30"); // patience enough for the next run
-        Dialogs::clearMessages();
-        dialog->CommandStart->click(); // offered to resume: Yes
-        QTRY_VERIFY_WITH_TIMEOUT(!idle(*form), 5000);
-        QTRY_VERIFY_WITH_TIMEOUT(idle(*form), 60000);
-        QVERIFY2(Dialogs::messagesShown().value(0).contains("Row 1 (ann@yahoo.localhost) was "
-                                                            "being sent"),
-                 qPrintable(Dialogs::messagesShown().value(0)));
-        QCOMPARE(receivedCounts(stuck, "Stuck").mid(0, 2), (QList<int>{1, 1}));
-        form->close();
-    }
-
     void aRunCutOffAsByAKillIsResumedWithoutResendingTheUncertainRow() {
         Workspace ws;
         auto form = ready(*slow, ws, true, "Cut off", 1, 4);
@@ -217,28 +185,64 @@ private slots:
         again->close();
     }
 
-    void aMessageTheSiteRefusesStopsTheRunAndIsSentOnResume() {
-        StandinServer refusing({"--seed", "--refuse-every", "3"});
+    // The site stops a run: it refuses a message, or keeps one longer than the person will
+    // wait. The person is told which; Stop puts the template back; the resumed run sends what
+    // is left, and never again a message that may have gone.
+    void aRunTheSiteStopsIsResumedWithoutSendingTwice_data() {
+        QTest::addColumn<QStringList>("siteArgs");
+        QTest::addColumn<bool>("yahoo");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("told");
+        QTest::addColumn<QList<int>>("afterStop");
+        QTest::addColumn<QString>("resumeSays");
+        QTest::addColumn<QList<int>>("afterResume");
+        QTest::newRow("a message refused")
+            << QStringList{"--refuse-every", "3"} << false << 3
+            << "The site did not accept the message to hans@yahoo.localhost (row 3)."
+            << QList<int>{1, 1, 0, 0, 0} << "" << QList<int>{1, 1, 1, 0, 0};
+        QTest::newRow("no answer within mergewait")
+            << QStringList{"--submit-delay-ms", "8000"} << true << 2
+            << "The site did not answer within 5 seconds about the message to "
+               "ann@yahoo.localhost (row 1). It may have been sent"
+            << QList<int>{1, 0, 0, 0, 0} << "Row 1 (ann@yahoo.localhost) was being sent"
+            << QList<int>{1, 1, 0, 0, 0};
+    }
+    void aRunTheSiteStopsIsResumedWithoutSendingTwice() {
+        QFETCH(QStringList, siteArgs);
+        QFETCH(bool, yahoo);
+        QFETCH(int, rows);
+        QFETCH(QString, told);
+        QFETCH(QList<int>, afterStop);
+        QFETCH(QString, resumeSays);
+        QFETCH(QList<int>, afterResume);
+        std::vector<std::string> args{"--seed"};
+        for (const QString& a : siteArgs)
+            args.push_back(a.toStdString());
+        StandinServer site(args);
         Workspace ws;
-        auto form = ready(refusing, ws, false, "Refused once", 1, 3);
+        ws.set("mergewait", "5");
+        auto form = ready(site, ws, yahoo, "Stopped", 1, rows);
         QVERIFY(form);
         MergeDialog* dialog = dialogOf(*form);
         dialog->CommandStart->click();
         QTRY_VERIFY_WITH_TIMEOUT(Dialogs::messagesShown().size() == 2, 30000);
-        QVERIFY2(Dialogs::messagesShown()[1].startsWith(
-                     "The site did not accept the message to hans@yahoo.localhost (row 3)."),
+        QVERIFY2(Dialogs::messagesShown()[1].startsWith(told),
                  qPrintable(Dialogs::messagesShown()[1]));
         QVERIFY(dialog->CommandStop->isEnabled());
         dialog->CommandStop->click(); // back to the compose page, the template in it
-        WebBrowser* compose = form->shell().WebBrowser3();
-        QTRY_COMPARE_WITH_TIMEOUT(testkit::composeField(compose, false, 3),
-                                  QString("Refused once <<First>>"), 20000);
-        QCOMPARE(receivedCounts(refusing, "Refused once"), (QList<int>{1, 1, 0, 0, 0}));
-        Dialogs::clearMessages();
-        dialog->CommandStart->click();
-        QTRY_VERIFY_WITH_TIMEOUT(!idle(*form), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(testkit::composeField(form->shell().WebBrowser3(), yahoo, 3),
+                                  QString("Stopped <<First>>"), 30000);
         QTRY_VERIFY_WITH_TIMEOUT(idle(*form), 30000);
-        QCOMPARE(receivedCounts(refusing, "Refused once"), (QList<int>{1, 1, 1, 0, 0}));
+        QTRY_COMPARE_WITH_TIMEOUT(receivedCounts(site, "Stopped"), afterStop, 20000);
+
+        ws.set("mergewait", "30"); // patience enough for the next run
+        Dialogs::clearMessages();
+        dialog->CommandStart->click(); // offered to resume: Yes
+        QTRY_VERIFY_WITH_TIMEOUT(!idle(*form), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(idle(*form), 60000);
+        QVERIFY2(Dialogs::messagesShown().value(0).contains(resumeSays),
+                 qPrintable(Dialogs::messagesShown().value(0)));
+        QCOMPARE(receivedCounts(site, "Stopped"), afterResume);
         form->close();
     }
 };
