@@ -53,12 +53,20 @@ bool submitAndWait(QWebEngineView& view, const QString& script) {
     return ok;
 }
 
-double floorPerMessage(const QString& site, int messages) {
+// A browser view with a profile of its own, on screen: what the floors are measured on.
+struct BareView {
     QWebEngineProfile profile;
-    QWebEngineView view;
-    view.setPage(new QWebEnginePage(&profile, &view));
-    view.resize(1000, 700);
-    view.show();
+    QWebEngineView view; // goes before the profile its page uses
+    BareView() {
+        view.setPage(new QWebEnginePage(&profile, &view));
+        view.resize(1000, 700);
+        view.show();
+    }
+};
+
+double floorPerMessage(const QString& site, int messages) {
+    BareView bare;
+    QWebEngineView& view = bare.view;
     load(view, site);
     submitAndWait(view, "document.forms.login_form.login.value='ann';"
                         "document.forms.login_form.passwd.value='ann';"
@@ -87,11 +95,8 @@ void bareRoundcubeSignIn(QWebEngineView& view, const QString& site) {
 }
 
 double roundcubeFloor(const QString& site, int messages) {
-    QWebEngineProfile profile;
-    QWebEngineView view;
-    view.setPage(new QWebEnginePage(&profile, &view));
-    view.resize(1000, 700);
-    view.show();
+    BareView bare;
+    QWebEngineView& view = bare.view;
     bareRoundcubeSignIn(view, site);
     const QString compose = site + "?_task=mail&_action=compose";
     return timeMs([&] {
