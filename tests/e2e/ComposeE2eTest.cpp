@@ -94,6 +94,8 @@ private slots:
         QVERIFY(form);
         saveIncoming(*form, "Lunch plans");
         showSaved(*form);
+        // The mailto poll writes the "bug" key every second too: quiet, so the key is the fill's.
+        form->compose().findChild<QTimer*>("Timer2")->stop();
         form->store().panel()->CommandReplyText->click();
         QCOMPARE(form->shell().currentTab(), int(Shell::ComposeTab));
         QTRY_COMPARE_WITH_TIMEOUT(field(*form, true, "Subj"), QString("RE: Lunch plans"), 20000);
