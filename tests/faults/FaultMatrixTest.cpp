@@ -339,7 +339,7 @@ private slots:
         const QString log = form->compose().merge().logPath();
         auto received = [&] {
             QList<int> n;
-            for (const QString& to :
+            for (const char* to :
                  {"ann@yahoo.localhost", "bob@hotmail.localhost", "hans@yahoo.localhost"})
                 n << site.received(to).filter("Logged").size();
             return n;
