@@ -7,6 +7,7 @@
 #include "MailMerge.h"
 #include "NamedAction.h"
 #include "QtText.h"
+#include "SentCopies.h"
 #include "Shell.h"
 #include "TemplateCommands.h"
 #include "WaitOverlay.h"
@@ -15,14 +16,12 @@
 #include "app/Navigation.h"
 #include "app/Settings.h"
 #include "compose/ComposeForm.h"
-#include "compose/PostedForm.h"
 #include "store/SavedMessage.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QPushButton>
 #include <QTimer>
 
@@ -30,8 +29,8 @@ ComposeSubsystem::ComposeSubsystem(Shell& shell, const AddressBookSubsystem& add
                                    QObject* parent)
     : QObject(parent), shell_(shell), addresses_(addresses),
       filler_(new ComposeFiller(shell, this)), templates_(new TemplateCommands(shell, this)),
-      merge_(new MailMerge(shell, addresses, this)), Command5(new QPushButton("&Mail Merge...")),
-      mailmerge_(new QAction("&Mail Merge...", this)),
+      merge_(new MailMerge(shell, addresses, this)), sentCopies_(new SentCopies(shell, this)),
+      Command5(new QPushButton("&Mail Merge...")), mailmerge_(new QAction("&Mail Merge...", this)),
       emailaddress_(new QAction("Email Address Palette...", this)),
       CheckSaveSent(new QCheckBox("S&ave Sent Messages")),
       CheckEmail(new QCheckBox("Show &Email Address Palette on Startup")),
@@ -76,11 +75,15 @@ ComposeSubsystem::ComposeSubsystem(Shell& shell, const AddressBookSubsystem& add
             Timer2->start(1000);
     });
     // Sent mail: the compose view's posts, and those of a compose page in the inbox view.
-    connect(compose, &WebBrowser::BeforeNavigate2, this, &ComposeSubsystem::captureSent);
+    connect(sentCopies_, &SentCopies::sentMessage, this, &ComposeSubsystem::sentMessage);
+    connect(compose, &WebBrowser::BeforeNavigate2, this,
+            [this, compose](const QString& current, const QString&, const QByteArray& data) {
+                captureSent(compose, current, data);
+            });
     connect(shell_.WebBrowser1(), &WebBrowser::BeforeNavigate2, this,
             [this](const QString& current, const QString&, const QByteArray& data) {
                 if (current.toLower().contains("compose"))
-                    captureSent(current, {}, data);
+                    captureSent(shell_.WebBrowser1(), current, data);
             });
     Command5->setObjectName("Command5");
     mailmerge_->setObjectName("mailmerge");
@@ -342,18 +345,11 @@ void ComposeSubsystem::ReplyOrForward(int code) {
     }
 }
 
-void ComposeSubsystem::captureSent(const QString& page, const QString&,
+void ComposeSubsystem::captureSent(WebBrowser* view, const QString& page,
                                    const QByteArray& postData) {
     if (merge_->doingMerge() || !CheckSaveSent->isChecked() || postData.isEmpty())
         return;
-    const postling::PostedMessage posted = shell_.siteOf(page).readPosted(postData.toStdString());
-    if (!posted.hasRecipient)
-        return;
-    const QDateTime now = QDateTime::currentDateTime();
-    emit sentMessage(postling::sentCopy(
-        posted,
-        postling::sentDateText(now.date().year(), now.date().month(), now.date().day(),
-                               now.time().hour(), now.time().minute(), now.time().second())));
+    sentCopies_->posted(view, page, postData);
 }
 
 void ComposeSubsystem::CheckMailto() {

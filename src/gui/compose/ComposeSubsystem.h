@@ -19,6 +19,8 @@ class QAction;
 class QCheckBox;
 class QPushButton;
 class QTimer;
+class SentCopies;
+class WebBrowser;
 class Shell;
 class TemplateCommands;
 class WaitOverlay;
@@ -69,7 +71,7 @@ public:
     }
     // A form post from the compose page at `page`, read by that site's profile: keeps a copy
     // unless a merge runs or the user opted out.
-    void captureSent(const QString& page, const QString& target, const QByteArray& postData);
+    void captureSent(WebBrowser* view, const QString& page, const QByteArray& postData);
 
     // What tests and the window may ask.
     bool insertionPending() const { return to_retry; }
@@ -98,6 +100,7 @@ private:
     ComposeFiller* filler_;
     TemplateCommands* templates_;
     MailMerge* merge_;
+    SentCopies* sentCopies_;
     QPushButton* Command5; // "&Mail Merge..."
     QAction* mailmerge_;
     bool paletteBeforeDialog_ = false;

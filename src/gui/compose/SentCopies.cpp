@@ -1,0 +1,50 @@
+#include "SentCopies.h"
+
+#include "SendAnswer.h"
+#include "Shell.h"
+#include "WebBrowser.h"
+
+#include "compose/PostedForm.h"
+#include "sites/Site.h"
+#include "store/SavedMessage.h"
+
+#include <QDateTime>
+#include <memory>
+
+SentCopies::SentCopies(Shell& shell, QObject* parent) : QObject(parent), shell_(shell) {
+    for (WebBrowser* view : {shell_.WebBrowser1(), shell_.WebBrowser3()}) {
+        auto* answer = new SendAnswer(view, this);
+        connect(view, &WebBrowser::DocumentComplete, answer, &SendAnswer::pageLoaded);
+        answers_.insert(view, answer);
+    }
+}
+
+void SentCopies::posted(WebBrowser* view, const QString& page, const QByteArray& postData) {
+    const postling::Site& site = shell_.siteOf(page);
+    const postling::PostedMessage message = site.readPosted(postData.toStdString());
+    if (!message.hasRecipient)
+        return;
+    const QDateTime now = QDateTime::currentDateTime();
+    auto copy = std::make_shared<postling::SavedMessage>(postling::sentCopy(
+        message,
+        postling::sentDateText(now.date().year(), now.date().month(), now.date().day(),
+                               now.time().hour(), now.time().minute(), now.time().second())));
+    SendAnswer* answer = answers_.value(view);
+    if (!answer)
+        return;
+    answer->disconnect(this);
+    answer->expect(site, page);
+    connect(answer, &SendAnswer::answered, this, [this, answer, copy](const QString&, bool sent) {
+        answer->disconnect(this);
+        if (sent)
+            emit sentMessage(*copy);
+        else
+            shell_.setPanelText(2, "The site did not confirm the message was sent, so no "
+                                   "Sent copy was kept.");
+    });
+    connect(answer, &SendAnswer::refused, this, [this, answer](const QString& reason) {
+        answer->disconnect(this);
+        shell_.setPanelText(2, "The site did not send the message (" + reason +
+                                   "), so no Sent copy was kept.");
+    });
+}
