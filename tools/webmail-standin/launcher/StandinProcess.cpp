@@ -1,5 +1,6 @@
 #include "StandinProcess.h"
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <stdexcept>
@@ -20,15 +21,21 @@ std::vector<char*> argv(const std::vector<std::string>& args) {
 
 } // namespace
 
-StandinProcess::StandinProcess(std::vector<std::string> extraArgs) {
+StandinProcess::StandinProcess(std::vector<std::string> extraArgs)
+    : extraArgs_(std::move(extraArgs)) {
     char tmpl[] = "/tmp/postling-webmail-XXXXXX";
     if (!mkdtemp(tmpl))
         throw std::runtime_error("mkdtemp failed");
     dir_ = tmpl;
     db_ = dir_ + "/webmail.db";
+    spawn();
+    // Seeded once: a restart serves the same store.
+    extraArgs_.erase(std::remove(extraArgs_.begin(), extraArgs_.end(), "--seed"), extraArgs_.end());
+}
 
-    std::vector<std::string> args = {STANDIN_BINARY, "--port", "0", "--db", db_};
-    args.insert(args.end(), extraArgs.begin(), extraArgs.end());
+void StandinProcess::spawn() {
+    std::vector<std::string> args = {STANDIN_BINARY, "--port", std::to_string(port_), "--db", db_};
+    args.insert(args.end(), extraArgs_.begin(), extraArgs_.end());
 
     int fds[2];
     if (pipe(fds) != 0)
@@ -54,12 +61,37 @@ StandinProcess::StandinProcess(std::vector<std::string> extraArgs) {
     port_ = std::stoi(line.substr(prefix.size()));
 }
 
-StandinProcess::~StandinProcess() {
+void StandinProcess::stop() {
     if (pid_ > 0) {
+        kill(pid_, SIGCONT); // a paused site ends too
         kill(pid_, SIGTERM);
         int status = 0;
         waitpid(pid_, &status, 0);
     }
+    pid_ = -1;
+}
+
+bool StandinProcess::setUp(bool up) {
+    if (!up) {
+        stop();
+        return true;
+    }
+    if (pid_ > 0)
+        return true;
+    try {
+        spawn(); // on the same port, so the pages' addresses hold
+    } catch (const std::exception&) {
+        return false;
+    }
+    return true;
+}
+
+bool StandinProcess::setAnswering(bool answering) {
+    return pid_ > 0 && kill(pid_, answering ? SIGCONT : SIGSTOP) == 0;
+}
+
+StandinProcess::~StandinProcess() {
+    stop();
     std::error_code ec;
     std::filesystem::remove_all(dir_, ec);
 }

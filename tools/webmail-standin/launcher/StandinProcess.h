@@ -19,8 +19,16 @@ public:
     int port() const { return port_; }
     const std::string& dbPath() const { return db_; }
     bool running();
+    // The site goes down (connections refused), or comes back on the same port and store.
+    bool setUp(bool up);
+    // The site stops answering (it still takes connections), or answers again.
+    bool setAnswering(bool answering);
 
 private:
+    void spawn();
+    void stop();
+
+    std::vector<std::string> extraArgs_;
     pid_t pid_ = -1;
     int port_ = 0;
     std::string dir_;
