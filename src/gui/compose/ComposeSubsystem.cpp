@@ -194,11 +194,13 @@ void ComposeSubsystem::cancelLongOperations() {
     filler_->cancel();
 }
 
-// The Compose tab reloads its page unless a fill has just put text into it, then clears it.
+// The Compose tab reloads its page unless a fill has just put text into it, then clears it. A
+// compose page that did not load (the site was away) is reloaded all the same.
 void ComposeSubsystem::onTabChanged(int tab) {
     if (tab != Shell::ComposeTab)
         return;
-    if (postling::composeReloadNeeded(did_insert,
+    if (!shell_.WebBrowser3()->LoadOk() ||
+        postling::composeReloadNeeded(did_insert,
                                       shell_.WebBrowser3()->LocationURL().toStdString()))
         openFreshCompose();
     ClearComposeForm();
@@ -312,7 +314,8 @@ void ComposeSubsystem::ReplyOrForward(int code) {
     // The tab was already on show with a page that is no compose page (the site's answer to a
     // send, or its list): the fill waits for a fresh one.
     if (fill.target == shell_.WebBrowser3() && tab == Shell::ComposeTab &&
-        postling::composeReloadNeeded(true, fill.target->LocationURL().toStdString()))
+        (!fill.target->LoadOk() ||
+         postling::composeReloadNeeded(true, fill.target->LocationURL().toStdString())))
         openFreshCompose();
     fill.site = &shell_.site();
     filler_->writeBug("2");
