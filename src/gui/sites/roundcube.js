@@ -44,7 +44,11 @@
                  encodeURIComponent(uid) + '&_mbox=' + encodeURIComponent(mbox), false);
         // Bytes as they are: "x-user-defined" keeps ASCII and puts 0x80-0xFF at U+F780-U+F7FF.
         xhr.overrideMimeType('text/plain; charset=x-user-defined');
-        xhr.send();
+        try {
+            xhr.send();
+        } catch (e) {
+            return null; // the site is not reachable
+        }
         if (xhr.status !== 200) {
             return null;
         }

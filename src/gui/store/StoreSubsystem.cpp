@@ -121,6 +121,12 @@ void StoreSubsystem::GetBody_Click() {
         site.key(), "messagePage", {}, [self, &site](const QVariantMap& page) {
             if (!self)
                 return;
+            if (page.value("error") == "nosource") { // the message is there, its source is not
+                Dialogs::message(self->shell_.window(),
+                                 "The site did not send the message's text, so nothing was "
+                                 "saved. Is the site reachable? Try again once it is.");
+                return;
+            }
             if (PageDocument::failed(page)) {
                 Dialogs::message(self->shell_.window(), kUnableToRead);
                 return;
