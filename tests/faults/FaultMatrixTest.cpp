@@ -55,20 +55,6 @@ qint64 lostBytes(const QMap<QString, QByteArray>& before, const QMap<QString, QB
     return lost;
 }
 
-// `make faults` prints the rows of the matrix as a table: the fault, the command, what the
-// person saw, the bytes lost, the messages sent twice.
-void tableRow(const QString& fault, const QString& command, QString saw, qint64 lost, int twice) {
-    const QString path = qEnvironmentVariable("POSTLING_FAULT_TABLE");
-    QFile table(path);
-    if (path.isEmpty() || !table.open(QIODevice::Append))
-        return;
-    saw.replace('\n', ' ');
-    table.write(QStringList{fault, command, saw, QString::number(lost), QString::number(twice)}
-                    .join('\t')
-                    .append('\n')
-                    .toUtf8());
-}
-
 // One command of Postling that writes: where it writes, how a person gives it, and what is on
 // disk once it worked.
 struct Command {
@@ -307,7 +293,7 @@ private slots:
         QVERIFY(cmd.kept(*form));
         QVERIFY(apply(Fault(fault), target, false));
         const auto after = snapshot(root);
-        tableRow(kFaultNames[fault], cmd.name, saw, lostBytes(before, after), 0);
+        testkit::faultTableRow(kFaultNames[fault], cmd.name, saw, lostBytes(before, after), 0);
         QCOMPARE(after, before); // nothing changed, nothing half-written, no temporary
 
         Dialogs::clearMessages();
@@ -364,9 +350,10 @@ private slots:
                                   qPrintable(Dialogs::messagesShown().join("\n")), 5000);
         QTRY_VERIFY_WITH_TIMEOUT(dialog->CommandStart->isEnabled(), 60000);
         const QList<int> got = received();
-        tableRow("merge log read-only mid-run", "Mail Merge, 3 rows",
-                 "The merge log could not be written… (run stopped; resumed later)", 0,
-                 int(std::count_if(got.begin(), got.end(), [](int n) { return n > 1; })));
+        testkit::faultTableRow(
+            "merge log read-only mid-run", "Mail Merge, 3 rows",
+            "The merge log could not be written… (run stopped; resumed later)", 0,
+            int(std::count_if(got.begin(), got.end(), [](int n) { return n > 1; })));
         QCOMPARE(got, (QList<int>{1, 1, 1}));
         form->close();
         form.reset();

@@ -234,4 +234,17 @@ std::unique_ptr<MainForm> openSignedInWithCompose(const StandinServer& server, W
     return form;
 }
 
+void faultTableRow(const QString& fault, const QString& command, QString saw, qint64 lost,
+                   int twice) {
+    const QString path = qEnvironmentVariable("POSTLING_FAULT_TABLE");
+    QFile table(path);
+    if (path.isEmpty() || !table.open(QIODevice::Append))
+        return;
+    saw.replace('\n', ' ');
+    table.write(QStringList{fault, command, saw, QString::number(lost), QString::number(twice)}
+                    .join('\t')
+                    .append('\n')
+                    .toUtf8());
+}
+
 } // namespace testkit

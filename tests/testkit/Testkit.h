@@ -174,4 +174,9 @@ bool openComposeTab(MainForm& form);
 std::unique_ptr<MainForm> openSignedInWithCompose(const StandinServer& server, Workspace& workspace,
                                                   bool yahoo, const QStringList& extraArgs = {});
 
+// `make faults` prints the rows of its table (when POSTLING_FAULT_TABLE names the file): the
+// fault, the command, what the person saw, the bytes or rows lost, the messages sent twice.
+void faultTableRow(const QString& fault, const QString& command, QString saw, qint64 lost,
+                   int twice);
+
 } // namespace testkit
