@@ -49,7 +49,7 @@ bench: build
 	@scripts/bench.sh $(BUILD)
 
 # The fault matrix (as root, in a mount namespace of its own), printed as a table.
-faults: build
+faults: build deps-roundcube
 	@scripts/faults.sh $(BUILD)
 
 # Each fuzz target for FUZZ_SECONDS, built with clang and libFuzzer in build-fuzz; what reaches

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # `make faults`: every place Postling writes under real faults of the file system, a merge whose
-# log turns read-only mid-run, and Postling killed 200 times (KILLS=n) during a long session;
-# prints what the person saw, the bytes lost and the messages sent twice for each, and fails
-# when any is not zero or a row failed.
+# log turns read-only mid-run, the site down, silent or answering with errors, and Postling
+# killed 200 times (KILLS=n) during a long session; prints what the person saw, the bytes lost
+# and the messages sent twice for each, and fails when any is not zero or a row failed.
 set -euo pipefail
 build=${1:-build}
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -15,6 +15,13 @@ export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d /tmp/postling-xdg-XXXXXX)}
 status=0
 "$root/tests/faults/in-namespace.sh" "$root/$build/bin/faults_matrix" > "$table.log" 2>&1 ||
     status=$?
+# The site away, silent, or answering with errors: on the stand-in and on the real Roundcube.
+for test in "faults_site" "e2e_merge aRunTheSiteStopsIsResumedWithoutSendingTwice" \
+    "e2e_roundcube theOpenMessageIsSavedWithItsOwnHeaders" \
+    "e2e_roundcube aMergeCutShortIsResumedWithEveryRowDeliveredOnce"; do
+    read -r binary function <<< "$test"
+    "$root/$build/bin/$binary" ${function:+"$function"} >> "$table.log" 2>&1 || status=$?
+done
 grep -E '^(FAIL|SKIP)' "$table.log" || true
 # Then Postling killed again and again during a long session (KILLS times, 200 unless told).
 "$root/$build/bin/faults_killrun" "${KILLS:-200}" > "$table.kill" 2>&1 || status=$?
