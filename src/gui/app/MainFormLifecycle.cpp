@@ -96,7 +96,7 @@ void MainForm::Form_Load(const QStringList& arguments) {
     compose_->loadOptions(settings);
 
     // 11. The spam keywords; the start addresses and the start provider.
-    inbox_->loadKeywords();
+    const QString keywordsUnread = inbox_->loadKeywords();
     browsing_->loadStartPages(settings);
 
     // 12. The first run asks for the start provider.
@@ -121,11 +121,13 @@ void MainForm::Form_Load(const QStringList& arguments) {
     if (postling::lastRunUnfinished(
             postling::readFile((shell_->main_dir() + "mailmerge.log").toStdString()).value_or("")))
         recovered << "a mail merge to resume (Mail Merge, Start)";
-    if (!recovered.isEmpty()) // said once the start page is there (its loading clears the line)
+    QString said = recovered.isEmpty() ? QString() : "Recovered: " + recovered.join("; ");
+    if (!keywordsUnread.isEmpty())
+        said += (said.isEmpty() ? "" : ". ") + QString("Not read: ") + keywordsUnread;
+    if (!said.isEmpty()) // said once the start page is there (its loading clears the line)
         connect(
             shell_->WebBrowser1(), &WebBrowser::DocumentComplete, this,
-            [this, text = "Recovered: " + recovered.join("; ")] { shell_->setPanelText(2, text); },
-            Qt::SingleShotConnection);
+            [this, said] { shell_->setPanelText(2, said); }, Qt::SingleShotConnection);
 
     // 15. The templates folder and the template lists.
     compose_->loadTemplates(settings);

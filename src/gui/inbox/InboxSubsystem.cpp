@@ -1,12 +1,14 @@
 #include "InboxSubsystem.h"
 
 #include "NamedAction.h"
+#include "QtText.h"
 #include "Shell.h"
 #include "WebBrowser.h"
 
 #include "app/Settings.h"
 #include "fs/AtomicFile.h"
 #include "inbox/InboxTools.h"
+#include "text/Strings.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -86,14 +88,23 @@ void InboxSubsystem::loadOptions(const postling::Settings& settings) {
     CheckNonEnglish->setChecked(settings.spamnoneng);
 }
 
-void InboxSubsystem::loadKeywords() {
-    const auto file = postling::readFile((shell_.main_dir() + "spamkeys.txt").toStdString());
+QString InboxSubsystem::loadKeywords() {
+    const std::string path = (shell_.main_dir() + "spamkeys.txt").toStdString();
+    auto file = postling::readFile(path);
+    const std::string problem =
+        file ? postling::notTextReason(*file, 1 << 20, "a list of spam keywords") : "";
+    if (!problem.empty())
+        file.reset();
     spam_keys = QString::fromStdString(postling::loadedSpamKeywords(file ? &*file : nullptr));
     QString shown = spam_keys;
     TextSpam->setPlainText(shown.replace("\r\n", "\n"));
+    unreadKeywords_ = problem.empty() ? QString() : TextSpam->toPlainText();
+    return problem.empty() ? QString() : qs(path + ": " + problem);
 }
 
 std::string InboxSubsystem::saveKeywords() const {
+    if (!unreadKeywords_.isNull() && TextSpam->toPlainText() == unreadKeywords_)
+        return {}; // the unreadable file stays as it is
     return postling::writeFileAtomically(
         (shell_.main_dir() + "spamkeys.txt").toStdString(),
         postling::spamKeywordFileText(TextSpam->toPlainText().toStdString()));

@@ -32,7 +32,9 @@ public:
 
     // Start-up sets the options and loads the keywords; shutdown writes both back.
     void loadOptions(const postling::Settings& settings);
-    void loadKeywords();
+    // Why spamkeys.txt could not be read, or empty. A file that is no text keeps its bytes: the
+    // default keywords are shown, and the file is written only once the person changes them.
+    QString loadKeywords();
     // An error text naming the file and the reason, or empty.
     std::string saveKeywords() const;
     void saveSettings(postling::Settings& settings) const;
@@ -51,6 +53,7 @@ signals:
 private:
     Shell& shell_;
     QString spam_keys;
+    QString unreadKeywords_; // shown in place of a file that could not be read
     QGroupBox* buttons_;
     QGroupBox* settings_;
     QList<QAction*> actions_;
