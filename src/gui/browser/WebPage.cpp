@@ -71,6 +71,8 @@ bool WebPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool
             Dialogs::openExternally(url);
             return false;
         }
+        if (isMainFrame && type == NavigationTypeTyped && url.scheme() == "data")
+            return true; // a notice Postling itself puts in place of a file
         return isMainFrame && url.isLocalFile() &&
                QDir::cleanPath(url.toLocalFile()).startsWith(QDir::cleanPath(filesUnder_) + "/") &&
                (type == NavigationTypeTyped || type == NavigationTypeLinkClicked);

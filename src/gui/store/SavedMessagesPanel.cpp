@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDrag>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -244,7 +245,22 @@ void SavedMessagesPanel::previewRow(int row) {
     if (row < 0 || row >= model_->rowCount())
         return;
     const MessageListModel::Entry& e = model_->entry(row);
-    preview_->Navigate(directoryOf(row) + "/" + qs(e.row.fileName));
+    const QString path = directoryOf(row) + "/" + qs(e.row.fileName);
+    // No saved message is that large; laying one out would keep the preview busy for minutes.
+    constexpr qint64 kPreviewLimit = 16 * 1024 * 1024;
+    const qint64 size = QFileInfo(path).size();
+    if (size > kPreviewLimit) {
+        preview_->setHtml("<p>" +
+                          QString("This file (%1 MB) is too large to show here. It is kept as it "
+                                  "is in %2.")
+                              .arg(size / (1024 * 1024))
+                              .arg(path)
+                              .toHtmlEscaped() +
+                          "</p>");
+        setMessageButtons(false, postling::isSentFolder(e.folder));
+        return;
+    }
+    preview_->Navigate(path);
     setMessageButtons(true, postling::isSentFolder(e.folder));
     ListMsg->setFocus();
 }
