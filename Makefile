@@ -8,6 +8,7 @@ BUILD_TYPE ?= RelWithDebInfo
 DEB_PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-webengine-dev libgtest-dev \
 	libgmock-dev libbenchmark-dev libcpp-httplib-dev libsqlite3-dev libgmime-3.0-dev xvfb xauth \
 	fonts-dejavu-core fonts-liberation qt6-qpa-plugins \
+	qt6-tools-dev qt6-l10n-tools qt6-translations-l10n \
 	xdg-utils desktop-file-utils appstream man-db dpkg-dev file
 
 .PHONY: all deps deps-roundcube build test faults run run-roundcube bench fuzz format package clean
