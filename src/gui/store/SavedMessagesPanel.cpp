@@ -31,13 +31,14 @@ using Column = MessageListModel::Column;
 
 SavedMessagesPanel::SavedMessagesPanel(WebBrowser* preview, QWidget* parent)
     : QWidget(parent), Picture3(new QWidget), ComboFolders2(new FolderDropList),
-      CommandAddFolder(new QPushButton("New &Folder...")),
-      RemoveFolder(new QPushButton("Mana&ge Folders...")), TextSearch(new QLineEdit),
+      CommandAddFolder(new QPushButton(tr("New &Folder..."))),
+      RemoveFolder(new QPushButton(tr("Mana&ge Folders..."))), TextSearch(new QLineEdit),
       ListMsg(new QTreeView), Picture2(new QWidget),
-      CommandReplyText(new QPushButton("&Reply (with original text)")),
-      CommandReplyNoText(new QPushButton("Reply (&blank)")),
-      CommandForward(new QPushButton("For&ward")), CommandSendAgain(new QPushButton("Send &Again")),
-      CommandDelete(new QPushButton("&Delete")), CommandMove(new QPushButton("&Move to:")),
+      CommandReplyText(new QPushButton(tr("&Reply (with original text)"))),
+      CommandReplyNoText(new QPushButton(tr("Reply (&blank)"))),
+      CommandForward(new QPushButton(tr("For&ward"))),
+      CommandSendAgain(new QPushButton(tr("Send &Again"))),
+      CommandDelete(new QPushButton(tr("&Delete"))), CommandMove(new QPushButton(tr("&Move to:"))),
       ComboFolders4(new QComboBox), preview_(preview), model_(new MessageListModel(this)),
       searchDelay_(new QTimer(this)) {
     setObjectName("SavedMessagesPanel");
@@ -61,7 +62,7 @@ SavedMessagesPanel::SavedMessagesPanel(WebBrowser* preview, QWidget* parent)
     // The folder pane.
     auto* folders = new QVBoxLayout(Picture3);
     folders->setContentsMargins(0, 0, 0, 0);
-    folders->addWidget(new QLabel("  Folders"));
+    folders->addWidget(new QLabel(tr("  Folders")));
     folders->addWidget(ComboFolders2, 1);
     folders->addWidget(CommandAddFolder);
     folders->addWidget(RemoveFolder);
@@ -87,7 +88,7 @@ SavedMessagesPanel::SavedMessagesPanel(WebBrowser* preview, QWidget* parent)
     ListMsg->header()->setSortIndicatorShown(true);
     ListMsg->header()->setSortIndicator(Column::Date, Qt::DescendingOrder);
     ListMsg->viewport()->installEventFilter(this);
-    TextSearch->setPlaceholderText("Search every folder: sender, recipient, subject, text");
+    TextSearch->setPlaceholderText(tr("Search every folder: sender, recipient, subject, text"));
     TextSearch->setClearButtonEnabled(true);
     searchDelay_->setSingleShot(true);
     searchDelay_->setInterval(300);
@@ -276,7 +277,7 @@ void SavedMessagesPanel::deleteSelected() {
     const std::string error =
         postling::MessageStore(str(mainDir_)).remove(e.folder, e.row.fileName);
     if (!error.empty()) { // the file and its row stay
-        Dialogs::message(this, "The message could not be deleted.\n" + qs(error));
+        Dialogs::message(this, tr("The message could not be deleted.\n%1").arg(qs(error)));
         return;
     }
     afterRowRemoved(row);
@@ -284,7 +285,7 @@ void SavedMessagesPanel::deleteSelected() {
 
 void SavedMessagesPanel::moveSelected() {
     if (ComboFolders4->currentIndex() < 0) {
-        Dialogs::message(this, "You must select the folder you want to move the file to.");
+        Dialogs::message(this, tr("You must select the folder you want to move the file to."));
         ComboFolders4->setFocus();
         return;
     }
@@ -296,7 +297,8 @@ void SavedMessagesPanel::moveSelected() {
     const std::string error =
         postling::MessageStore(str(mainDir_)).move(e.folder, str(target), e.row.fileName);
     if (!error.empty()) {
-        Dialogs::message(this, "There was an error in attempting to move this file.\n" + qs(error));
+        Dialogs::message(
+            this, tr("There was an error in attempting to move this file.\n%1").arg(qs(error)));
         return;
     }
     afterRowRemoved(row);
