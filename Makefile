@@ -11,7 +11,8 @@ DEB_PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-webengine-dev libgtes
 	qt6-tools-dev qt6-l10n-tools qt6-translations-l10n \
 	xdg-utils desktop-file-utils appstream man-db dpkg-dev file
 
-.PHONY: all deps deps-roundcube build test faults run run-roundcube bench fuzz format package clean
+.PHONY: all deps deps-roundcube build test faults run run-roundcube bench fuzz format package \
+	translations clean
 
 all: build
 
@@ -66,6 +67,11 @@ fuzz:
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# translations/postling_<language>.ts in step with the sources: new texts added untranslated,
+# texts gone from the sources dropped. The build compiles them into the program.
+translations: build
+	@cmake --build $(BUILD) --target update_translations
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
