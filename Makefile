@@ -71,7 +71,9 @@ format:
 # translations/postling_<language>.ts in step with the sources: new texts added untranslated,
 # texts gone from the sources dropped. The build compiles them into the program.
 translations: build
-	@cmake --build $(BUILD) --target update_translations
+	@cmake --build $(BUILD) --target update_translations > $(BUILD)/lupdate.log 2>&1 || \
+		{ cat $(BUILD)/lupdate.log; exit 1; }
+	@grep -E "^Updating|Found" $(BUILD)/lupdate.log
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
