@@ -6,32 +6,32 @@
     <message>
         <location filename="../src/gui/app/AboutBox.cpp" line="+20"/>
         <source>About Postling</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o Postling</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Postling keeps your webmail close at hand: saved messages, address books, templates and inbox tools beside Roundcube, Yahoo! Mail and Hotmail.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Postling mantém seu webmail à mão: mensagens salvas, catálogos de endereços, modelos e ferramentas para a caixa de entrada ao lado do Roundcube, do Yahoo! Mail e do Hotmail.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;System Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>Informações do &amp;sistema...</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>System Information Is Unavailable At This Time</source>
-        <translation type="unfinished"></translation>
+        <translation>As informações do sistema não estão disponíveis no momento</translation>
     </message>
 </context>
 <context>
@@ -39,127 +39,131 @@
     <message>
         <location filename="../src/gui/addressbook/AddressBookSubsystem.cpp" line="+28"/>
         <source>&amp;New Address Book</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Novo catálogo de endereços</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Open Address Book</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir catálogo de endereços</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Import Addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar endereços</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Add New Address</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adicionar novo endereço</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Delete Address</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xcluir endereço</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Add Address from &amp;Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar endereço da &amp;mensagem</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Find Address...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Localizar endereço...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Expand Address Book for Editing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Expandir catálogo de endereços para edição</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Hide Address Book Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ocultar painel do catálogo de endereços</translation>
     </message>
     <message>
         <location line="+47"/>
         <source>Show Address Book Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar painel do catálogo de endereços</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hide Address Book Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar painel do catálogo de endereços</translation>
     </message>
     <message>
         <location line="+51"/>
         <source>Open Address List</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir lista de endereços</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+134"/>
         <source>Address Book (*.csv);;Tab Delimited Text File (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Catálogo de endereços (*.csv);;Arquivo de texto delimitado por tabulações (*.txt)</translation>
     </message>
     <message>
         <location line="-127"/>
         <source>The address book could not be read.
 %1
 Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler o catálogo de endereços.
+%1
+Nada foi alterado.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Warning: Your address book does not appear to contain any email addresses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso: seu catálogo de endereços parece não conter nenhum endereço de e-mail.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>The address book could not be saved.
 %1
 Your changes are still open: once the disk has room (or the folder can be written), try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar o catálogo de endereços.
+%1
+Suas alterações continuam abertas: quando houver espaço no disco (ou for possível gravar na pasta), tente novamente.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>New Address Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo catálogo de endereços</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Address Book Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do catálogo de endereços:</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>An address book with this name already exists. Do you want to overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Já existe um catálogo de endereços com este nome. Deseja substituí-lo?</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Delete the selected addresses?</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir os endereços selecionados?</translation>
     </message>
     <message>
         <location line="+52"/>
         <source>Unable to locate address. Are you sure a message is displayed?</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível localizar o endereço. Tem certeza de que há uma mensagem exibida?</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Addr Added</source>
-        <translation type="unfinished"></translation>
+        <translation>End. adicionado</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Import Address List</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar lista de endereços</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>The new data has been appended to the bottom of your address book.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os novos dados foram acrescentados ao final do seu catálogo de endereços.</translation>
     </message>
 </context>
 <context>
@@ -168,67 +172,67 @@ Your changes are still open: once the disk has room (or the folder can be writte
         <location filename="../src/gui/addressbook/AddressPane.cpp" line="+24"/>
         <source>X</source>
         <extracomment>The small button that hides the address book pane.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Hide Address Book Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar painel do catálogo de endereços</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>New Address Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo catálogo de endereços</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Open Address Book/List</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir catálogo/lista de endereços</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Add blank address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar endereço em branco</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Remove address</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover endereço</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Find in address book</source>
-        <translation type="unfinished"></translation>
+        <translation>Localizar no catálogo de endereços</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Add address from current message</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar endereço da mensagem atual</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Insert address into To field</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserir endereço no campo Para</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Insert address into Cc field</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserir endereço no campo Cc</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Insert address into Bcc field</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserir endereço no campo Bcc</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Expand Address Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Expandir catálogo de endereços</translation>
     </message>
     <message>
         <location line="+61"/>
         <source> Address Book:  %1</source>
-        <translation type="unfinished"></translation>
+        <translation> Catálogo de endereços:  %1</translation>
     </message>
 </context>
 <context>
@@ -236,7 +240,7 @@ Your changes are still open: once the disk has room (or the folder can be writte
     <message>
         <location filename="../src/gui/app/Artwork.cpp" line="+44"/>
         <source>your webmail companion</source>
-        <translation type="unfinished"></translation>
+        <translation>seu companheiro de webmail</translation>
     </message>
 </context>
 <context>
@@ -244,63 +248,63 @@ Your changes are still open: once the disk has room (or the folder can be writte
     <message>
         <location filename="../src/gui/browsing/BrowsingSubsystem.cpp" line="+32"/>
         <source>Go directly to &amp;inbox after login (bypass mail home page)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir direto para a cai&amp;xa de entrada após o login (ignorar a página inicial do e-mail)</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Go Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar à página anterior</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Avançar</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Go Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Avançar para a próxima página</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Atualizar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Postling Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda do Postling</translation>
     </message>
     <message>
         <location line="+13"/>
         <location line="+2"/>
         <source>Go</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir</translation>
     </message>
     <message>
         <location line="+117"/>
         <source>No calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem calendário</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 has no calendar that Postling can show.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não tem um calendário que o Postling possa exibir.</translation>
     </message>
 </context>
 <context>
@@ -308,9 +312,9 @@ Your changes are still open: once the disk has room (or the folder can be writte
     <message numerus="yes">
         <location filename="../src/gui/compose/ComposeFiller.cpp" line="+60"/>
         <source>The compose form did not come within %n seconds, so nothing was filled. Open the Compose tab, then try again.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>O formulário de composição não apareceu em %n segundo, por isso nada foi preenchido. Abra a aba Escrever e tente novamente.</numerusform>
+            <numerusform>O formulário de composição não apareceu em %n segundos, por isso nada foi preenchido. Abra a aba Escrever e tente novamente.</numerusform>
         </translation>
     </message>
 </context>
@@ -320,42 +324,42 @@ Your changes are still open: once the disk has room (or the folder can be writte
         <location filename="../src/gui/compose/ComposeSubsystem.cpp" line="+34"/>
         <location line="+1"/>
         <source>&amp;Mail Merge...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mala &amp;direta...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Email Address Palette...</source>
-        <translation type="unfinished"></translation>
+        <translation>Paleta de endereços de e-mail...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>S&amp;ave Sent Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar mensagens &amp;enviadas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show &amp;Email Address Palette on Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar a paleta de endereços de e-mail ao &amp;iniciar</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Insert into &amp;To field</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserir no campo &amp;Para</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Insert into &amp;Cc field</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserir no campo &amp;Cc</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Insert into &amp;Bcc field</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserir no campo &amp;Bcc</translation>
     </message>
     <message>
         <location line="+180"/>
         <source>Unable to insert address. Are you sure the Compose screen is displayed in your browser?</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível inserir o endereço. Tem certeza de que a tela de composição está exibida no navegador?</translation>
     </message>
 </context>
 <context>
@@ -363,32 +367,32 @@ Your changes are still open: once the disk has room (or the folder can be writte
     <message>
         <location filename="../src/gui/app/DefaultMailer.cpp" line="+52"/>
         <source>cannot create %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível criar %1</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Make Postling the program that opens e-mail links (mailto:) on this desktop?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tornar o Postling o programa que abre os links de e-mail (mailto:) nesta área de trabalho?</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Postling now opens e-mail links (mailto:).</source>
-        <translation type="unfinished"></translation>
+        <translation>Agora o Postling abre os links de e-mail (mailto:).</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>xdg-mime was not found (it comes with the xdg-utils package).</source>
-        <translation type="unfinished"></translation>
+        <translation>O xdg-mime não foi encontrado (ele vem no pacote xdg-utils).</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>xdg-mime said: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Resposta do xdg-mime: %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Postling could not be made the program for e-mail links. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível tornar o Postling o programa para links de e-mail. %1</translation>
     </message>
 </context>
 <context>
@@ -396,7 +400,7 @@ Your changes are still open: once the disk has room (or the folder can be writte
     <message>
         <location filename="../src/gui/app/Dialogs.h" line="+17"/>
         <source>Postling</source>
-        <translation type="unfinished"></translation>
+        <translation>Postling</translation>
     </message>
 </context>
 <context>
@@ -404,7 +408,7 @@ Your changes are still open: once the disk has room (or the folder can be writte
     <message>
         <location filename="../src/gui/compose/EmailPalette.cpp" line="+11"/>
         <source>Email Addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereços de e-mail</translation>
     </message>
 </context>
 <context>
@@ -413,47 +417,47 @@ Your changes are still open: once the disk has room (or the folder can be writte
         <location filename="../src/core/fs/AtomicFile.cpp" line="+48"/>
         <source>%1: %2</source>
         <extracomment>A file and why it could not be read or written (&quot;the disk is full&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <location line="-29"/>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>o disco está cheio</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the disk is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>o disco é somente leitura</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the folder or file is read-only (no permission to write)</source>
-        <translation type="unfinished"></translation>
+        <translation>a pasta ou o arquivo é somente leitura (sem permissão de gravação)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>it is not there any more (moved or deleted)</source>
-        <translation type="unfinished"></translation>
+        <translation>ele não está mais lá (foi movido ou excluído)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>a folder of that name is in the way</source>
-        <translation type="unfinished"></translation>
+        <translation>há uma pasta com esse nome no caminho</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>a file of that name is already there</source>
-        <translation type="unfinished"></translation>
+        <translation>já existe um arquivo com esse nome</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the name is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>o nome é longo demais</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the disk reported an error</source>
-        <translation type="unfinished"></translation>
+        <translation>o disco relatou um erro</translation>
     </message>
 </context>
 <context>
@@ -461,12 +465,12 @@ Your changes are still open: once the disk has room (or the folder can be writte
     <message>
         <location filename="../src/gui/addressbook/AddressDialogs.cpp" line="+22"/>
         <source>Find Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Localizar endereço</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>Localizar:</translation>
     </message>
 </context>
 <context>
@@ -474,12 +478,12 @@ Your changes are still open: once the disk has room (or the folder can be writte
     <message>
         <location filename="../src/gui/app/HelpWindow.cpp" line="+14"/>
         <source>Postling Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda do Postling</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>The help file %1 was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo de ajuda %1 não foi encontrado.</translation>
     </message>
 </context>
 <context>
@@ -487,68 +491,68 @@ Your changes are still open: once the disk has room (or the folder can be writte
     <message>
         <location filename="../src/gui/addressbook/AddressDialogs.cpp" line="+36"/>
         <source>Move Selected Column to Postion:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover a coluna selecionada para a posição:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Finish Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Concluir importação</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Import Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar dados</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>first name</source>
-        <translation type="unfinished"></translation>
+        <translation>nome</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>last name</source>
-        <translation type="unfinished"></translation>
+        <translation>sobrenome</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>e-mail</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 from &quot;%2&quot;</source>
         <extracomment>A column of the book filled from a column of the file: first name from &quot;Vorname&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 de &quot;%2&quot;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Proposed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Proposta: %1.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Line up Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Alinhar colunas</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Before clicking the Finish Import button, you must insure that the fields (columns) line up properly. Use the controls below to  move columns in the data file you are importing. It is NOT necessary to line up columns which are completely blank or which contain information you don&apos;t care about.</source>
-        <translation type="unfinished"></translation>
+        <translation>Antes de clicar no botão Concluir importação, verifique se os campos (colunas) estão alinhados corretamente. Use os controles abaixo para mover as colunas no arquivo de dados que você está importando. NÃO é necessário alinhar colunas que estejam completamente em branco ou que contenham informações que não lhe interessam.</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Data being Imported:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dados a importar:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Import To (The data being imported must line up with these colums):</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar para (os dados importados devem ficar alinhados com estas colunas):</translation>
     </message>
 </context>
 <context>
@@ -556,122 +560,122 @@ Your changes are still open: once the disk has room (or the folder can be writte
     <message>
         <location filename="../src/gui/inbox/InboxSubsystem.cpp" line="+23"/>
         <source>Inbox Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerenciamento da caixa de entrada</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Inbox Management/Spam Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerenciamento da caixa de entrada/Configurações de spam</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;Check Spam&quot; checks &amp;only unread messages</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Marcar spam&quot; marca s&amp;omente mensagens não lidas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;Check Spam&quot; checks messages with multiple non-&amp;English characters</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Marcar spam&quot; marca mensagens com vários caracteres não in&amp;gleses</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Edit Spam &amp;Keywords</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar pala&amp;vras-chave de spam</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Check S&amp;pam</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar s&amp;pam</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Check &amp;Unread</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar não &amp;lidas</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Check Spam Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar mensagens de s&amp;pam</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>C&amp;heck Unread Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar mensagens &amp;não lidas</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Check &amp;Group of Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar &amp;grupo de mensagens</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Uncheck All Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Des&amp;marcar todas as mensagens</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>All Unread Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas as mensagens não lidas</translation>
     </message>
     <message numerus="yes">
         <location line="+2"/>
         <source>First %n Unread Messages</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n primeira mensagem não lida</numerusform>
+            <numerusform>%n primeiras mensagens não lidas</numerusform>
         </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&quot;Check Unread&quot; checks:</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Marcar não lidas&quot; marca:</translation>
     </message>
     <message numerus="yes">
         <location line="+84"/>
         <source>Ticked %n: %1 by keyword, %2 non-English</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n marcada: %1 por palavra-chave, %2 com caracteres não ingleses</numerusform>
+            <numerusform>%n marcadas: %1 por palavra-chave, %2 com caracteres não ingleses</numerusform>
         </translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Check Unread: unread</source>
         <extracomment>Why Check Unread ticked a message (its tooltip in the inbox).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Marcar não lidas: não lida</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>Ticked %n unread</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n não lida marcada</numerusform>
+            <numerusform>%n não lidas marcadas</numerusform>
         </translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Check Group: between ticked messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar grupo: entre mensagens marcadas</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>Ticked %n between ticked messages</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n marcada entre mensagens marcadas</numerusform>
+            <numerusform>%n marcadas entre mensagens marcadas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+6"/>
         <source>Unticked %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n desmarcada</numerusform>
+            <numerusform>%n desmarcadas</numerusform>
         </translation>
     </message>
 </context>
@@ -681,12 +685,12 @@ Your changes are still open: once the disk has room (or the folder can be writte
         <location filename="../src/core/inbox/InboxTools.cpp" line="+96"/>
         <source>Check Spam: keyword &apos;%1&apos;</source>
         <extracomment>Why Check Spam ticked a message (its tooltip in the inbox).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Marcar spam: palavra-chave &apos;%1&apos;</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Check Spam: %1 non-English letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar spam: %1 letras não inglesas</translation>
     </message>
 </context>
 <context>
@@ -694,22 +698,22 @@ Your changes are still open: once the disk has room (or the folder can be writte
     <message>
         <location filename="../src/core/app/IniFile.cpp" line="+102"/>
         <source>a setting&apos;s value cannot hold a line break or NUL</source>
-        <translation type="unfinished"></translation>
+        <translation>o valor de uma configuração não pode conter quebra de linha nem NUL</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>malformed section name</source>
-        <translation type="unfinished"></translation>
+        <translation>nome de seção malformado</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>malformed key</source>
-        <translation type="unfinished"></translation>
+        <translation>chave malformada</translation>
     </message>
     <message>
         <location line="+87"/>
         <source>no settings file</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum arquivo de configurações</translation>
     </message>
 </context>
 <context>
@@ -717,39 +721,40 @@ Your changes are still open: once the disk has room (or the folder can be writte
     <message numerus="yes">
         <location filename="../src/gui/compose/MailMerge.cpp" line="+35"/>
         <source>Waiting for the site (message %1); the run stops if it has not answered in %n seconds…</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Aguardando o site (mensagem %1); o envio será interrompido se ele não responder em %n segundo…</numerusform>
+            <numerusform>Aguardando o site (mensagem %1); o envio será interrompido se ele não responder em %n segundos…</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+108"/>
         <source>Send %n messages, one to each address of the chosen rows?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Enviar %n mensagem, uma para cada endereço das linhas escolhidas?</numerusform>
+            <numerusform>Enviar %n mensagens, uma para cada endereço das linhas escolhidas?</numerusform>
         </translation>
     </message>
     <message>
         <location line="+14"/>
         <source>The message has no text. Write it in the compose form, or use a template, then start the merge.</source>
-        <translation type="unfinished"></translation>
+        <translation>A mensagem não tem texto. Escreva-a no formulário de composição ou use um modelo e depois inicie a mala direta.</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>The merge log could not be written, so nothing was sent.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar o registro da mala direta, por isso nada foi enviado.
+%1</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Stopping once message %1 has been accepted; press Stop again not to wait.</source>
-        <translation type="unfinished"></translation>
+        <translation>Parando assim que a mensagem %1 for aceita; clique em Parar de novo para não esperar.</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>%1 of %2 sent, %3 left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 enviadas, faltam %3</translation>
     </message>
 </context>
 <context>
@@ -757,137 +762,138 @@ Your changes are still open: once the disk has room (or the folder can be writte
     <message>
         <location filename="../src/gui/app/MainForm.cpp" line="+102"/>
         <source>Inbox/Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Caixa de entrada/Login</translation>
     </message>
     <message>
         <location line="+0"/>
         <location line="+67"/>
         <source>Compose</source>
-        <translation type="unfinished"></translation>
+        <translation>Escrever</translation>
     </message>
     <message>
         <location line="-66"/>
         <source>Saved Message Folders (local)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pastas de mensagens salvas (locais)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendário</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Navegador</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço</translation>
     </message>
     <message>
         <location line="+1"/>
         <source> Address </source>
-        <translation type="unfinished"></translation>
+        <translation> Endereço </translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Save Messages Locally</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar mensagens localmente</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta:</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Set &amp;Postling as your Default E-mail Program (for mailto links)</source>
-        <translation type="unfinished"></translation>
+        <translation>Definir o Pos&amp;tling como seu programa de e-mail padrão (para links mailto)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Default Email Template:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo de e-mail padrão:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Default Folder for Saving Messages:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta padrão para salvar mensagens:</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sair</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Address Book</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Catálogo de endereços</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ferramentas</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aj&amp;uda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Contents...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conteúdo...</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;About Postling...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre o Postling...</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Close Postling anyway? The changes to the address book will be lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar o Postling mesmo assim? As alterações no catálogo de endereços serão perdidas.</translation>
     </message>
     <message>
         <location filename="../src/gui/app/MainForm.h" line="+52"/>
         <source>Postling</source>
-        <translation type="unfinished"></translation>
+        <translation>Postling</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/gui/app/MainFormLifecycle.cpp" line="+120"/>
         <source>%n interrupted write(s) removed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n gravação interrompida removida</numerusform>
+            <numerusform>%n gravações interrompidas removidas</numerusform>
         </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>a mail merge to resume (Mail Merge, Start)</source>
-        <translation type="unfinished"></translation>
+        <translation>uma mala direta a retomar (Mala direta, Iniciar)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Recovered: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuperado: %1</translation>
     </message>
     <message>
         <location line="+72"/>
         <source>Postling could not save its settings or spam keywords; the files keep what they held before.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O Postling não conseguiu salvar as configurações ou as palavras-chave de spam; os arquivos mantêm o conteúdo anterior.
+%1</translation>
     </message>
 </context>
 <context>
@@ -896,13 +902,13 @@ Your changes are still open: once the disk has room (or the folder can be writte
         <location filename="../src/core/compose/Merge.cpp" line="+104"/>
         <source>%1 s</source>
         <extracomment>A duration in seconds: what is left of a mail merge.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 min %2 s</source>
         <extracomment>A duration in minutes and seconds: what is left of a mail merge.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 min %2 s</translation>
     </message>
 </context>
 <context>
@@ -910,139 +916,143 @@ Your changes are still open: once the disk has room (or the folder can be writte
     <message>
         <location filename="../src/gui/compose/MergeDialog.cpp" line="+31"/>
         <source>All addresses in your address book</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os endereços do seu catálogo de endereços</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Only the selected addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Somente os endereços selecionados</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+157"/>
         <source>Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Testar</translation>
     </message>
     <message>
         <location line="-156"/>
         <source>Stop Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar teste</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hide Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar registro</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Show Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar registro</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <location line="+111"/>
         <location line="+7"/>
         <source>Emails Sent: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>E-mails enviados: %n</numerusform>
+            <numerusform>E-mails enviados: %n</numerusform>
         </translation>
     </message>
     <message>
         <location line="-117"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Preview...</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualizar...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Mail Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Mala direta</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Mail Merge lets you send personalized email to a list of people. You must enter the body of your email message into the Compose form. You can use &quot;Merge  Fields&quot; to insert personalized information such as names from your address book.</source>
-        <translation type="unfinished"></translation>
+        <translation>A mala direta permite enviar e-mails personalizados para uma lista de pessoas. Digite o corpo da mensagem no formulário de composição. Você pode usar &quot;campos de mesclagem&quot; para inserir informações personalizadas, como os nomes do seu catálogo de endereços.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>For detailed instructions on how to use this feature, please  click the Help button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para obter instruções detalhadas sobre como usar este recurso, clique no botão Ajuda.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Merge Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações da mala direta</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Send Mail To:</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar e-mail para:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Pause between messages:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa entre mensagens:</translation>
     </message>
     <message>
         <location line="+4"/>
         <source> s</source>
         <extracomment>Seconds, after the pause&apos;s number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> s</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The test feature will create one email based on the first address in your list and will display it in the Compose form. The email will not be sent. After checking the test email to make sure it is correct, click the Stop Test button go return to your original email template.</source>
-        <translation type="unfinished"></translation>
+        <translation>O recurso de teste cria um e-mail com base no primeiro endereço da sua lista e o exibe no formulário de composição. O e-mail não é enviado. Depois de verificar se o e-mail de teste está correto, clique no botão Parar teste para voltar ao seu modelo de e-mail original.</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Start Merge: Press Start to begin sending</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar a mala direta: clique em Iniciar para começar o envio</translation>
     </message>
     <message>
         <location line="+56"/>
         <source>row %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>linha %1, %2: %3</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Not sent to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não enviada para %1: %2</translation>
     </message>
     <message numerus="yes">
         <location line="+5"/>
         <source>%n sent. The site did not send these:
 %1
 Start again to send just them once they are put right.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n enviada. O site não enviou estas:
+%1
+Depois de corrigi-las, clique em Iniciar novamente para enviar somente elas.</numerusform>
+            <numerusform>%n enviadas. O site não enviou estas:
+%1
+Depois de corrigi-las, clique em Iniciar novamente para enviar somente elas.</numerusform>
         </translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Emails have been sent to:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mails enviados para:</translation>
     </message>
 </context>
 <context>
@@ -1050,55 +1060,55 @@ Start again to send just them once they are put right.</source>
     <message>
         <location filename="../src/gui/compose/MergePreview.cpp" line="+16"/>
         <source>skipped: no address</source>
-        <translation type="unfinished"></translation>
+        <translation>ignorada: sem endereço</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>skipped: sent by an earlier run</source>
-        <translation type="unfinished"></translation>
+        <translation>ignorada: enviada por um envio anterior</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>skipped: was being sent when a run stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>ignorada: estava sendo enviada quando um envio foi interrompido</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Merge Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualização da mala direta</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Linha</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Para</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Subject</source>
-        <translation type="unfinished"></translation>
+        <translation>Assunto</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Start of the body</source>
-        <translation type="unfinished"></translation>
+        <translation>Início do corpo</translation>
     </message>
     <message numerus="yes">
         <location line="+20"/>
         <source>%1 of %n rows will be sent.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Linhas a enviar: %1 de %n.</numerusform>
+            <numerusform>Linhas a enviar: %1 de %n.</numerusform>
         </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 matches no column and is sent as it is written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não corresponde a nenhuma coluna e é enviado como está escrito.</translation>
     </message>
 </context>
 <context>
@@ -1106,93 +1116,95 @@ Start again to send just them once they are put right.</source>
     <message>
         <location filename="../src/gui/compose/MergeTexts.cpp" line="+17"/>
         <source>Unable to send message. Are you sure the compose form is displayed? Mail Merge works only in plain test mode. You cannot use the Rich Text/HTML compose form.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível enviar a mensagem. Tem certeza de que o formulário de composição está exibido? A mala direta funciona apenas no modo de texto simples. Não é possível usar o formulário de composição em texto formatado/HTML.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The run has stopped; press Stop, and Start again later to send the rest. %1 lists what was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>O envio foi interrompido; clique em Parar e, mais tarde, em Iniciar novamente para enviar o restante. %1 lista o que foi enviado.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>The site did not accept the message to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>O site não aceitou a mensagem para %1.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The site did not accept the message to %1 (row %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>O site não aceitou a mensagem para %1 (linha %2).</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The site showed another page instead of its compose form.</source>
-        <translation type="unfinished"></translation>
+        <translation>O site exibiu outra página em vez do formulário de composição.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The site showed another page instead of its compose form: perhaps you were signed out. Sign in again first.</source>
-        <translation type="unfinished"></translation>
+        <translation>O site exibiu outra página em vez do formulário de composição: talvez sua sessão tenha sido encerrada. Faça login novamente primeiro.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>No answer about the message to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem resposta sobre a mensagem para %1.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The site did not answer within %1 seconds about the message to %2 (row %3). It may have been sent, so it will not be sent again: look for it in the site&apos;s Sent folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>O site não respondeu em %1 segundos sobre a mensagem para %2 (linha %3). Ela pode ter sido enviada, por isso não será enviada novamente: procure-a na pasta Enviados do site.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The site did not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>O site não respondeu.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The site did not answer within %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>O site não respondeu em %1 segundos.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The merge log could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar o registro da mala direta.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The merge log could not be written, so the run has stopped before its next message.
 %1
 Press Stop; once the log can be written, Start again to send the rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar o registro da mala direta, por isso o envio foi interrompido antes da próxima mensagem.
+%1
+Clique em Parar; quando for possível gravar o registro, clique em Iniciar novamente para enviar o restante.</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+1"/>
         <source>The site could not be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível acessar o site.</translation>
     </message>
     <message numerus="yes">
         <location line="+9"/>
         <source>The last run of this message over this address book did not finish: %n of its messages were sent.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>O último envio desta mensagem para este catálogo de endereços não terminou: %n mensagem foi enviada.</numerusform>
+            <numerusform>O último envio desta mensagem para este catálogo de endereços não terminou: %n mensagens foram enviadas.</numerusform>
         </translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Row %1 (%2) was being sent when the run stopped. It is not sent again: look for it in the site&apos;s Sent folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>A linha %1 (%2) estava sendo enviada quando o envio foi interrompido. Ela não será enviada novamente: procure-a na pasta Enviados do site.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Row %1 (%2) was refused: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>A linha %1 (%2) foi recusada: %3</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Skip the rows already sent and send only the rest? (No sends every row again; Cancel sends nothing.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorar as linhas já enviadas e enviar somente o restante? (Não envia todas as linhas novamente; Cancelar não envia nada.)</translation>
     </message>
 </context>
 <context>
@@ -1200,33 +1212,33 @@ Press Stop; once the log can be written, Start again to send the rest.</source>
     <message>
         <location filename="../src/gui/store/MessageListModel.cpp" line="+84"/>
         <source>Sent To</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviada para</translation>
     </message>
     <message>
         <location line="+0"/>
         <location line="+4"/>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>De</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>Subject</source>
-        <translation type="unfinished"></translation>
+        <translation>Assunto</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Para</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta</translation>
     </message>
 </context>
 <context>
@@ -1234,12 +1246,12 @@ Press Stop; once the log can be written, Start again to send the rest.</source>
     <message>
         <location filename="../src/gui/app/NameDialog.cpp" line="+12"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -1247,27 +1259,27 @@ Press Stop; once the log can be written, Start again to send the rest.</source>
     <message>
         <location filename="../src/gui/addressbook/PaneFrame.cpp" line="+43"/>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Para</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Show Email Address Palette</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar paleta de endereços de e-mail</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Show Address Book Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar painel do catálogo de endereços</translation>
     </message>
     <message>
         <location line="+62"/>
         <source>Contract Address Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Recolher catálogo de endereços</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Expand Address Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Expandir catálogo de endereços</translation>
     </message>
 </context>
 <context>
@@ -1275,69 +1287,71 @@ Press Stop; once the log can be written, Start again to send the rest.</source>
     <message>
         <location filename="../src/gui/store/SavedMessagesPanel.cpp" line="+34"/>
         <source>New &amp;Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nova pas&amp;ta...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Mana&amp;ge Folders...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gerenciar pastas...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Reply (with original text)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Responder (com o texto original)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reply (&amp;blank)</source>
-        <translation type="unfinished"></translation>
+        <translation>Responder (em &amp;branco)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>For&amp;ward</source>
-        <translation type="unfinished"></translation>
+        <translation>Encam&amp;inhar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Send &amp;Again</source>
-        <translation type="unfinished"></translation>
+        <translation>En&amp;viar novamente</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xcluir</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>&amp;Move to:</source>
-        <translation type="unfinished"></translation>
+        <translation>M&amp;over para:</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>  Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>  Pastas</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Search every folder: sender, recipient, subject, text</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesquisar em todas as pastas: remetente, destinatário, assunto, texto</translation>
     </message>
     <message>
         <location line="+189"/>
         <source>The message could not be deleted.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível excluir a mensagem.
+%1</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>You must select the folder you want to move the file to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você deve selecionar a pasta para a qual deseja mover o arquivo.</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>There was an error in attempting to move this file.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocorreu um erro ao tentar mover este arquivo.
+%1</translation>
     </message>
 </context>
 <context>
@@ -1345,7 +1359,7 @@ Press Stop; once the log can be written, Start again to send the rest.</source>
     <message>
         <location filename="../src/gui/app/SettingsPanel.cpp" line="+9"/>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções</translation>
     </message>
 </context>
 <context>
@@ -1353,57 +1367,57 @@ Press Stop; once the log can be written, Start again to send the rest.</source>
     <message>
         <location filename="../src/gui/sites/StartPages.cpp" line="+17"/>
         <source>Start Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página inicial</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>&amp;Yahoo Mail:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Yahoo Mail:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Yahoo! Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Yahoo! Mail</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Go to Yahoo Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir para o Yahoo Mail</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>MSN &amp;Hotmail</source>
-        <translation type="unfinished"></translation>
+        <translation>MSN &amp;Hotmail</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hotmail</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotmail</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Go to Hotmail</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir para o Hotmail</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Round&amp;cube:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Roundcube:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Roundcube</source>
-        <translation type="unfinished"></translation>
+        <translation>Roundcube</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Go to your Roundcube</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir para o seu Roundcube</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>%1 start page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página inicial do %1</translation>
     </message>
 </context>
 <context>
@@ -1411,75 +1425,76 @@ Press Stop; once the log can be written, Start again to send the rest.</source>
     <message>
         <location filename="../src/gui/store/StoreSubsystem.cpp" line="+32"/>
         <source>Unable to read message. Are you sure a message is displayed?</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler a mensagem. Tem certeza de que há uma mensagem exibida?</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>&amp;Save Msg &lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salvar msg &lt;&lt;</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Message Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensagem salva</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Save Current Message</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salvar mensagem atual</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+144"/>
         <source>New Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Nova pasta</translation>
     </message>
     <message>
         <location line="-131"/>
         <location line="+125"/>
         <source>Save to: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar em: %1</translation>
     </message>
     <message>
         <location line="-77"/>
         <source>You must select a folder to save the message to</source>
-        <translation type="unfinished"></translation>
+        <translation>Você deve selecionar uma pasta para salvar a mensagem</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>You cannot save incoming messages to the Sent Messages Folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível salvar mensagens recebidas na pasta de mensagens enviadas (Sent).</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The sent message could not be kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível manter uma cópia da mensagem enviada: %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The message could not be saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar a mensagem.
+%1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Msg not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Msg não salva</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Msg Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Msg salva</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>Folder Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome da pasta:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Unable to create directory. Please check to make sure you have entered a valid directory name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível criar a pasta. Verifique se você digitou um nome de pasta válido.</translation>
     </message>
 </context>
 <context>
@@ -1487,7 +1502,7 @@ Press Stop; once the log can be written, Start again to send the rest.</source>
     <message>
         <location filename="../src/core/compose/Template.cpp" line="+68"/>
         <source>a template&apos;s name cannot hold &quot;/&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>o nome de um modelo não pode conter &quot;/&quot;</translation>
     </message>
 </context>
 <context>
@@ -1495,22 +1510,22 @@ Press Stop; once the log can be written, Start again to send the rest.</source>
     <message>
         <location filename="../src/gui/compose/TemplateCommands.cpp" line="+20"/>
         <source>Use &amp;Template &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar &amp;modelo &gt;&gt;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;New/Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Novo/Editar...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Insert/Edit Email Template...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inserir/editar modelo de e-mail...</translation>
     </message>
     <message>
         <location line="+62"/>
         <source>You must select a template.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você deve selecionar um modelo.</translation>
     </message>
 </context>
 <context>
@@ -1518,98 +1533,99 @@ Press Stop; once the log can be written, Start again to send the rest.</source>
     <message>
         <location filename="../src/gui/compose/TemplateDialog.cpp" line="+22"/>
         <source>Do you want to save your changes to this email template?</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseja salvar as alterações neste modelo de e-mail?</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Insert to Form &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserir no formulário &gt;&gt;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Capture from Form &lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Capturar do formulário &lt;&lt;</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salvar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fechar</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aj&amp;uda</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Waiting for the compose form to load… Close this window to stop waiting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aguardando o carregamento do formulário de composição… Feche esta janela para parar de esperar.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Email Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo de e-mail</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Open Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir modelo</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Subject:</source>
-        <translation type="unfinished"></translation>
+        <translation>Assunto:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Body:</source>
-        <translation type="unfinished"></translation>
+        <translation>Corpo:</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Capture From or Insert to Compose Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Capturar do formulário de composição ou inserir nele</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>The email template could not be read from %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler o modelo de e-mail de %1.</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>You must give the email template a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você deve dar um nome ao modelo de e-mail.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>You must specify a subject.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você deve informar um assunto.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>You must enter some body text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você deve digitar algum texto no corpo.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>The email template could not be saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar o modelo de e-mail.
+%1</translation>
     </message>
 </context>
 <context>
@@ -1617,19 +1633,19 @@ Press Stop; once the log can be written, Start again to send the rest.</source>
     <message>
         <location filename="../src/core/addressbook/AddressBook.cpp" line="+38"/>
         <source>an address book</source>
-        <translation type="unfinished"></translation>
+        <translation>um catálogo de endereços</translation>
     </message>
     <message>
         <location filename="../src/core/text/Strings.cpp" line="+96"/>
         <source>it is too large (%1 MB) for %2</source>
         <extracomment>%2 is what the file was to be: &quot;an address book&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>é grande demais (%1 MB) para %2</translation>
     </message>
     <message>
         <location line="+8"/>
         <location line="+5"/>
         <source>it holds binary data, not text</source>
-        <translation type="unfinished"></translation>
+        <translation>contém dados binários, não texto</translation>
     </message>
 </context>
 <context>
@@ -1637,12 +1653,12 @@ Press Stop; once the log can be written, Start again to send the rest.</source>
     <message>
         <location filename="../src/gui/app/WaitOverlay.cpp" line="+7"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aguarde...</translation>
     </message>
 </context>
 <context>
@@ -1650,12 +1666,12 @@ Press Stop; once the log can be written, Start again to send the rest.</source>
     <message>
         <location filename="../src/gui/browser/WebBrowser.cpp" line="+18"/>
         <source>Opening page %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrindo a página %1...</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Concluído</translation>
     </message>
 </context>
 <context>
@@ -1663,52 +1679,52 @@ Press Stop; once the log can be written, Start again to send the rest.</source>
     <message>
         <location filename="../src/gui/sites/WelcomeDialog.cpp" line="+15"/>
         <source>&amp;Yahoo Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Yahoo Mail</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;MSN Hotmail</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;MSN Hotmail</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Roundcube:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Roundcube:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Welcome!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bem-vindo!</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Roundcube address</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço do Roundcube</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Welcome to Postling!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bem-vindo ao Postling!</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Please indicate whether you would prefer to begin at Yahoo! Mail, Hotmail or your own Roundcube when you first start Postling.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique se prefere começar pelo Yahoo! Mail, pelo Hotmail ou pelo seu próprio Roundcube ao iniciar o Postling pela primeira vez.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Select your Start Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione sua página inicial</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Just choose the mail provider you use most often. You can still easily access the others from the toolbar or change the default in the settings tab.</source>
-        <translation type="unfinished"></translation>
+        <translation>Basta escolher o provedor de e-mail que você usa com mais frequência. Você ainda pode acessar facilmente os outros pela barra de ferramentas ou alterar o padrão na aba Configurações.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>
