@@ -8,9 +8,11 @@ BUILD_TYPE ?= RelWithDebInfo
 DEB_PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-webengine-dev libgtest-dev \
 	libgmock-dev libbenchmark-dev libcpp-httplib-dev libsqlite3-dev libgmime-3.0-dev xvfb xauth \
 	fonts-dejavu-core fonts-liberation qt6-qpa-plugins \
+	qt6-tools-dev qt6-l10n-tools qt6-translations-l10n \
 	xdg-utils desktop-file-utils appstream man-db dpkg-dev file
 
-.PHONY: all deps deps-roundcube build test faults run run-roundcube bench fuzz format package clean
+.PHONY: all deps deps-roundcube build test faults run run-roundcube bench fuzz format package \
+	translations clean
 
 all: build
 
@@ -65,6 +67,13 @@ fuzz:
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# translations/postling_<language>.ts in step with the sources: new texts added untranslated,
+# texts gone from the sources dropped. The build compiles them into the program.
+translations: build
+	@cmake --build $(BUILD) --target update_translations > $(BUILD)/lupdate.log 2>&1 || \
+		{ cat $(BUILD)/lupdate.log; exit 1; }
+	@grep -E "^Updating|Found" $(BUILD)/lupdate.log
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -2,6 +2,7 @@
 #include "Dialogs.h"
 #include "MainForm.h"
 #include "ShutdownSignals.h"
+#include "Translations.h"
 
 #include "app/IniFile.h"
 #include "app/InstanceLock.h"
@@ -57,6 +58,8 @@ int main(int argc, char** argv) {
     // directory's data, rather than in a folder of its own.
     QApplication::setApplicationName("postling");
     QApplication::setDesktopFileName("postling");
+    // The desktop's language, for every window from the first.
+    Translations::install();
 
     // Being killed or logged out closes the window, and shutdown keeps the user's settings;
     // a signal during start-up dismisses its dialogs and shuts down as soon as it is done.

@@ -3,6 +3,7 @@
 #include "fs/AtomicFile.h"
 #include "text/Fold.h"
 #include "text/Strings.h"
+#include "text/UserText.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -33,8 +34,10 @@ AddressBook::OpenResult AddressBook::open(const std::string& newPath) {
         result.problem = fileError(newPath, errno);
         return result;
     }
-    if (std::string reason = notTextReason(*bytes, kMaxBytes, "an address book"); !reason.empty()) {
-        result.problem = newPath + ": " + reason;
+    if (std::string reason =
+            notTextReason(*bytes, kMaxBytes, POSTLING_TR("TextFile", "an address book"));
+        !reason.empty()) {
+        result.problem = fileError(newPath, reason);
         return result;
     }
     result.read = true;

@@ -3,6 +3,7 @@
 #include "fs/AtomicFile.h"
 #include "text/Encoding.h"
 #include "text/Strings.h"
+#include "text/UserText.h"
 
 #include <algorithm>
 #include <cctype>
@@ -98,13 +99,13 @@ std::string cutToCharacters(const std::string& utf8, std::size_t n) {
 std::string iniRefusal(const std::string& section, const std::string& key,
                        const std::string& value) {
     if (hasBreakOrNul(value))
-        return "a setting's value cannot hold a line break or NUL";
+        return POSTLING_TR("IniFile", "a setting's value cannot hold a line break or NUL");
     if (section.empty() || trim(section) != section || hasBreakOrNul(section) ||
         section.find(']') != std::string::npos)
-        return "malformed section name";
+        return POSTLING_TR("IniFile", "malformed section name");
     if (key.empty() || trim(key) != key || hasBreakOrNul(key) ||
         key.find('=') != std::string::npos || key[0] == '[' || key[0] == ';' || key[0] == '#')
-        return "malformed key";
+        return POSTLING_TR("IniFile", "malformed key");
     return {};
 }
 
@@ -191,7 +192,7 @@ template <typename F> auto IniFile::locked(F&& work) const {
 IniWrite IniFile::set(const std::string& section, const std::string& key,
                       const std::string& value) const {
     if (path_.empty())
-        return {"no settings file"};
+        return {POSTLING_TR("IniFile", "no settings file")};
     if (std::string refusal = iniRefusal(section, key, value); !refusal.empty())
         return {std::move(refusal)};
     return locked([&] { return setUnlocked(section, key, value); });

@@ -3,6 +3,7 @@
 #include "addressbook/AddressTable.h"
 #include "text/Fold.h"
 #include "text/Strings.h"
+#include "text/UserText.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -98,8 +99,12 @@ std::vector<std::string> unmatchedFields(const std::string& subject, const std::
 
 std::string durationText(long long milliseconds) {
     const long long s = (milliseconds + 999) / 1000;
-    return s < 60 ? std::to_string(s) + " s"
-                  : std::to_string(s / 60) + " min " + std::to_string(s % 60) + " s";
+    if (s < 60)
+        //: A duration in seconds: what is left of a mail merge.
+        return withArgs(POSTLING_TR("Merge", "%1 s"), {std::to_string(s)});
+    //: A duration in minutes and seconds: what is left of a mail merge.
+    return withArgs(POSTLING_TR("Merge", "%1 min %2 s"),
+                    {std::to_string(s / 60), std::to_string(s % 60)});
 }
 
 std::string templateKey(const std::string& subject, const std::string& body) {

@@ -4,6 +4,7 @@
 #include "fs/Directory.h"
 #include "text/Encoding.h"
 #include "text/Strings.h"
+#include "text/UserText.h"
 
 namespace postling {
 
@@ -63,7 +64,8 @@ std::optional<std::string> readTemplateFile(const std::string& mainDir,
 std::string writeTemplateFile(const std::string& mainDir, const std::string& fileName,
                               const std::string& subject, const std::string& body) {
     if (!isUsableTemplateName(fileName))
-        return templatePath(mainDir, fileName) + ": a template's name cannot hold \"/\"";
+        return fileError(templatePath(mainDir, fileName),
+                         POSTLING_TR("Template", "a template's name cannot hold \"/\""));
     return writeFileAtomically(templatePath(mainDir, fileName), templateFileText(subject, body));
 }
 

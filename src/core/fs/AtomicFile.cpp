@@ -1,6 +1,7 @@
 #include "fs/AtomicFile.h"
 
 #include "fs/Directory.h"
+#include "text/UserText.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -15,31 +16,36 @@ std::string plainReason(int error) {
     switch (error) {
     case ENOSPC:
     case EDQUOT:
-        return "the disk is full";
+        return POSTLING_TR("FileError", "the disk is full");
     case EROFS:
-        return "the disk is read-only";
+        return POSTLING_TR("FileError", "the disk is read-only");
     case EACCES:
     case EPERM:
-        return "the folder or file is read-only (no permission to write)";
+        return POSTLING_TR("FileError", "the folder or file is read-only (no permission to write)");
     case ENOENT:
     case ENOTDIR:
-        return "it is not there any more (moved or deleted)";
+        return POSTLING_TR("FileError", "it is not there any more (moved or deleted)");
     case EISDIR:
-        return "a folder of that name is in the way";
+        return POSTLING_TR("FileError", "a folder of that name is in the way");
     case EEXIST:
     case ENOTEMPTY:
-        return "a file of that name is already there";
+        return POSTLING_TR("FileError", "a file of that name is already there");
     case ENAMETOOLONG:
-        return "the name is too long";
+        return POSTLING_TR("FileError", "the name is too long");
     case EIO:
-        return "the disk reported an error";
+        return POSTLING_TR("FileError", "the disk reported an error");
     default:
         return std::strerror(error);
     }
 }
 
 std::string fileError(const std::string& path, int error) {
-    return path + ": " + plainReason(error);
+    return fileError(path, plainReason(error));
+}
+
+std::string fileError(const std::string& path, const std::string& reason) {
+    //: A file and why it could not be read or written ("the disk is full").
+    return withArgs(POSTLING_TR("FileError", "%1: %2"), {path, reason});
 }
 
 bool syncDirectory(const std::string& dir) {

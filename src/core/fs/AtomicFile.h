@@ -13,8 +13,9 @@ std::string writeFileAtomically(const std::string& path, const std::string& cont
 
 // Why a file operation failed, in plain words, from its errno.
 std::string plainReason(int error);
-// "<path>: <plain reason>".
+// "<path>: <plain reason>", of an errno or in words.
 std::string fileError(const std::string& path, int error);
+std::string fileError(const std::string& path, const std::string& reason);
 
 // Makes a rename or a removal in `dir` durable; false when the folder cannot be synced.
 bool syncDirectory(const std::string& dir);

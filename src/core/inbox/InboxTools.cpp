@@ -5,6 +5,7 @@
 
 #include "text/Encoding.h"
 #include "text/Strings.h"
+#include "text/UserText.h"
 
 namespace postling {
 
@@ -91,14 +92,16 @@ SpamResult checkSpam(const Site& site, const std::vector<InboxBox>& boxes,
             // The first keyword found decides; a read message is left alone when only unread
             // ones are checked.
             if (!onlyUnread || site.isUnread(box)) {
-                reason = "Check Spam: keyword '" + keyword + "'";
+                //: Why Check Spam ticked a message (its tooltip in the inbox).
+                reason = withArgs(POSTLING_TR("InboxTools", "Check Spam: keyword '%1'"), {keyword});
                 ++result.byKeyword;
             }
             break;
         }
         if (const int letters = nonEnglishCount(text);
             reason.empty() && nonEnglish && letters > 4) {
-            reason = "Check Spam: " + std::to_string(letters) + " non-English letters";
+            reason = withArgs(POSTLING_TR("InboxTools", "Check Spam: %1 non-English letters"),
+                              {std::to_string(letters)});
             ++result.nonEnglish;
         }
         if (!reason.empty()) {

@@ -1,5 +1,7 @@
 #include "text/Strings.h"
 
+#include "text/UserText.h"
+
 #include <cctype>
 
 namespace postling {
@@ -90,20 +92,21 @@ int hexDigit(char c) {
 
 std::string notTextReason(std::string_view bytes, std::size_t maxBytes, std::string_view what) {
     if (bytes.size() > maxBytes)
-        return "it is too large (" + std::to_string(bytes.size() / (1024 * 1024)) + " MB) for " +
-               std::string(what);
+        //: %2 is what the file was to be: "an address book".
+        return withArgs(POSTLING_TR("TextFile", "it is too large (%1 MB) for %2"),
+                        {std::to_string(bytes.size() / (1024 * 1024)), std::string(what)});
     // The start tells: a text has no NUL and hardly a control character besides line ends.
     const std::string_view head = bytes.substr(0, 65536);
     std::size_t controls = 0;
     for (const char c : head) {
         const auto u = static_cast<unsigned char>(c);
         if (u == 0)
-            return "it holds binary data, not text";
+            return POSTLING_TR("TextFile", "it holds binary data, not text");
         if (u < 0x20 && u != '\t' && u != '\n' && u != '\r' && u != '\f' && u != 0x1a)
             ++controls;
     }
     if (controls * 100 > head.size())
-        return "it holds binary data, not text";
+        return POSTLING_TR("TextFile", "it holds binary data, not text");
     return {};
 }
 

@@ -21,9 +21,9 @@ std::string escapeHtml(std::string_view text);
 // final line end adds no empty line.
 std::vector<std::string> splitLines(std::string_view text);
 
-// Why bytes cannot be `what` ("an address book"), a text file of at most `maxBytes`, in plain
-// words ("it holds binary data, not text"); empty when they can. Text in any 8-bit character
-// set passes: only NUL bytes or many control characters mark binary data.
+// Why bytes cannot be `what` ("an address book", in the person's language), a text file of at
+// most `maxBytes`, in plain words ("it holds binary data, not text"); empty when they can. Text in
+// any 8-bit character set passes: only NUL bytes or many control characters mark binary data.
 std::string notTextReason(std::string_view bytes, std::size_t maxBytes, std::string_view what);
 
 // The value of a hexadecimal digit in either letter case, or -1.

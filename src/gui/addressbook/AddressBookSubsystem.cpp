@@ -24,17 +24,20 @@
 AddressBookSubsystem::AddressBookSubsystem(Shell& shell, QObject* parent)
     : QObject(parent), shell_(shell), frame_(new PaneFrame(book_, shell.window())) {
     using Self = AddressBookSubsystem;
-    fileActions_ = {namedAction(this, "FileNewProject", "&New Address Book", &Self::NewAddressBook),
-                    namedAction(this, "OpenProject", "&Open Address Book", &Self::Open_CSV),
-                    namedAction(this, "Import", "&Import Addresses", &Self::ImportAddressList)};
+    fileActions_ = {
+        namedAction(this, "FileNewProject", tr("&New Address Book"), &Self::NewAddressBook),
+        namedAction(this, "OpenProject", tr("&Open Address Book"), &Self::Open_CSV),
+        namedAction(this, "Import", tr("&Import Addresses"), &Self::ImportAddressList)};
     editActions_ = {
-        namedAction(this, "newaddress", "&Add New Address", &Self::AddBlankAddress),
-        namedAction(this, "deleteadd", "&Delete Address", &Self::DeleteSelectedAddresses),
-        namedAction(this, "addfrommsg", "Add Address from &Message", &Self::AddAddressFromMessage)};
-    findActions_ = {namedAction(this, "findaddress", "&Find Address...", &Self::ShowFindAddress)};
-    paneActions_ = {namedAction(this, "expandpane", "&Expand Address Book for Editing",
+        namedAction(this, "newaddress", tr("&Add New Address"), &Self::AddBlankAddress),
+        namedAction(this, "deleteadd", tr("&Delete Address"), &Self::DeleteSelectedAddresses),
+        namedAction(this, "addfrommsg", tr("Add Address from &Message"),
+                    &Self::AddAddressFromMessage)};
+    findActions_ = {
+        namedAction(this, "findaddress", tr("&Find Address..."), &Self::ShowFindAddress)};
+    paneActions_ = {namedAction(this, "expandpane", tr("&Expand Address Book for Editing"),
                                 [this] { runPaneKey("expand"); }),
-                    namedAction(this, "hidepane", "&Hide Address Book Pane", [this] {
+                    namedAction(this, "hidepane", tr("&Hide Address Book Pane"), [this] {
                         frame_->layout().hidden() ? frame_->showPane() : frame_->hidePane();
                     })};
     paneActions_[0]->setCheckable(true);
@@ -81,8 +84,8 @@ void AddressBookSubsystem::runPaneKey(const QString& key) {
 // The menu shows the pane as it is, whatever was chosen.
 void AddressBookSubsystem::updatePaneActions() {
     paneActions_[0]->setChecked(frame_->layout().expanded());
-    paneActions_[1]->setText(frame_->layout().hidden() ? "Show Address Book Pane"
-                                                       : "Hide Address Book Pane");
+    paneActions_[1]->setText(frame_->layout().hidden() ? tr("Show Address Book Pane")
+                                                       : tr("Hide Address Book Pane"));
 }
 
 void AddressBookSubsystem::openRemembered(const postling::Settings& settings) {
@@ -133,21 +136,22 @@ void AddressBookSubsystem::Open_CSV() {
     emit bookClosing();
     QString path = open_book;
     if (path.isEmpty())
-        path = Dialogs::openFile(shell_.window(), "Open Address List",
+        path = Dialogs::openFile(shell_.window(), tr("Open Address List"),
                                  QDir(shell_.main_dir() + "addrbooks").absolutePath(),
-                                 "Address Book (*.csv);;Tab Delimited Text File (*.txt)");
+                                 tr("Address Book (*.csv);;Tab Delimited Text File (*.txt)"));
     if (path.isEmpty() || path.contains('*'))
         return;
     const postling::AddressBook::OpenResult opened = book_.open(path.toStdString());
     pane()->bookLoaded(QFileInfo(path).fileName());
     if (!opened.read) // the file is left as it is
-        Dialogs::message(shell_.window(), "The address book could not be read.\n" +
-                                              qs(opened.problem) + "\nNothing was changed.");
+        Dialogs::message(shell_.window(),
+                         tr("The address book could not be read.\n%1\nNothing was changed.")
+                             .arg(qs(opened.problem)));
     if (opened.read && book_.table.rowCount() > 1)
         pane()->setCurrentCell(1, 0);
     if (opened.noAddresses)
-        Dialogs::message(shell_.window(), "Warning: Your address book does not appear to contain "
-                                          "any email addresses.");
+        Dialogs::message(shell_.window(), tr("Warning: Your address book does not appear to "
+                                             "contain any email addresses."));
     emit bookOpened();
 }
 
@@ -156,9 +160,10 @@ bool AddressBookSubsystem::SaveAddressBook() {
     if (error.empty())
         return true;
     // The edits stay open in the grid; the next save tries again.
-    Dialogs::message(shell_.window(), "The address book could not be saved.\n" + qs(error) +
-                                          "\nYour changes are still open: once the disk has room "
-                                          "(or the folder can be written), try again.");
+    Dialogs::message(shell_.window(),
+                     tr("The address book could not be saved.\n%1\nYour changes are still "
+                        "open: once the disk has room (or the folder can be written), try again.")
+                         .arg(qs(error)));
     return false;
 }
 
@@ -166,7 +171,7 @@ void AddressBookSubsystem::NewAddressBook() {
     if (!SaveAddressBook())
         return;
     NameDialog dialog(
-        "DialogNewAddrBook", "New Address Book", "Address Book Name:",
+        "DialogNewAddrBook", tr("New Address Book"), tr("Address Book Name:"),
         [this](const QString& typed) {
             const QString name = typed.trimmed();
             QString path = shell_.main_dir() + "addrbooks/" + name;
@@ -174,8 +179,8 @@ void AddressBookSubsystem::NewAddressBook() {
                 path += ".csv";
             if (QFileInfo::exists(path) &&
                 !Dialogs::question(shell_.window(),
-                                   "An address book with this name already exists. Do you want "
-                                   "to overwrite it?",
+                                   tr("An address book with this name already exists. Do you "
+                                      "want to overwrite it?"),
                                    Dialogs::Answer::No))
                 return false;
             const auto blank = postling::readFile((shell_.main_dir() + "blank.dat").toStdString());
@@ -194,7 +199,7 @@ void AddressBookSubsystem::DeleteSelectedAddresses() {
     if (current < 1)
         return;
     const int end = pane()->selectionEndRow();
-    if (current != end && !Dialogs::question(shell_.window(), "Delete the selected addresses?"))
+    if (current != end && !Dialogs::question(shell_.window(), tr("Delete the selected addresses?")))
         return;
     const int column = std::max(0, pane()->currentColumn());
     const int row = book_.deleteRows(current, end);
@@ -246,13 +251,13 @@ void AddressBookSubsystem::AddAddressFromMessage() {
         const postling::SenderRow sender =
             line ? postling::splitSender(*line) : postling::SenderRow{};
         if (!sender.ok) {
-            Dialogs::message(shell.window(),
-                             "Unable to locate address. Are you sure a message is displayed?");
+            Dialogs::message(shell.window(), tr("Unable to locate address. Are you sure a "
+                                                "message is displayed?"));
         } else {
             const int row = self->book_.appendAddress(sender.first, sender.last, sender.address);
             self->pane()->refresh();
             self->pane()->setCurrentCell(row, 2, true);
-            shell.setPanelText(2, "Addr Added");
+            shell.setPanelText(2, tr("Addr Added"));
         }
         self->pane()->startEditing();
         emit self->bookEdited();
@@ -265,8 +270,9 @@ void AddressBookSubsystem::ImportAddressList() {
     QString from = shell_.GetIni("Settings", "importdir", "");
     if (from.isEmpty() || !QFileInfo(from).isDir())
         from = QDir::homePath();
-    const QString file = Dialogs::openFile(shell_.window(), "Import Address List", from,
-                                           "Address Book (*.csv);;Tab Delimited Text File (*.txt)");
+    const QString file =
+        Dialogs::openFile(shell_.window(), tr("Import Address List"), from,
+                          tr("Address Book (*.csv);;Tab Delimited Text File (*.txt)"));
     if (file.isEmpty())
         return;
     shell_.SetIni("Settings", "importdir", QFileInfo(file).absolutePath());
@@ -276,5 +282,5 @@ void AddressBookSubsystem::ImportAddressList() {
     book_.appendImported(dialog.data());
     pane()->refresh();
     Dialogs::message(shell_.window(),
-                     "The new data has been appended to the bottom of your address book.");
+                     tr("The new data has been appended to the bottom of your address book."));
 }

@@ -19,12 +19,12 @@
 FindDialog::FindDialog(QWidget* parent)
     : QDialog(parent), columns_(new QComboBox), text_(new QLineEdit) {
     setObjectName("DialogFind");
-    setWindowTitle("Find Address");
+    setWindowTitle(tr("Find Address"));
     setModal(false);
     columns_->setObjectName("ComboColumn");
     text_->setObjectName("TextFind");
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(new QLabel("Find:"));
+    layout->addWidget(new QLabel(tr("Find:")));
     layout->addWidget(columns_);
     layout->addWidget(text_, 1);
     setMinimumWidth(360);
@@ -60,16 +60,16 @@ void FindDialog::hideEvent(QHideEvent* event) {
 
 ImportDialog::ImportDialog(const postling::AddressBook& book, const QString& file, QWidget* parent)
     : QDialog(parent), dataGrid_(new QTableWidget), targetGrid_(new QTableWidget),
-      positions_(new QComboBox), move_(new QPushButton("Move Selected Column to Postion:")),
-      finish_(new QPushButton("Finish Import")) {
+      positions_(new QComboBox), move_(new QPushButton(tr("Move Selected Column to Postion:"))),
+      finish_(new QPushButton(tr("Finish Import"))) {
     setObjectName("DialogImport");
-    setWindowTitle("Import Data");
+    setWindowTitle(tr("Import Data"));
     dataGrid_->setObjectName("MSFlexGrid1");
     targetGrid_->setObjectName("MSFlexGrid2");
     positions_->setObjectName("Combo1");
     move_->setObjectName("Command1");
     finish_->setObjectName("OKButton");
-    auto* cancel = new QPushButton("Cancel");
+    auto* cancel = new QPushButton(tr("Cancel"));
     cancel->setObjectName("CancelButton");
 
     // The book's columns, numbered.
@@ -96,26 +96,29 @@ ImportDialog::ImportDialog(const postling::AddressBook& book, const QString& fil
     QString proposal;
     if (postling::proposeImportRoles(data_, roles)) {
         QStringList named;
-        const std::pair<int, const char*> roleNames[] = {
-            {roles.first, "first name"}, {roles.last, "last name"}, {roles.email, "e-mail"}};
+        const std::pair<int, const char*> roleNames[] = {{roles.first, QT_TR_NOOP("first name")},
+                                                         {roles.last, QT_TR_NOOP("last name")},
+                                                         {roles.email, QT_TR_NOOP("e-mail")}};
         for (const auto& [column, what] : roleNames)
             if (column >= 0)
-                named << QString("%1 from \"%2\"").arg(what, qs(data_.cell(0, column)));
-        proposal = "Proposed: " + named.join(", ") + ".";
+                //: A column of the book filled from a column of the file: first name from
+                //: "Vorname".
+                named << tr("%1 from \"%2\"").arg(tr(what), qs(data_.cell(0, column)));
+        proposal = tr("Proposed: %1.").arg(named.join(", "));
     }
     postling::arrangeImportColumns(data_, roles);
     showData();
 
-    auto* frame = new QGroupBox("Line up Columns");
+    auto* frame = new QGroupBox(tr("Line up Columns"));
     auto* frameLayout = new QHBoxLayout(frame);
     frameLayout->addWidget(move_);
     frameLayout->addWidget(positions_);
     frameLayout->addStretch();
     auto* note = new QLabel(
-        "Before clicking the Finish Import button, you must insure that the fields (columns) "
-        "line up properly. Use the controls below to  move columns in the data file you are "
-        "importing. It is NOT necessary to line up columns which are completely blank or which "
-        "contain information you don't care about.");
+        tr("Before clicking the Finish Import button, you must insure that the fields (columns) "
+           "line up properly. Use the controls below to  move columns in the data file you are "
+           "importing. It is NOT necessary to line up columns which are completely blank or "
+           "which contain information you don't care about."));
     note->setWordWrap(true);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -129,10 +132,10 @@ ImportDialog::ImportDialog(const postling::AddressBook& book, const QString& fil
         proposed->setWordWrap(true);
         layout->addWidget(proposed);
     }
-    layout->addWidget(new QLabel("Data being Imported:"));
+    layout->addWidget(new QLabel(tr("Data being Imported:")));
     layout->addWidget(dataGrid_, 1);
     layout->addWidget(
-        new QLabel("Import To (The data being imported must line up with these colums):"));
+        new QLabel(tr("Import To (The data being imported must line up with these colums):")));
     layout->addWidget(targetGrid_);
     layout->addWidget(frame);
     layout->addLayout(buttons);

@@ -19,8 +19,9 @@
 
 AddressPane::AddressPane(postling::AddressBook& book, QWidget* parent)
     : QWidget(parent), LabelBkName(new QLabel), Toolbar2(new QToolBar), MSFlexGrid1(new QTableView),
-      LabelEdit(new QLabel), TextEdit(new QLineEdit), CommandHide(new QPushButton("X")),
-      model(new AddressModel(book, this)), book_(book) {
+      LabelEdit(new QLabel), TextEdit(new QLineEdit),
+      //: The small button that hides the address book pane.
+      CommandHide(new QPushButton(tr("X"))), model(new AddressModel(book, this)), book_(book) {
     setObjectName("TabStrip1");
     LabelBkName->setObjectName("LabelBkName");
     Toolbar2->setObjectName("Toolbar2");
@@ -29,7 +30,7 @@ AddressPane::AddressPane(postling::AddressBook& book, QWidget* parent)
     TextEdit->setObjectName("TextEdit");
     CommandHide->setObjectName("CommandHide");
     CommandHide->setFixedSize(22, 20);
-    CommandHide->setToolTip("Hide Address Book Pane");
+    CommandHide->setToolTip(tr("Hide Address Book Pane"));
 
     struct Key {
         const char* key;
@@ -37,22 +38,22 @@ AddressPane::AddressPane(postling::AddressBook& book, QWidget* parent)
         QStyle::StandardPixmap icon;
     };
     const Key keys[] = {
-        {"new", "New Address Book", QStyle::SP_FileIcon},
-        {"open", "Open Address Book/List", QStyle::SP_DialogOpenButton},
-        {"add", "Add blank address", QStyle::SP_FileDialogNewFolder},
-        {"remove", "Remove address", QStyle::SP_TrashIcon},
-        {"find", "Find in address book", QStyle::SP_FileDialogContentsView},
-        {"addmsg", "Add address from current message", QStyle::SP_ArrowDown},
-        {"setto", "Insert address into To field", QStyle::SP_ArrowRight},
-        {"setcc", "Insert address into Cc field", QStyle::SP_MediaSeekForward},
-        {"setbcc", "Insert address into Bcc field", QStyle::SP_MediaSkipForward},
-        {"expand", "Expand Address Book", QStyle::SP_TitleBarMaxButton},
+        {"new", QT_TR_NOOP("New Address Book"), QStyle::SP_FileIcon},
+        {"open", QT_TR_NOOP("Open Address Book/List"), QStyle::SP_DialogOpenButton},
+        {"add", QT_TR_NOOP("Add blank address"), QStyle::SP_FileDialogNewFolder},
+        {"remove", QT_TR_NOOP("Remove address"), QStyle::SP_TrashIcon},
+        {"find", QT_TR_NOOP("Find in address book"), QStyle::SP_FileDialogContentsView},
+        {"addmsg", QT_TR_NOOP("Add address from current message"), QStyle::SP_ArrowDown},
+        {"setto", QT_TR_NOOP("Insert address into To field"), QStyle::SP_ArrowRight},
+        {"setcc", QT_TR_NOOP("Insert address into Cc field"), QStyle::SP_MediaSeekForward},
+        {"setbcc", QT_TR_NOOP("Insert address into Bcc field"), QStyle::SP_MediaSkipForward},
+        {"expand", QT_TR_NOOP("Expand Address Book"), QStyle::SP_TitleBarMaxButton},
     };
     Toolbar2->setIconSize(QSize(16, 16));
     for (const Key& k : keys) {
-        QAction* action = Toolbar2->addAction(style()->standardIcon(k.icon), k.tip);
+        QAction* action = Toolbar2->addAction(style()->standardIcon(k.icon), tr(k.tip));
         action->setObjectName(k.key);
-        action->setToolTip(k.tip);
+        action->setToolTip(tr(k.tip));
         connect(action, &QAction::triggered, this,
                 [this, key = QString(k.key)] { emit toolbarKey(key); });
     }
@@ -107,7 +108,7 @@ AddressPane::AddressPane(postling::AddressBook& book, QWidget* parent)
 }
 
 void AddressPane::bookLoaded(const QString& bookLabel) {
-    LabelBkName->setText(" Address Book:  " + bookLabel);
+    LabelBkName->setText(tr(" Address Book:  %1").arg(bookLabel));
     TextEdit->clear();
     refresh();
 }

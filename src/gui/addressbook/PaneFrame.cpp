@@ -40,7 +40,7 @@ double dpiOf(const QWidget* w) {
 
 PaneFrame::PaneFrame(postling::AddressBook& book, QWidget* window, QWidget* parent)
     : QWidget(parent), window_(window), TabStrip1(new AddressPane(book)), strip_(new QWidget),
-      CommandTo(new QPushButton("To")), imgSplitter(new QFrame), picSplitter(new QFrame) {
+      CommandTo(new QPushButton(tr("To"))), imgSplitter(new QFrame), picSplitter(new QFrame) {
     setObjectName("PaneFrame");
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
@@ -52,13 +52,13 @@ PaneFrame::PaneFrame(postling::AddressBook& book, QWidget* window, QWidget* pare
     auto* stripLayout = new QVBoxLayout(strip_);
     stripLayout->setContentsMargins(1, 2, 1, 2);
     CommandTo->setObjectName("CommandTo");
-    CommandTo->setToolTip("Show Email Address Palette");
+    CommandTo->setToolTip(tr("Show Email Address Palette"));
     QStringList marks;
     for (int i = 0; i < 16; ++i)
         marks << ">";
     CommandShowAddress = new WrapButton(marks.join(' '));
     CommandShowAddress->setObjectName("CommandShowAddress");
-    CommandShowAddress->setToolTip("Show Address Book Panel");
+    CommandShowAddress->setToolTip(tr("Show Address Book Panel"));
     CommandShowAddress->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
     for (QPushButton* b : {CommandTo, CommandShowAddress})
         b->setFixedWidth(22);
@@ -120,7 +120,7 @@ void PaneFrame::toggleExpandPane() {
     const double inner = postling::pixelsToTwips(window_->width(), dpiOf(this));
     setPaneWidth(layout_.toggleExpand(inner, windowWidthTwips()));
     TabStrip1->Toolbar2->findChild<QAction*>("expand")->setToolTip(
-        layout_.expanded() ? "Contract Address Book" : "Expand Address Book");
+        layout_.expanded() ? tr("Contract Address Book") : tr("Expand Address Book"));
     emit paneChanged();
 }
 

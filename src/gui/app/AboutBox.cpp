@@ -17,19 +17,19 @@ QStringList& AboutBox::systemInfoPrograms() {
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent), image_(new QLabel(this)) {
     setObjectName("frmAbout");
-    setWindowTitle("About Postling");
+    setWindowTitle(tr("About Postling"));
     image_->setObjectName("Image2");
     image_->setPixmap(productPicture(320, 160));
-    auto* version = new QLabel("Version 1.1", this);
-    auto* about = new QLabel("Postling keeps your webmail close at hand: saved messages, address "
-                             "books, templates and inbox tools beside Roundcube, Yahoo! Mail and "
-                             "Hotmail.",
+    auto* version = new QLabel(tr("Version %1").arg(POSTLING_VERSION), this);
+    auto* about = new QLabel(tr("Postling keeps your webmail close at hand: saved messages, "
+                                "address books, templates and inbox tools beside Roundcube, "
+                                "Yahoo! Mail and Hotmail."),
                              this);
     about->setWordWrap(true);
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName("cmdOK");
     ok->setDefault(true);
-    auto* sysInfo = new QPushButton("&System Info...", this);
+    auto* sysInfo = new QPushButton(tr("&System Info..."), this);
     sysInfo->setObjectName("cmdSysInfo");
 
     auto* buttons = new QHBoxLayout;
@@ -53,5 +53,5 @@ void AboutBox::showSystemInfo() {
         if (!path.isEmpty() && QProcess::startDetached(path, {}))
             return;
     }
-    Dialogs::message(this, "System Information Is Unavailable At This Time");
+    Dialogs::message(this, tr("System Information Is Unavailable At This Time"));
 }

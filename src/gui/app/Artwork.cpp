@@ -1,5 +1,6 @@
 #include "Artwork.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -39,7 +40,8 @@ QPixmap productPicture(int width, int height) {
     p.setFont(sub);
     p.setPen(QColor("#d8e0ff"));
     p.drawText(QRectF(text.left(), height * 0.72, text.width(), height * 0.2),
-               Qt::AlignLeft | Qt::AlignTop, "your webmail companion");
+               Qt::AlignLeft | Qt::AlignTop,
+               QCoreApplication::translate("Artwork", "your webmail companion"));
     return pixmap;
 }
 

@@ -49,7 +49,7 @@ QString DefaultMailer::desktopEntry(const QString& iniFile, QString* error) {
     const std::string path = (applications + "/postling-settings.desktop").toStdString();
     std::string failed;
     if (!postling::makeDirectories(applications.toStdString()))
-        failed = "cannot create " + applications.toStdString();
+        failed = tr("cannot create %1").arg(applications).toStdString();
     else
         failed = postling::writeFileAtomically(path, entry.toStdString());
     if (!failed.empty()) {
@@ -60,8 +60,8 @@ QString DefaultMailer::desktopEntry(const QString& iniFile, QString* error) {
 }
 
 void DefaultMailer::offer(QWidget* parent, Shell& shell) {
-    if (!Dialogs::question(parent, "Make Postling the program that opens e-mail links (mailto:) "
-                                   "on this desktop?")) {
+    if (!Dialogs::question(parent, tr("Make Postling the program that opens e-mail links "
+                                      "(mailto:) on this desktop?"))) {
         shell.ShowHelp(5002, true);
         return;
     }
@@ -72,14 +72,15 @@ void DefaultMailer::offer(QWidget* parent, Shell& shell) {
         xdgMime.start("xdg-mime", {"default", entry, "x-scheme-handler/mailto"});
         const bool ran = xdgMime.waitForFinished(20000);
         if (ran && xdgMime.exitStatus() == QProcess::NormalExit && xdgMime.exitCode() == 0) {
-            Dialogs::message(parent, "Postling now opens e-mail links (mailto:).");
+            Dialogs::message(parent, tr("Postling now opens e-mail links (mailto:)."));
             return;
         }
         why = xdgMime.error() == QProcess::FailedToStart
-                  ? "xdg-mime was not found (it comes with the xdg-utils package)."
-                  : "xdg-mime said: " +
-                        QString::fromLocal8Bit(xdgMime.readAllStandardError()).trimmed();
+                  ? tr("xdg-mime was not found (it comes with the xdg-utils package).")
+                  : tr("xdg-mime said: %1")
+                        .arg(QString::fromLocal8Bit(xdgMime.readAllStandardError()).trimmed());
     }
-    Dialogs::message(parent, "Postling could not be made the program for e-mail links. " + why);
+    Dialogs::message(parent,
+                     tr("Postling could not be made the program for e-mail links. %1").arg(why));
     shell.ShowHelp(5002, true);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class QWidget;
@@ -9,6 +10,7 @@ class Shell;
 // Postling as the desktop's handler of mailto links through xdg-mime, and says whether that
 // worked. The help topic on doing it by hand opens when the user declines or it fails.
 class DefaultMailer {
+    Q_DECLARE_TR_FUNCTIONS(DefaultMailer)
 public:
     static void offer(QWidget* parent, Shell& shell);
 

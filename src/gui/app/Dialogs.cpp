@@ -84,7 +84,7 @@ void Dialogs::message(QWidget* parent, const QString& text) {
         shown() << text;
         return;
     }
-    QMessageBox::information(parent, kAppName, text, QMessageBox::Ok);
+    QMessageBox::information(parent, tr(kAppName), text, QMessageBox::Ok);
 }
 
 bool Dialogs::question(QWidget* parent, const QString& text, Answer byDefault) {
@@ -92,7 +92,7 @@ bool Dialogs::question(QWidget* parent, const QString& text, Answer byDefault) {
         shown() << text;
         return answers()->question ? answers()->question(text) : byDefault == Answer::Yes;
     }
-    return QMessageBox::question(parent, kAppName, text, QMessageBox::Yes | QMessageBox::No,
+    return QMessageBox::question(parent, tr(kAppName), text, QMessageBox::Yes | QMessageBox::No,
                                  byDefault == Answer::Yes ? QMessageBox::Yes : QMessageBox::No) ==
            QMessageBox::Yes;
 }
@@ -102,7 +102,7 @@ Dialogs::Answer Dialogs::askYesNoCancel(QWidget* parent, const QString& text) {
         shown() << text;
         return answers()->threeWay ? answers()->threeWay(text) : Answer::Yes;
     }
-    switch (QMessageBox::question(parent, kAppName, text,
+    switch (QMessageBox::question(parent, tr(kAppName), text,
                                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
     case QMessageBox::Yes:
         return Answer::Yes;
@@ -121,7 +121,7 @@ bool Dialogs::pageBox(QWidget* parent, PageBox kind, const QString& origin, cons
         shown() << text;
         return kind == PageBox::Alert || !answers()->pageBox || answers()->pageBox(text);
     }
-    const QString title = origin.isEmpty() ? QString(kAppName) : origin;
+    const QString title = origin.isEmpty() ? tr(kAppName) : origin;
     switch (kind) {
     case PageBox::Alert:
         QMessageBox::information(parent, title, text, QMessageBox::Ok);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -11,8 +12,9 @@ class QWidget;
 // Every modal box and dialog of Postling goes through here, so a test can answer them in
 // advance and never block on one.
 class Dialogs {
+    Q_DECLARE_TR_FUNCTIONS(Dialogs)
 public:
-    static constexpr const char* kAppName = "Postling";
+    static constexpr const char* kAppName = QT_TR_NOOP("Postling");
 
     // Runs a dialog modally and returns its result (QDialog::Accepted or Rejected).
     static int exec(QDialog& dialog);

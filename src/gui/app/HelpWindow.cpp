@@ -11,7 +11,7 @@
 HelpWindow::HelpWindow(const QString& name, QWidget* parent)
     : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
     setObjectName(name);
-    setWindowTitle("Postling Help");
+    setWindowTitle(tr("Postling Help"));
     browser_->setOpenExternalLinks(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -24,7 +24,8 @@ void HelpWindow::showTopic(int topic) {
     if (bytes) {
         browser_->setHtml(QString::fromStdString(postling::toUtf8(*bytes)));
     } else {
-        browser_->setHtml("<p>The help file " + helpFile_.toHtmlEscaped() + " was not found.</p>");
+        browser_->setHtml(
+            "<p>" + tr("The help file %1 was not found.").arg(helpFile_.toHtmlEscaped()) + "</p>");
     }
     anchor_ = topic == 0 ? QString("contents") : QString::number(topic);
     qCInfo(lcPages).noquote() << "help" << helpFile_ << "#" + anchor_

@@ -4,7 +4,8 @@
 
 class QTextBrowser;
 
-// Postling's help viewer: "webmail.hlp" in the main directory is an HTML document with one
+// Postling's help viewer: "webmail.hlp" in the main directory (or its translation, see
+// postling::helpFile) is an HTML document with one
 // anchor per topic number. The secondary window "proc1" is a smaller window of its own.
 class HelpWindow : public QWidget {
     Q_OBJECT

@@ -68,7 +68,7 @@ MainForm::MainForm(const QStringList& arguments, std::unique_ptr<postling::Insta
                    QWidget* parent)
     : QMainWindow(parent), profile_(makeProfile(this)), instance_(std::move(instance)) {
     setObjectName("MainForm");
-    setWindowTitle(APP_NAME);
+    setWindowTitle(tr(APP_NAME));
     resize(960, 700); // the designed size, used when no stored geometry applies
     buildFrame();
     buildSubsystems();
@@ -99,9 +99,10 @@ void MainForm::buildFrame() {
     layout->setSpacing(0);
     auto* tabs = new QTabBar;
     tabs->setObjectName("TabStrip2");
-    for (const char* caption :
-         {"Inbox/Login", "Compose", "Saved Message Folders (local)", "Calendar", "Settings"})
-        tabs->addTab(caption);
+    for (const char* caption : {QT_TR_NOOP("Inbox/Login"), QT_TR_NOOP("Compose"),
+                                QT_TR_NOOP("Saved Message Folders (local)"), QT_TR_NOOP("Calendar"),
+                                QT_TR_NOOP("Settings")})
+        tabs->addTab(tr(caption));
     tabs->setExpanding(false);
     layout->addWidget(tabs);
     viewArea_ = new QWidget;
@@ -134,7 +135,7 @@ void MainForm::buildSubsystems() {
 }
 
 void MainForm::placeControls() {
-    QToolBar* toolbar = addStrip(this, "Toolbar1", "Browser");
+    QToolBar* toolbar = addStrip(this, "Toolbar1", tr("Browser"));
     toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     for (QAction* action : browsing_->toolbarActions()) {
         toolbar->addAction(action);
@@ -142,8 +143,8 @@ void MainForm::placeControls() {
             toolbar->addSeparator();
     }
     addToolBarBreak();
-    QToolBar* addressBar = addStrip(this, "AddressBar", "Address");
-    addressBar->addWidget(new QLabel(" Address "));
+    QToolBar* addressBar = addStrip(this, "AddressBar", tr("Address"));
+    addressBar->addWidget(new QLabel(tr(" Address ")));
     addressBar->addWidget(browsing_->addressBar());
     addressBar->addAction(browsing_->goAction());
 
@@ -154,18 +155,18 @@ void MainForm::placeControls() {
     auto* strip = new FlowLayout(tools_);
     strip->setContentsMargins(4, 2, 4, 2);
     strip->addWidget(inbox_->buttonsFrame());
-    auto* save = new QGroupBox("Save Messages Locally");
+    auto* save = new QGroupBox(tr("Save Messages Locally"));
     save->setObjectName("FrameSave");
     auto* row = new QHBoxLayout(save);
     row->setContentsMargins(6, 2, 6, 4);
-    row->addWidget(new QLabel("Folder:"));
+    row->addWidget(new QLabel(tr("Folder:")));
     row->addWidget(store_->folderChooser());
     row->addWidget(store_->newFolderButton());
     row->addWidget(store_->saveButton());
     row->addWidget(store_->savedLabel());
     row->addWidget(compose_->saveSentBox());
     strip->addWidget(save);
-    auto* composeFrame = new QGroupBox("Compose");
+    auto* composeFrame = new QGroupBox(tr("Compose"));
     composeFrame->setObjectName("FrameCompose");
     auto* composeRow = new QHBoxLayout(composeFrame);
     composeRow->setContentsMargins(6, 2, 6, 4);
@@ -178,7 +179,7 @@ void MainForm::placeControls() {
     // The Settings tab, frame by frame.
     settingsPanel_ = new SettingsPanel;
     auto* defaultMailer =
-        new QPushButton("Set &Postling as your Default E-mail Program (for mailto links)");
+        new QPushButton(tr("Set &Postling as your Default E-mail Program (for mailto links)"));
     defaultMailer->setObjectName("CommandDefBrowser");
     connect(defaultMailer, &QPushButton::clicked, this,
             [this] { DefaultMailer::offer(this, *shell_); });
@@ -186,9 +187,10 @@ void MainForm::placeControls() {
     settingsPanel_->addFrame(settingsPanel_->optionsFrame());
     settingsPanel_->addOption(defaultMailer);
     settingsPanel_->addOption(compose_->paletteAtStartBox());
-    settingsPanel_->addOption(compose_->defaultTemplateList(), "Default Email Template:");
+    settingsPanel_->addOption(compose_->defaultTemplateList(), tr("Default Email Template:"));
     settingsPanel_->addOption(browsing_->gotoInboxBox());
-    settingsPanel_->addOption(store_->defaultFolderList(), "Default Folder for Saving Messages:");
+    settingsPanel_->addOption(store_->defaultFolderList(),
+                              tr("Default Folder for Saving Messages:"));
     settingsPanel_->addFrame(inbox_->settingsFrame());
 
     // The views: one tab shows each; the address pane stands to the left of them all.
@@ -221,16 +223,16 @@ void MainForm::buildMenus() {
         m->setObjectName(name);
         return m;
     };
-    QMenu* file = menu("&File", "File");
+    QMenu* file = menu(tr("&File"), "File");
     for (QAction* action : addressBook_->fileActions()) {
         file->addAction(action);
         file->addSeparator();
     }
-    QAction* exit = file->addAction("&Exit");
+    QAction* exit = file->addAction(tr("&Exit"));
     exit->setObjectName("exit");
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
-    QMenu* book = menu("&Address Book", "View");
+    QMenu* book = menu(tr("&Address Book"), "View");
     book->addActions(addressBook_->editActions());
     book->addSeparator();
     book->addActions(addressBook_->findActions());
@@ -239,7 +241,7 @@ void MainForm::buildMenus() {
     book->addSeparator();
     book->addActions(addressBook_->paneActions());
 
-    QMenu* tools = menu("&Tools", "insert");
+    QMenu* tools = menu(tr("&Tools"), "insert");
     tools->addActions(inbox_->menuActions());
     tools->addSeparator();
     tools->addAction(store_->saveAction());
@@ -250,12 +252,12 @@ void MainForm::buildMenus() {
     tools->addSeparator();
     tools->addAction(compose_->paletteAction());
 
-    QMenu* help = menu("&Help", "help");
-    QAction* contents = help->addAction("&Contents...");
+    QMenu* help = menu(tr("&Help"), "help");
+    QAction* contents = help->addAction(tr("&Contents..."));
     contents->setObjectName("helpcontents");
     connect(contents, &QAction::triggered, this, [this] { shell_->ShowHelp(0); });
     help->addSeparator();
-    QAction* about = help->addAction("&About Postling...");
+    QAction* about = help->addAction(tr("&About Postling..."));
     about->setObjectName("about");
     connect(about, &QAction::triggered, this, [this] {
         AboutBox box(this);
@@ -278,8 +280,8 @@ void MainForm::closeEvent(QCloseEvent* event) {
     // A book that cannot be written keeps the window open, unless its edits are let go.
     if (!shutDown_ && !addressBook_->SaveAddressBook()) {
         if (!Dialogs::question(this,
-                               "Close Postling anyway? The changes to the address book will be "
-                               "lost.",
+                               tr("Close Postling anyway? The changes to the address book will "
+                                  "be lost."),
                                Dialogs::Answer::No)) {
             event->ignore();
             return;

@@ -49,7 +49,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    static constexpr const char* APP_NAME = "Postling";
+    static constexpr const char* APP_NAME = QT_TR_NOOP("Postling");
 
     // The frame, then the subsystems placed in it and wired together.
     void buildFrame();

@@ -75,8 +75,8 @@ void MainForm::Form_Load(const QStringList& arguments) {
     }
 
     // 4-7. Title, command line, state; the header-label tables are built in.
-    setWindowTitle(APP_NAME);
-    QApplication::setApplicationDisplayName(APP_NAME);
+    setWindowTitle(tr(APP_NAME));
+    QApplication::setApplicationDisplayName(tr(APP_NAME));
     compose_->setCommandLine(arguments);
     shell_->lang = 0;
     shell_->num_lang = 8;
@@ -117,13 +117,13 @@ void MainForm::Form_Load(const QStringList& arguments) {
     // After an unexpected end, the person hears what was put right and what waits for them.
     QStringList recovered;
     if (removed > 0)
-        recovered << QString("%1 interrupted write(s) removed").arg(removed);
+        recovered << tr("%n interrupted write(s) removed", nullptr, removed);
     if (postling::lastRunUnfinished(
             postling::readFile((shell_->main_dir() + "mailmerge.log").toStdString()).value_or("")))
-        recovered << "a mail merge to resume (Mail Merge, Start)";
-    QString said = recovered.isEmpty() ? QString() : "Recovered: " + recovered.join("; ");
+        recovered << tr("a mail merge to resume (Mail Merge, Start)");
+    QString said = recovered.isEmpty() ? QString() : tr("Recovered: %1").arg(recovered.join("; "));
     if (!keywordsUnread.isEmpty())
-        said += (said.isEmpty() ? "" : ". ") + QString("Not read: ") + keywordsUnread;
+        said += (said.isEmpty() ? "" : ". ") + tr("Not read: %1").arg(keywordsUnread);
     if (!said.isEmpty()) // said once the start page is there (its loading clears the line)
         connect(
             shell_->WebBrowser1(), &WebBrowser::DocumentComplete, this,
@@ -196,9 +196,9 @@ void MainForm::Form_Unload() {
         if (!error.empty() && !unsaved.contains(qs(error)))
             unsaved << qs(error);
     if (!unsaved.isEmpty())
-        Dialogs::message(this, "Postling could not save its settings or spam keywords; the "
-                               "files keep what they held before.\n" +
-                                   unsaved.join('\n'));
+        Dialogs::message(this, tr("Postling could not save its settings or spam keywords; the "
+                                  "files keep what they held before.\n%1")
+                                   .arg(unsaved.join('\n')));
 
     // 6. The companion program, if the main directory holds one.
     startCompanion();

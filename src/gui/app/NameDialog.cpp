@@ -9,14 +9,14 @@
 NameDialog::NameDialog(const QString& objectName, const QString& caption, const QString& label,
                        std::function<bool(const QString&)> create, QWidget* parent)
     : QDialog(parent), create_(std::move(create)), name_(new QLineEdit),
-      ok_(new QPushButton("OK")) {
+      ok_(new QPushButton(tr("OK"))) {
     setObjectName(objectName);
     setWindowTitle(caption);
     name_->setObjectName("TextName");
     ok_->setObjectName("OKButton");
     ok_->setDefault(true);
     ok_->setEnabled(false);
-    auto* cancel = new QPushButton("Cancel");
+    auto* cancel = new QPushButton(tr("Cancel"));
     cancel->setObjectName("CancelButton");
 
     auto* buttons = new QHBoxLayout;

@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 SettingsPanel::SettingsPanel(QWidget* parent)
-    : QWidget(parent), options_(new QGroupBox("Options")), optionsLayout_(new QGridLayout),
+    : QWidget(parent), options_(new QGroupBox(tr("Options"))), optionsLayout_(new QGridLayout),
       frames_(new QVBoxLayout(this)) {
     setObjectName("PictureSettings");
     options_->setObjectName("FrameOptions");

@@ -1,9 +1,12 @@
 #include "Shell.h"
 
 #include "HelpWindow.h"
+#include "QtText.h"
+#include "Translations.h"
 #include "WebBrowser.h"
 
 #include "app/IniFile.h"
+#include "app/Language.h"
 
 #include <QLabel>
 #include <QTabBar>
@@ -92,6 +95,6 @@ void Shell::ShowHelp(int topic, bool secondary) {
             window->move(main.right() - window->width() - 20, main.top() + 120);
         }
     }
-    window->setHelpFile(mainDir_ + "webmail.hlp");
+    window->setHelpFile(qs(postling::helpFile(str(mainDir_), str(Translations::language()))));
     window->showTopic(topic);
 }

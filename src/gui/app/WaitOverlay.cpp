@@ -4,12 +4,12 @@
 #include <QLabel>
 #include <QPushButton>
 
-WaitOverlay::WaitOverlay(QWidget* parent) : QFrame(parent), cancel_(new QPushButton("Cancel")) {
+WaitOverlay::WaitOverlay(QWidget* parent) : QFrame(parent), cancel_(new QPushButton(tr("Cancel"))) {
     setObjectName("PictureWait");
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setAutoFillBackground(true);
     cancel_->setObjectName("CommandCancelWait");
-    auto* text = new QLabel("Please wait...");
+    auto* text = new QLabel(tr("Please wait..."));
     QFont f = text->font();
     f.setPointSize(f.pointSize() + 3);
     f.setBold(true);

@@ -15,7 +15,7 @@ WebBrowser::WebBrowser(const QString& name, QWebEngineProfile* profile, QWidget*
             [this](const QUrl& url) { emit NavigateComplete2(url.toString()); });
     connect(this, &QWebEngineView::loadStarted, this, [this] {
         busy_ = true;
-        emit StatusTextChange("Opening page " + url().toString() + "...");
+        emit StatusTextChange(tr("Opening page %1...").arg(url().toString()));
     });
     connect(this, &QWebEngineView::loadProgress, this,
             [this](int progress) { emit ProgressChange(progress, 100); });
@@ -23,7 +23,7 @@ WebBrowser::WebBrowser(const QString& name, QWebEngineProfile* profile, QWidget*
     connect(this, &QWebEngineView::loadFinished, this, [this](bool ok) {
         busy_ = false;
         loadOk_ = ok;
-        emit StatusTextChange("Done");
+        emit StatusTextChange(tr("Done"));
         emit DocumentComplete(url().toString());
     });
     connect(page_, &QWebEnginePage::linkHovered, this,

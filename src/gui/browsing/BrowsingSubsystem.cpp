@@ -28,7 +28,8 @@
 BrowsingSubsystem::BrowsingSubsystem(Shell& shell, QObject* parent)
     : QObject(parent), shell_(shell), AddressCombo(new QComboBox), Progress1(new QProgressBar),
       startPages_(new StartPages(this)),
-      CheckGotoInbox(new QCheckBox("Go directly to &inbox after login (bypass mail home page)")) {
+      CheckGotoInbox(
+          new QCheckBox(tr("Go directly to &inbox after login (bypass mail home page)"))) {
     QStyle* style = QApplication::style();
     struct Button {
         const char* key;
@@ -37,25 +38,30 @@ BrowsingSubsystem::BrowsingSubsystem(Shell& shell, QObject* parent)
         QIcon icon;
     };
     const QList<Button> buttons = {
-        {"back", "Back", "Go Back", style->standardIcon(QStyle::SP_ArrowBack)},
-        {"forward", "Forward", "Go Forward", style->standardIcon(QStyle::SP_ArrowForward)},
-        {"stop", "Stop", "Stop", style->standardIcon(QStyle::SP_BrowserStop)},
-        {"refresh", "Refresh", "Refresh", style->standardIcon(QStyle::SP_BrowserReload)},
-        {"help", "Help", "Postling Help", style->standardIcon(QStyle::SP_DialogHelpButton)},
+        {"back", QT_TR_NOOP("Back"), QT_TR_NOOP("Go Back"),
+         style->standardIcon(QStyle::SP_ArrowBack)},
+        {"forward", QT_TR_NOOP("Forward"), QT_TR_NOOP("Go Forward"),
+         style->standardIcon(QStyle::SP_ArrowForward)},
+        {"stop", QT_TR_NOOP("Stop"), QT_TR_NOOP("Stop"),
+         style->standardIcon(QStyle::SP_BrowserStop)},
+        {"refresh", QT_TR_NOOP("Refresh"), QT_TR_NOOP("Refresh"),
+         style->standardIcon(QStyle::SP_BrowserReload)},
+        {"help", QT_TR_NOOP("Help"), QT_TR_NOOP("Postling Help"),
+         style->standardIcon(QStyle::SP_DialogHelpButton)},
     };
     for (const Button& b : buttons) {
         if (QString(b.key) == "help") // the sites' buttons stand before Help
             toolbar_ << startPages_->toolbarActions();
-        auto* action = new QAction(b.icon, b.caption, this);
+        auto* action = new QAction(b.icon, tr(b.caption), this);
         action->setObjectName(b.key);
-        action->setToolTip(b.tip);
+        action->setToolTip(tr(b.tip));
         connect(action, &QAction::triggered, this,
                 [this, key = QString(b.key)] { runToolbarKey(key); });
         toolbar_ << action;
     }
-    go_ = new QAction(style->standardIcon(QStyle::SP_ArrowRight), "Go", this);
+    go_ = new QAction(style->standardIcon(QStyle::SP_ArrowRight), tr("Go"), this);
     go_->setObjectName("go");
-    go_->setToolTip("Go");
+    go_->setToolTip(tr("Go"));
     connect(go_, &QAction::triggered, this, [this] { runToolbarKey("go"); });
 
     AddressCombo->setObjectName("AddressCombo");
@@ -171,9 +177,11 @@ void BrowsingSubsystem::onTabChanged(int tab) {
         calendar->Navigate(qs(*target));
     else
         calendar->setHtml(QString("<html><body style=\"font-family: sans-serif; margin: 2em\">"
-                                  "<h3>No calendar</h3><p>%1 has no calendar that Postling "
-                                  "can show.</p></body></html>")
-                              .arg(qs(std::string(site.name())).toHtmlEscaped()));
+                                  "<h3>%1</h3><p>%2</p></body></html>")
+                              .arg(tr("No calendar").toHtmlEscaped(),
+                                   tr("%1 has no calendar that Postling can show.")
+                                       .arg(qs(std::string(site.name())))
+                                       .toHtmlEscaped()));
 }
 
 void BrowsingSubsystem::onInboxNavigateComplete(const QString& url) {

@@ -57,9 +57,9 @@ void ComposeFiller::attemptFill() {
         fill_.reset();
         showWaiting(false);
         Dialogs::message(shell_.window(),
-                         QString("The compose form did not come within %1 seconds, so nothing "
-                                 "was filled. Open the Compose tab, then try again.")
-                             .arg(limitSeconds_));
+                         tr("The compose form did not come within %n seconds, so nothing "
+                            "was filled. Open the Compose tab, then try again.",
+                            nullptr, limitSeconds_));
         return;
     }
     writeBug("5");

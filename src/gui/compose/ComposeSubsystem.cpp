@@ -30,10 +30,11 @@ ComposeSubsystem::ComposeSubsystem(Shell& shell, const AddressBookSubsystem& add
     : QObject(parent), shell_(shell), addresses_(addresses),
       filler_(new ComposeFiller(shell, this)), templates_(new TemplateCommands(shell, this)),
       merge_(new MailMerge(shell, addresses, this)), sentCopies_(new SentCopies(shell, this)),
-      Command5(new QPushButton("&Mail Merge...")), mailmerge_(new QAction("&Mail Merge...", this)),
-      emailaddress_(new QAction("Email Address Palette...", this)),
-      CheckSaveSent(new QCheckBox("S&ave Sent Messages")),
-      CheckEmail(new QCheckBox("Show &Email Address Palette on Startup")),
+      Command5(new QPushButton(tr("&Mail Merge..."))),
+      mailmerge_(new QAction(tr("&Mail Merge..."), this)),
+      emailaddress_(new QAction(tr("Email Address Palette..."), this)),
+      CheckSaveSent(new QCheckBox(tr("S&ave Sent Messages"))),
+      CheckEmail(new QCheckBox(tr("Show &Email Address Palette on Startup"))),
       Timer2(new QTimer(this)) {
     // The palette keeps to the inbox view's left edge wherever the view goes: beside the pane
     // as it hides, shows or is dragged, and with the window.
@@ -46,9 +47,10 @@ ComposeSubsystem::ComposeSubsystem(Shell& shell, const AddressBookSubsystem& add
     connect(emailaddress_, &QAction::triggered, this, &ComposeSubsystem::showPalette);
 
     inserts_ = {
-        namedAction(this, "inserto", "Insert into &To field", [this] { Web_InsertField(0); }),
-        namedAction(this, "insertcc", "Insert into &Cc field", [this] { Web_InsertField(1); }),
-        namedAction(this, "insertbcc", "Insert into &Bcc field", [this] { Web_InsertField(2); })};
+        namedAction(this, "inserto", tr("Insert into &To field"), [this] { Web_InsertField(0); }),
+        namedAction(this, "insertcc", tr("Insert into &Cc field"), [this] { Web_InsertField(1); }),
+        namedAction(this, "insertbcc", tr("Insert into &Bcc field"),
+                    [this] { Web_InsertField(2); })};
 
     Timer2->setObjectName("Timer2");
     Timer2->setInterval(1000);
@@ -233,8 +235,8 @@ void ComposeSubsystem::Web_InsertField(int which) {
     const QString form = qs(fields.form);
     QWidget* window = shell_.window();
     auto refuse = [window] {
-        Dialogs::message(window, "Unable to insert address. Are you sure the Compose screen is "
-                                 "displayed in your browser?");
+        Dialogs::message(window, tr("Unable to insert address. Are you sure the Compose screen "
+                                    "is displayed in your browser?"));
     };
     if (!fieldName) {
         refuse();

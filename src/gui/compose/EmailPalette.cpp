@@ -8,7 +8,7 @@
 EmailPalette::EmailPalette(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), Combo1(new QComboBox) {
     setObjectName("FormEmail");
-    setWindowTitle("Email Addresses");
+    setWindowTitle(tr("Email Addresses"));
     Combo1->setObjectName("Combo1");
     Combo1->setMinimumContentsLength(24);
     auto* layout = new QVBoxLayout(this);

@@ -32,10 +32,10 @@ MailMerge::MailMerge(Shell& shell, const AddressBookSubsystem& addresses, QObjec
     // A site that takes long is said to, with Stop at hand; every wait ends by itself.
     connect(watch_, &MergeWatch::longWait, this, [this](int secondsLeft) {
         if (run_ && DialogMerge)
-            DialogMerge->setStatus(QString("Waiting for the site (message %1); the run stops if "
-                                           "it has not answered in %2 seconds\u2026")
-                                       .arg(run_->sent() + run_->failed() + 1)
-                                       .arg(secondsLeft));
+            DialogMerge->setStatus(tr("Waiting for the site (message %1); the run stops if it "
+                                      "has not answered in %n seconds\u2026",
+                                      nullptr, secondsLeft)
+                                       .arg(run_->sent() + run_->failed() + 1));
     });
     connect(watch_, &MergeWatch::timedOut, this, [this] {
         if (run_)
@@ -139,9 +139,9 @@ bool MailMerge::confirm(std::vector<MergeMessage>& plan, const std::string& key)
     const auto sending = std::count_if(plan.begin(), plan.end(), [](const MergeMessage& m) {
         return m.skip == MergeMessage::Skip::No;
     });
-    return Dialogs::question(DialogMerge, QString("Send %1 messages, one to each address of "
-                                                  "the chosen rows?")
-                                              .arg(sending));
+    return Dialogs::question(DialogMerge,
+                             tr("Send %n messages, one to each address of the chosen rows?",
+                                nullptr, static_cast<int>(sending)));
 }
 
 void MailMerge::start() {
@@ -149,13 +149,13 @@ void MailMerge::start() {
         return;
     readForm([this](const Form& form) {
         if (!form.found) {
-            Dialogs::message(DialogMerge, kUnableToSend);
+            Dialogs::message(DialogMerge, unableToSend());
             return;
         }
         // Refused here, before anything goes, rather than by a site's box halfway through.
         if (QString::fromStdString(form.body).trimmed().isEmpty()) {
-            Dialogs::message(DialogMerge, "The message has no text. Write it in the compose "
-                                          "form, or use a template, then start the merge.");
+            Dialogs::message(DialogMerge, tr("The message has no text. Write it in the compose "
+                                             "form, or use a template, then start the merge."));
             return;
         }
         std::vector<MergeMessage> messages = plan(form);
@@ -170,9 +170,9 @@ void MailMerge::start() {
         watch_->setLimit(ok ? wait : 90);
         journal_ = MergeJournal(logPath());
         if (!journal_.begin(addresses_.book().path, key)) {
-            Dialogs::message(DialogMerge, "The merge log could not be written, so nothing was "
-                                          "sent.\n" +
-                                              journal_.error());
+            Dialogs::message(DialogMerge,
+                             tr("The merge log could not be written, so nothing was sent.\n%1")
+                                 .arg(journal_.error()));
             return;
         }
         run_ = std::make_unique<MergeRun>(std::move(messages), str(form.address), pause);
@@ -189,7 +189,7 @@ void MailMerge::test() {
     DialogMerge->setState(MergeDialog::State::Testing);
     readForm([this](const Form& form) {
         if (!form.found) {
-            Dialogs::message(DialogMerge, kUnableToSend);
+            Dialogs::message(DialogMerge, unableToSend());
             DialogMerge->setState(MergeDialog::State::Idle);
             return;
         }
@@ -207,8 +207,8 @@ void MailMerge::stop() {
     }
     execute(run_->stop());
     if (run_ && run_->stopping() && DialogMerge)
-        DialogMerge->setStatus(QString("Stopping once message %1 has been accepted; press Stop "
-                                       "again not to wait.")
+        DialogMerge->setStatus(tr("Stopping once message %1 has been accepted; press Stop again "
+                                  "not to wait.")
                                    .arg(run_->sent() + 1));
     else if (DialogMerge && run_ && run_->mode() == MergeRun::Mode::Idle)
         DialogMerge->setState(MergeDialog::State::Idle); // else once the template is back
@@ -217,7 +217,7 @@ void MailMerge::stop() {
 void MailMerge::preview() {
     readForm([this](const Form& form) {
         if (!form.found) {
-            Dialogs::message(DialogMerge, kUnableToSend);
+            Dialogs::message(DialogMerge, unableToSend());
             return;
         }
         std::vector<MergeMessage> messages = plan(form);
@@ -249,10 +249,9 @@ bool MailMerge::writeLog(const std::vector<MergeRun::Record>& records) {
         DialogMerge->countSent(run_->sent(), qs(m.address));
         const qint64 left = run_->millisecondsLeft(elapsed_.elapsed());
         emit progress(run_->sent(), run_->total(),
-                      QString("%1 of %2 sent, %3 left")
-                          .arg(run_->sent())
-                          .arg(run_->total())
-                          .arg(qs(postling::durationText(left))));
+                      tr("%1 of %2 sent, %3 left")
+                          .arg(QString::number(run_->sent()), QString::number(run_->total()),
+                               qs(postling::durationText(left))));
     }
     return true;
 }

@@ -28,17 +28,18 @@ QLabel* wrapped(const QString& text) {
 
 MergeDialog::MergeDialog(QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::WindowStaysOnTopHint),
-      Option2(new QRadioButton("All addresses in your address book")),
-      Option1(new QRadioButton("Only the selected addresses")), FrameTest(new QGroupBox("Test")),
-      CommandTest(new QPushButton("Test")), CommandUndoTest(new QPushButton("Stop Test")),
-      TextSent(new QPlainTextEdit), CommandHide(new QPushButton("Hide Log")),
-      CommandStart(new QPushButton("Start")), CommandStop(new QPushButton("Stop")),
-      Command1(new QPushButton("Show Log")), LabelNumSent(new QLabel("Emails Sent: 0")),
-      CancelButton(new QPushButton("Close")), Command5(new QPushButton("Help")),
-      CommandPreview(new QPushButton("Preview...")), SpinPause(new QSpinBox),
+      Option2(new QRadioButton(tr("All addresses in your address book"))),
+      Option1(new QRadioButton(tr("Only the selected addresses"))),
+      FrameTest(new QGroupBox(tr("Test"))), CommandTest(new QPushButton(tr("Test"))),
+      CommandUndoTest(new QPushButton(tr("Stop Test"))), TextSent(new QPlainTextEdit),
+      CommandHide(new QPushButton(tr("Hide Log"))), CommandStart(new QPushButton(tr("Start"))),
+      CommandStop(new QPushButton(tr("Stop"))), Command1(new QPushButton(tr("Show Log"))),
+      LabelNumSent(new QLabel(tr("Emails Sent: %n", nullptr, 0))),
+      CancelButton(new QPushButton(tr("Close"))), Command5(new QPushButton(tr("Help"))),
+      CommandPreview(new QPushButton(tr("Preview..."))), SpinPause(new QSpinBox),
       LabelStatus(new QLabel) {
     setObjectName("DialogMerge");
-    setWindowTitle("Mail Merge");
+    setWindowTitle(tr("Mail Merge"));
     setModal(false);
     const std::pair<QWidget*, const char*> named[] = {{Option2, "Option2"},
                                                       {Option1, "Option1"},
@@ -60,24 +61,26 @@ MergeDialog::MergeDialog(QWidget* parent)
         widget->setObjectName(name);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(wrapped("Mail Merge lets you send personalized email to a list of people. "
-                              "You must enter the body of your email message into the Compose "
-                              "form. You can use \"Merge  Fields\" to insert personalized "
-                              "information such as names from your address book."));
-    layout->addWidget(wrapped("For detailed instructions on how to use this feature, please  "
-                              "click the Help button."));
+    layout->addWidget(wrapped(tr("Mail Merge lets you send personalized email to a list of "
+                                 "people. You must enter the body of your email message into the "
+                                 "Compose form. You can use \"Merge  Fields\" to insert "
+                                 "personalized information such as names from your address "
+                                 "book.")));
+    layout->addWidget(wrapped(tr("For detailed instructions on how to use this feature, please  "
+                                 "click the Help button.")));
 
-    auto* settings = new QGroupBox("Merge Settings");
+    auto* settings = new QGroupBox(tr("Merge Settings"));
     auto* settingsLayout = new QVBoxLayout(settings);
-    settingsLayout->addWidget(new QLabel("Send Mail To:"));
+    settingsLayout->addWidget(new QLabel(tr("Send Mail To:")));
     settingsLayout->addWidget(Option2);
     settingsLayout->addWidget(Option1);
     Option2->setChecked(true);
     auto* pause = new QHBoxLayout;
-    pause->addWidget(new QLabel("Pause between messages:"));
+    pause->addWidget(new QLabel(tr("Pause between messages:")));
     SpinPause->setRange(0, 600);
     SpinPause->setValue(2);
-    SpinPause->setSuffix(" s");
+    //: Seconds, after the pause's number.
+    SpinPause->setSuffix(tr(" s"));
     pause->addWidget(SpinPause);
     pause->addStretch();
     settingsLayout->addLayout(pause);
@@ -85,11 +88,11 @@ MergeDialog::MergeDialog(QWidget* parent)
     layout->addWidget(settings);
 
     auto* test = new QVBoxLayout(FrameTest);
-    test->addWidget(wrapped("The test feature will create one email based on the first address "
-                            "in your list and will display it in the Compose form. The email "
-                            "will not be sent. After checking the test email to make sure it is "
-                            "correct, click the Stop Test button go return to your original "
-                            "email template."));
+    test->addWidget(wrapped(tr("The test feature will create one email based on the first "
+                               "address in your list and will display it in the Compose form. "
+                               "The email will not be sent. After checking the test email to "
+                               "make sure it is correct, click the Stop Test button go return to "
+                               "your original email template.")));
     auto* testButtons = new QHBoxLayout;
     testButtons->addWidget(CommandTest);
     testButtons->addWidget(CommandUndoTest);
@@ -100,7 +103,7 @@ MergeDialog::MergeDialog(QWidget* parent)
     TextSent->setMinimumHeight(90);
     layout->addWidget(FrameTest, 1);
 
-    auto* start = new QGroupBox("Start Merge: Press Start to begin sending");
+    auto* start = new QGroupBox(tr("Start Merge: Press Start to begin sending"));
     auto* startLayout = new QVBoxLayout(start);
     auto* startButtons = new QHBoxLayout;
     startButtons->addWidget(CommandStart);
@@ -142,29 +145,29 @@ void MergeDialog::setState(State state) {
 void MergeDialog::reset() {
     // A count of 0 beside the last run's addresses would read as if they had not been sent.
     setState(State::Idle);
-    LabelNumSent->setText("Emails Sent: 0");
+    LabelNumSent->setText(tr("Emails Sent: %n", nullptr, 0));
     refused_.clear();
     clearLog();
     hideLog();
 }
 
 void MergeDialog::countSent(int sent, const QString& address) {
-    LabelNumSent->setText(QString("Emails Sent: %1").arg(sent));
+    LabelNumSent->setText(tr("Emails Sent: %n", nullptr, sent));
     showLog();
     TextSent->setPlainText(
         TextSent->toPlainText().isEmpty() ? address : TextSent->toPlainText() + "\n" + address);
 }
 
 void MergeDialog::countRefused(int row, const QString& address, const QString& reason) {
-    refused_ << QString("row %1, %2: %3").arg(row).arg(address, reason);
-    setStatus(QString("Not sent to %1: %2").arg(address, reason));
+    refused_ << tr("row %1, %2: %3").arg(QString::number(row), address, reason);
+    setStatus(tr("Not sent to %1: %2").arg(address, reason));
 }
 
 void MergeDialog::reportRefused(int sent) {
     if (!refused_.isEmpty())
-        Dialogs::message(this, QString("%1 sent. The site did not send these:\n%2\nStart again to "
-                                       "send just them once they are put right.")
-                                   .arg(sent)
+        Dialogs::message(this, tr("%n sent. The site did not send these:\n%1\nStart again to "
+                                  "send just them once they are put right.",
+                                  nullptr, sent)
                                    .arg(refused_.join("\n")));
     refused_.clear();
 }
@@ -176,7 +179,7 @@ void MergeDialog::clearLog() {
 void MergeDialog::showLog() {
     TextSent->show();
     CommandHide->show();
-    FrameTest->setTitle("Emails have been sent to:");
+    FrameTest->setTitle(tr("Emails have been sent to:"));
     if (height() < sizeHint().height())
         resize(width(), sizeHint().height()); // room for the log under the test text
 }
@@ -184,7 +187,7 @@ void MergeDialog::showLog() {
 void MergeDialog::hideLog() {
     TextSent->hide();
     CommandHide->hide();
-    FrameTest->setTitle(TextSent->toPlainText().isEmpty() ? "Test" : QString());
+    FrameTest->setTitle(TextSent->toPlainText().isEmpty() ? tr("Test") : QString());
 }
 
 void MergeDialog::setStatus(const QString& text) {

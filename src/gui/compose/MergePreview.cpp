@@ -13,11 +13,11 @@ namespace {
 QString skipText(postling::MergeMessage::Skip skip) {
     switch (skip) {
     case postling::MergeMessage::Skip::NoAddress:
-        return "skipped: no address";
+        return MergePreview::tr("skipped: no address");
     case postling::MergeMessage::Skip::SentBefore:
-        return "skipped: sent by an earlier run";
+        return MergePreview::tr("skipped: sent by an earlier run");
     case postling::MergeMessage::Skip::Uncertain:
-        return "skipped: was being sent when a run stopped";
+        return MergePreview::tr("skipped: was being sent when a run stopped");
     case postling::MergeMessage::Skip::No:
         break;
     }
@@ -30,9 +30,9 @@ MergePreview::MergePreview(const std::vector<postling::MergeMessage>& plan,
                            const std::vector<std::string>& unmatched, QWidget* parent)
     : QDialog(parent), list_(new QTreeWidget), notes_(new QLabel) {
     setObjectName("MergePreview");
-    setWindowTitle("Merge Preview");
+    setWindowTitle(tr("Merge Preview"));
     list_->setObjectName("ListPreview");
-    list_->setHeaderLabels({"Row", "To", "Subject", "Start of the body"});
+    list_->setHeaderLabels({tr("Row"), tr("To"), tr("Subject"), tr("Start of the body")});
     list_->setRootIsDecorated(false);
     int sending = 0;
     for (const postling::MergeMessage& m : plan) {
@@ -51,9 +51,10 @@ MergePreview::MergePreview(const std::vector<postling::MergeMessage>& plan,
     for (int c = 0; c < 3; ++c)
         list_->resizeColumnToContents(c);
 
-    QStringList lines{QString("%1 of %2 rows will be sent.").arg(sending).arg(plan.size())};
+    QStringList lines{
+        tr("%1 of %n rows will be sent.", nullptr, static_cast<int>(plan.size())).arg(sending)};
     for (const std::string& field : unmatched)
-        lines << qs(field) + " matches no column and is sent as it is written.";
+        lines << tr("%1 matches no column and is sent as it is written.").arg(qs(field));
     notes_->setObjectName("LabelPreviewNotes");
     notes_->setText(lines.join("\n"));
     notes_->setWordWrap(true);

@@ -22,4 +22,4 @@ MergeFailure mergeFailure(const postling::MergeRun& run, const QString& logPath,
 QString resumeQuestion(const postling::ResumePoint& point);
 
 // A compose form that cannot be used by the merge.
-extern const char* const kUnableToSend;
+QString unableToSend();

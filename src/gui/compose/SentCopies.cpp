@@ -39,12 +39,12 @@ void SentCopies::posted(WebBrowser* view, const QString& page, const QByteArray&
         if (sent)
             emit sentMessage(*copy);
         else
-            shell_.setPanelText(2, "The site did not confirm the message was sent, so no "
-                                   "Sent copy was kept.");
+            shell_.setPanelText(2, tr("The site did not confirm the message was sent, so no "
+                                      "Sent copy was kept."));
     });
     connect(answer, &SendAnswer::refused, this, [this, answer](const QString& reason) {
         answer->disconnect(this);
-        shell_.setPanelText(2, "The site did not send the message (" + reason +
-                                   "), so no Sent copy was kept.");
+        shell_.setPanelText(
+            2, tr("The site did not send the message (%1), so no Sent copy was kept.").arg(reason));
     });
 }

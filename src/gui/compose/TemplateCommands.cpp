@@ -17,9 +17,9 @@
 
 TemplateCommands::TemplateCommands(Shell& shell, QObject* parent)
     : QObject(parent), shell_(shell), ComboTemplate(new QComboBox), ComboTemplate2(new QComboBox),
-      Command4(new QPushButton("Use &Template >>")),
-      CommandTemplate(new QPushButton("&New/Edit...")),
-      editttemplate_(namedAction(this, "editttemplate", "&Insert/Edit Email Template...",
+      Command4(new QPushButton(tr("Use &Template >>"))),
+      CommandTemplate(new QPushButton(tr("&New/Edit..."))),
+      editttemplate_(namedAction(this, "editttemplate", tr("&Insert/Edit Email Template..."),
                                  &TemplateCommands::CommandTemplate_Click)) {
     ComboTemplate->setObjectName("ComboTemplate");
     ComboTemplate->setMinimumContentsLength(12);
@@ -81,7 +81,7 @@ void TemplateCommands::CommandTemplate_Click() {
 
 void TemplateCommands::Command4_Click() {
     if (ComboTemplate->currentIndex() < 0) {
-        Dialogs::message(shell_.window(), "You must select a template.");
+        Dialogs::message(shell_.window(), tr("You must select a template."));
         return;
     }
     // The dialog does the work unseen: it loads the template and inserts it.

@@ -18,7 +18,8 @@
 
 namespace {
 
-const char* kSaveQuestion = "Do you want to save your changes to this email template?";
+const char* kSaveQuestion =
+    QT_TRANSLATE_NOOP("TemplateDialog", "Do you want to save your changes to this email template?");
 
 QFont courier() {
     QFont font("Courier New");
@@ -30,16 +31,16 @@ QFont courier() {
 
 TemplateDialog::TemplateDialog(const QString& mainDir, const QStringList& names, int selected,
                                QWidget* parent)
-    : QDialog(parent), Combo1(new QComboBox), Command1(new QPushButton("New")),
+    : QDialog(parent), Combo1(new QComboBox), Command1(new QPushButton(tr("New"))),
       Text1(new QLineEdit), Text2(new QPlainTextEdit),
-      Command4(new QPushButton("Insert to Form >>")),
-      Command3(new QPushButton("Capture from Form <<")), OKButton(new QPushButton("&Save")),
-      CancelButton(new QPushButton("&Close")), Command2(new QPushButton("&Help")),
+      Command4(new QPushButton(tr("Insert to Form >>"))),
+      Command3(new QPushButton(tr("Capture from Form <<"))), OKButton(new QPushButton(tr("&Save"))),
+      CancelButton(new QPushButton(tr("&Close"))), Command2(new QPushButton(tr("&Help"))),
       mainDir_(mainDir),
-      waiting_(new QLabel("Waiting for the compose form to load\u2026 Close this window to stop "
-                          "waiting.")) {
+      waiting_(new QLabel(tr("Waiting for the compose form to load\u2026 Close this window to "
+                             "stop waiting."))) {
     setObjectName("DialogTemplate");
-    setWindowTitle("Email Template");
+    setWindowTitle(tr("Email Template"));
     const std::pair<QWidget*, const char*> named[] = {
         {Combo1, "Combo1"},     {Command1, "Command1"},         {Text1, "Text1"},
         {Text2, "Text2"},       {Command4, "Command4"},         {Command3, "Command3"},
@@ -52,17 +53,17 @@ TemplateDialog::TemplateDialog(const QString& mainDir, const QStringList& names,
         w->setFont(courier());
     Text2->setLineWrapMode(QPlainTextEdit::NoWrap);
 
-    auto* open = new QGroupBox("Open Template");
+    auto* open = new QGroupBox(tr("Open Template"));
     auto* openRow = new QHBoxLayout(open);
     openRow->addWidget(Combo1, 1);
     openRow->addWidget(Command1);
 
     // A column ruler over the body shows how long its lines are.
-    auto* edit = new QGroupBox("Edit");
+    auto* edit = new QGroupBox(tr("Edit"));
     auto* editGrid = new QGridLayout(edit);
-    editGrid->addWidget(new QLabel("Subject:"), 0, 0);
+    editGrid->addWidget(new QLabel(tr("Subject:")), 0, 0);
     editGrid->addWidget(Text1, 0, 1);
-    editGrid->addWidget(new QLabel("Body:"), 1, 0, Qt::AlignTop);
+    editGrid->addWidget(new QLabel(tr("Body:")), 1, 0, Qt::AlignTop);
     auto* ruler = new QVBoxLayout;
     ruler->setSpacing(0);
     for (const char* text :
@@ -76,7 +77,7 @@ TemplateDialog::TemplateDialog(const QString& mainDir, const QStringList& names,
     editGrid->addLayout(ruler, 1, 1);
     editGrid->setRowStretch(1, 1);
 
-    auto* form = new QGroupBox("Capture From or Insert to Compose Form");
+    auto* form = new QGroupBox(tr("Capture From or Insert to Compose Form"));
     auto* formLayout = new QVBoxLayout(form);
     auto* formRow = new QHBoxLayout;
     formRow->addWidget(Command4);
@@ -126,8 +127,8 @@ bool TemplateDialog::loadEntry(int index) {
     const QString name = Combo1->itemText(index);
     const auto bytes = postling::readTemplateFile(str(mainDir_), str(name));
     if (!bytes) {
-        Dialogs::message(this, "The email template could not be read from " +
-                                   qs(postling::templatePath(str(mainDir_), str(name))) + ".");
+        Dialogs::message(this, tr("The email template could not be read from %1.")
+                                   .arg(qs(postling::templatePath(str(mainDir_), str(name)))));
         return false;
     }
     const auto text = postling::parseTemplateFile(*bytes);
@@ -140,7 +141,7 @@ bool TemplateDialog::loadEntry(int index) {
 
 void TemplateDialog::newTemplate() {
     if (changed_) {
-        const Dialogs::Answer answer = Dialogs::askYesNoCancel(this, kSaveQuestion);
+        const Dialogs::Answer answer = Dialogs::askYesNoCancel(this, tr(kSaveQuestion));
         if (answer == Dialogs::Answer::Cancel)
             return;
         if (answer == Dialogs::Answer::Yes)
@@ -159,15 +160,15 @@ bool TemplateDialog::save() {
     const QString typed = Combo1->currentText();
     switch (postling::templateRefusal(str(typed), str(Text1->text()), str(body()))) {
     case postling::TemplateRefusal::NoName:
-        Dialogs::message(this, "You must give the email template a name.");
+        Dialogs::message(this, tr("You must give the email template a name."));
         Combo1->setFocus();
         return false;
     case postling::TemplateRefusal::NoSubject:
-        Dialogs::message(this, "You must specify a subject.");
+        Dialogs::message(this, tr("You must specify a subject."));
         Text1->setFocus();
         return false;
     case postling::TemplateRefusal::NoBody:
-        Dialogs::message(this, "You must enter some body text.");
+        Dialogs::message(this, tr("You must enter some body text."));
         Text2->setFocus();
         return false;
     case postling::TemplateRefusal::None:
@@ -178,7 +179,7 @@ bool TemplateDialog::save() {
         postling::writeTemplateFile(str(mainDir_), str(name), str(Text1->text()), str(body()));
     if (!error.empty()) {
         // The dialog stays open with the text as written: nothing is lost.
-        Dialogs::message(this, "The email template could not be saved.\n" + qs(error));
+        Dialogs::message(this, tr("The email template could not be saved.\n%1").arg(qs(error)));
         return false;
     }
     if (Combo1->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0) {
@@ -193,7 +194,7 @@ bool TemplateDialog::save() {
 bool TemplateDialog::askToSave() {
     if (!changed_)
         return true;
-    const Dialogs::Answer answer = Dialogs::askYesNoCancel(this, kSaveQuestion);
+    const Dialogs::Answer answer = Dialogs::askYesNoCancel(this, tr(kSaveQuestion));
     if (answer == Dialogs::Answer::Cancel)
         return false;
     if (answer == Dialogs::Answer::Yes)

@@ -22,19 +22,19 @@
 #include <QPushButton>
 
 InboxSubsystem::InboxSubsystem(Shell& shell, QObject* parent)
-    : QObject(parent), shell_(shell), buttons_(new QGroupBox("Inbox Management")),
-      settings_(new QGroupBox("Inbox Management/Spam Settings")), ComboUnread(new QComboBox),
-      CheckSpamUnread(new QCheckBox("\"Check Spam\" checks &only unread messages")),
-      CheckNonEnglish(new QCheckBox("\"Check Spam\" checks messages with multiple non-&English "
-                                    "characters")),
-      Command7(new QPushButton("Edit Spam &Keywords")), TextSpam(new QPlainTextEdit),
-      SpamClose(new QPushButton("Close")) {
+    : QObject(parent), shell_(shell), buttons_(new QGroupBox(tr("Inbox Management"))),
+      settings_(new QGroupBox(tr("Inbox Management/Spam Settings"))), ComboUnread(new QComboBox),
+      CheckSpamUnread(new QCheckBox(tr("\"Check Spam\" checks &only unread messages"))),
+      CheckNonEnglish(new QCheckBox(tr("\"Check Spam\" checks messages with multiple "
+                                       "non-&English characters"))),
+      Command7(new QPushButton(tr("Edit Spam &Keywords"))), TextSpam(new QPlainTextEdit),
+      SpamClose(new QPushButton(tr("Close"))) {
     buttons_->setObjectName("FrameInbox");
     auto* row = new QHBoxLayout(buttons_);
     row->setContentsMargins(6, 2, 6, 4);
-    auto* spam = new QPushButton("Check S&pam");
+    auto* spam = new QPushButton(tr("Check S&pam"));
     spam->setObjectName("Command2");
-    auto* unread = new QPushButton("Check &Unread");
+    auto* unread = new QPushButton(tr("Check &Unread"));
     unread->setObjectName("Command1");
     row->addWidget(spam);
     row->addWidget(unread);
@@ -42,10 +42,12 @@ InboxSubsystem::InboxSubsystem(Shell& shell, QObject* parent)
     connect(unread, &QPushButton::clicked, this, &InboxSubsystem::Command1_Click);
 
     actions_ = {
-        namedAction(this, "checkspam", "&Check Spam Messages", &InboxSubsystem::Command2_Click),
-        namedAction(this, "checkunread", "C&heck Unread Messages", &InboxSubsystem::Command1_Click),
-        namedAction(this, "checkgroup", "Check &Group of Messages", &InboxSubsystem::CheckGroup),
-        namedAction(this, "uncheckall", "&Uncheck All Messages", &InboxSubsystem::UncheckAll)};
+        namedAction(this, "checkspam", tr("&Check Spam Messages"), &InboxSubsystem::Command2_Click),
+        namedAction(this, "checkunread", tr("C&heck Unread Messages"),
+                    &InboxSubsystem::Command1_Click),
+        namedAction(this, "checkgroup", tr("Check &Group of Messages"),
+                    &InboxSubsystem::CheckGroup),
+        namedAction(this, "uncheckall", tr("&Uncheck All Messages"), &InboxSubsystem::UncheckAll)};
 
     settings_->setObjectName("FrameSpam");
     ComboUnread->setObjectName("ComboUnread");
@@ -54,11 +56,11 @@ InboxSubsystem::InboxSubsystem(Shell& shell, QObject* parent)
     Command7->setObjectName("Command7");
     TextSpam->setObjectName("TextSpam");
     SpamClose->setObjectName("SpamClose");
-    ComboUnread->addItems({"All Unread Messages", "First 5 Unread Messages",
-                           "First 10 Unread Messages", "First 15 Unread Messages",
-                           "First 20 Unread Messages"});
+    ComboUnread->addItem(tr("All Unread Messages"));
+    for (int first : {5, 10, 15, 20})
+        ComboUnread->addItem(tr("First %n Unread Messages", nullptr, first));
     auto* layout = new QGridLayout(settings_);
-    layout->addWidget(new QLabel("\"Check Unread\" checks:"), 0, 0);
+    layout->addWidget(new QLabel(tr("\"Check Unread\" checks:")), 0, 0);
     layout->addWidget(ComboUnread, 0, 1, Qt::AlignLeft);
     layout->addWidget(CheckSpamUnread, 1, 0, 1, 2);
     layout->addWidget(CheckNonEnglish, 2, 0, 1, 2);
@@ -92,7 +94,7 @@ QString InboxSubsystem::loadKeywords() {
     const std::string path = (shell_.main_dir() + "spamkeys.txt").toStdString();
     auto file = postling::readFile(path);
     const std::string problem =
-        file ? postling::notTextReason(*file, 1 << 20, "a list of spam keywords") : "";
+        file ? postling::notTextReason(*file, 1 << 20, str(tr("a list of spam keywords"))) : "";
     if (!problem.empty())
         file.reset();
     spam_keys = QString::fromStdString(postling::loadedSpamKeywords(file ? &*file : nullptr));
@@ -150,26 +152,28 @@ void InboxSubsystem::run(Command command) {
                 change = result.tick;
                 for (const std::string& reason : result.reasons)
                     reasons << QString::fromStdString(reason);
-                summary = QString("Ticked %1: %2 by keyword, %3 non-English")
-                              .arg(change.size())
-                              .arg(result.byKeyword)
-                              .arg(result.nonEnglish);
+                summary =
+                    tr("Ticked %n: %1 by keyword, %2 non-English", nullptr,
+                       static_cast<int>(change.size()))
+                        .arg(QString::number(result.byKeyword), QString::number(result.nonEnglish));
                 break;
             }
             case Command::Unread:
                 change = postling::checkUnread(site, boxes, limit);
-                reasons << "Check Unread: unread";
-                summary = QString("Ticked %1 unread").arg(change.size());
+                //: Why Check Unread ticked a message (its tooltip in the inbox).
+                reasons << tr("Check Unread: unread");
+                summary = tr("Ticked %n unread", nullptr, static_cast<int>(change.size()));
                 break;
             case Command::Group:
                 change = postling::checkGroup(site, boxes);
-                reasons << "Check Group: between ticked messages";
-                summary = QString("Ticked %1 between ticked messages").arg(change.size());
+                reasons << tr("Check Group: between ticked messages");
+                summary = tr("Ticked %n between ticked messages", nullptr,
+                             static_cast<int>(change.size()));
                 break;
             case Command::Uncheck:
                 change = postling::uncheckAll(site, boxes);
                 tick = false;
-                summary = QString("Unticked %1").arg(change.size());
+                summary = tr("Unticked %n", nullptr, static_cast<int>(change.size()));
                 break;
             }
             QVariantList indices, why;

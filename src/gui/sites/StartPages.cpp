@@ -14,7 +14,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-StartPages::StartPages(QObject* parent) : QObject(parent), frame_(new QGroupBox("Start Page")) {
+StartPages::StartPages(QObject* parent) : QObject(parent), frame_(new QGroupBox(tr("Start Page"))) {
     frame_->setObjectName("FrameStart");
     struct Spec {
         const postling::Site* site;
@@ -26,24 +26,26 @@ StartPages::StartPages(QObject* parent) : QObject(parent), frame_(new QGroupBox(
         QIcon icon;
     };
     const Spec specs[] = {
-        {&postling::yahooSite(), "&Yahoo Mail:", "OptionY", "TextYahoo", "Yahoo! Mail",
-         "Go to Yahoo Mail", letterIcon("Y!", QColor("#6633cc"))},
-        {&postling::hotmailSite(), "MSN &Hotmail", "OptionH", "TextHotmail", "Hotmail",
-         "Go to Hotmail", letterIcon("H", QColor("#003399"))},
-        {&postling::roundcubeSite(), "Round&cube:", "OptionR", "TextRoundcube", "Roundcube",
-         "Go to your Roundcube", letterIcon("R", QColor("#37beff"))},
+        {&postling::yahooSite(), QT_TR_NOOP("&Yahoo Mail:"), "OptionY", "TextYahoo",
+         QT_TR_NOOP("Yahoo! Mail"), QT_TR_NOOP("Go to Yahoo Mail"),
+         letterIcon("Y!", QColor("#6633cc"))},
+        {&postling::hotmailSite(), QT_TR_NOOP("MSN &Hotmail"), "OptionH", "TextHotmail",
+         QT_TR_NOOP("Hotmail"), QT_TR_NOOP("Go to Hotmail"), letterIcon("H", QColor("#003399"))},
+        {&postling::roundcubeSite(), QT_TR_NOOP("Round&cube:"), "OptionR", "TextRoundcube",
+         QT_TR_NOOP("Roundcube"), QT_TR_NOOP("Go to your Roundcube"),
+         letterIcon("R", QColor("#37beff"))},
     };
     auto* group = new QButtonGroup(frame_);
     auto* layout = new QGridLayout(frame_);
     for (const Spec& s : specs) {
-        Choice c{s.site, new QRadioButton(s.option), new QLineEdit,
-                 new QAction(s.icon, s.caption, this)};
+        Choice c{s.site, new QRadioButton(tr(s.option)), new QLineEdit,
+                 new QAction(s.icon, tr(s.caption), this)};
         c.option->setObjectName(s.optionName);
         c.text->setObjectName(s.textName);
-        c.text->setAccessibleName(QString(s.caption) + " start page");
+        c.text->setAccessibleName(tr("%1 start page").arg(tr(s.caption)));
         const QString key = QString::fromUtf8(s.site->key().data(), s.site->key().size());
         c.action->setObjectName(key);
-        c.action->setToolTip(s.tip);
+        c.action->setToolTip(tr(s.tip));
         connect(c.action, &QAction::triggered, this,
                 [this, key] { emit goRequested(address(key)); });
         group->addButton(c.option);

@@ -12,17 +12,17 @@
 #include <QVBoxLayout>
 
 WelcomeDialog::WelcomeDialog(QWidget* parent)
-    : QDialog(parent), yahoo_(new QRadioButton("&Yahoo Mail")),
-      hotmail_(new QRadioButton("&MSN Hotmail")), roundcube_(new QRadioButton("&Roundcube:")),
-      roundcubeText_(new QLineEdit) {
+    : QDialog(parent), yahoo_(new QRadioButton(tr("&Yahoo Mail"))),
+      hotmail_(new QRadioButton(tr("&MSN Hotmail"))),
+      roundcube_(new QRadioButton(tr("&Roundcube:"))), roundcubeText_(new QLineEdit) {
     setObjectName("DialogWelcome");
-    setWindowTitle("Welcome!");
+    setWindowTitle(tr("Welcome!"));
     yahoo_->setObjectName("OptionYahoo");
     hotmail_->setObjectName("OptionHotmail");
     roundcube_->setObjectName("OptionRoundcube");
     roundcubeText_->setObjectName("TextWelcomeRoundcube");
     roundcubeText_->setPlaceholderText("https://mail.example.org/");
-    roundcubeText_->setAccessibleName("Roundcube address");
+    roundcubeText_->setAccessibleName(tr("Roundcube address"));
     yahoo_->setChecked(true);
     // Typing an address means starting there.
     connect(roundcubeText_, &QLineEdit::textEdited, this, [this](const QString& text) {
@@ -30,25 +30,25 @@ WelcomeDialog::WelcomeDialog(QWidget* parent)
             roundcube_->setChecked(true);
     });
 
-    auto* title = new QLabel("Welcome to Postling!");
+    auto* title = new QLabel(tr("Welcome to Postling!"));
     QFont big = title->font();
     big.setPointSize(big.pointSize() + 4);
     big.setBold(true);
     title->setFont(big);
-    auto* ask = new QLabel("Please indicate whether you would prefer to begin at Yahoo! Mail, "
-                           "Hotmail or your own Roundcube when you first start Postling.");
+    auto* ask = new QLabel(tr("Please indicate whether you would prefer to begin at Yahoo! Mail, "
+                              "Hotmail or your own Roundcube when you first start Postling."));
     ask->setWordWrap(true);
-    auto* frame = new QGroupBox("Select your Start Page");
+    auto* frame = new QGroupBox(tr("Select your Start Page"));
     auto* options = new QGridLayout(frame);
     options->addWidget(yahoo_, 0, 0, 1, 2);
     options->addWidget(hotmail_, 1, 0, 1, 2);
     options->addWidget(roundcube_, 2, 0);
     options->addWidget(roundcubeText_, 2, 1);
-    auto* hint = new QLabel("Just choose the mail provider you use most often. You can still "
-                            "easily access the others from the toolbar or change the "
-                            "default in the settings tab.");
+    auto* hint = new QLabel(tr("Just choose the mail provider you use most often. You can still "
+                               "easily access the others from the toolbar or change the "
+                               "default in the settings tab."));
     hint->setWordWrap(true);
-    auto* ok = new QPushButton("OK");
+    auto* ok = new QPushButton(tr("OK"));
     ok->setObjectName("OKButton");
     ok->setDefault(true);
 

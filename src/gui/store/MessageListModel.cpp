@@ -81,15 +81,15 @@ QVariant MessageListModel::headerData(int section, Qt::Orientation orientation, 
         return {};
     switch (section) {
     case From:
-        return sent_ ? "Sent To" : "From";
+        return sent_ ? tr("Sent To") : tr("From");
     case Subject:
-        return "Subject";
+        return tr("Subject");
     case To:
-        return sent_ ? "From" : "To";
+        return sent_ ? tr("From") : tr("To");
     case Date:
-        return "Date";
+        return tr("Date");
     case Folder:
-        return "Folder";
+        return tr("Folder");
     default:
         return " ";
     }

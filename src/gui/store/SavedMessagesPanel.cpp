@@ -32,13 +32,14 @@ using Column = MessageListModel::Column;
 
 SavedMessagesPanel::SavedMessagesPanel(WebBrowser* preview, QWidget* parent)
     : QWidget(parent), Picture3(new QWidget), ComboFolders2(new FolderDropList),
-      CommandAddFolder(new QPushButton("New &Folder...")),
-      RemoveFolder(new QPushButton("Mana&ge Folders...")), TextSearch(new QLineEdit),
+      CommandAddFolder(new QPushButton(tr("New &Folder..."))),
+      RemoveFolder(new QPushButton(tr("Mana&ge Folders..."))), TextSearch(new QLineEdit),
       ListMsg(new QTreeView), Picture2(new QWidget),
-      CommandReplyText(new QPushButton("&Reply (with original text)")),
-      CommandReplyNoText(new QPushButton("Reply (&blank)")),
-      CommandForward(new QPushButton("For&ward")), CommandSendAgain(new QPushButton("Send &Again")),
-      CommandDelete(new QPushButton("&Delete")), CommandMove(new QPushButton("&Move to:")),
+      CommandReplyText(new QPushButton(tr("&Reply (with original text)"))),
+      CommandReplyNoText(new QPushButton(tr("Reply (&blank)"))),
+      CommandForward(new QPushButton(tr("For&ward"))),
+      CommandSendAgain(new QPushButton(tr("Send &Again"))),
+      CommandDelete(new QPushButton(tr("&Delete"))), CommandMove(new QPushButton(tr("&Move to:"))),
       ComboFolders4(new QComboBox), preview_(preview), model_(new MessageListModel(this)),
       searchDelay_(new QTimer(this)) {
     setObjectName("SavedMessagesPanel");
@@ -62,7 +63,7 @@ SavedMessagesPanel::SavedMessagesPanel(WebBrowser* preview, QWidget* parent)
     // The folder pane.
     auto* folders = new QVBoxLayout(Picture3);
     folders->setContentsMargins(0, 0, 0, 0);
-    folders->addWidget(new QLabel("  Folders"));
+    folders->addWidget(new QLabel(tr("  Folders")));
     folders->addWidget(ComboFolders2, 1);
     folders->addWidget(CommandAddFolder);
     folders->addWidget(RemoveFolder);
@@ -88,7 +89,7 @@ SavedMessagesPanel::SavedMessagesPanel(WebBrowser* preview, QWidget* parent)
     ListMsg->header()->setSortIndicatorShown(true);
     ListMsg->header()->setSortIndicator(Column::Date, Qt::DescendingOrder);
     ListMsg->viewport()->installEventFilter(this);
-    TextSearch->setPlaceholderText("Search every folder: sender, recipient, subject, text");
+    TextSearch->setPlaceholderText(tr("Search every folder: sender, recipient, subject, text"));
     TextSearch->setClearButtonEnabled(true);
     searchDelay_->setSingleShot(true);
     searchDelay_->setInterval(300);
@@ -251,8 +252,8 @@ void SavedMessagesPanel::previewRow(int row) {
     const qint64 size = QFileInfo(path).size();
     if (size > kPreviewLimit) {
         preview_->setHtml("<p>" +
-                          QString("This file (%1 MB) is too large to show here. It is kept as it "
-                                  "is in %2.")
+                          tr("This file (%1 MB) is too large to show here. It is kept as it "
+                             "is in %2.")
                               .arg(size / (1024 * 1024))
                               .arg(path)
                               .toHtmlEscaped() +
@@ -292,7 +293,7 @@ void SavedMessagesPanel::deleteSelected() {
     const std::string error =
         postling::MessageStore(str(mainDir_)).remove(e.folder, e.row.fileName);
     if (!error.empty()) { // the file and its row stay
-        Dialogs::message(this, "The message could not be deleted.\n" + qs(error));
+        Dialogs::message(this, tr("The message could not be deleted.\n%1").arg(qs(error)));
         return;
     }
     afterRowRemoved(row);
@@ -300,7 +301,7 @@ void SavedMessagesPanel::deleteSelected() {
 
 void SavedMessagesPanel::moveSelected() {
     if (ComboFolders4->currentIndex() < 0) {
-        Dialogs::message(this, "You must select the folder you want to move the file to.");
+        Dialogs::message(this, tr("You must select the folder you want to move the file to."));
         ComboFolders4->setFocus();
         return;
     }
@@ -312,7 +313,8 @@ void SavedMessagesPanel::moveSelected() {
     const std::string error =
         postling::MessageStore(str(mainDir_)).move(e.folder, str(target), e.row.fileName);
     if (!error.empty()) {
-        Dialogs::message(this, "There was an error in attempting to move this file.\n" + qs(error));
+        Dialogs::message(
+            this, tr("There was an error in attempting to move this file.\n%1").arg(qs(error)));
         return;
     }
     afterRowRemoved(row);

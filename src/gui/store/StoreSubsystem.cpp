@@ -29,7 +29,8 @@
 
 namespace {
 
-const char* kUnableToRead = "Unable to read message. Are you sure a message is displayed?";
+const char* kUnableToRead = QT_TRANSLATE_NOOP(
+    "StoreSubsystem", "Unable to read message. Are you sure a message is displayed?");
 
 void fill(QComboBox* box, const std::vector<std::string>& names) {
     box->clear();
@@ -41,14 +42,14 @@ void fill(QComboBox* box, const std::vector<std::string>& names) {
 
 StoreSubsystem::StoreSubsystem(Shell& shell, QObject* parent)
     : QObject(parent), shell_(shell), ComboFolders(new QComboBox), Command6(new QToolButton),
-      GetBody(new QPushButton("&Save Msg <<")), LabelSaved(new QLabel("Message Saved")),
-      savemsg_(new QAction("&Save Current Message", this)), ComboFolders3(new QComboBox),
+      GetBody(new QPushButton(tr("&Save Msg <<"))), LabelSaved(new QLabel(tr("Message Saved"))),
+      savemsg_(new QAction(tr("&Save Current Message"), this)), ComboFolders3(new QComboBox),
       SavedMessages(new SavedMessagesPanel(shell.WebBrowser2())) {
     ComboFolders->setObjectName("ComboFolders");
     ComboFolders->setMinimumContentsLength(10);
     Command6->setObjectName("Command6");
     Command6->setIcon(QApplication::style()->standardIcon(QStyle::SP_FileDialogNewFolder));
-    Command6->setToolTip("New Folder");
+    Command6->setToolTip(tr("New Folder"));
     GetBody->setObjectName("GetBody");
     LabelSaved->setObjectName("LabelSaved");
     LabelSaved->setStyleSheet("color: #006000; font-weight: bold;");
@@ -61,7 +62,7 @@ StoreSubsystem::StoreSubsystem(Shell& shell, QObject* parent)
     connect(GetBody, &QPushButton::clicked, this, &StoreSubsystem::GetBody_Click);
     connect(Command6, &QToolButton::clicked, this, &StoreSubsystem::CommandAddFolder_Click);
     connect(ComboFolders, &QComboBox::activated, this,
-            [this] { shell_.setPanelText(1, "Save to: " + ComboFolders->currentText()); });
+            [this] { shell_.setPanelText(1, tr("Save to: %1").arg(ComboFolders->currentText())); });
     connect(SavedMessages->CommandAddFolder, &QPushButton::clicked, this,
             &StoreSubsystem::CommandAddFolder_Click);
     connect(SavedMessages->RemoveFolder, &QPushButton::clicked, this,
@@ -109,7 +110,7 @@ void StoreSubsystem::saveSettings(postling::Settings& settings) const {
 
 void StoreSubsystem::GetBody_Click() {
     if (ComboFolders->currentText().isEmpty()) {
-        Dialogs::message(shell_.window(), "You must select a folder to save the message to");
+        Dialogs::message(shell_.window(), tr("You must select a folder to save the message to"));
         return;
     }
     if (shell_.currentTab() != Shell::InboxTab)
@@ -123,12 +124,12 @@ void StoreSubsystem::GetBody_Click() {
                 return;
             if (page.value("error") == "nosource") { // the message is there, its source is not
                 Dialogs::message(self->shell_.window(),
-                                 "The site did not send the message's text, so nothing was "
-                                 "saved. Is the site reachable? Try again once it is.");
+                                 tr("The site did not send the message's text, so nothing was "
+                                    "saved. Is the site reachable? Try again once it is."));
                 return;
             }
             if (PageDocument::failed(page)) {
-                Dialogs::message(self->shell_.window(), kUnableToRead);
+                Dialogs::message(self->shell_.window(), tr(kUnableToRead));
                 return;
             }
             postling::MessagePage content;
@@ -139,7 +140,7 @@ void StoreSubsystem::GetBody_Click() {
                 content.source = page.value("sourceBytes").toString().toLatin1().toStdString();
             const postling::CaptureResult result = site.capture(content, self->shell_.lang);
             if (!result.found) {
-                Dialogs::message(self->shell_.window(), kUnableToRead);
+                Dialogs::message(self->shell_.window(), tr(kUnableToRead));
                 return;
             }
             self->SaveMessage(result.message);
@@ -150,7 +151,7 @@ void StoreSubsystem::SaveMessage(const postling::SavedMessage& message) {
     const QString folder = ComboFolders->currentText();
     if (!message.sent && postling::isSentFolder(folder.toStdString())) {
         Dialogs::message(shell_.window(),
-                         "You cannot save incoming messages to the Sent Messages Folder.");
+                         tr("You cannot save incoming messages to the Sent Messages Folder."));
         return;
     }
     const std::string error =
@@ -158,16 +159,16 @@ void StoreSubsystem::SaveMessage(const postling::SavedMessage& message) {
     if (message.sent) {
         // Said on the status line: a box would interrupt the user's next message.
         if (!error.empty())
-            shell_.setPanelText(2, "The sent message could not be kept: " + qs(error));
+            shell_.setPanelText(2, tr("The sent message could not be kept: %1").arg(qs(error)));
         return;
     }
     if (!error.empty()) { // nothing half-written: the folder is as it was
-        Dialogs::message(shell_.window(), "The message could not be saved.\n" + qs(error));
-        shell_.setPanelText(2, "Msg not saved");
+        Dialogs::message(shell_.window(), tr("The message could not be saved.\n%1").arg(qs(error)));
+        shell_.setPanelText(2, tr("Msg not saved"));
         return;
     }
     LabelSaved->show();
-    shell_.setPanelText(2, "Msg Saved");
+    shell_.setPanelText(2, tr("Msg Saved"));
 }
 
 void StoreSubsystem::fillFolderLists(const QString& select, bool inSettingsToo) {
@@ -192,19 +193,19 @@ void StoreSubsystem::fillFolderLists(const QString& select, bool inSettingsToo) 
                                                      : ComboFolders3->findText(keptDefault));
     }
     if (lists.selected >= 0)
-        shell_.setPanelText(1, "Save to: " + ComboFolders->currentText());
+        shell_.setPanelText(1, tr("Save to: %1").arg(ComboFolders->currentText()));
     SavedMessages->listFolder();
 }
 
 void StoreSubsystem::CommandAddFolder_Click() {
     NameDialog dialog(
-        "DialogNewFolder", "New Folder", "Folder Name:",
+        "DialogNewFolder", tr("New Folder"), tr("Folder Name:"),
         [this](const QString& name) {
             if (!postling::MessageStore(shell_.main_dir().toStdString())
                      .createFolder(name.toStdString())) {
                 Dialogs::message(shell_.window(),
-                                 "Unable to create directory. Please check to make sure you "
-                                 "have entered a valid directory name.");
+                                 tr("Unable to create directory. Please check to make sure you "
+                                    "have entered a valid directory name."));
                 return false;
             }
             fillFolderLists(name, false);
