@@ -638,7 +638,7 @@ Ihre Änderungen sind noch vorhanden: Versuchen Sie es erneut, sobald auf dem Da
     <message>
         <location line="+34"/>
         <source>a list of spam keywords</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Liste von Spam-Schlüsselwörtern</translation>
     </message>
     <message numerus="yes">
         <location line="+59"/>
@@ -896,7 +896,7 @@ Ihre Änderungen sind noch vorhanden: Versuchen Sie es erneut, sobald auf dem Da
     <message>
         <location line="+2"/>
         <source>Not read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gelesen: %1</translation>
     </message>
     <message>
         <location line="+73"/>
@@ -1347,7 +1347,7 @@ Klicken Sie auf „Stopp“; sobald das Protokoll geschrieben werden kann, klick
     <message>
         <location line="+163"/>
         <source>This file (%1 MB) is too large to show here. It is kept as it is in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei (%1 MB) ist zu groß, um sie hier anzuzeigen. Sie bleibt unverändert in %2.</translation>
     </message>
     <message>
         <location line="+41"/>
@@ -1374,12 +1374,12 @@ Klicken Sie auf „Stopp“; sobald das Protokoll geschrieben werden kann, klick
     <message>
         <location filename="../src/gui/compose/SentCopies.cpp" line="+42"/>
         <source>The site did not confirm the message was sent, so no Sent copy was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Website hat nicht bestätigt, dass die Nachricht gesendet wurde; daher wurde keine Kopie unter „Sent“ gespeichert.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The site did not send the message (%1), so no Sent copy was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Website hat die Nachricht nicht gesendet (%1); daher wurde keine Kopie unter „Sent“ gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -1490,7 +1490,7 @@ Klicken Sie auf „Stopp“; sobald das Protokoll geschrieben werden kann, klick
     <message>
         <location line="+14"/>
         <source>The site did not send the message&apos;s text, so nothing was saved. Is the site reachable? Try again once it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Website hat den Text der Nachricht nicht übermittelt; daher wurde nichts gespeichert. Ist die Website erreichbar? Versuchen Sie es erneut, sobald sie es ist.</translation>
     </message>
     <message>
         <location line="+27"/>

@@ -638,7 +638,7 @@ Sus cambios siguen abiertos: cuando haya espacio en el disco (o se pueda escribi
     <message>
         <location line="+34"/>
         <source>a list of spam keywords</source>
-        <translation type="unfinished"></translation>
+        <translation>una lista de palabras clave de spam</translation>
     </message>
     <message numerus="yes">
         <location line="+59"/>
@@ -896,7 +896,7 @@ Sus cambios siguen abiertos: cuando haya espacio en el disco (o se pueda escribi
     <message>
         <location line="+2"/>
         <source>Not read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No leído: %1</translation>
     </message>
     <message>
         <location line="+73"/>
@@ -1347,7 +1347,7 @@ Pulse Detener; cuando se pueda escribir el registro, pulse Iniciar de nuevo para
     <message>
         <location line="+163"/>
         <source>This file (%1 MB) is too large to show here. It is kept as it is in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo (%1 MB) es demasiado grande para mostrarlo aquí. Se conserva tal cual en %2.</translation>
     </message>
     <message>
         <location line="+41"/>
@@ -1374,12 +1374,12 @@ Pulse Detener; cuando se pueda escribir el registro, pulse Iniciar de nuevo para
     <message>
         <location filename="../src/gui/compose/SentCopies.cpp" line="+42"/>
         <source>The site did not confirm the message was sent, so no Sent copy was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>El sitio no confirmó que el mensaje se hubiera enviado, así que no se guardó ninguna copia en Sent.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The site did not send the message (%1), so no Sent copy was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>El sitio no envió el mensaje (%1), así que no se guardó ninguna copia en Sent.</translation>
     </message>
 </context>
 <context>
@@ -1490,7 +1490,7 @@ Pulse Detener; cuando se pueda escribir el registro, pulse Iniciar de nuevo para
     <message>
         <location line="+14"/>
         <source>The site did not send the message&apos;s text, so nothing was saved. Is the site reachable? Try again once it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>El sitio no entregó el texto del mensaje, así que no se guardó nada. ¿Se puede acceder al sitio? Vuelva a intentarlo cuando se pueda.</translation>
     </message>
     <message>
         <location line="+27"/>

@@ -638,7 +638,7 @@ Vos modifications sont conservées&#xa0;: dès que le disque aura de la place (o
     <message>
         <location line="+34"/>
         <source>a list of spam keywords</source>
-        <translation type="unfinished"></translation>
+        <translation>une liste de mots-clés de spam</translation>
     </message>
     <message numerus="yes">
         <location line="+59"/>
@@ -896,7 +896,7 @@ Vos modifications sont conservées&#xa0;: dès que le disque aura de la place (o
     <message>
         <location line="+2"/>
         <source>Not read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non lu : %1</translation>
     </message>
     <message>
         <location line="+73"/>
@@ -1347,7 +1347,7 @@ Appuyez sur Arrêter&#xa0;; dès que le journal pourra être écrit, démarrez d
     <message>
         <location line="+163"/>
         <source>This file (%1 MB) is too large to show here. It is kept as it is in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier (%1 Mo) est trop volumineux pour être affiché ici. Il est conservé tel quel dans %2.</translation>
     </message>
     <message>
         <location line="+41"/>
@@ -1374,12 +1374,12 @@ Appuyez sur Arrêter&#xa0;; dès que le journal pourra être écrit, démarrez d
     <message>
         <location filename="../src/gui/compose/SentCopies.cpp" line="+42"/>
         <source>The site did not confirm the message was sent, so no Sent copy was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le site n&apos;a pas confirmé l&apos;envoi du message ; aucune copie n&apos;a donc été gardée dans Sent.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The site did not send the message (%1), so no Sent copy was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le site n&apos;a pas envoyé le message (%1) ; aucune copie n&apos;a donc été gardée dans Sent.</translation>
     </message>
 </context>
 <context>
@@ -1490,7 +1490,7 @@ Appuyez sur Arrêter&#xa0;; dès que le journal pourra être écrit, démarrez d
     <message>
         <location line="+14"/>
         <source>The site did not send the message&apos;s text, so nothing was saved. Is the site reachable? Try again once it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le site n&apos;a pas transmis le texte du message ; rien n&apos;a donc été enregistré. Le site est-il accessible ? Réessayez dès qu&apos;il l&apos;est.</translation>
     </message>
     <message>
         <location line="+27"/>

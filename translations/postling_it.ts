@@ -638,7 +638,7 @@ Le modifiche sono ancora aperte: riprovare quando sul disco ci sarà spazio (o q
     <message>
         <location line="+34"/>
         <source>a list of spam keywords</source>
-        <translation type="unfinished"></translation>
+        <translation>un elenco di parole chiave spam</translation>
     </message>
     <message numerus="yes">
         <location line="+59"/>
@@ -896,7 +896,7 @@ Le modifiche sono ancora aperte: riprovare quando sul disco ci sarà spazio (o q
     <message>
         <location line="+2"/>
         <source>Not read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non letto: %1</translation>
     </message>
     <message>
         <location line="+73"/>
@@ -1347,7 +1347,7 @@ Premere Interrompi; quando sarà possibile scrivere il registro, premere di nuov
     <message>
         <location line="+163"/>
         <source>This file (%1 MB) is too large to show here. It is kept as it is in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo file (%1 MB) è troppo grande per essere mostrato qui. Resta invariato in %2.</translation>
     </message>
     <message>
         <location line="+41"/>
@@ -1374,12 +1374,12 @@ Premere Interrompi; quando sarà possibile scrivere il registro, premere di nuov
     <message>
         <location filename="../src/gui/compose/SentCopies.cpp" line="+42"/>
         <source>The site did not confirm the message was sent, so no Sent copy was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il sito non ha confermato l&apos;invio del messaggio, quindi non è stata conservata alcuna copia in Sent.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The site did not send the message (%1), so no Sent copy was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il sito non ha inviato il messaggio (%1), quindi non è stata conservata alcuna copia in Sent.</translation>
     </message>
 </context>
 <context>
@@ -1490,7 +1490,7 @@ Premere Interrompi; quando sarà possibile scrivere il registro, premere di nuov
     <message>
         <location line="+14"/>
         <source>The site did not send the message&apos;s text, so nothing was saved. Is the site reachable? Try again once it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il sito non ha fornito il testo del messaggio, quindi non è stato salvato nulla. Il sito è raggiungibile? Riprovare quando lo sarà.</translation>
     </message>
     <message>
         <location line="+27"/>

@@ -638,7 +638,7 @@ Uw wijzigingen staan nog open: probeer het opnieuw zodra er ruimte op de schijf 
     <message>
         <location line="+34"/>
         <source>a list of spam keywords</source>
-        <translation type="unfinished"></translation>
+        <translation>een lijst met spamtrefwoorden</translation>
     </message>
     <message numerus="yes">
         <location line="+59"/>
@@ -896,7 +896,7 @@ Uw wijzigingen staan nog open: probeer het opnieuw zodra er ruimte op de schijf 
     <message>
         <location line="+2"/>
         <source>Not read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet gelezen: %1</translation>
     </message>
     <message>
         <location line="+73"/>
@@ -1347,7 +1347,7 @@ Klik op Stoppen; klik zodra het logboek weer kan worden geschreven opnieuw op St
     <message>
         <location line="+163"/>
         <source>This file (%1 MB) is too large to show here. It is kept as it is in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit bestand (%1 MB) is te groot om hier te tonen. Het blijft ongewijzigd in %2.</translation>
     </message>
     <message>
         <location line="+41"/>
@@ -1374,12 +1374,12 @@ Klik op Stoppen; klik zodra het logboek weer kan worden geschreven opnieuw op St
     <message>
         <location filename="../src/gui/compose/SentCopies.cpp" line="+42"/>
         <source>The site did not confirm the message was sent, so no Sent copy was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>De site heeft niet bevestigd dat het bericht is verzonden, dus is er geen kopie in Sent bewaard.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The site did not send the message (%1), so no Sent copy was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>De site heeft het bericht niet verzonden (%1), dus is er geen kopie in Sent bewaard.</translation>
     </message>
 </context>
 <context>
@@ -1490,7 +1490,7 @@ Klik op Stoppen; klik zodra het logboek weer kan worden geschreven opnieuw op St
     <message>
         <location line="+14"/>
         <source>The site did not send the message&apos;s text, so nothing was saved. Is the site reachable? Try again once it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>De site heeft de tekst van het bericht niet gestuurd, dus is er niets opgeslagen. Is de site bereikbaar? Probeer het opnieuw zodra dat zo is.</translation>
     </message>
     <message>
         <location line="+27"/>

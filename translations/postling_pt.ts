@@ -638,7 +638,7 @@ Suas alterações continuam abertas: quando houver espaço no disco (ou for poss
     <message>
         <location line="+34"/>
         <source>a list of spam keywords</source>
-        <translation type="unfinished"></translation>
+        <translation>uma lista de palavras-chave de spam</translation>
     </message>
     <message numerus="yes">
         <location line="+59"/>
@@ -896,7 +896,7 @@ Suas alterações continuam abertas: quando houver espaço no disco (ou for poss
     <message>
         <location line="+2"/>
         <source>Not read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não lido: %1</translation>
     </message>
     <message>
         <location line="+73"/>
@@ -1347,7 +1347,7 @@ Clique em Parar; quando for possível gravar o registro, clique em Iniciar novam
     <message>
         <location line="+163"/>
         <source>This file (%1 MB) is too large to show here. It is kept as it is in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este arquivo (%1 MB) é grande demais para ser exibido aqui. Ele é mantido como está em %2.</translation>
     </message>
     <message>
         <location line="+41"/>
@@ -1374,12 +1374,12 @@ Clique em Parar; quando for possível gravar o registro, clique em Iniciar novam
     <message>
         <location filename="../src/gui/compose/SentCopies.cpp" line="+42"/>
         <source>The site did not confirm the message was sent, so no Sent copy was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>O site não confirmou que a mensagem foi enviada, por isso nenhuma cópia foi guardada em Sent.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The site did not send the message (%1), so no Sent copy was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>O site não enviou a mensagem (%1), por isso nenhuma cópia foi guardada em Sent.</translation>
     </message>
 </context>
 <context>
@@ -1490,7 +1490,7 @@ Clique em Parar; quando for possível gravar o registro, clique em Iniciar novam
     <message>
         <location line="+14"/>
         <source>The site did not send the message&apos;s text, so nothing was saved. Is the site reachable? Try again once it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>O site não enviou o texto da mensagem, por isso nada foi salvo. O site está acessível? Tente novamente quando estiver.</translation>
     </message>
     <message>
         <location line="+27"/>

@@ -638,7 +638,7 @@ Dina ändringar finns kvar: försök igen när det finns plats på disken (eller
     <message>
         <location line="+34"/>
         <source>a list of spam keywords</source>
-        <translation type="unfinished"></translation>
+        <translation>en lista med skräppostord</translation>
     </message>
     <message numerus="yes">
         <location line="+59"/>
@@ -896,7 +896,7 @@ Dina ändringar finns kvar: försök igen när det finns plats på disken (eller
     <message>
         <location line="+2"/>
         <source>Not read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Inte läst: %1</translation>
     </message>
     <message>
         <location line="+73"/>
@@ -1347,7 +1347,7 @@ Tryck på Stoppa; när loggen kan skrivas startar du igen för att skicka resten
     <message>
         <location line="+163"/>
         <source>This file (%1 MB) is too large to show here. It is kept as it is in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den här filen (%1 MB) är för stor för att visas här. Den finns kvar oförändrad i %2.</translation>
     </message>
     <message>
         <location line="+41"/>
@@ -1374,12 +1374,12 @@ Tryck på Stoppa; när loggen kan skrivas startar du igen för att skicka resten
     <message>
         <location filename="../src/gui/compose/SentCopies.cpp" line="+42"/>
         <source>The site did not confirm the message was sent, so no Sent copy was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Webbplatsen bekräftade inte att meddelandet skickades, så ingen kopia sparades i Sent.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The site did not send the message (%1), so no Sent copy was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Webbplatsen skickade inte meddelandet (%1), så ingen kopia sparades i Sent.</translation>
     </message>
 </context>
 <context>
@@ -1490,7 +1490,7 @@ Tryck på Stoppa; när loggen kan skrivas startar du igen för att skicka resten
     <message>
         <location line="+14"/>
         <source>The site did not send the message&apos;s text, so nothing was saved. Is the site reachable? Try again once it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Webbplatsen skickade inte meddelandets text, så inget sparades. Går webbplatsen att nå? Försök igen när den gör det.</translation>
     </message>
     <message>
         <location line="+27"/>
