@@ -175,7 +175,17 @@ Ihre Änderungen sind noch vorhanden: Versuchen Sie es erneut, sobald auf dem Da
         <translation>X</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
+        <source>Address book</source>
+        <translation>Adressbuch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The selected cell</source>
+        <translation>Die ausgewählte Zelle</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Hide Address Book Pane</source>
         <translation>Adressbuchbereich ausblenden</translation>
     </message>
@@ -297,7 +307,12 @@ Ihre Änderungen sind noch vorhanden: Versuchen Sie es erneut, sobald auf dem Da
         <translation>Los</translation>
     </message>
     <message>
-        <location line="+117"/>
+        <location line="+5"/>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <location line="+114"/>
         <source>No calendar</source>
         <translation>Kein Kalender</translation>
     </message>
@@ -333,7 +348,7 @@ Ihre Änderungen sind noch vorhanden: Versuchen Sie es erneut, sobald auf dem Da
     </message>
     <message>
         <location line="+1"/>
-        <source>S&amp;ave Sent Messages</source>
+        <source>Sa&amp;ve Sent Messages</source>
         <translation>&amp;Gesendete Nachrichten speichern</translation>
     </message>
     <message>
@@ -489,7 +504,7 @@ Ihre Änderungen sind noch vorhanden: Versuchen Sie es erneut, sobald auf dem Da
 <context>
     <name>ImportDialog</name>
     <message>
-        <location filename="../src/gui/addressbook/AddressDialogs.cpp" line="+36"/>
+        <location filename="../src/gui/addressbook/AddressDialogs.cpp" line="+38"/>
         <source>Move Selected Column to Postion:</source>
         <translation>Ausgewählte Spalte an Position verschieben:</translation>
     </message>
@@ -569,12 +584,12 @@ Ihre Änderungen sind noch vorhanden: Versuchen Sie es erneut, sobald auf dem Da
     </message>
     <message>
         <location line="+1"/>
-        <source>&quot;Check Spam&quot; checks &amp;only unread messages</source>
+        <source>&quot;Check Spam&quot; checks only un&amp;read messages</source>
         <translation>&quot;Spam auswählen&quot; prüft nu&amp;r ungelesene Nachrichten</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>&quot;Check Spam&quot; checks messages with multiple non-&amp;English characters</source>
+        <source>&quot;Check Spam&quot; checks messa&amp;ges with multiple non-English characters</source>
         <translation>&quot;Spam auswählen&quot; prüft Nachrichten mit mehreren nicht-englischen &amp;Zeichen</translation>
     </message>
     <message>
@@ -817,7 +832,7 @@ Ihre Änderungen sind noch vorhanden: Versuchen Sie es erneut, sobald auf dem Da
     </message>
     <message>
         <location line="+20"/>
-        <source>Set &amp;Postling as your Default E-mail Program (for mailto links)</source>
+        <source>Set Postling as your &amp;Default E-mail Program (for mailto links)</source>
         <translation>Postling als Standard-E-Mail-Programm &amp;festlegen (für mailto-Links)</translation>
     </message>
     <message>
@@ -876,7 +891,7 @@ Ihre Änderungen sind noch vorhanden: Versuchen Sie es erneut, sobald auf dem Da
         <translation>Postling</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/gui/app/MainFormLifecycle.cpp" line="+120"/>
+        <location filename="../src/gui/app/MainFormLifecycle.cpp" line="+121"/>
         <source>%n interrupted write(s) removed</source>
         <translation>
             <numerusform>%n unterbrochener Schreibvorgang entfernt</numerusform>
@@ -899,7 +914,7 @@ Ihre Änderungen sind noch vorhanden: Versuchen Sie es erneut, sobald auf dem Da
         <translation>Nicht gelesen: %1</translation>
     </message>
     <message>
-        <location line="+73"/>
+        <location line="+77"/>
         <source>Postling could not save its settings or spam keywords; the files keep what they held before.
 %1</source>
         <translation>Postling konnte seine Einstellungen oder Spam-Schlüsselwörter nicht speichern; die Dateien behalten ihren bisherigen Inhalt.
@@ -1296,7 +1311,7 @@ Klicken Sie auf „Stopp“; sobald das Protokoll geschrieben werden kann, klick
     <name>SavedMessagesPanel</name>
     <message>
         <location filename="../src/gui/store/SavedMessagesPanel.cpp" line="+35"/>
-        <source>New &amp;Folder...</source>
+        <source>N&amp;ew Folder...</source>
         <translation>Neuer &amp;Ordner...</translation>
     </message>
     <message>
@@ -1331,7 +1346,7 @@ Klicken Sie auf „Stopp“; sobald das Protokoll geschrieben werden kann, klick
     </message>
     <message>
         <location line="+0"/>
-        <source>&amp;Move to:</source>
+        <source>Move t&amp;o:</source>
         <translation>Versch&amp;ieben nach:</translation>
     </message>
     <message>
@@ -1345,7 +1360,22 @@ Klicken Sie auf „Stopp“; sobald das Protokoll geschrieben werden kann, klick
         <translation>Alle Ordner durchsuchen: Absender, Empfänger, Betreff, Text</translation>
     </message>
     <message>
-        <location line="+163"/>
+        <location line="+3"/>
+        <source>Saved messages</source>
+        <translation>Gespeicherte Nachrichten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Folders</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Folder to move the message to</source>
+        <translation>Zielordner für die Nachricht</translation>
+    </message>
+    <message>
+        <location line="+162"/>
         <source>This file (%1 MB) is too large to show here. It is kept as it is in %2.</source>
         <translation>Diese Datei (%1 MB) ist zu groß, um sie hier anzuzeigen. Sie bleibt unverändert in %2.</translation>
     </message>
@@ -1414,7 +1444,7 @@ Klicken Sie auf „Stopp“; sobald das Protokoll geschrieben werden kann, klick
     </message>
     <message>
         <location line="+2"/>
-        <source>MSN &amp;Hotmail</source>
+        <source>MSN H&amp;otmail</source>
         <translation>MSN H&amp;otmail</translation>
     </message>
     <message>
@@ -1542,7 +1572,7 @@ Klicken Sie auf „Stopp“; sobald das Protokoll geschrieben werden kann, klick
     <name>TemplateCommands</name>
     <message>
         <location filename="../src/gui/compose/TemplateCommands.cpp" line="+20"/>
-        <source>Use &amp;Template &gt;&gt;</source>
+        <source>Use Temp&amp;late &gt;&gt;</source>
         <translation>&amp;Vorlage verwenden &gt;&gt;</translation>
     </message>
     <message>
@@ -1609,7 +1639,12 @@ Klicken Sie auf „Stopp“; sobald das Protokoll geschrieben werden kann, klick
         <translation>E-Mail-Vorlage</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+8"/>
+        <source>Template name</source>
+        <translation>Name der Vorlage</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Open Template</source>
         <translation>Vorlage öffnen</translation>
     </message>

@@ -175,7 +175,17 @@ Sus cambios siguen abiertos: cuando haya espacio en el disco (o se pueda escribi
         <translation>X</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
+        <source>Address book</source>
+        <translation>Libreta de direcciones</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The selected cell</source>
+        <translation>La celda seleccionada</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Hide Address Book Pane</source>
         <translation>Ocultar el panel de la libreta de direcciones</translation>
     </message>
@@ -297,7 +307,12 @@ Sus cambios siguen abiertos: cuando haya espacio en el disco (o se pueda escribi
         <translation>Ir</translation>
     </message>
     <message>
-        <location line="+117"/>
+        <location line="+5"/>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <location line="+114"/>
         <source>No calendar</source>
         <translation>Sin calendario</translation>
     </message>
@@ -333,7 +348,7 @@ Sus cambios siguen abiertos: cuando haya espacio en el disco (o se pueda escribi
     </message>
     <message>
         <location line="+1"/>
-        <source>S&amp;ave Sent Messages</source>
+        <source>Sa&amp;ve Sent Messages</source>
         <translation>Guardar mensa&amp;jes enviados</translation>
     </message>
     <message>
@@ -489,7 +504,7 @@ Sus cambios siguen abiertos: cuando haya espacio en el disco (o se pueda escribi
 <context>
     <name>ImportDialog</name>
     <message>
-        <location filename="../src/gui/addressbook/AddressDialogs.cpp" line="+36"/>
+        <location filename="../src/gui/addressbook/AddressDialogs.cpp" line="+38"/>
         <source>Move Selected Column to Postion:</source>
         <translation>Mover la columna seleccionada a la posición:</translation>
     </message>
@@ -569,12 +584,12 @@ Sus cambios siguen abiertos: cuando haya espacio en el disco (o se pueda escribi
     </message>
     <message>
         <location line="+1"/>
-        <source>&quot;Check Spam&quot; checks &amp;only unread messages</source>
+        <source>&quot;Check Spam&quot; checks only un&amp;read messages</source>
         <translation>&quot;Marcar spam&quot; marca s&amp;olo mensajes no leídos</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>&quot;Check Spam&quot; checks messages with multiple non-&amp;English characters</source>
+        <source>&quot;Check Spam&quot; checks messa&amp;ges with multiple non-English characters</source>
         <translation>&quot;Marcar spam&quot; marca mensajes con &amp;varios caracteres no ingleses</translation>
     </message>
     <message>
@@ -817,7 +832,7 @@ Sus cambios siguen abiertos: cuando haya espacio en el disco (o se pueda escribi
     </message>
     <message>
         <location line="+20"/>
-        <source>Set &amp;Postling as your Default E-mail Program (for mailto links)</source>
+        <source>Set Postling as your &amp;Default E-mail Program (for mailto links)</source>
         <translation>&amp;Establecer Postling como programa de correo predeterminado (para enlaces mailto)</translation>
     </message>
     <message>
@@ -876,7 +891,7 @@ Sus cambios siguen abiertos: cuando haya espacio en el disco (o se pueda escribi
         <translation>Postling</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/gui/app/MainFormLifecycle.cpp" line="+120"/>
+        <location filename="../src/gui/app/MainFormLifecycle.cpp" line="+121"/>
         <source>%n interrupted write(s) removed</source>
         <translation>
             <numerusform>%n escritura interrumpida eliminada</numerusform>
@@ -899,7 +914,7 @@ Sus cambios siguen abiertos: cuando haya espacio en el disco (o se pueda escribi
         <translation>No leído: %1</translation>
     </message>
     <message>
-        <location line="+73"/>
+        <location line="+77"/>
         <source>Postling could not save its settings or spam keywords; the files keep what they held before.
 %1</source>
         <translation>Postling no pudo guardar su configuración ni las palabras clave de spam; los archivos conservan lo que tenían antes.
@@ -1296,7 +1311,7 @@ Pulse Detener; cuando se pueda escribir el registro, pulse Iniciar de nuevo para
     <name>SavedMessagesPanel</name>
     <message>
         <location filename="../src/gui/store/SavedMessagesPanel.cpp" line="+35"/>
-        <source>New &amp;Folder...</source>
+        <source>N&amp;ew Folder...</source>
         <translation>Nue&amp;va carpeta...</translation>
     </message>
     <message>
@@ -1331,7 +1346,7 @@ Pulse Detener; cuando se pueda escribir el registro, pulse Iniciar de nuevo para
     </message>
     <message>
         <location line="+0"/>
-        <source>&amp;Move to:</source>
+        <source>Move t&amp;o:</source>
         <translation>&amp;Mover a:</translation>
     </message>
     <message>
@@ -1345,7 +1360,22 @@ Pulse Detener; cuando se pueda escribir el registro, pulse Iniciar de nuevo para
         <translation>Buscar en todas las carpetas: remitente, destinatario, asunto, texto</translation>
     </message>
     <message>
-        <location line="+163"/>
+        <location line="+3"/>
+        <source>Saved messages</source>
+        <translation>Mensajes guardados</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Folders</source>
+        <translation>Carpetas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Folder to move the message to</source>
+        <translation>Carpeta a la que mover el mensaje</translation>
+    </message>
+    <message>
+        <location line="+162"/>
         <source>This file (%1 MB) is too large to show here. It is kept as it is in %2.</source>
         <translation>Este archivo (%1 MB) es demasiado grande para mostrarlo aquí. Se conserva tal cual en %2.</translation>
     </message>
@@ -1414,7 +1444,7 @@ Pulse Detener; cuando se pueda escribir el registro, pulse Iniciar de nuevo para
     </message>
     <message>
         <location line="+2"/>
-        <source>MSN &amp;Hotmail</source>
+        <source>MSN H&amp;otmail</source>
         <translation>MSN Hot&amp;mail</translation>
     </message>
     <message>
@@ -1542,7 +1572,7 @@ Pulse Detener; cuando se pueda escribir el registro, pulse Iniciar de nuevo para
     <name>TemplateCommands</name>
     <message>
         <location filename="../src/gui/compose/TemplateCommands.cpp" line="+20"/>
-        <source>Use &amp;Template &gt;&gt;</source>
+        <source>Use Temp&amp;late &gt;&gt;</source>
         <translation>Usar plan&amp;tilla &gt;&gt;</translation>
     </message>
     <message>
@@ -1609,7 +1639,12 @@ Pulse Detener; cuando se pueda escribir el registro, pulse Iniciar de nuevo para
         <translation>Plantilla de correo</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+8"/>
+        <source>Template name</source>
+        <translation>Nombre de la plantilla</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Open Template</source>
         <translation>Abrir plantilla</translation>
     </message>

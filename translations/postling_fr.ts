@@ -175,7 +175,17 @@ Vos modifications sont conservées&#xa0;: dès que le disque aura de la place (o
         <translation>X</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
+        <source>Address book</source>
+        <translation>Carnet d&apos;adresses</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The selected cell</source>
+        <translation>La cellule sélectionnée</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Hide Address Book Pane</source>
         <translation>Masquer le volet du carnet d&apos;adresses</translation>
     </message>
@@ -297,7 +307,12 @@ Vos modifications sont conservées&#xa0;: dès que le disque aura de la place (o
         <translation>Aller</translation>
     </message>
     <message>
-        <location line="+117"/>
+        <location line="+5"/>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <location line="+114"/>
         <source>No calendar</source>
         <translation>Aucun calendrier</translation>
     </message>
@@ -333,7 +348,7 @@ Vos modifications sont conservées&#xa0;: dès que le disque aura de la place (o
     </message>
     <message>
         <location line="+1"/>
-        <source>S&amp;ave Sent Messages</source>
+        <source>Sa&amp;ve Sent Messages</source>
         <translation>Enregistrer les messages en&amp;voyés</translation>
     </message>
     <message>
@@ -489,7 +504,7 @@ Vos modifications sont conservées&#xa0;: dès que le disque aura de la place (o
 <context>
     <name>ImportDialog</name>
     <message>
-        <location filename="../src/gui/addressbook/AddressDialogs.cpp" line="+36"/>
+        <location filename="../src/gui/addressbook/AddressDialogs.cpp" line="+38"/>
         <source>Move Selected Column to Postion:</source>
         <translation>Déplacer la colonne sélectionnée à la position&#xa0;:</translation>
     </message>
@@ -569,12 +584,12 @@ Vos modifications sont conservées&#xa0;: dès que le disque aura de la place (o
     </message>
     <message>
         <location line="+1"/>
-        <source>&quot;Check Spam&quot; checks &amp;only unread messages</source>
+        <source>&quot;Check Spam&quot; checks only un&amp;read messages</source>
         <translation>&quot;Cocher les spams&quot; ne coche &amp;que les messages non lus</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>&quot;Check Spam&quot; checks messages with multiple non-&amp;English characters</source>
+        <source>&quot;Check Spam&quot; checks messa&amp;ges with multiple non-English characters</source>
         <translation>&quot;Cocher les spams&quot; coche les messages contenant plusieurs caractères &amp;non anglais</translation>
     </message>
     <message>
@@ -817,7 +832,7 @@ Vos modifications sont conservées&#xa0;: dès que le disque aura de la place (o
     </message>
     <message>
         <location line="+20"/>
-        <source>Set &amp;Postling as your Default E-mail Program (for mailto links)</source>
+        <source>Set Postling as your &amp;Default E-mail Program (for mailto links)</source>
         <translation>Faire de Postling votre programme de messagerie par &amp;défaut (pour les liens mailto)</translation>
     </message>
     <message>
@@ -876,7 +891,7 @@ Vos modifications sont conservées&#xa0;: dès que le disque aura de la place (o
         <translation>Postling</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/gui/app/MainFormLifecycle.cpp" line="+120"/>
+        <location filename="../src/gui/app/MainFormLifecycle.cpp" line="+121"/>
         <source>%n interrupted write(s) removed</source>
         <translation>
             <numerusform>%n écriture interrompue supprimée</numerusform>
@@ -899,7 +914,7 @@ Vos modifications sont conservées&#xa0;: dès que le disque aura de la place (o
         <translation>Non lu : %1</translation>
     </message>
     <message>
-        <location line="+73"/>
+        <location line="+77"/>
         <source>Postling could not save its settings or spam keywords; the files keep what they held before.
 %1</source>
         <translation>Postling n&apos;a pas pu enregistrer ses paramètres ou ses mots-clés de spam&#xa0;; les fichiers conservent leur contenu précédent.
@@ -1296,7 +1311,7 @@ Appuyez sur Arrêter&#xa0;; dès que le journal pourra être écrit, démarrez d
     <name>SavedMessagesPanel</name>
     <message>
         <location filename="../src/gui/store/SavedMessagesPanel.cpp" line="+35"/>
-        <source>New &amp;Folder...</source>
+        <source>N&amp;ew Folder...</source>
         <translation>&amp;Nouveau dossier...</translation>
     </message>
     <message>
@@ -1331,7 +1346,7 @@ Appuyez sur Arrêter&#xa0;; dès que le journal pourra être écrit, démarrez d
     </message>
     <message>
         <location line="+0"/>
-        <source>&amp;Move to:</source>
+        <source>Move t&amp;o:</source>
         <translation>&amp;Déplacer vers&#xa0;:</translation>
     </message>
     <message>
@@ -1345,7 +1360,22 @@ Appuyez sur Arrêter&#xa0;; dès que le journal pourra être écrit, démarrez d
         <translation>Rechercher dans tous les dossiers&#xa0;: expéditeur, destinataire, objet, texte</translation>
     </message>
     <message>
-        <location line="+163"/>
+        <location line="+3"/>
+        <source>Saved messages</source>
+        <translation>Messages enregistrés</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Folders</source>
+        <translation>Dossiers</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Folder to move the message to</source>
+        <translation>Dossier de destination du message</translation>
+    </message>
+    <message>
+        <location line="+162"/>
         <source>This file (%1 MB) is too large to show here. It is kept as it is in %2.</source>
         <translation>Ce fichier (%1 Mo) est trop volumineux pour être affiché ici. Il est conservé tel quel dans %2.</translation>
     </message>
@@ -1414,7 +1444,7 @@ Appuyez sur Arrêter&#xa0;; dès que le journal pourra être écrit, démarrez d
     </message>
     <message>
         <location line="+2"/>
-        <source>MSN &amp;Hotmail</source>
+        <source>MSN H&amp;otmail</source>
         <translation>&amp;MSN Hotmail</translation>
     </message>
     <message>
@@ -1542,7 +1572,7 @@ Appuyez sur Arrêter&#xa0;; dès que le journal pourra être écrit, démarrez d
     <name>TemplateCommands</name>
     <message>
         <location filename="../src/gui/compose/TemplateCommands.cpp" line="+20"/>
-        <source>Use &amp;Template &gt;&gt;</source>
+        <source>Use Temp&amp;late &gt;&gt;</source>
         <translation>&amp;Utiliser le modèle &gt;&gt;</translation>
     </message>
     <message>
@@ -1609,7 +1639,12 @@ Appuyez sur Arrêter&#xa0;; dès que le journal pourra être écrit, démarrez d
         <translation>Modèle d&apos;e-mail</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+8"/>
+        <source>Template name</source>
+        <translation>Nom du modèle</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Open Template</source>
         <translation>Ouvrir un modèle</translation>
     </message>

@@ -175,7 +175,17 @@ Le modifiche sono ancora aperte: riprovare quando sul disco ci sarà spazio (o q
         <translation>X</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
+        <source>Address book</source>
+        <translation>Rubrica</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The selected cell</source>
+        <translation>La cella selezionata</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Hide Address Book Pane</source>
         <translation>Nascondi riquadro rubrica</translation>
     </message>
@@ -297,7 +307,12 @@ Le modifiche sono ancora aperte: riprovare quando sul disco ci sarà spazio (o q
         <translation>Vai</translation>
     </message>
     <message>
-        <location line="+117"/>
+        <location line="+5"/>
+        <source>Address</source>
+        <translation>Indirizzo</translation>
+    </message>
+    <message>
+        <location line="+114"/>
         <source>No calendar</source>
         <translation>Nessun calendario</translation>
     </message>
@@ -333,7 +348,7 @@ Le modifiche sono ancora aperte: riprovare quando sul disco ci sarà spazio (o q
     </message>
     <message>
         <location line="+1"/>
-        <source>S&amp;ave Sent Messages</source>
+        <source>Sa&amp;ve Sent Messages</source>
         <translation>Salva messaggi in&amp;viati</translation>
     </message>
     <message>
@@ -489,7 +504,7 @@ Le modifiche sono ancora aperte: riprovare quando sul disco ci sarà spazio (o q
 <context>
     <name>ImportDialog</name>
     <message>
-        <location filename="../src/gui/addressbook/AddressDialogs.cpp" line="+36"/>
+        <location filename="../src/gui/addressbook/AddressDialogs.cpp" line="+38"/>
         <source>Move Selected Column to Postion:</source>
         <translation>Sposta la colonna selezionata nella posizione:</translation>
     </message>
@@ -569,12 +584,12 @@ Le modifiche sono ancora aperte: riprovare quando sul disco ci sarà spazio (o q
     </message>
     <message>
         <location line="+1"/>
-        <source>&quot;Check Spam&quot; checks &amp;only unread messages</source>
+        <source>&quot;Check Spam&quot; checks only un&amp;read messages</source>
         <translation>&quot;Seleziona spam&quot; seleziona s&amp;olo i messaggi non letti</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>&quot;Check Spam&quot; checks messages with multiple non-&amp;English characters</source>
+        <source>&quot;Check Spam&quot; checks messa&amp;ges with multiple non-English characters</source>
         <translation>&quot;Seleziona spam&quot; seleziona i messaggi con molti caratteri non in&amp;glesi</translation>
     </message>
     <message>
@@ -817,7 +832,7 @@ Le modifiche sono ancora aperte: riprovare quando sul disco ci sarà spazio (o q
     </message>
     <message>
         <location line="+20"/>
-        <source>Set &amp;Postling as your Default E-mail Program (for mailto links)</source>
+        <source>Set Postling as your &amp;Default E-mail Program (for mailto links)</source>
         <translation>Imposta Postling come programma di posta pre&amp;definito (per i link mailto)</translation>
     </message>
     <message>
@@ -876,7 +891,7 @@ Le modifiche sono ancora aperte: riprovare quando sul disco ci sarà spazio (o q
         <translation>Postling</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/gui/app/MainFormLifecycle.cpp" line="+120"/>
+        <location filename="../src/gui/app/MainFormLifecycle.cpp" line="+121"/>
         <source>%n interrupted write(s) removed</source>
         <translation>
             <numerusform>%n scrittura interrotta rimossa</numerusform>
@@ -899,7 +914,7 @@ Le modifiche sono ancora aperte: riprovare quando sul disco ci sarà spazio (o q
         <translation>Non letto: %1</translation>
     </message>
     <message>
-        <location line="+73"/>
+        <location line="+77"/>
         <source>Postling could not save its settings or spam keywords; the files keep what they held before.
 %1</source>
         <translation>Postling non è riuscito a salvare le impostazioni o le parole chiave spam; i file mantengono il contenuto precedente.
@@ -1296,7 +1311,7 @@ Premere Interrompi; quando sarà possibile scrivere il registro, premere di nuov
     <name>SavedMessagesPanel</name>
     <message>
         <location filename="../src/gui/store/SavedMessagesPanel.cpp" line="+35"/>
-        <source>New &amp;Folder...</source>
+        <source>N&amp;ew Folder...</source>
         <translation>Nuova &amp;cartella...</translation>
     </message>
     <message>
@@ -1331,7 +1346,7 @@ Premere Interrompi; quando sarà possibile scrivere il registro, premere di nuov
     </message>
     <message>
         <location line="+0"/>
-        <source>&amp;Move to:</source>
+        <source>Move t&amp;o:</source>
         <translation>Spos&amp;ta in:</translation>
     </message>
     <message>
@@ -1345,7 +1360,22 @@ Premere Interrompi; quando sarà possibile scrivere il registro, premere di nuov
         <translation>Cerca in tutte le cartelle: mittente, destinatario, oggetto, testo</translation>
     </message>
     <message>
-        <location line="+163"/>
+        <location line="+3"/>
+        <source>Saved messages</source>
+        <translation>Messaggi salvati</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Folders</source>
+        <translation>Cartelle</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Folder to move the message to</source>
+        <translation>Cartella in cui spostare il messaggio</translation>
+    </message>
+    <message>
+        <location line="+162"/>
         <source>This file (%1 MB) is too large to show here. It is kept as it is in %2.</source>
         <translation>Questo file (%1 MB) è troppo grande per essere mostrato qui. Resta invariato in %2.</translation>
     </message>
@@ -1414,7 +1444,7 @@ Premere Interrompi; quando sarà possibile scrivere il registro, premere di nuov
     </message>
     <message>
         <location line="+2"/>
-        <source>MSN &amp;Hotmail</source>
+        <source>MSN H&amp;otmail</source>
         <translation>MSN &amp;Hotmail</translation>
     </message>
     <message>
@@ -1542,7 +1572,7 @@ Premere Interrompi; quando sarà possibile scrivere il registro, premere di nuov
     <name>TemplateCommands</name>
     <message>
         <location filename="../src/gui/compose/TemplateCommands.cpp" line="+20"/>
-        <source>Use &amp;Template &gt;&gt;</source>
+        <source>Use Temp&amp;late &gt;&gt;</source>
         <translation>Usa &amp;modello &gt;&gt;</translation>
     </message>
     <message>
@@ -1609,7 +1639,12 @@ Premere Interrompi; quando sarà possibile scrivere il registro, premere di nuov
         <translation>Modello e-mail</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+8"/>
+        <source>Template name</source>
+        <translation>Nome del modello</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Open Template</source>
         <translation>Apri modello</translation>
     </message>

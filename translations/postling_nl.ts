@@ -175,7 +175,17 @@ Uw wijzigingen staan nog open: probeer het opnieuw zodra er ruimte op de schijf 
         <translation>X</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
+        <source>Address book</source>
+        <translation>Adresboek</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The selected cell</source>
+        <translation>De geselecteerde cel</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Hide Address Book Pane</source>
         <translation>Deelvenster adresboek verbergen</translation>
     </message>
@@ -297,7 +307,12 @@ Uw wijzigingen staan nog open: probeer het opnieuw zodra er ruimte op de schijf 
         <translation>Ga</translation>
     </message>
     <message>
-        <location line="+117"/>
+        <location line="+5"/>
+        <source>Address</source>
+        <translation>Adres</translation>
+    </message>
+    <message>
+        <location line="+114"/>
         <source>No calendar</source>
         <translation>Geen agenda</translation>
     </message>
@@ -333,7 +348,7 @@ Uw wijzigingen staan nog open: probeer het opnieuw zodra er ruimte op de schijf 
     </message>
     <message>
         <location line="+1"/>
-        <source>S&amp;ave Sent Messages</source>
+        <source>Sa&amp;ve Sent Messages</source>
         <translation>Ver&amp;zonden berichten opslaan</translation>
     </message>
     <message>
@@ -489,7 +504,7 @@ Uw wijzigingen staan nog open: probeer het opnieuw zodra er ruimte op de schijf 
 <context>
     <name>ImportDialog</name>
     <message>
-        <location filename="../src/gui/addressbook/AddressDialogs.cpp" line="+36"/>
+        <location filename="../src/gui/addressbook/AddressDialogs.cpp" line="+38"/>
         <source>Move Selected Column to Postion:</source>
         <translation>Geselecteerde kolom verplaatsen naar positie:</translation>
     </message>
@@ -569,12 +584,12 @@ Uw wijzigingen staan nog open: probeer het opnieuw zodra er ruimte op de schijf 
     </message>
     <message>
         <location line="+1"/>
-        <source>&quot;Check Spam&quot; checks &amp;only unread messages</source>
+        <source>&quot;Check Spam&quot; checks only un&amp;read messages</source>
         <translation>&quot;Spam aanvinken&quot; vinkt a&amp;lleen ongelezen berichten aan</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>&quot;Check Spam&quot; checks messages with multiple non-&amp;English characters</source>
+        <source>&quot;Check Spam&quot; checks messa&amp;ges with multiple non-English characters</source>
         <translation>&quot;Spam aanvinken&quot; vinkt berichten met meerdere niet-En&amp;gelse tekens aan</translation>
     </message>
     <message>
@@ -817,7 +832,7 @@ Uw wijzigingen staan nog open: probeer het opnieuw zodra er ruimte op de schijf 
     </message>
     <message>
         <location line="+20"/>
-        <source>Set &amp;Postling as your Default E-mail Program (for mailto links)</source>
+        <source>Set Postling as your &amp;Default E-mail Program (for mailto links)</source>
         <translation>Postling instellen als &amp;uw standaard-e-mailprogramma (voor mailto-koppelingen)</translation>
     </message>
     <message>
@@ -876,7 +891,7 @@ Uw wijzigingen staan nog open: probeer het opnieuw zodra er ruimte op de schijf 
         <translation>Postling</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/gui/app/MainFormLifecycle.cpp" line="+120"/>
+        <location filename="../src/gui/app/MainFormLifecycle.cpp" line="+121"/>
         <source>%n interrupted write(s) removed</source>
         <translation>
             <numerusform>%n onderbroken schrijfbewerking verwijderd</numerusform>
@@ -899,7 +914,7 @@ Uw wijzigingen staan nog open: probeer het opnieuw zodra er ruimte op de schijf 
         <translation>Niet gelezen: %1</translation>
     </message>
     <message>
-        <location line="+73"/>
+        <location line="+77"/>
         <source>Postling could not save its settings or spam keywords; the files keep what they held before.
 %1</source>
         <translation>Postling kon de instellingen of spamtrefwoorden niet opslaan; de bestanden behouden hun eerdere inhoud.
@@ -1296,7 +1311,7 @@ Klik op Stoppen; klik zodra het logboek weer kan worden geschreven opnieuw op St
     <name>SavedMessagesPanel</name>
     <message>
         <location filename="../src/gui/store/SavedMessagesPanel.cpp" line="+35"/>
-        <source>New &amp;Folder...</source>
+        <source>N&amp;ew Folder...</source>
         <translation>Nieu&amp;we map...</translation>
     </message>
     <message>
@@ -1331,7 +1346,7 @@ Klik op Stoppen; klik zodra het logboek weer kan worden geschreven opnieuw op St
     </message>
     <message>
         <location line="+0"/>
-        <source>&amp;Move to:</source>
+        <source>Move t&amp;o:</source>
         <translation>Verplaa&amp;tsen naar:</translation>
     </message>
     <message>
@@ -1345,7 +1360,22 @@ Klik op Stoppen; klik zodra het logboek weer kan worden geschreven opnieuw op St
         <translation>Zoeken in alle mappen: afzender, ontvanger, onderwerp, tekst</translation>
     </message>
     <message>
-        <location line="+163"/>
+        <location line="+3"/>
+        <source>Saved messages</source>
+        <translation>Opgeslagen berichten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Folders</source>
+        <translation>Mappen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Folder to move the message to</source>
+        <translation>Map waarnaar het bericht wordt verplaatst</translation>
+    </message>
+    <message>
+        <location line="+162"/>
         <source>This file (%1 MB) is too large to show here. It is kept as it is in %2.</source>
         <translation>Dit bestand (%1 MB) is te groot om hier te tonen. Het blijft ongewijzigd in %2.</translation>
     </message>
@@ -1414,7 +1444,7 @@ Klik op Stoppen; klik zodra het logboek weer kan worden geschreven opnieuw op St
     </message>
     <message>
         <location line="+2"/>
-        <source>MSN &amp;Hotmail</source>
+        <source>MSN H&amp;otmail</source>
         <translation>MSN Ho&amp;tmail</translation>
     </message>
     <message>
@@ -1542,7 +1572,7 @@ Klik op Stoppen; klik zodra het logboek weer kan worden geschreven opnieuw op St
     <name>TemplateCommands</name>
     <message>
         <location filename="../src/gui/compose/TemplateCommands.cpp" line="+20"/>
-        <source>Use &amp;Template &gt;&gt;</source>
+        <source>Use Temp&amp;late &gt;&gt;</source>
         <translation>S&amp;jabloon gebruiken &gt;&gt;</translation>
     </message>
     <message>
@@ -1609,7 +1639,12 @@ Klik op Stoppen; klik zodra het logboek weer kan worden geschreven opnieuw op St
         <translation>E-mailsjabloon</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+8"/>
+        <source>Template name</source>
+        <translation>Naam van het sjabloon</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Open Template</source>
         <translation>Sjabloon openen</translation>
     </message>

@@ -175,7 +175,17 @@ Suas alterações continuam abertas: quando houver espaço no disco (ou for poss
         <translation>X</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
+        <source>Address book</source>
+        <translation>Catálogo de endereços</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The selected cell</source>
+        <translation>A célula selecionada</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Hide Address Book Pane</source>
         <translation>Ocultar painel do catálogo de endereços</translation>
     </message>
@@ -297,7 +307,12 @@ Suas alterações continuam abertas: quando houver espaço no disco (ou for poss
         <translation>Ir</translation>
     </message>
     <message>
-        <location line="+117"/>
+        <location line="+5"/>
+        <source>Address</source>
+        <translation>Endereço</translation>
+    </message>
+    <message>
+        <location line="+114"/>
         <source>No calendar</source>
         <translation>Sem calendário</translation>
     </message>
@@ -333,7 +348,7 @@ Suas alterações continuam abertas: quando houver espaço no disco (ou for poss
     </message>
     <message>
         <location line="+1"/>
-        <source>S&amp;ave Sent Messages</source>
+        <source>Sa&amp;ve Sent Messages</source>
         <translation>Salvar mensagens &amp;enviadas</translation>
     </message>
     <message>
@@ -489,7 +504,7 @@ Suas alterações continuam abertas: quando houver espaço no disco (ou for poss
 <context>
     <name>ImportDialog</name>
     <message>
-        <location filename="../src/gui/addressbook/AddressDialogs.cpp" line="+36"/>
+        <location filename="../src/gui/addressbook/AddressDialogs.cpp" line="+38"/>
         <source>Move Selected Column to Postion:</source>
         <translation>Mover a coluna selecionada para a posição:</translation>
     </message>
@@ -569,12 +584,12 @@ Suas alterações continuam abertas: quando houver espaço no disco (ou for poss
     </message>
     <message>
         <location line="+1"/>
-        <source>&quot;Check Spam&quot; checks &amp;only unread messages</source>
+        <source>&quot;Check Spam&quot; checks only un&amp;read messages</source>
         <translation>&quot;Marcar spam&quot; marca s&amp;omente mensagens não lidas</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>&quot;Check Spam&quot; checks messages with multiple non-&amp;English characters</source>
+        <source>&quot;Check Spam&quot; checks messa&amp;ges with multiple non-English characters</source>
         <translation>&quot;Marcar spam&quot; marca mensagens com vários caracteres não in&amp;gleses</translation>
     </message>
     <message>
@@ -817,7 +832,7 @@ Suas alterações continuam abertas: quando houver espaço no disco (ou for poss
     </message>
     <message>
         <location line="+20"/>
-        <source>Set &amp;Postling as your Default E-mail Program (for mailto links)</source>
+        <source>Set Postling as your &amp;Default E-mail Program (for mailto links)</source>
         <translation>Definir o Pos&amp;tling como seu programa de e-mail padrão (para links mailto)</translation>
     </message>
     <message>
@@ -876,7 +891,7 @@ Suas alterações continuam abertas: quando houver espaço no disco (ou for poss
         <translation>Postling</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/gui/app/MainFormLifecycle.cpp" line="+120"/>
+        <location filename="../src/gui/app/MainFormLifecycle.cpp" line="+121"/>
         <source>%n interrupted write(s) removed</source>
         <translation>
             <numerusform>%n gravação interrompida removida</numerusform>
@@ -899,7 +914,7 @@ Suas alterações continuam abertas: quando houver espaço no disco (ou for poss
         <translation>Não lido: %1</translation>
     </message>
     <message>
-        <location line="+73"/>
+        <location line="+77"/>
         <source>Postling could not save its settings or spam keywords; the files keep what they held before.
 %1</source>
         <translation>O Postling não conseguiu salvar as configurações ou as palavras-chave de spam; os arquivos mantêm o conteúdo anterior.
@@ -1296,7 +1311,7 @@ Clique em Parar; quando for possível gravar o registro, clique em Iniciar novam
     <name>SavedMessagesPanel</name>
     <message>
         <location filename="../src/gui/store/SavedMessagesPanel.cpp" line="+35"/>
-        <source>New &amp;Folder...</source>
+        <source>N&amp;ew Folder...</source>
         <translation>Nova pas&amp;ta...</translation>
     </message>
     <message>
@@ -1331,7 +1346,7 @@ Clique em Parar; quando for possível gravar o registro, clique em Iniciar novam
     </message>
     <message>
         <location line="+0"/>
-        <source>&amp;Move to:</source>
+        <source>Move t&amp;o:</source>
         <translation>M&amp;over para:</translation>
     </message>
     <message>
@@ -1345,7 +1360,22 @@ Clique em Parar; quando for possível gravar o registro, clique em Iniciar novam
         <translation>Pesquisar em todas as pastas: remetente, destinatário, assunto, texto</translation>
     </message>
     <message>
-        <location line="+163"/>
+        <location line="+3"/>
+        <source>Saved messages</source>
+        <translation>Mensagens salvas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Folders</source>
+        <translation>Pastas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Folder to move the message to</source>
+        <translation>Pasta para onde mover a mensagem</translation>
+    </message>
+    <message>
+        <location line="+162"/>
         <source>This file (%1 MB) is too large to show here. It is kept as it is in %2.</source>
         <translation>Este arquivo (%1 MB) é grande demais para ser exibido aqui. Ele é mantido como está em %2.</translation>
     </message>
@@ -1414,7 +1444,7 @@ Clique em Parar; quando for possível gravar o registro, clique em Iniciar novam
     </message>
     <message>
         <location line="+2"/>
-        <source>MSN &amp;Hotmail</source>
+        <source>MSN H&amp;otmail</source>
         <translation>MSN &amp;Hotmail</translation>
     </message>
     <message>
@@ -1542,7 +1572,7 @@ Clique em Parar; quando for possível gravar o registro, clique em Iniciar novam
     <name>TemplateCommands</name>
     <message>
         <location filename="../src/gui/compose/TemplateCommands.cpp" line="+20"/>
-        <source>Use &amp;Template &gt;&gt;</source>
+        <source>Use Temp&amp;late &gt;&gt;</source>
         <translation>Usar &amp;modelo &gt;&gt;</translation>
     </message>
     <message>
@@ -1609,7 +1639,12 @@ Clique em Parar; quando for possível gravar o registro, clique em Iniciar novam
         <translation>Modelo de e-mail</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+8"/>
+        <source>Template name</source>
+        <translation>Nome do modelo</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Open Template</source>
         <translation>Abrir modelo</translation>
     </message>

@@ -175,7 +175,17 @@ Dina ändringar finns kvar: försök igen när det finns plats på disken (eller
         <translation>X</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
+        <source>Address book</source>
+        <translation>Adressbok</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The selected cell</source>
+        <translation>Den markerade cellen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Hide Address Book Pane</source>
         <translation>Dölj adressbokspanelen</translation>
     </message>
@@ -297,7 +307,12 @@ Dina ändringar finns kvar: försök igen när det finns plats på disken (eller
         <translation>Gå</translation>
     </message>
     <message>
-        <location line="+117"/>
+        <location line="+5"/>
+        <source>Address</source>
+        <translation>Adress</translation>
+    </message>
+    <message>
+        <location line="+114"/>
         <source>No calendar</source>
         <translation>Ingen kalender</translation>
     </message>
@@ -333,7 +348,7 @@ Dina ändringar finns kvar: försök igen när det finns plats på disken (eller
     </message>
     <message>
         <location line="+1"/>
-        <source>S&amp;ave Sent Messages</source>
+        <source>Sa&amp;ve Sent Messages</source>
         <translation>Spara s&amp;kickade meddelanden</translation>
     </message>
     <message>
@@ -489,7 +504,7 @@ Dina ändringar finns kvar: försök igen när det finns plats på disken (eller
 <context>
     <name>ImportDialog</name>
     <message>
-        <location filename="../src/gui/addressbook/AddressDialogs.cpp" line="+36"/>
+        <location filename="../src/gui/addressbook/AddressDialogs.cpp" line="+38"/>
         <source>Move Selected Column to Postion:</source>
         <translation>Flytta vald kolumn till position:</translation>
     </message>
@@ -569,12 +584,12 @@ Dina ändringar finns kvar: försök igen när det finns plats på disken (eller
     </message>
     <message>
         <location line="+1"/>
-        <source>&quot;Check Spam&quot; checks &amp;only unread messages</source>
+        <source>&quot;Check Spam&quot; checks only un&amp;read messages</source>
         <translation>&quot;Markera skräppost&quot; kontrollerar &amp;bara olästa meddelanden</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>&quot;Check Spam&quot; checks messages with multiple non-&amp;English characters</source>
+        <source>&quot;Check Spam&quot; checks messa&amp;ges with multiple non-English characters</source>
         <translation>&quot;Markera skräppost&quot; kontrollerar meddelanden med flera icke-&amp;engelska tecken</translation>
     </message>
     <message>
@@ -817,7 +832,7 @@ Dina ändringar finns kvar: försök igen när det finns plats på disken (eller
     </message>
     <message>
         <location line="+20"/>
-        <source>Set &amp;Postling as your Default E-mail Program (for mailto links)</source>
+        <source>Set Postling as your &amp;Default E-mail Program (for mailto links)</source>
         <translation>&amp;Gör Postling till ditt standardprogram för e-post (för mailto-länkar)</translation>
     </message>
     <message>
@@ -876,7 +891,7 @@ Dina ändringar finns kvar: försök igen när det finns plats på disken (eller
         <translation>Postling</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/gui/app/MainFormLifecycle.cpp" line="+120"/>
+        <location filename="../src/gui/app/MainFormLifecycle.cpp" line="+121"/>
         <source>%n interrupted write(s) removed</source>
         <translation>
             <numerusform>%n avbruten skrivning togs bort</numerusform>
@@ -899,7 +914,7 @@ Dina ändringar finns kvar: försök igen när det finns plats på disken (eller
         <translation>Inte läst: %1</translation>
     </message>
     <message>
-        <location line="+73"/>
+        <location line="+77"/>
         <source>Postling could not save its settings or spam keywords; the files keep what they held before.
 %1</source>
         <translation>Postling kunde inte spara sina inställningar eller nyckelord för skräppost; filerna behåller sitt tidigare innehåll.
@@ -1296,7 +1311,7 @@ Tryck på Stoppa; när loggen kan skrivas startar du igen för att skicka resten
     <name>SavedMessagesPanel</name>
     <message>
         <location filename="../src/gui/store/SavedMessagesPanel.cpp" line="+35"/>
-        <source>New &amp;Folder...</source>
+        <source>N&amp;ew Folder...</source>
         <translation>N&amp;y mapp...</translation>
     </message>
     <message>
@@ -1331,7 +1346,7 @@ Tryck på Stoppa; när loggen kan skrivas startar du igen för att skicka resten
     </message>
     <message>
         <location line="+0"/>
-        <source>&amp;Move to:</source>
+        <source>Move t&amp;o:</source>
         <translation>F&amp;lytta till:</translation>
     </message>
     <message>
@@ -1345,7 +1360,22 @@ Tryck på Stoppa; när loggen kan skrivas startar du igen för att skicka resten
         <translation>Sök i alla mappar: avsändare, mottagare, ämne, text</translation>
     </message>
     <message>
-        <location line="+163"/>
+        <location line="+3"/>
+        <source>Saved messages</source>
+        <translation>Sparade meddelanden</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Folders</source>
+        <translation>Mappar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Folder to move the message to</source>
+        <translation>Mapp att flytta meddelandet till</translation>
+    </message>
+    <message>
+        <location line="+162"/>
         <source>This file (%1 MB) is too large to show here. It is kept as it is in %2.</source>
         <translation>Den här filen (%1 MB) är för stor för att visas här. Den finns kvar oförändrad i %2.</translation>
     </message>
@@ -1414,7 +1444,7 @@ Tryck på Stoppa; när loggen kan skrivas startar du igen för att skicka resten
     </message>
     <message>
         <location line="+2"/>
-        <source>MSN &amp;Hotmail</source>
+        <source>MSN H&amp;otmail</source>
         <translation>MSN Ho&amp;tmail</translation>
     </message>
     <message>
@@ -1542,7 +1572,7 @@ Tryck på Stoppa; när loggen kan skrivas startar du igen för att skicka resten
     <name>TemplateCommands</name>
     <message>
         <location filename="../src/gui/compose/TemplateCommands.cpp" line="+20"/>
-        <source>Use &amp;Template &gt;&gt;</source>
+        <source>Use Temp&amp;late &gt;&gt;</source>
         <translation>Använd &amp;mall &gt;&gt;</translation>
     </message>
     <message>
@@ -1609,7 +1639,12 @@ Tryck på Stoppa; när loggen kan skrivas startar du igen för att skicka resten
         <translation>E-postmall</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+8"/>
+        <source>Template name</source>
+        <translation>Mallens namn</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Open Template</source>
         <translation>Öppna mall</translation>
     </message>

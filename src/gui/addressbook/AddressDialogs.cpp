@@ -24,7 +24,9 @@ FindDialog::FindDialog(QWidget* parent)
     columns_->setObjectName("ComboColumn");
     text_->setObjectName("TextFind");
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(new QLabel(tr("Find:")));
+    auto* label = new QLabel(tr("Find:"));
+    label->setBuddy(text_); // the field is named by its label
+    layout->addWidget(label);
     layout->addWidget(columns_);
     layout->addWidget(text_, 1);
     setMinimumWidth(360);

@@ -28,6 +28,8 @@ AddressPane::AddressPane(postling::AddressBook& book, QWidget* parent)
     MSFlexGrid1->setObjectName("MSFlexGrid1");
     LabelEdit->setObjectName("LabelEdit");
     TextEdit->setObjectName("TextEdit");
+    MSFlexGrid1->setAccessibleName(tr("Address book"));
+    TextEdit->setAccessibleName(tr("The selected cell"));
     CommandHide->setObjectName("CommandHide");
     CommandHide->setFixedSize(22, 20);
     CommandHide->setToolTip(tr("Hide Address Book Pane"));

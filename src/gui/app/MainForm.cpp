@@ -179,7 +179,7 @@ void MainForm::placeControls() {
     // The Settings tab, frame by frame.
     settingsPanel_ = new SettingsPanel;
     auto* defaultMailer =
-        new QPushButton(tr("Set &Postling as your Default E-mail Program (for mailto links)"));
+        new QPushButton(tr("Set Postling as your &Default E-mail Program (for mailto links)"));
     defaultMailer->setObjectName("CommandDefBrowser");
     connect(defaultMailer, &QPushButton::clicked, this,
             [this] { DefaultMailer::offer(this, *shell_); });

@@ -28,6 +28,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QScreen>
+#include <QToolButton>
 #include <cstdlib>
 
 namespace {
@@ -135,6 +136,10 @@ void MainForm::Form_Load(const QStringList& arguments) {
     // 16. The first tab; the saved-message list starts newest first.
     shell_->selectTab(Shell::InboxTab);
     shell_->doing_init = false;
+    // Tool bar buttons take no focus by default; a person on the keyboard reaches them with Tab.
+    for (QToolButton* button : findChildren<QToolButton*>())
+        if (button->focusPolicy() == Qt::NoFocus && !button->objectName().startsWith("qt_"))
+            button->setFocusPolicy(Qt::TabFocus);
     store_->startupDone();
 
     // 17. The address palette, when the user wants it at start.

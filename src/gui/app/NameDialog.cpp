@@ -24,7 +24,9 @@ NameDialog::NameDialog(const QString& objectName, const QString& caption, const 
     buttons->addWidget(ok_);
     buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(label));
+    auto* named = new QLabel(label);
+    named->setBuddy(name_); // the field is named by its label
+    layout->addWidget(named);
     layout->addWidget(name_);
     layout->addLayout(buttons);
     setMinimumWidth(320);

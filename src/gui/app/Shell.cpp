@@ -8,6 +8,7 @@
 #include "app/IniFile.h"
 #include "app/Language.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QTabBar>
 
@@ -81,8 +82,13 @@ QString Shell::panelText(int panel) const {
 }
 
 void Shell::setPanelText(int panel, const QString& text) {
-    if (panel >= 1 && panel <= frame_.panels.size())
-        frame_.panels[panel - 1]->setText(text);
+    if (panel < 1 || panel > frame_.panels.size())
+        return;
+    QLabel* label = frame_.panels[panel - 1];
+    label->setText(text);
+    // A screen reader hears what the status line says (a message saved, a check done).
+    QAccessibleEvent changed(label, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void Shell::ShowHelp(int topic, bool secondary) {

@@ -66,6 +66,8 @@ BrowsingSubsystem::BrowsingSubsystem(Shell& shell, QObject* parent)
 
     AddressCombo->setObjectName("AddressCombo");
     AddressCombo->setEditable(true);
+    AddressCombo->setAccessibleName(tr("Address"));
+    AddressCombo->lineEdit()->setAccessibleName(AddressCombo->accessibleName());
     AddressCombo->setInsertPolicy(QComboBox::NoInsert);
     AddressCombo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     // Enter always goes to the typed text. The combo box may follow it with `activated` (when

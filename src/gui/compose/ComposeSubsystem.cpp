@@ -33,7 +33,7 @@ ComposeSubsystem::ComposeSubsystem(Shell& shell, const AddressBookSubsystem& add
       Command5(new QPushButton(tr("&Mail Merge..."))),
       mailmerge_(new QAction(tr("&Mail Merge..."), this)),
       emailaddress_(new QAction(tr("Email Address Palette..."), this)),
-      CheckSaveSent(new QCheckBox(tr("S&ave Sent Messages"))),
+      CheckSaveSent(new QCheckBox(tr("Sa&ve Sent Messages"))),
       CheckEmail(new QCheckBox(tr("Show &Email Address Palette on Startup"))),
       Timer2(new QTimer(this)) {
     // The palette keeps to the inbox view's left edge wherever the view goes: beside the pane

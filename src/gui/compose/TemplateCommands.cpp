@@ -17,7 +17,7 @@
 
 TemplateCommands::TemplateCommands(Shell& shell, QObject* parent)
     : QObject(parent), shell_(shell), ComboTemplate(new QComboBox), ComboTemplate2(new QComboBox),
-      Command4(new QPushButton(tr("Use &Template >>"))),
+      Command4(new QPushButton(tr("Use Temp&late >>"))),
       CommandTemplate(new QPushButton(tr("&New/Edit..."))),
       editttemplate_(namedAction(this, "editttemplate", tr("&Insert/Edit Email Template..."),
                                  &TemplateCommands::CommandTemplate_Click)) {

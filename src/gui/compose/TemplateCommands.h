@@ -12,7 +12,7 @@ class QPushButton;
 class Shell;
 class TemplateDialog;
 
-// The templates of the main window: the "Compose" frame's list with "Use &Template >>" and
+// The templates of the main window: the "Compose" frame's list with "Use Temp&late >>" and
 // "&New/Edit...", the default template of the Settings tab, and the "Email Template" dialog.
 // What goes into or comes out of the compose form is asked for by signal.
 class TemplateCommands : public QObject {
@@ -30,7 +30,7 @@ public:
     void loadTemplates(const postling::Settings& settings);
     void saveSettings(postling::Settings& settings) const;
 
-    // "&New/Edit...": the dialog. "Use &Template >>": the chosen template into the form, the
+    // "&New/Edit...": the dialog. "Use Temp&late >>": the chosen template into the form, the
     // dialog unseen.
     void CommandTemplate_Click();
     void Command4_Click();
@@ -51,7 +51,7 @@ private:
     Shell& shell_;
     QComboBox* ComboTemplate;
     QComboBox* ComboTemplate2;
-    QPushButton* Command4;        // "Use &Template >>"
+    QPushButton* Command4;        // "Use Temp&late >>"
     QPushButton* CommandTemplate; // "&New/Edit..."
     QAction* editttemplate_;
     bool insert_template = false;

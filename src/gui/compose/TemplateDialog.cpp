@@ -48,6 +48,8 @@ TemplateDialog::TemplateDialog(const QString& mainDir, const QStringList& names,
     for (const auto& [widget, name] : named)
         widget->setObjectName(name);
     Combo1->setEditable(true);
+    Combo1->setAccessibleName(tr("Template name"));
+    Combo1->lineEdit()->setAccessibleName(Combo1->accessibleName());
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     for (QWidget* w : {static_cast<QWidget*>(Text1), static_cast<QWidget*>(Text2)})
         w->setFont(courier());

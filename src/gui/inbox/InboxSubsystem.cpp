@@ -24,9 +24,9 @@
 InboxSubsystem::InboxSubsystem(Shell& shell, QObject* parent)
     : QObject(parent), shell_(shell), buttons_(new QGroupBox(tr("Inbox Management"))),
       settings_(new QGroupBox(tr("Inbox Management/Spam Settings"))), ComboUnread(new QComboBox),
-      CheckSpamUnread(new QCheckBox(tr("\"Check Spam\" checks &only unread messages"))),
-      CheckNonEnglish(new QCheckBox(tr("\"Check Spam\" checks messages with multiple "
-                                       "non-&English characters"))),
+      CheckSpamUnread(new QCheckBox(tr("\"Check Spam\" checks only un&read messages"))),
+      CheckNonEnglish(new QCheckBox(tr("\"Check Spam\" checks messa&ges with multiple "
+                                       "non-English characters"))),
       Command7(new QPushButton(tr("Edit Spam &Keywords"))), TextSpam(new QPlainTextEdit),
       SpamClose(new QPushButton(tr("Close"))) {
     buttons_->setObjectName("FrameInbox");

@@ -29,7 +29,7 @@ StartPages::StartPages(QObject* parent) : QObject(parent), frame_(new QGroupBox(
         {&postling::yahooSite(), QT_TR_NOOP("&Yahoo Mail:"), "OptionY", "TextYahoo",
          QT_TR_NOOP("Yahoo! Mail"), QT_TR_NOOP("Go to Yahoo Mail"),
          letterIcon("Y!", QColor("#6633cc"))},
-        {&postling::hotmailSite(), QT_TR_NOOP("MSN &Hotmail"), "OptionH", "TextHotmail",
+        {&postling::hotmailSite(), QT_TR_NOOP("MSN H&otmail"), "OptionH", "TextHotmail",
          QT_TR_NOOP("Hotmail"), QT_TR_NOOP("Go to Hotmail"), letterIcon("H", QColor("#003399"))},
         {&postling::roundcubeSite(), QT_TR_NOOP("Round&cube:"), "OptionR", "TextRoundcube",
          QT_TR_NOOP("Roundcube"), QT_TR_NOOP("Go to your Roundcube"),

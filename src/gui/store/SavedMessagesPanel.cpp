@@ -32,14 +32,14 @@ using Column = MessageListModel::Column;
 
 SavedMessagesPanel::SavedMessagesPanel(WebBrowser* preview, QWidget* parent)
     : QWidget(parent), Picture3(new QWidget), ComboFolders2(new FolderDropList),
-      CommandAddFolder(new QPushButton(tr("New &Folder..."))),
+      CommandAddFolder(new QPushButton(tr("N&ew Folder..."))),
       RemoveFolder(new QPushButton(tr("Mana&ge Folders..."))), TextSearch(new QLineEdit),
       ListMsg(new QTreeView), Picture2(new QWidget),
       CommandReplyText(new QPushButton(tr("&Reply (with original text)"))),
       CommandReplyNoText(new QPushButton(tr("Reply (&blank)"))),
       CommandForward(new QPushButton(tr("For&ward"))),
       CommandSendAgain(new QPushButton(tr("Send &Again"))),
-      CommandDelete(new QPushButton(tr("&Delete"))), CommandMove(new QPushButton(tr("&Move to:"))),
+      CommandDelete(new QPushButton(tr("&Delete"))), CommandMove(new QPushButton(tr("Move t&o:"))),
       ComboFolders4(new QComboBox), preview_(preview), model_(new MessageListModel(this)),
       searchDelay_(new QTimer(this)) {
     setObjectName("SavedMessagesPanel");
@@ -91,6 +91,10 @@ SavedMessagesPanel::SavedMessagesPanel(WebBrowser* preview, QWidget* parent)
     ListMsg->viewport()->installEventFilter(this);
     TextSearch->setPlaceholderText(tr("Search every folder: sender, recipient, subject, text"));
     TextSearch->setClearButtonEnabled(true);
+    TextSearch->setAccessibleName(TextSearch->placeholderText());
+    ListMsg->setAccessibleName(tr("Saved messages"));
+    ComboFolders2->setAccessibleName(tr("Folders"));
+    ComboFolders4->setAccessibleName(tr("Folder to move the message to"));
     searchDelay_->setSingleShot(true);
     searchDelay_->setInterval(300);
 
