@@ -175,7 +175,12 @@ Ihre Änderungen sind noch vorhanden: Versuchen Sie es erneut, sobald auf dem Da
         <translation>X</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+4"/>
+        <source>Address book tools</source>
+        <translation>Adressbuch-Werkzeuge</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Address book</source>
         <translation>Adressbuch</translation>
     </message>
@@ -914,7 +919,12 @@ Ihre Änderungen sind noch vorhanden: Versuchen Sie es erneut, sobald auf dem Da
         <translation>Nicht gelesen: %1</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+18"/>
+        <source>More tools</source>
+        <translation>Weitere Werkzeuge</translation>
+    </message>
+    <message>
+        <location line="+63"/>
         <source>Postling could not save its settings or spam keywords; the files keep what they held before.
 %1</source>
         <translation>Postling konnte seine Einstellungen oder Spam-Schlüsselwörter nicht speichern; die Dateien behalten ihren bisherigen Inhalt.

@@ -175,7 +175,12 @@ Sus cambios siguen abiertos: cuando haya espacio en el disco (o se pueda escribi
         <translation>X</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+4"/>
+        <source>Address book tools</source>
+        <translation>Herramientas de la libreta de direcciones</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Address book</source>
         <translation>Libreta de direcciones</translation>
     </message>
@@ -914,7 +919,12 @@ Sus cambios siguen abiertos: cuando haya espacio en el disco (o se pueda escribi
         <translation>No leído: %1</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+18"/>
+        <source>More tools</source>
+        <translation>Más herramientas</translation>
+    </message>
+    <message>
+        <location line="+63"/>
         <source>Postling could not save its settings or spam keywords; the files keep what they held before.
 %1</source>
         <translation>Postling no pudo guardar su configuración ni las palabras clave de spam; los archivos conservan lo que tenían antes.

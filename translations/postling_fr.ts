@@ -175,7 +175,12 @@ Vos modifications sont conservées&#xa0;: dès que le disque aura de la place (o
         <translation>X</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+4"/>
+        <source>Address book tools</source>
+        <translation>Outils du carnet d&apos;adresses</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Address book</source>
         <translation>Carnet d&apos;adresses</translation>
     </message>
@@ -914,7 +919,12 @@ Vos modifications sont conservées&#xa0;: dès que le disque aura de la place (o
         <translation>Non lu : %1</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+18"/>
+        <source>More tools</source>
+        <translation>Plus d&apos;outils</translation>
+    </message>
+    <message>
+        <location line="+63"/>
         <source>Postling could not save its settings or spam keywords; the files keep what they held before.
 %1</source>
         <translation>Postling n&apos;a pas pu enregistrer ses paramètres ou ses mots-clés de spam&#xa0;; les fichiers conservent leur contenu précédent.

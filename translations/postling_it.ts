@@ -175,7 +175,12 @@ Le modifiche sono ancora aperte: riprovare quando sul disco ci sarà spazio (o q
         <translation>X</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+4"/>
+        <source>Address book tools</source>
+        <translation>Strumenti della rubrica</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Address book</source>
         <translation>Rubrica</translation>
     </message>
@@ -914,7 +919,12 @@ Le modifiche sono ancora aperte: riprovare quando sul disco ci sarà spazio (o q
         <translation>Non letto: %1</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+18"/>
+        <source>More tools</source>
+        <translation>Altri strumenti</translation>
+    </message>
+    <message>
+        <location line="+63"/>
         <source>Postling could not save its settings or spam keywords; the files keep what they held before.
 %1</source>
         <translation>Postling non è riuscito a salvare le impostazioni o le parole chiave spam; i file mantengono il contenuto precedente.

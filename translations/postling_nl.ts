@@ -175,7 +175,12 @@ Uw wijzigingen staan nog open: probeer het opnieuw zodra er ruimte op de schijf 
         <translation>X</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+4"/>
+        <source>Address book tools</source>
+        <translation>Hulpmiddelen voor het adresboek</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Address book</source>
         <translation>Adresboek</translation>
     </message>
@@ -914,7 +919,12 @@ Uw wijzigingen staan nog open: probeer het opnieuw zodra er ruimte op de schijf 
         <translation>Niet gelezen: %1</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+18"/>
+        <source>More tools</source>
+        <translation>Meer hulpmiddelen</translation>
+    </message>
+    <message>
+        <location line="+63"/>
         <source>Postling could not save its settings or spam keywords; the files keep what they held before.
 %1</source>
         <translation>Postling kon de instellingen of spamtrefwoorden niet opslaan; de bestanden behouden hun eerdere inhoud.

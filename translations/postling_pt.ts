@@ -175,7 +175,12 @@ Suas alterações continuam abertas: quando houver espaço no disco (ou for poss
         <translation>X</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+4"/>
+        <source>Address book tools</source>
+        <translation>Ferramentas do catálogo de endereços</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Address book</source>
         <translation>Catálogo de endereços</translation>
     </message>
@@ -914,7 +919,12 @@ Suas alterações continuam abertas: quando houver espaço no disco (ou for poss
         <translation>Não lido: %1</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+18"/>
+        <source>More tools</source>
+        <translation>Mais ferramentas</translation>
+    </message>
+    <message>
+        <location line="+63"/>
         <source>Postling could not save its settings or spam keywords; the files keep what they held before.
 %1</source>
         <translation>O Postling não conseguiu salvar as configurações ou as palavras-chave de spam; os arquivos mantêm o conteúdo anterior.

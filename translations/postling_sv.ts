@@ -175,7 +175,12 @@ Dina ändringar finns kvar: försök igen när det finns plats på disken (eller
         <translation>X</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+4"/>
+        <source>Address book tools</source>
+        <translation>Adressboksverktyg</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Address book</source>
         <translation>Adressbok</translation>
     </message>
@@ -914,7 +919,12 @@ Dina ändringar finns kvar: försök igen när det finns plats på disken (eller
         <translation>Inte läst: %1</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+18"/>
+        <source>More tools</source>
+        <translation>Fler verktyg</translation>
+    </message>
+    <message>
+        <location line="+63"/>
         <source>Postling could not save its settings or spam keywords; the files keep what they held before.
 %1</source>
         <translation>Postling kunde inte spara sina inställningar eller nyckelord för skräppost; filerna behåller sitt tidigare innehåll.

@@ -25,6 +25,7 @@ AddressPane::AddressPane(postling::AddressBook& book, QWidget* parent)
     setObjectName("TabStrip1");
     LabelBkName->setObjectName("LabelBkName");
     Toolbar2->setObjectName("Toolbar2");
+    Toolbar2->setAccessibleName(tr("Address book tools"));
     MSFlexGrid1->setObjectName("MSFlexGrid1");
     LabelEdit->setObjectName("LabelEdit");
     TextEdit->setObjectName("TextEdit");

@@ -137,9 +137,13 @@ void MainForm::Form_Load(const QStringList& arguments) {
     shell_->selectTab(Shell::InboxTab);
     shell_->doing_init = false;
     // Tool bar buttons take no focus by default; a person on the keyboard reaches them with Tab.
-    for (QToolButton* button : findChildren<QToolButton*>())
-        if (button->focusPolicy() == Qt::NoFocus && !button->objectName().startsWith("qt_"))
+    // A tool bar's overflow arrow has no name of its own for a screen reader to say.
+    for (QToolButton* button : findChildren<QToolButton*>()) {
+        if (button->focusPolicy() == Qt::NoFocus)
             button->setFocusPolicy(Qt::TabFocus);
+        if (button->objectName() == "qt_toolbar_ext_button")
+            button->setAccessibleName(tr("More tools"));
+    }
     store_->startupDone();
 
     // 17. The address palette, when the user wants it at start.
