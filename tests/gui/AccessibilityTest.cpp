@@ -139,8 +139,9 @@ void walk(QWidget* window, QStringList& found, const QString& where = {}) {
 class AccessibilityTest : public QObject {
     Q_OBJECT
 private slots:
-    // From a field of the window, an accelerator opens its menu and types nothing. (It runs
-    // first: the table below leaves the last language's catalogue installed.)
+    // From a field of the window, an accelerator opens its menu and types nothing, and Ctrl+Tab
+    // leaves the address grid. (It runs first: the table below leaves the last language's
+    // catalogue installed.)
     void anAcceleratorOpensItsMenuFromAField() {
         testkit::Workspace ws;
         ws.set("welcome", "0");
@@ -157,6 +158,18 @@ private slots:
                  QString("&Tools"));
         QCOMPARE(field->text(), before);
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        // The address grid keeps Tab for its cells; Ctrl+Tab leaves it, both ways.
+        QWidget* pane = form->findChild<QWidget*>("TabStrip1");
+        const Qt::KeyboardModifiers ways[] = {Qt::ControlModifier,
+                                              Qt::ControlModifier | Qt::ShiftModifier};
+        for (Qt::KeyboardModifiers m : ways) {
+            field->setFocus();
+            QTest::keyClick(field, Qt::Key_Tab);
+            QVERIFY(pane->isAncestorOf(QApplication::focusWidget()));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, m);
+            QVERIFY(QApplication::focusWidget() &&
+                    !pane->isAncestorOf(QApplication::focusWidget()));
+        }
         form->close();
     }
 

@@ -236,7 +236,31 @@ bool AddressPane::editorKey(int key, Qt::KeyboardModifiers modifiers) {
     return false;
 }
 
+// The grid and its editor keep Tab for moving between cells; Ctrl+Tab (Ctrl+Shift+Tab) leaves
+// them for the window's next (previous) control, so the keyboard is never caught in the pane.
+void AddressPane::leaveGrid(bool forward) {
+    QWidget* w = MSFlexGrid1;
+    for (int i = 0; i < 1000; ++i) {
+        w = forward ? w->nextInFocusChain() : w->previousInFocusChain();
+        if (w == MSFlexGrid1)
+            return;
+        if (!isAncestorOf(w) && w->isVisible() && w->isEnabled() &&
+            (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return;
+        }
+    }
+}
+
 bool AddressPane::eventFilter(QObject* watched, QEvent* event) {
+    if ((watched == TextEdit || watched == MSFlexGrid1) && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+            (key->modifiers() & Qt::ControlModifier)) {
+            leaveGrid(key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier));
+            return true;
+        }
+    }
     if (watched == TextEdit && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (MSFlexGrid1->currentIndex().isValid() && editorKey(key->key(), key->modifiers()))

@@ -48,6 +48,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void leaveGrid(bool forward);
 
 private:
     void cellEntered();
