@@ -108,13 +108,13 @@ class FaultMatrixTest : public QObject {
             const QString main = root + "maindir";
             return on ? run({"mount", "--bind", main, main}) &&
                             run({"mount", "-o", "remount,bind,ro", main})
-                      : run({"umount", main});
+                      : run({"umount", "--lazy", main}); // a view may still hold a file there
         }
         case Fault::FolderReadOnly: {
             const QString folder = folderOf(path);
             return on ? run({"mount", "--bind", folder, folder}) &&
                             run({"mount", "-o", "remount,bind,ro", folder})
-                      : run({"umount", folder});
+                      : run({"umount", "--lazy", folder});
         }
         case Fault::FolderGone: {
             const QString folder = folderOf(path);
