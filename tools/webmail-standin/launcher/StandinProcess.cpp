@@ -65,8 +65,14 @@ void StandinProcess::stop() {
     if (pid_ > 0) {
         kill(pid_, SIGCONT); // a paused site ends too
         kill(pid_, SIGTERM);
+        // A stop that comes before the server runs is lost: after 5 s the site is killed.
         int status = 0;
-        waitpid(pid_, &status, 0);
+        for (int i = 0; i < 100 && waitpid(pid_, &status, WNOHANG) == 0; ++i)
+            usleep(50000);
+        if (waitpid(pid_, &status, WNOHANG) == 0) {
+            kill(pid_, SIGKILL);
+            waitpid(pid_, &status, 0);
+        }
     }
     pid_ = -1;
 }
