@@ -94,6 +94,10 @@ bool RoundcubeProcess::setWebUp(bool up) const {
     return kit({up ? "web-up" : "web-down", dir_.path()});
 }
 
+bool RoundcubeProcess::setSmtpUp(bool up) const {
+    return kit({up ? "smtp-up" : "smtp-down", dir_.path()});
+}
+
 bool RoundcubeProcess::deliver(const QString& user, const QByteArray& message) const {
     // As a local delivery agent would: written in tmp/, then moved into new/, owned by the
     // mailbox's owner.

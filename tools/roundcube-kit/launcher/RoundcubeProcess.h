@@ -39,6 +39,8 @@ public:
     bool expireSessions() const;
     // Stops Roundcube's web server, or starts it again on its address; mail stays up.
     bool setWebUp(bool up) const;
+    // Stops Postfix, so Roundcube cannot hand a message on, or starts it again.
+    bool setSmtpUp(bool up) const;
 
     // One header of a delivered message as carried: unfolded, blanks at the ends removed.
     static QString header(const QByteArray& message, const QByteArray& name);
