@@ -348,8 +348,8 @@ Ihre Änderungen sind noch vorhanden: Versuchen Sie es erneut, sobald auf dem Da
     </message>
     <message>
         <location line="+1"/>
-        <source>Email Address Palette...</source>
-        <translation>E-Mail-Adresspalette...</translation>
+        <source>&amp;Email Address Palette...</source>
+        <translation>&amp;E-Mail-Adresspalette...</translation>
     </message>
     <message>
         <location line="+1"/>

@@ -348,8 +348,8 @@ Sus cambios siguen abiertos: cuando haya espacio en el disco (o se pueda escribi
     </message>
     <message>
         <location line="+1"/>
-        <source>Email Address Palette...</source>
-        <translation>Paleta de direcciones de correo...</translation>
+        <source>&amp;Email Address Palette...</source>
+        <translation>&amp;Paleta de direcciones de correo...</translation>
     </message>
     <message>
         <location line="+1"/>

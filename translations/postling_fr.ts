@@ -348,8 +348,8 @@ Vos modifications sont conservées&#xa0;: dès que le disque aura de la place (o
     </message>
     <message>
         <location line="+1"/>
-        <source>Email Address Palette...</source>
-        <translation>Palette d&apos;adresses e-mail...</translation>
+        <source>&amp;Email Address Palette...</source>
+        <translation>Palette d&apos;&amp;adresses e-mail...</translation>
     </message>
     <message>
         <location line="+1"/>

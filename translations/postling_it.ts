@@ -348,8 +348,8 @@ Le modifiche sono ancora aperte: riprovare quando sul disco ci sarà spazio (o q
     </message>
     <message>
         <location line="+1"/>
-        <source>Email Address Palette...</source>
-        <translation>Tavolozza indirizzi e-mail...</translation>
+        <source>&amp;Email Address Palette...</source>
+        <translation>&amp;Tavolozza indirizzi e-mail...</translation>
     </message>
     <message>
         <location line="+1"/>

@@ -348,8 +348,8 @@ Uw wijzigingen staan nog open: probeer het opnieuw zodra er ruimte op de schijf 
     </message>
     <message>
         <location line="+1"/>
-        <source>Email Address Palette...</source>
-        <translation>E-mailadrespalet...</translation>
+        <source>&amp;Email Address Palette...</source>
+        <translation>&amp;E-mailadrespalet...</translation>
     </message>
     <message>
         <location line="+1"/>

@@ -348,8 +348,8 @@ Suas alterações continuam abertas: quando houver espaço no disco (ou for poss
     </message>
     <message>
         <location line="+1"/>
-        <source>Email Address Palette...</source>
-        <translation>Paleta de endereços de e-mail...</translation>
+        <source>&amp;Email Address Palette...</source>
+        <translation>Paleta de &amp;endereços de e-mail...</translation>
     </message>
     <message>
         <location line="+1"/>

@@ -348,8 +348,8 @@ Dina ändringar finns kvar: försök igen när det finns plats på disken (eller
     </message>
     <message>
         <location line="+1"/>
-        <source>Email Address Palette...</source>
-        <translation>E-postadresspalett...</translation>
+        <source>&amp;Email Address Palette...</source>
+        <translation>&amp;E-postadresspalett...</translation>
     </message>
     <message>
         <location line="+1"/>

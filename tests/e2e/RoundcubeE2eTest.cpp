@@ -516,8 +516,7 @@ private slots:
             QVERIFY(dialog && putTemplate(*form));
         } else if (fault == "smtp") {
             QVERIFY(server->setSmtpUp(false));
-            QTRY_VERIFY2_WITH_TIMEOUT(!runs(dialog), qPrintable(testkit::fileText(logPath)),
-                                      90000);
+            QTRY_VERIFY2_WITH_TIMEOUT(!runs(dialog), qPrintable(testkit::fileText(logPath)), 90000);
             QCOMPARE(testkit::fileText(logPath).count("\tfailed\t"), 2);
             QVERIFY(server->setSmtpUp(true));
         } else {

@@ -103,6 +103,100 @@ private slots:
                  (QStringList{"Session expired", "Delete permanently?", "Name?"}));
         form->close();
     }
+
+    // A person with only a keyboard: Tab into the sign-in page, type, Enter; out of the page by
+    // Tab again (no trap); a message opened from the address bar (Ctrl+L); Save Msg by its
+    // accelerator; an address from the book into the compose form through the Address Book
+    // menu; Check Spam through the Tools menu. What happened is read from the files and pages.
+    void aPersonWithOnlyAKeyboardSignsInSavesInsertsAndChecksSpam() {
+        Workspace ws;
+        ws.pointAt(*server);
+        ws.set("smail", "0");
+        auto form = testkit::openMainForm(ws);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        WebBrowser* inbox = form->shell().WebBrowser1();
+        QVERIFY(testkit::waitForPage(inbox, "mail.yahoo.localhost"));
+        const auto press = [](Qt::Key key, Qt::KeyboardModifiers with = {}) {
+            QWidget* popup = QApplication::activePopupWidget();
+            QTest::keyClick(popup ? popup : QApplication::focusWidget(), key, with);
+        };
+        const auto tabTo = [&](const std::function<bool(QWidget*)>& there) {
+            for (int i = 0; i < 150 && !there(QApplication::focusWidget()); ++i) {
+                press(Qt::Key_Tab);
+                QTest::qWait(20); // a page's Tab goes through its renderer
+            }
+            return there(QApplication::focusWidget());
+        };
+        const auto activeField = [&] {
+            return testkit::awaitAnswer(
+                       [&](auto answer) {
+                           inbox->page()->runJavaScript(
+                               "document.activeElement ? document.activeElement.name || '' : ''",
+                               [answer](const QVariant& v) { answer(v); });
+                       },
+                       QString(), 5000)
+                .toString();
+        };
+        const auto inPage = [inbox](QWidget* w) {
+            return w && inbox->isAncestorOf(w);
+        };
+
+        QVERIFY(tabTo(inPage));
+        QTRY_COMPARE_WITH_TIMEOUT(activeField(), QString("login"), 5000);
+        QTest::keyClicks(QApplication::focusWidget(), "ann");
+        press(Qt::Key_Tab);
+        QTRY_COMPARE_WITH_TIMEOUT(activeField(), QString("passwd"), 5000);
+        QTest::keyClicks(QApplication::focusWidget(), "ann");
+        press(Qt::Key_Return);
+        QVERIFY(testkit::waitForPage(inbox, "/ym/ShowFolder?"));
+        auto* grid = form->findChild<QTableView*>("MSFlexGrid1");
+        QVERIFY(tabTo([grid](QWidget* w) { return w == grid; })); // out of the page
+
+        const QString subject = "Photos from the weekend";
+        press(Qt::Key_L, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), server->messageAddress(true, "ann", subject));
+        press(Qt::Key_Return);
+        QVERIFY(testkit::waitForPage(inbox, "ShowLetter"));
+        press(Qt::Key_S, Qt::AltModifier);
+        const QString savedFolder = ws.path("savedmgs/Saved/");
+        QTRY_VERIFY_WITH_TIMEOUT(
+            QDir(savedFolder).entryList(QDir::Files).join("\n").contains(subject), 20000);
+
+        QVERIFY(testkit::waitForPage(form->shell().WebBrowser3(), "/ym/compose"));
+        QVERIFY(tabTo([grid](QWidget* w) { return w == grid; }));
+        press(Qt::Key_Down);
+        const int row = form->findChild<AddressPane*>("TabStrip1")->currentRow();
+        const QString address =
+            QString::fromStdString(form->addressBook().book().table.cell(row, 2));
+        QVERIFY(address.contains('@'));
+        press(Qt::Key_A, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        press(Qt::Key_T);
+        // The offscreen platform leaves a closed menu the active window; a desktop does not.
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            testkit::composeField(form->shell().WebBrowser3(), true, 0).contains(address), 10000);
+
+        press(Qt::Key_L, Qt::ControlModifier); // back to the inbox's list
+        QTest::keyClicks(QApplication::focusWidget(),
+                         server->yahooStart() + "ym/ShowFolder?box=Inbox");
+        press(Qt::Key_Return);
+        QVERIFY(testkit::waitForPage(inbox, "ShowFolder?box=Inbox"));
+        QSignalSpy checked(&form->inbox(), &InboxSubsystem::commandFinished);
+        press(Qt::Key_T, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        press(Qt::Key_C);
+        QVERIFY(checked.wait(20000) || !checked.isEmpty());
+        QVERIFY2(form->shell().panelText(2).startsWith("Ticked "),
+                 qPrintable(form->shell().panelText(2)));
+        const QVariantList rows =
+            testkit::callPage(inbox->document(), "sites.yahoo.inboxRows").value("rows").toList();
+        QVERIFY(std::any_of(rows.begin(), rows.end(),
+                            [](const QVariant& r) { return r.toMap().value("checked").toBool(); }));
+        form->close();
+    }
 };
 
 QTEST_MAIN(ShellE2eTest)

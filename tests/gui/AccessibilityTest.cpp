@@ -68,7 +68,7 @@ QChar accelerator(const QString& text) {
 }
 
 // Accelerators shown together twice: the visible controls of a window (with its menu titles),
-// and the items of each menu.
+// and the items of each menu; and menu items without one.
 void clashes(QWidget* window, QStringList& found) {
     auto check = [&](const QString& where, const QStringList& texts) {
         QMap<QChar, QString> seen;
@@ -97,8 +97,14 @@ void clashes(QWidget* window, QStringList& found) {
     check("shown together", shown);
     for (QMenu* menu : window->findChildren<QMenu*>()) {
         QStringList items;
-        for (QAction* a : menu->actions())
+        for (QAction* a : menu->actions()) {
             items << a->text();
+            // With only a keyboard, a menu bar's item is chosen by its key.
+            if (!menu->title().isEmpty() && !a->isSeparator() && !a->text().isEmpty() &&
+                accelerator(a->text()).isNull())
+                found << QString("menu %1: \"%2\" has no accelerator key")
+                             .arg(menu->title(), a->text());
+        }
         check(window->objectName() + " menu " + menu->title(), items);
     }
 }

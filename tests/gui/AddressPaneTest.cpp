@@ -58,6 +58,8 @@ private slots:
 
     void typingGoesIntoTheCellAndKeysMoveAsTheGridDid() {
         open();
+        form->show(); // for the focus to go somewhere
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
         pane->setCurrentCell(1, 0);
         QCOMPARE(pane->LabelEdit->text(), QString("First :"));
         QCOMPARE(pane->TextEdit->text(), QString("Ann"));
@@ -73,6 +75,9 @@ private slots:
         QCOMPARE(pane->currentColumn(), 2);
         key(Qt::Key_Right);
         QCOMPARE(pane->currentColumn(), 2); // the hidden column is never entered
+        key(Qt::Key_Tab);                   // past the last cell: on to the window's next control
+        QCOMPARE(pane->currentColumn(), 2);
+        QVERIFY(QApplication::focusWidget() && !pane->isAncestorOf(QApplication::focusWidget()));
         key(Qt::Key_Left);
         QCOMPARE(pane->currentColumn(), 1);
         key(Qt::Key_Tab, Qt::ShiftModifier);

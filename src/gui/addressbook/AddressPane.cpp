@@ -197,6 +197,16 @@ bool AddressPane::editorKey(int key, Qt::KeyboardModifiers modifiers) {
     const int column = currentColumn();
     const int lastColumn = std::max(0, book_.table.columnCount() - 2); // not the hidden one
     const bool shift = modifiers & Qt::ShiftModifier;
+    // Tab goes on past the last cell of a row, and Shift+Tab back past the first, to the
+    // window's other controls: the keyboard is never held in the pane.
+    if (key == Qt::Key_Tab && !shift && column >= lastColumn) {
+        leaveGrid(true);
+        return true;
+    }
+    if ((key == Qt::Key_Backtab || (key == Qt::Key_Tab && shift)) && column <= 0) {
+        leaveGrid(false);
+        return true;
+    }
     if (key == Qt::Key_Right || (key == Qt::Key_Tab && !shift)) {
         MSFlexGrid1->setFocus();
         if (column < lastColumn)
@@ -236,8 +246,8 @@ bool AddressPane::editorKey(int key, Qt::KeyboardModifiers modifiers) {
     return false;
 }
 
-// The grid and its editor keep Tab for moving between cells; Ctrl+Tab (Ctrl+Shift+Tab) leaves
-// them for the window's next (previous) control, so the keyboard is never caught in the pane.
+// The grid and its editor keep Tab for moving between the cells of a row; Ctrl+Tab
+// (Ctrl+Shift+Tab) leaves them at once for the window's next (previous) control.
 void AddressPane::leaveGrid(bool forward) {
     QWidget* w = MSFlexGrid1;
     for (int i = 0; i < 1000; ++i) {

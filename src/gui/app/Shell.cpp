@@ -1,5 +1,6 @@
 #include "Shell.h"
 
+#include "Announce.h"
 #include "HelpWindow.h"
 #include "QtText.h"
 #include "Translations.h"
@@ -8,7 +9,6 @@
 #include "app/IniFile.h"
 #include "app/Language.h"
 
-#include <QAccessible>
 #include <QLabel>
 #include <QTabBar>
 
@@ -86,9 +86,7 @@ void Shell::setPanelText(int panel, const QString& text) {
         return;
     QLabel* label = frame_.panels[panel - 1];
     label->setText(text);
-    // A screen reader hears what the status line says (a message saved, a check done).
-    QAccessibleEvent changed(label, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
+    announce(label);
 }
 
 void Shell::ShowHelp(int topic, bool secondary) {

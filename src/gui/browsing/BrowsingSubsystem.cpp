@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QStyle>
 #include <QTimer>
 #include <algorithm>
@@ -81,6 +82,17 @@ BrowsingSubsystem::BrowsingSubsystem(Shell& shell, QObject* parent)
         enterHandled_ = true;
         QTimer::singleShot(0, this, [this] { enterHandled_ = false; });
     });
+
+    // As in a desktop browser, Ctrl+L or F6 takes the keyboard to the address bar, from a page
+    // as well: the way out of a page that holds on to Tab.
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::Key_L), QKeySequence(Qt::Key_F6)}) {
+        auto* shortcut = new QShortcut(keys, AddressCombo, nullptr, nullptr, Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this] {
+            AddressCombo->setFocus(Qt::ShortcutFocusReason);
+            AddressCombo->lineEdit()->selectAll();
+        });
+    }
 
     Progress1->setObjectName("Progress1");
     Progress1->setMaximumWidth(160);

@@ -32,7 +32,7 @@ ComposeSubsystem::ComposeSubsystem(Shell& shell, const AddressBookSubsystem& add
       merge_(new MailMerge(shell, addresses, this)), sentCopies_(new SentCopies(shell, this)),
       Command5(new QPushButton(tr("&Mail Merge..."))),
       mailmerge_(new QAction(tr("&Mail Merge..."), this)),
-      emailaddress_(new QAction(tr("Email Address Palette..."), this)),
+      emailaddress_(new QAction(tr("&Email Address Palette..."), this)),
       CheckSaveSent(new QCheckBox(tr("Sa&ve Sent Messages"))),
       CheckEmail(new QCheckBox(tr("Show &Email Address Palette on Startup"))),
       Timer2(new QTimer(this)) {

@@ -1,5 +1,6 @@
 #include "MergeDialog.h"
 
+#include "Announce.h"
 #include "Dialogs.h"
 
 #include "app/Twips.h"
@@ -153,6 +154,7 @@ void MergeDialog::reset() {
 
 void MergeDialog::countSent(int sent, const QString& address) {
     LabelNumSent->setText(tr("Emails Sent: %n", nullptr, sent));
+    announce(LabelNumSent);
     showLog();
     TextSent->setPlainText(
         TextSent->toPlainText().isEmpty() ? address : TextSent->toPlainText() + "\n" + address);
@@ -193,6 +195,8 @@ void MergeDialog::hideLog() {
 void MergeDialog::setStatus(const QString& text) {
     LabelStatus->setText(text);
     LabelStatus->setVisible(!text.isEmpty());
+    if (!text.isEmpty())
+        announce(LabelStatus);
 }
 
 void MergeDialog::place() {
