@@ -261,7 +261,7 @@ Ihre Änderungen sind noch vorhanden: Versuchen Sie es erneut, sobald auf dem Da
 <context>
     <name>BrowsingSubsystem</name>
     <message>
-        <location filename="../src/gui/browsing/BrowsingSubsystem.cpp" line="+32"/>
+        <location filename="../src/gui/browsing/BrowsingSubsystem.cpp" line="+33"/>
         <source>Go directly to &amp;inbox after login (bypass mail home page)</source>
         <translation>Nach der Anmeldung d&amp;irekt zum Posteingang (Startseite des Anbieters überspringen)</translation>
     </message>
@@ -317,7 +317,7 @@ Ihre Änderungen sind noch vorhanden: Versuchen Sie es erneut, sobald auf dem Da
         <translation>Adresse</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location line="+125"/>
         <source>No calendar</source>
         <translation>Kein Kalender</translation>
     </message>
@@ -949,7 +949,7 @@ Ihre Änderungen sind noch vorhanden: Versuchen Sie es erneut, sobald auf dem Da
 <context>
     <name>MergeDialog</name>
     <message>
-        <location filename="../src/gui/compose/MergeDialog.cpp" line="+31"/>
+        <location filename="../src/gui/compose/MergeDialog.cpp" line="+32"/>
         <source>All addresses in your address book</source>
         <translation>Alle Adressen in Ihrem Adressbuch</translation>
     </message>
@@ -960,12 +960,12 @@ Ihre Änderungen sind noch vorhanden: Versuchen Sie es erneut, sobald auf dem Da
     </message>
     <message>
         <location line="+1"/>
-        <location line="+157"/>
+        <location line="+158"/>
         <source>Test</source>
         <translation>Test</translation>
     </message>
     <message>
-        <location line="-156"/>
+        <location line="-157"/>
         <source>Stop Test</source>
         <translation>Test beenden</translation>
     </message>
@@ -1061,7 +1061,7 @@ Ihre Änderungen sind noch vorhanden: Versuchen Sie es erneut, sobald auf dem Da
         <translation>Serien-E-Mail starten: Klicken Sie auf „Start“, um den Versand zu beginnen</translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+57"/>
         <source>row %1, %2: %3</source>
         <translation>Zeile %1, %2: %3</translation>
     </message>
@@ -1433,7 +1433,7 @@ Klicken Sie auf „Stopp“; sobald das Protokoll geschrieben werden kann, klick
 <context>
     <name>StartPages</name>
     <message>
-        <location filename="../src/gui/sites/StartPages.cpp" line="+17"/>
+        <location filename="../src/gui/sites/StartPages.cpp" line="+18"/>
         <source>Start Page</source>
         <translation>Startseite</translation>
     </message>
@@ -1483,6 +1483,21 @@ Klicken Sie auf „Stopp“; sobald das Protokoll geschrieben werden kann, klick
         <translation>Zu Ihrem Roundcube wechseln</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Other &amp;webmail:</source>
+        <translation>Anderer &amp;Webmail-Dienst:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Other webmail</source>
+        <translation>Anderer Webmail-Dienst</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Go to your other webmail</source>
+        <translation>Zu Ihrem anderen Webmail-Dienst wechseln</translation>
+    </message>
+    <message>
         <location line="+10"/>
         <source>%1 start page</source>
         <translation>Startseite von %1</translation>
@@ -1512,18 +1527,18 @@ Klicken Sie auf „Stopp“; sobald das Protokoll geschrieben werden kann, klick
     </message>
     <message>
         <location line="+6"/>
-        <location line="+150"/>
+        <location line="+162"/>
         <source>New Folder</source>
         <translation>Neuer Ordner</translation>
     </message>
     <message>
-        <location line="-137"/>
-        <location line="+131"/>
+        <location line="-149"/>
+        <location line="+143"/>
         <source>Save to: %1</source>
         <translation>Speichern in: %1</translation>
     </message>
     <message>
-        <location line="-83"/>
+        <location line="-95"/>
         <source>You must select a folder to save the message to</source>
         <translation>Sie müssen einen Ordner auswählen, in dem die Nachricht gespeichert werden soll</translation>
     </message>
@@ -1533,7 +1548,23 @@ Klicken Sie auf „Stopp“; sobald das Protokoll geschrieben werden kann, klick
         <translation>Die Website hat den Text der Nachricht nicht übermittelt; daher wurde nichts gespeichert. Ist die Website erreichbar? Versuchen Sie es erneut, sobald sie es ist.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+6"/>
+        <location line="+21"/>
+        <source>No From or Subject was found on this page</source>
+        <translation>Auf dieser Seite wurden weder Absender (Von) noch Betreff gefunden</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>No From was found on this page</source>
+        <translation>Auf dieser Seite wurde kein Absender (Von) gefunden</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No Subject was found on this page</source>
+        <translation>Auf dieser Seite wurde kein Betreff gefunden</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>You cannot save incoming messages to the Sent Messages Folder.</source>
         <translation>Eingehende Nachrichten können nicht im Ordner für gesendete Nachrichten (Sent) gespeichert werden.</translation>
     </message>
@@ -1755,7 +1786,7 @@ Klicken Sie auf „Stopp“; sobald das Protokoll geschrieben werden kann, klick
 <context>
     <name>WelcomeDialog</name>
     <message>
-        <location filename="../src/gui/sites/WelcomeDialog.cpp" line="+15"/>
+        <location filename="../src/gui/sites/WelcomeDialog.cpp" line="+16"/>
         <source>&amp;Yahoo Mail</source>
         <translation>&amp;Yahoo Mail</translation>
     </message>
@@ -1770,6 +1801,11 @@ Klicken Sie auf „Stopp“; sobald das Protokoll geschrieben werden kann, klick
         <translation>&amp;Roundcube:</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>&amp;Other webmail:</source>
+        <translation>&amp;Anderer Webmail-Dienst:</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>Welcome!</source>
         <translation>Willkommen!</translation>
@@ -1780,22 +1816,27 @@ Klicken Sie auf „Stopp“; sobald das Protokoll geschrieben werden kann, klick
         <translation>Roundcube-Adresse</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+4"/>
+        <source>Other webmail address</source>
+        <translation>Adresse des anderen Webmail-Dienstes</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Welcome to Postling!</source>
         <translation>Willkommen bei Postling!</translation>
     </message>
     <message>
         <location line="+5"/>
-        <source>Please indicate whether you would prefer to begin at Yahoo! Mail, Hotmail or your own Roundcube when you first start Postling.</source>
-        <translation>Bitte geben Sie an, ob Sie beim ersten Start von Postling mit Yahoo! Mail, Hotmail oder Ihrem eigenen Roundcube beginnen möchten.</translation>
+        <source>Please indicate whether you would prefer to begin at Yahoo! Mail, Hotmail, your own Roundcube or another webmail when you first start Postling.</source>
+        <translation>Bitte geben Sie an, ob Sie beim ersten Start von Postling mit Yahoo! Mail, Hotmail, Ihrem eigenen Roundcube oder einem anderen Webmail-Dienst beginnen möchten.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Select your Start Page</source>
         <translation>Wählen Sie Ihre Startseite</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Just choose the mail provider you use most often. You can still easily access the others from the toolbar or change the default in the settings tab.</source>
         <translation>Wählen Sie einfach den E-Mail-Anbieter, den Sie am häufigsten nutzen. Die anderen erreichen Sie weiterhin bequem über die Symbolleiste, und die Voreinstellung können Sie auf der Registerkarte „Einstellungen“ ändern.</translation>
     </message>

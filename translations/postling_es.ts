@@ -261,7 +261,7 @@ Sus cambios siguen abiertos: cuando haya espacio en el disco (o se pueda escribi
 <context>
     <name>BrowsingSubsystem</name>
     <message>
-        <location filename="../src/gui/browsing/BrowsingSubsystem.cpp" line="+32"/>
+        <location filename="../src/gui/browsing/BrowsingSubsystem.cpp" line="+33"/>
         <source>Go directly to &amp;inbox after login (bypass mail home page)</source>
         <translation>&amp;Ir directamente a la bandeja de entrada tras iniciar sesión (sin pasar por la página principal del correo)</translation>
     </message>
@@ -317,7 +317,7 @@ Sus cambios siguen abiertos: cuando haya espacio en el disco (o se pueda escribi
         <translation>Dirección</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location line="+125"/>
         <source>No calendar</source>
         <translation>Sin calendario</translation>
     </message>
@@ -949,7 +949,7 @@ Sus cambios siguen abiertos: cuando haya espacio en el disco (o se pueda escribi
 <context>
     <name>MergeDialog</name>
     <message>
-        <location filename="../src/gui/compose/MergeDialog.cpp" line="+31"/>
+        <location filename="../src/gui/compose/MergeDialog.cpp" line="+32"/>
         <source>All addresses in your address book</source>
         <translation>Todas las direcciones de su libreta de direcciones</translation>
     </message>
@@ -960,12 +960,12 @@ Sus cambios siguen abiertos: cuando haya espacio en el disco (o se pueda escribi
     </message>
     <message>
         <location line="+1"/>
-        <location line="+157"/>
+        <location line="+158"/>
         <source>Test</source>
         <translation>Prueba</translation>
     </message>
     <message>
-        <location line="-156"/>
+        <location line="-157"/>
         <source>Stop Test</source>
         <translation>Detener prueba</translation>
     </message>
@@ -1061,7 +1061,7 @@ Sus cambios siguen abiertos: cuando haya espacio en el disco (o se pueda escribi
         <translation>Iniciar combinación: pulse Iniciar para empezar a enviar</translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+57"/>
         <source>row %1, %2: %3</source>
         <translation>fila %1, %2: %3</translation>
     </message>
@@ -1433,7 +1433,7 @@ Pulse Detener; cuando se pueda escribir el registro, pulse Iniciar de nuevo para
 <context>
     <name>StartPages</name>
     <message>
-        <location filename="../src/gui/sites/StartPages.cpp" line="+17"/>
+        <location filename="../src/gui/sites/StartPages.cpp" line="+18"/>
         <source>Start Page</source>
         <translation>Página de inicio</translation>
     </message>
@@ -1483,6 +1483,21 @@ Pulse Detener; cuando se pueda escribir el registro, pulse Iniciar de nuevo para
         <translation>Ir a su Roundcube</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Other &amp;webmail:</source>
+        <translation>Otro correo &amp;web:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Other webmail</source>
+        <translation>Otro correo web</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Go to your other webmail</source>
+        <translation>Ir a su otro correo web</translation>
+    </message>
+    <message>
         <location line="+10"/>
         <source>%1 start page</source>
         <translation>Página de inicio de %1</translation>
@@ -1512,18 +1527,18 @@ Pulse Detener; cuando se pueda escribir el registro, pulse Iniciar de nuevo para
     </message>
     <message>
         <location line="+6"/>
-        <location line="+150"/>
+        <location line="+162"/>
         <source>New Folder</source>
         <translation>Nueva carpeta</translation>
     </message>
     <message>
-        <location line="-137"/>
-        <location line="+131"/>
+        <location line="-149"/>
+        <location line="+143"/>
         <source>Save to: %1</source>
         <translation>Guardar en: %1</translation>
     </message>
     <message>
-        <location line="-83"/>
+        <location line="-95"/>
         <source>You must select a folder to save the message to</source>
         <translation>Debe seleccionar una carpeta en la que guardar el mensaje</translation>
     </message>
@@ -1533,7 +1548,23 @@ Pulse Detener; cuando se pueda escribir el registro, pulse Iniciar de nuevo para
         <translation>El sitio no entregó el texto del mensaje, así que no se guardó nada. ¿Se puede acceder al sitio? Vuelva a intentarlo cuando se pueda.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+6"/>
+        <location line="+21"/>
+        <source>No From or Subject was found on this page</source>
+        <translation>No se encontró remitente (De) ni asunto en esta página</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>No From was found on this page</source>
+        <translation>No se encontró remitente (De) en esta página</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No Subject was found on this page</source>
+        <translation>No se encontró asunto en esta página</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>You cannot save incoming messages to the Sent Messages Folder.</source>
         <translation>No puede guardar mensajes recibidos en la carpeta de mensajes enviados (Sent).</translation>
     </message>
@@ -1755,7 +1786,7 @@ Pulse Detener; cuando se pueda escribir el registro, pulse Iniciar de nuevo para
 <context>
     <name>WelcomeDialog</name>
     <message>
-        <location filename="../src/gui/sites/WelcomeDialog.cpp" line="+15"/>
+        <location filename="../src/gui/sites/WelcomeDialog.cpp" line="+16"/>
         <source>&amp;Yahoo Mail</source>
         <translation>&amp;Yahoo Mail</translation>
     </message>
@@ -1770,6 +1801,11 @@ Pulse Detener; cuando se pueda escribir el registro, pulse Iniciar de nuevo para
         <translation>&amp;Roundcube:</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>&amp;Other webmail:</source>
+        <translation>&amp;Otro correo web:</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>Welcome!</source>
         <translation>¡Bienvenido!</translation>
@@ -1780,22 +1816,27 @@ Pulse Detener; cuando se pueda escribir el registro, pulse Iniciar de nuevo para
         <translation>Dirección de Roundcube</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+4"/>
+        <source>Other webmail address</source>
+        <translation>Dirección del otro correo web</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Welcome to Postling!</source>
         <translation>¡Bienvenido a Postling!</translation>
     </message>
     <message>
         <location line="+5"/>
-        <source>Please indicate whether you would prefer to begin at Yahoo! Mail, Hotmail or your own Roundcube when you first start Postling.</source>
-        <translation>Indique si prefiere comenzar en Yahoo! Mail, en Hotmail o en su propio Roundcube al iniciar Postling.</translation>
+        <source>Please indicate whether you would prefer to begin at Yahoo! Mail, Hotmail, your own Roundcube or another webmail when you first start Postling.</source>
+        <translation>Indique si prefiere comenzar en Yahoo! Mail, en Hotmail, en su propio Roundcube o en otro correo web al iniciar Postling.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Select your Start Page</source>
         <translation>Seleccione su página de inicio</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Just choose the mail provider you use most often. You can still easily access the others from the toolbar or change the default in the settings tab.</source>
         <translation>Elija simplemente el proveedor de correo que use con más frecuencia. Podrá acceder fácilmente a los demás desde la barra de herramientas o cambiar el predeterminado en la pestaña Configuración.</translation>
     </message>

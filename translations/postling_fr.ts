@@ -261,7 +261,7 @@ Vos modifications sont conservées&#xa0;: dès que le disque aura de la place (o
 <context>
     <name>BrowsingSubsystem</name>
     <message>
-        <location filename="../src/gui/browsing/BrowsingSubsystem.cpp" line="+32"/>
+        <location filename="../src/gui/browsing/BrowsingSubsystem.cpp" line="+33"/>
         <source>Go directly to &amp;inbox after login (bypass mail home page)</source>
         <translation>Aller directement à la &amp;boîte de réception après la connexion (sans passer par la page d&apos;accueil de la messagerie)</translation>
     </message>
@@ -317,7 +317,7 @@ Vos modifications sont conservées&#xa0;: dès que le disque aura de la place (o
         <translation>Adresse</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location line="+125"/>
         <source>No calendar</source>
         <translation>Aucun calendrier</translation>
     </message>
@@ -949,7 +949,7 @@ Vos modifications sont conservées&#xa0;: dès que le disque aura de la place (o
 <context>
     <name>MergeDialog</name>
     <message>
-        <location filename="../src/gui/compose/MergeDialog.cpp" line="+31"/>
+        <location filename="../src/gui/compose/MergeDialog.cpp" line="+32"/>
         <source>All addresses in your address book</source>
         <translation>Toutes les adresses de votre carnet d&apos;adresses</translation>
     </message>
@@ -960,12 +960,12 @@ Vos modifications sont conservées&#xa0;: dès que le disque aura de la place (o
     </message>
     <message>
         <location line="+1"/>
-        <location line="+157"/>
+        <location line="+158"/>
         <source>Test</source>
         <translation>Tester</translation>
     </message>
     <message>
-        <location line="-156"/>
+        <location line="-157"/>
         <source>Stop Test</source>
         <translation>Arrêter le test</translation>
     </message>
@@ -1061,7 +1061,7 @@ Vos modifications sont conservées&#xa0;: dès que le disque aura de la place (o
         <translation>Lancer le publipostage&#xa0;: appuyez sur Démarrer pour commencer l&apos;envoi</translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+57"/>
         <source>row %1, %2: %3</source>
         <translation>ligne %1, %2&#xa0;: %3</translation>
     </message>
@@ -1433,7 +1433,7 @@ Appuyez sur Arrêter&#xa0;; dès que le journal pourra être écrit, démarrez d
 <context>
     <name>StartPages</name>
     <message>
-        <location filename="../src/gui/sites/StartPages.cpp" line="+17"/>
+        <location filename="../src/gui/sites/StartPages.cpp" line="+18"/>
         <source>Start Page</source>
         <translation>Page de démarrage</translation>
     </message>
@@ -1483,6 +1483,21 @@ Appuyez sur Arrêter&#xa0;; dès que le journal pourra être écrit, démarrez d
         <translation>Aller sur votre Roundcube</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Other &amp;webmail:</source>
+        <translation>Autre messagerie &amp;web&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Other webmail</source>
+        <translation>Autre messagerie web</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Go to your other webmail</source>
+        <translation>Aller sur votre autre messagerie web</translation>
+    </message>
+    <message>
         <location line="+10"/>
         <source>%1 start page</source>
         <translation>Page de démarrage de %1</translation>
@@ -1512,18 +1527,18 @@ Appuyez sur Arrêter&#xa0;; dès que le journal pourra être écrit, démarrez d
     </message>
     <message>
         <location line="+6"/>
-        <location line="+150"/>
+        <location line="+162"/>
         <source>New Folder</source>
         <translation>Nouveau dossier</translation>
     </message>
     <message>
-        <location line="-137"/>
-        <location line="+131"/>
+        <location line="-149"/>
+        <location line="+143"/>
         <source>Save to: %1</source>
         <translation>Enregistrer dans&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="-83"/>
+        <location line="-95"/>
         <source>You must select a folder to save the message to</source>
         <translation>Vous devez sélectionner un dossier dans lequel enregistrer le message</translation>
     </message>
@@ -1533,7 +1548,23 @@ Appuyez sur Arrêter&#xa0;; dès que le journal pourra être écrit, démarrez d
         <translation>Le site n&apos;a pas transmis le texte du message ; rien n&apos;a donc été enregistré. Le site est-il accessible ? Réessayez dès qu&apos;il l&apos;est.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+6"/>
+        <location line="+21"/>
+        <source>No From or Subject was found on this page</source>
+        <translation>Ni expéditeur (De) ni objet trouvé sur cette page</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>No From was found on this page</source>
+        <translation>Aucun expéditeur (De) trouvé sur cette page</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No Subject was found on this page</source>
+        <translation>Aucun objet trouvé sur cette page</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>You cannot save incoming messages to the Sent Messages Folder.</source>
         <translation>Vous ne pouvez pas enregistrer de messages reçus dans le dossier Sent des messages envoyés.</translation>
     </message>
@@ -1755,7 +1786,7 @@ Appuyez sur Arrêter&#xa0;; dès que le journal pourra être écrit, démarrez d
 <context>
     <name>WelcomeDialog</name>
     <message>
-        <location filename="../src/gui/sites/WelcomeDialog.cpp" line="+15"/>
+        <location filename="../src/gui/sites/WelcomeDialog.cpp" line="+16"/>
         <source>&amp;Yahoo Mail</source>
         <translation>&amp;Yahoo Mail</translation>
     </message>
@@ -1770,6 +1801,11 @@ Appuyez sur Arrêter&#xa0;; dès que le journal pourra être écrit, démarrez d
         <translation>&amp;Roundcube&#xa0;:</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>&amp;Other webmail:</source>
+        <translation>&amp;Autre messagerie web&#xa0;:</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>Welcome!</source>
         <translation>Bienvenue&#xa0;!</translation>
@@ -1780,22 +1816,27 @@ Appuyez sur Arrêter&#xa0;; dès que le journal pourra être écrit, démarrez d
         <translation>Adresse de Roundcube</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+4"/>
+        <source>Other webmail address</source>
+        <translation>Adresse de l&apos;autre messagerie web</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Welcome to Postling!</source>
         <translation>Bienvenue dans Postling&#xa0;!</translation>
     </message>
     <message>
         <location line="+5"/>
-        <source>Please indicate whether you would prefer to begin at Yahoo! Mail, Hotmail or your own Roundcube when you first start Postling.</source>
-        <translation>Indiquez si vous préférez commencer par Yahoo! Mail, Hotmail ou votre propre Roundcube au premier lancement de Postling.</translation>
+        <source>Please indicate whether you would prefer to begin at Yahoo! Mail, Hotmail, your own Roundcube or another webmail when you first start Postling.</source>
+        <translation>Indiquez si vous préférez commencer par Yahoo! Mail, Hotmail, votre propre Roundcube ou une autre messagerie web au premier lancement de Postling.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Select your Start Page</source>
         <translation>Choisissez votre page de démarrage</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Just choose the mail provider you use most often. You can still easily access the others from the toolbar or change the default in the settings tab.</source>
         <translation>Choisissez simplement le fournisseur de messagerie que vous utilisez le plus souvent. Vous pourrez toujours accéder facilement aux autres depuis la barre d&apos;outils, ou modifier ce choix dans l&apos;onglet Paramètres.</translation>
     </message>

@@ -261,7 +261,7 @@ Le modifiche sono ancora aperte: riprovare quando sul disco ci sarà spazio (o q
 <context>
     <name>BrowsingSubsystem</name>
     <message>
-        <location filename="../src/gui/browsing/BrowsingSubsystem.cpp" line="+32"/>
+        <location filename="../src/gui/browsing/BrowsingSubsystem.cpp" line="+33"/>
         <source>Go directly to &amp;inbox after login (bypass mail home page)</source>
         <translation>Vai direttamente alla pos&amp;ta in arrivo dopo l&apos;accesso (salta la pagina iniziale della posta)</translation>
     </message>
@@ -317,7 +317,7 @@ Le modifiche sono ancora aperte: riprovare quando sul disco ci sarà spazio (o q
         <translation>Indirizzo</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location line="+125"/>
         <source>No calendar</source>
         <translation>Nessun calendario</translation>
     </message>
@@ -949,7 +949,7 @@ Le modifiche sono ancora aperte: riprovare quando sul disco ci sarà spazio (o q
 <context>
     <name>MergeDialog</name>
     <message>
-        <location filename="../src/gui/compose/MergeDialog.cpp" line="+31"/>
+        <location filename="../src/gui/compose/MergeDialog.cpp" line="+32"/>
         <source>All addresses in your address book</source>
         <translation>Tutti gli indirizzi della rubrica</translation>
     </message>
@@ -960,12 +960,12 @@ Le modifiche sono ancora aperte: riprovare quando sul disco ci sarà spazio (o q
     </message>
     <message>
         <location line="+1"/>
-        <location line="+157"/>
+        <location line="+158"/>
         <source>Test</source>
         <translation>Prova</translation>
     </message>
     <message>
-        <location line="-156"/>
+        <location line="-157"/>
         <source>Stop Test</source>
         <translation>Interrompi prova</translation>
     </message>
@@ -1061,7 +1061,7 @@ Le modifiche sono ancora aperte: riprovare quando sul disco ci sarà spazio (o q
         <translation>Avvia stampa unione: premere Avvia per iniziare l&apos;invio</translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+57"/>
         <source>row %1, %2: %3</source>
         <translation>riga %1, %2: %3</translation>
     </message>
@@ -1433,7 +1433,7 @@ Premere Interrompi; quando sarà possibile scrivere il registro, premere di nuov
 <context>
     <name>StartPages</name>
     <message>
-        <location filename="../src/gui/sites/StartPages.cpp" line="+17"/>
+        <location filename="../src/gui/sites/StartPages.cpp" line="+18"/>
         <source>Start Page</source>
         <translation>Pagina iniziale</translation>
     </message>
@@ -1483,6 +1483,21 @@ Premere Interrompi; quando sarà possibile scrivere il registro, premere di nuov
         <translation>Vai al proprio Roundcube</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Other &amp;webmail:</source>
+        <translation>Altra &amp;webmail:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Other webmail</source>
+        <translation>Altra webmail</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Go to your other webmail</source>
+        <translation>Vai alla propria altra webmail</translation>
+    </message>
+    <message>
         <location line="+10"/>
         <source>%1 start page</source>
         <translation>Pagina iniziale di %1</translation>
@@ -1512,18 +1527,18 @@ Premere Interrompi; quando sarà possibile scrivere il registro, premere di nuov
     </message>
     <message>
         <location line="+6"/>
-        <location line="+150"/>
+        <location line="+162"/>
         <source>New Folder</source>
         <translation>Nuova cartella</translation>
     </message>
     <message>
-        <location line="-137"/>
-        <location line="+131"/>
+        <location line="-149"/>
+        <location line="+143"/>
         <source>Save to: %1</source>
         <translation>Salva in: %1</translation>
     </message>
     <message>
-        <location line="-83"/>
+        <location line="-95"/>
         <source>You must select a folder to save the message to</source>
         <translation>Selezionare una cartella in cui salvare il messaggio</translation>
     </message>
@@ -1533,7 +1548,23 @@ Premere Interrompi; quando sarà possibile scrivere il registro, premere di nuov
         <translation>Il sito non ha fornito il testo del messaggio, quindi non è stato salvato nulla. Il sito è raggiungibile? Riprovare quando lo sarà.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+6"/>
+        <location line="+21"/>
+        <source>No From or Subject was found on this page</source>
+        <translation>In questa pagina non sono stati trovati né mittente (Da) né oggetto</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>No From was found on this page</source>
+        <translation>In questa pagina non è stato trovato il mittente (Da)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No Subject was found on this page</source>
+        <translation>In questa pagina non è stato trovato l&apos;oggetto</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>You cannot save incoming messages to the Sent Messages Folder.</source>
         <translation>Non è possibile salvare i messaggi ricevuti nella cartella dei messaggi inviati (Sent).</translation>
     </message>
@@ -1755,7 +1786,7 @@ Premere Interrompi; quando sarà possibile scrivere il registro, premere di nuov
 <context>
     <name>WelcomeDialog</name>
     <message>
-        <location filename="../src/gui/sites/WelcomeDialog.cpp" line="+15"/>
+        <location filename="../src/gui/sites/WelcomeDialog.cpp" line="+16"/>
         <source>&amp;Yahoo Mail</source>
         <translation>&amp;Yahoo Mail</translation>
     </message>
@@ -1770,6 +1801,11 @@ Premere Interrompi; quando sarà possibile scrivere il registro, premere di nuov
         <translation>&amp;Roundcube:</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>&amp;Other webmail:</source>
+        <translation>&amp;Altra webmail:</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>Welcome!</source>
         <translation>Benvenuti!</translation>
@@ -1780,22 +1816,27 @@ Premere Interrompi; quando sarà possibile scrivere il registro, premere di nuov
         <translation>Indirizzo di Roundcube</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+4"/>
+        <source>Other webmail address</source>
+        <translation>Indirizzo dell&apos;altra webmail</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Welcome to Postling!</source>
         <translation>Benvenuti in Postling!</translation>
     </message>
     <message>
         <location line="+5"/>
-        <source>Please indicate whether you would prefer to begin at Yahoo! Mail, Hotmail or your own Roundcube when you first start Postling.</source>
-        <translation>Indicare se, all&apos;avvio di Postling, si preferisce iniziare da Yahoo! Mail, da Hotmail o dal proprio Roundcube.</translation>
+        <source>Please indicate whether you would prefer to begin at Yahoo! Mail, Hotmail, your own Roundcube or another webmail when you first start Postling.</source>
+        <translation>Indicare se, all&apos;avvio di Postling, si preferisce iniziare da Yahoo! Mail, da Hotmail, dal proprio Roundcube o da un&apos;altra webmail.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Select your Start Page</source>
         <translation>Selezionare la pagina iniziale</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Just choose the mail provider you use most often. You can still easily access the others from the toolbar or change the default in the settings tab.</source>
         <translation>Scegliere il servizio di posta usato più spesso. Gli altri restano comunque facilmente accessibili dalla barra degli strumenti ed è possibile cambiare la scelta predefinita nella scheda Impostazioni.</translation>
     </message>

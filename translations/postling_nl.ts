@@ -261,7 +261,7 @@ Uw wijzigingen staan nog open: probeer het opnieuw zodra er ruimte op de schijf 
 <context>
     <name>BrowsingSubsystem</name>
     <message>
-        <location filename="../src/gui/browsing/BrowsingSubsystem.cpp" line="+32"/>
+        <location filename="../src/gui/browsing/BrowsingSubsystem.cpp" line="+33"/>
         <source>Go directly to &amp;inbox after login (bypass mail home page)</source>
         <translation>Na aanmelden &amp;direct naar Postvak IN gaan (startpagina van de mail overslaan)</translation>
     </message>
@@ -317,7 +317,7 @@ Uw wijzigingen staan nog open: probeer het opnieuw zodra er ruimte op de schijf 
         <translation>Adres</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location line="+125"/>
         <source>No calendar</source>
         <translation>Geen agenda</translation>
     </message>
@@ -949,7 +949,7 @@ Uw wijzigingen staan nog open: probeer het opnieuw zodra er ruimte op de schijf 
 <context>
     <name>MergeDialog</name>
     <message>
-        <location filename="../src/gui/compose/MergeDialog.cpp" line="+31"/>
+        <location filename="../src/gui/compose/MergeDialog.cpp" line="+32"/>
         <source>All addresses in your address book</source>
         <translation>Alle adressen in uw adresboek</translation>
     </message>
@@ -960,12 +960,12 @@ Uw wijzigingen staan nog open: probeer het opnieuw zodra er ruimte op de schijf 
     </message>
     <message>
         <location line="+1"/>
-        <location line="+157"/>
+        <location line="+158"/>
         <source>Test</source>
         <translation>Testen</translation>
     </message>
     <message>
-        <location line="-156"/>
+        <location line="-157"/>
         <source>Stop Test</source>
         <translation>Test stoppen</translation>
     </message>
@@ -1061,7 +1061,7 @@ Uw wijzigingen staan nog open: probeer het opnieuw zodra er ruimte op de schijf 
         <translation>Samenvoegen starten: klik op Starten om het verzenden te beginnen</translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+57"/>
         <source>row %1, %2: %3</source>
         <translation>rij %1, %2: %3</translation>
     </message>
@@ -1433,7 +1433,7 @@ Klik op Stoppen; klik zodra het logboek weer kan worden geschreven opnieuw op St
 <context>
     <name>StartPages</name>
     <message>
-        <location filename="../src/gui/sites/StartPages.cpp" line="+17"/>
+        <location filename="../src/gui/sites/StartPages.cpp" line="+18"/>
         <source>Start Page</source>
         <translation>Startpagina</translation>
     </message>
@@ -1483,6 +1483,21 @@ Klik op Stoppen; klik zodra het logboek weer kan worden geschreven opnieuw op St
         <translation>Naar uw Roundcube gaan</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Other &amp;webmail:</source>
+        <translation>Andere &amp;webmail:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Other webmail</source>
+        <translation>Andere webmail</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Go to your other webmail</source>
+        <translation>Naar uw andere webmail gaan</translation>
+    </message>
+    <message>
         <location line="+10"/>
         <source>%1 start page</source>
         <translation>Startpagina van %1</translation>
@@ -1512,18 +1527,18 @@ Klik op Stoppen; klik zodra het logboek weer kan worden geschreven opnieuw op St
     </message>
     <message>
         <location line="+6"/>
-        <location line="+150"/>
+        <location line="+162"/>
         <source>New Folder</source>
         <translation>Nieuwe map</translation>
     </message>
     <message>
-        <location line="-137"/>
-        <location line="+131"/>
+        <location line="-149"/>
+        <location line="+143"/>
         <source>Save to: %1</source>
         <translation>Opslaan in: %1</translation>
     </message>
     <message>
-        <location line="-83"/>
+        <location line="-95"/>
         <source>You must select a folder to save the message to</source>
         <translation>U moet een map selecteren om het bericht in op te slaan</translation>
     </message>
@@ -1533,7 +1548,23 @@ Klik op Stoppen; klik zodra het logboek weer kan worden geschreven opnieuw op St
         <translation>De site heeft de tekst van het bericht niet gestuurd, dus is er niets opgeslagen. Is de site bereikbaar? Probeer het opnieuw zodra dat zo is.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+6"/>
+        <location line="+21"/>
+        <source>No From or Subject was found on this page</source>
+        <translation>Geen afzender (Van) of onderwerp gevonden op deze pagina</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>No From was found on this page</source>
+        <translation>Geen afzender (Van) gevonden op deze pagina</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No Subject was found on this page</source>
+        <translation>Geen onderwerp gevonden op deze pagina</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>You cannot save incoming messages to the Sent Messages Folder.</source>
         <translation>U kunt inkomende berichten niet opslaan in de map voor verzonden berichten (Sent).</translation>
     </message>
@@ -1755,7 +1786,7 @@ Klik op Stoppen; klik zodra het logboek weer kan worden geschreven opnieuw op St
 <context>
     <name>WelcomeDialog</name>
     <message>
-        <location filename="../src/gui/sites/WelcomeDialog.cpp" line="+15"/>
+        <location filename="../src/gui/sites/WelcomeDialog.cpp" line="+16"/>
         <source>&amp;Yahoo Mail</source>
         <translation>&amp;Yahoo Mail</translation>
     </message>
@@ -1770,6 +1801,11 @@ Klik op Stoppen; klik zodra het logboek weer kan worden geschreven opnieuw op St
         <translation>&amp;Roundcube:</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>&amp;Other webmail:</source>
+        <translation>&amp;Andere webmail:</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>Welcome!</source>
         <translation>Welkom!</translation>
@@ -1780,22 +1816,27 @@ Klik op Stoppen; klik zodra het logboek weer kan worden geschreven opnieuw op St
         <translation>Adres van Roundcube</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+4"/>
+        <source>Other webmail address</source>
+        <translation>Adres van de andere webmail</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Welcome to Postling!</source>
         <translation>Welkom bij Postling!</translation>
     </message>
     <message>
         <location line="+5"/>
-        <source>Please indicate whether you would prefer to begin at Yahoo! Mail, Hotmail or your own Roundcube when you first start Postling.</source>
-        <translation>Geef aan of u bij het starten van Postling liever begint bij Yahoo! Mail, Hotmail of uw eigen Roundcube.</translation>
+        <source>Please indicate whether you would prefer to begin at Yahoo! Mail, Hotmail, your own Roundcube or another webmail when you first start Postling.</source>
+        <translation>Geef aan of u bij het starten van Postling liever begint bij Yahoo! Mail, Hotmail, uw eigen Roundcube of een andere webmail.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Select your Start Page</source>
         <translation>Kies uw startpagina</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Just choose the mail provider you use most often. You can still easily access the others from the toolbar or change the default in the settings tab.</source>
         <translation>Kies gewoon de mailprovider die u het vaakst gebruikt. U kunt de andere nog altijd eenvoudig openen via de werkbalk, of de standaardkeuze wijzigen op het tabblad Instellingen.</translation>
     </message>

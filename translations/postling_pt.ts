@@ -261,7 +261,7 @@ Suas alterações continuam abertas: quando houver espaço no disco (ou for poss
 <context>
     <name>BrowsingSubsystem</name>
     <message>
-        <location filename="../src/gui/browsing/BrowsingSubsystem.cpp" line="+32"/>
+        <location filename="../src/gui/browsing/BrowsingSubsystem.cpp" line="+33"/>
         <source>Go directly to &amp;inbox after login (bypass mail home page)</source>
         <translation>Ir direto para a cai&amp;xa de entrada após o login (ignorar a página inicial do e-mail)</translation>
     </message>
@@ -317,7 +317,7 @@ Suas alterações continuam abertas: quando houver espaço no disco (ou for poss
         <translation>Endereço</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location line="+125"/>
         <source>No calendar</source>
         <translation>Sem calendário</translation>
     </message>
@@ -949,7 +949,7 @@ Suas alterações continuam abertas: quando houver espaço no disco (ou for poss
 <context>
     <name>MergeDialog</name>
     <message>
-        <location filename="../src/gui/compose/MergeDialog.cpp" line="+31"/>
+        <location filename="../src/gui/compose/MergeDialog.cpp" line="+32"/>
         <source>All addresses in your address book</source>
         <translation>Todos os endereços do seu catálogo de endereços</translation>
     </message>
@@ -960,12 +960,12 @@ Suas alterações continuam abertas: quando houver espaço no disco (ou for poss
     </message>
     <message>
         <location line="+1"/>
-        <location line="+157"/>
+        <location line="+158"/>
         <source>Test</source>
         <translation>Testar</translation>
     </message>
     <message>
-        <location line="-156"/>
+        <location line="-157"/>
         <source>Stop Test</source>
         <translation>Parar teste</translation>
     </message>
@@ -1061,7 +1061,7 @@ Suas alterações continuam abertas: quando houver espaço no disco (ou for poss
         <translation>Iniciar a mala direta: clique em Iniciar para começar o envio</translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+57"/>
         <source>row %1, %2: %3</source>
         <translation>linha %1, %2: %3</translation>
     </message>
@@ -1433,7 +1433,7 @@ Clique em Parar; quando for possível gravar o registro, clique em Iniciar novam
 <context>
     <name>StartPages</name>
     <message>
-        <location filename="../src/gui/sites/StartPages.cpp" line="+17"/>
+        <location filename="../src/gui/sites/StartPages.cpp" line="+18"/>
         <source>Start Page</source>
         <translation>Página inicial</translation>
     </message>
@@ -1483,6 +1483,21 @@ Clique em Parar; quando for possível gravar o registro, clique em Iniciar novam
         <translation>Ir para o seu Roundcube</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Other &amp;webmail:</source>
+        <translation>Outro &amp;webmail:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Other webmail</source>
+        <translation>Outro webmail</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Go to your other webmail</source>
+        <translation>Ir para o seu outro webmail</translation>
+    </message>
+    <message>
         <location line="+10"/>
         <source>%1 start page</source>
         <translation>Página inicial do %1</translation>
@@ -1512,18 +1527,18 @@ Clique em Parar; quando for possível gravar o registro, clique em Iniciar novam
     </message>
     <message>
         <location line="+6"/>
-        <location line="+150"/>
+        <location line="+162"/>
         <source>New Folder</source>
         <translation>Nova pasta</translation>
     </message>
     <message>
-        <location line="-137"/>
-        <location line="+131"/>
+        <location line="-149"/>
+        <location line="+143"/>
         <source>Save to: %1</source>
         <translation>Salvar em: %1</translation>
     </message>
     <message>
-        <location line="-83"/>
+        <location line="-95"/>
         <source>You must select a folder to save the message to</source>
         <translation>Você deve selecionar uma pasta para salvar a mensagem</translation>
     </message>
@@ -1533,7 +1548,23 @@ Clique em Parar; quando for possível gravar o registro, clique em Iniciar novam
         <translation>O site não enviou o texto da mensagem, por isso nada foi salvo. O site está acessível? Tente novamente quando estiver.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+6"/>
+        <location line="+21"/>
+        <source>No From or Subject was found on this page</source>
+        <translation>Nenhum remetente (De) nem assunto encontrado nesta página</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>No From was found on this page</source>
+        <translation>Nenhum remetente (De) encontrado nesta página</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No Subject was found on this page</source>
+        <translation>Nenhum assunto encontrado nesta página</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>You cannot save incoming messages to the Sent Messages Folder.</source>
         <translation>Não é possível salvar mensagens recebidas na pasta de mensagens enviadas (Sent).</translation>
     </message>
@@ -1755,7 +1786,7 @@ Clique em Parar; quando for possível gravar o registro, clique em Iniciar novam
 <context>
     <name>WelcomeDialog</name>
     <message>
-        <location filename="../src/gui/sites/WelcomeDialog.cpp" line="+15"/>
+        <location filename="../src/gui/sites/WelcomeDialog.cpp" line="+16"/>
         <source>&amp;Yahoo Mail</source>
         <translation>&amp;Yahoo Mail</translation>
     </message>
@@ -1770,6 +1801,11 @@ Clique em Parar; quando for possível gravar o registro, clique em Iniciar novam
         <translation>&amp;Roundcube:</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>&amp;Other webmail:</source>
+        <translation>&amp;Outro webmail:</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>Welcome!</source>
         <translation>Bem-vindo!</translation>
@@ -1780,22 +1816,27 @@ Clique em Parar; quando for possível gravar o registro, clique em Iniciar novam
         <translation>Endereço do Roundcube</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+4"/>
+        <source>Other webmail address</source>
+        <translation>Endereço do outro webmail</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Welcome to Postling!</source>
         <translation>Bem-vindo ao Postling!</translation>
     </message>
     <message>
         <location line="+5"/>
-        <source>Please indicate whether you would prefer to begin at Yahoo! Mail, Hotmail or your own Roundcube when you first start Postling.</source>
-        <translation>Indique se prefere começar pelo Yahoo! Mail, pelo Hotmail ou pelo seu próprio Roundcube ao iniciar o Postling pela primeira vez.</translation>
+        <source>Please indicate whether you would prefer to begin at Yahoo! Mail, Hotmail, your own Roundcube or another webmail when you first start Postling.</source>
+        <translation>Indique se prefere começar pelo Yahoo! Mail, pelo Hotmail, pelo seu próprio Roundcube ou por outro webmail ao iniciar o Postling pela primeira vez.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Select your Start Page</source>
         <translation>Selecione sua página inicial</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Just choose the mail provider you use most often. You can still easily access the others from the toolbar or change the default in the settings tab.</source>
         <translation>Basta escolher o provedor de e-mail que você usa com mais frequência. Você ainda pode acessar facilmente os outros pela barra de ferramentas ou alterar o padrão na aba Configurações.</translation>
     </message>

@@ -261,7 +261,7 @@ Dina ändringar finns kvar: försök igen när det finns plats på disken (eller
 <context>
     <name>BrowsingSubsystem</name>
     <message>
-        <location filename="../src/gui/browsing/BrowsingSubsystem.cpp" line="+32"/>
+        <location filename="../src/gui/browsing/BrowsingSubsystem.cpp" line="+33"/>
         <source>Go directly to &amp;inbox after login (bypass mail home page)</source>
         <translation>Gå direkt till &amp;inkorgen efter inloggning (hoppa över e-posttjänstens startsida)</translation>
     </message>
@@ -317,7 +317,7 @@ Dina ändringar finns kvar: försök igen när det finns plats på disken (eller
         <translation>Adress</translation>
     </message>
     <message>
-        <location line="+114"/>
+        <location line="+125"/>
         <source>No calendar</source>
         <translation>Ingen kalender</translation>
     </message>
@@ -949,7 +949,7 @@ Dina ändringar finns kvar: försök igen när det finns plats på disken (eller
 <context>
     <name>MergeDialog</name>
     <message>
-        <location filename="../src/gui/compose/MergeDialog.cpp" line="+31"/>
+        <location filename="../src/gui/compose/MergeDialog.cpp" line="+32"/>
         <source>All addresses in your address book</source>
         <translation>Alla adresser i adressboken</translation>
     </message>
@@ -960,12 +960,12 @@ Dina ändringar finns kvar: försök igen när det finns plats på disken (eller
     </message>
     <message>
         <location line="+1"/>
-        <location line="+157"/>
+        <location line="+158"/>
         <source>Test</source>
         <translation>Test</translation>
     </message>
     <message>
-        <location line="-156"/>
+        <location line="-157"/>
         <source>Stop Test</source>
         <translation>Stoppa test</translation>
     </message>
@@ -1061,7 +1061,7 @@ Dina ändringar finns kvar: försök igen när det finns plats på disken (eller
         <translation>Starta massutskick: Tryck på Starta för att börja skicka</translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+57"/>
         <source>row %1, %2: %3</source>
         <translation>rad %1, %2: %3</translation>
     </message>
@@ -1433,7 +1433,7 @@ Tryck på Stoppa; när loggen kan skrivas startar du igen för att skicka resten
 <context>
     <name>StartPages</name>
     <message>
-        <location filename="../src/gui/sites/StartPages.cpp" line="+17"/>
+        <location filename="../src/gui/sites/StartPages.cpp" line="+18"/>
         <source>Start Page</source>
         <translation>Startsida</translation>
     </message>
@@ -1483,6 +1483,21 @@ Tryck på Stoppa; när loggen kan skrivas startar du igen för att skicka resten
         <translation>Gå till din Roundcube</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Other &amp;webmail:</source>
+        <translation>Annan &amp;webbmejl:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Other webmail</source>
+        <translation>Annan webbmejl</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Go to your other webmail</source>
+        <translation>Gå till din andra webbmejl</translation>
+    </message>
+    <message>
         <location line="+10"/>
         <source>%1 start page</source>
         <translation>Startsida för %1</translation>
@@ -1512,18 +1527,18 @@ Tryck på Stoppa; när loggen kan skrivas startar du igen för att skicka resten
     </message>
     <message>
         <location line="+6"/>
-        <location line="+150"/>
+        <location line="+162"/>
         <source>New Folder</source>
         <translation>Ny mapp</translation>
     </message>
     <message>
-        <location line="-137"/>
-        <location line="+131"/>
+        <location line="-149"/>
+        <location line="+143"/>
         <source>Save to: %1</source>
         <translation>Spara i: %1</translation>
     </message>
     <message>
-        <location line="-83"/>
+        <location line="-95"/>
         <source>You must select a folder to save the message to</source>
         <translation>Du måste välja en mapp att spara meddelandet i</translation>
     </message>
@@ -1533,7 +1548,23 @@ Tryck på Stoppa; när loggen kan skrivas startar du igen för att skicka resten
         <translation>Webbplatsen skickade inte meddelandets text, så inget sparades. Går webbplatsen att nå? Försök igen när den gör det.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+6"/>
+        <location line="+21"/>
+        <source>No From or Subject was found on this page</source>
+        <translation>Ingen avsändare (Från) eller ämne hittades på sidan</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>No From was found on this page</source>
+        <translation>Ingen avsändare (Från) hittades på sidan</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No Subject was found on this page</source>
+        <translation>Inget ämne hittades på sidan</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>You cannot save incoming messages to the Sent Messages Folder.</source>
         <translation>Du kan inte spara inkommande meddelanden i mappen för skickade meddelanden (Sent).</translation>
     </message>
@@ -1755,7 +1786,7 @@ Tryck på Stoppa; när loggen kan skrivas startar du igen för att skicka resten
 <context>
     <name>WelcomeDialog</name>
     <message>
-        <location filename="../src/gui/sites/WelcomeDialog.cpp" line="+15"/>
+        <location filename="../src/gui/sites/WelcomeDialog.cpp" line="+16"/>
         <source>&amp;Yahoo Mail</source>
         <translation>&amp;Yahoo Mail</translation>
     </message>
@@ -1770,6 +1801,11 @@ Tryck på Stoppa; när loggen kan skrivas startar du igen för att skicka resten
         <translation>&amp;Roundcube:</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>&amp;Other webmail:</source>
+        <translation>&amp;Annan webbmejl:</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>Welcome!</source>
         <translation>Välkommen!</translation>
@@ -1780,22 +1816,27 @@ Tryck på Stoppa; när loggen kan skrivas startar du igen för att skicka resten
         <translation>Roundcube-adress</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+4"/>
+        <source>Other webmail address</source>
+        <translation>Adress till annan webbmejl</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Welcome to Postling!</source>
         <translation>Välkommen till Postling!</translation>
     </message>
     <message>
         <location line="+5"/>
-        <source>Please indicate whether you would prefer to begin at Yahoo! Mail, Hotmail or your own Roundcube when you first start Postling.</source>
-        <translation>Ange om du helst vill börja på Yahoo! Mail, Hotmail eller din egen Roundcube när du startar Postling första gången.</translation>
+        <source>Please indicate whether you would prefer to begin at Yahoo! Mail, Hotmail, your own Roundcube or another webmail when you first start Postling.</source>
+        <translation>Ange om du helst vill börja på Yahoo! Mail, Hotmail, din egen Roundcube eller en annan webbmejl när du startar Postling första gången.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Select your Start Page</source>
         <translation>Välj startsida</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Just choose the mail provider you use most often. You can still easily access the others from the toolbar or change the default in the settings tab.</source>
         <translation>Välj bara den e-posttjänst som du använder oftast. Du kan fortfarande enkelt nå de andra från verktygsfältet eller ändra standardvalet på fliken Inställningar.</translation>
     </message>

@@ -57,6 +57,7 @@ TEST(Settings, ShutdownWritesEveryKeyInOrderAndTheWindowOnlyWhenNormal) {
                                         std::string("ystart=") + defaults::kYStart,
                                         std::string("hstart=") + defaults::kHStart,
                                         "rstart=",
+                                        "ostart=",
                                         "setmax=0",
                                         "left=15",
                                         "top=30",

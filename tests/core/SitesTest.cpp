@@ -8,7 +8,8 @@
 namespace postling {
 namespace {
 
-const SiteAddresses kMine{"https://Mail.Example.org:8443/roundcube/", "Y", "H"};
+const SiteAddresses kMine{"https://Mail.Example.org:8443/roundcube/", "Y", "H",
+                          "https://mail.hotmail-alumni.example/"};
 
 TEST(Sites, EachAddressFindsItsProfile) {
     struct Case {
@@ -17,15 +18,17 @@ TEST(Sites, EachAddressFindsItsProfile) {
     } cases[] = {
         {"http://mail.YAHOO.localhost/ym/ShowFolder", "yahoo"},
         {"http://hotmail.localhost/cgi-bin/HoTMail", "hotmail"},
-        {"file:///m/welcome.htm", "hotmail"}, // anything else was always taken as Hotmail
+        {"file:///m/welcome.htm", "hotmail"}, // Postling's own pages keep the old rule
         {"https://mail.example.org:8443/roundcube/?_task=mail&_mbox=INBOX", "roundcube"},
         {"https://mail.example.org:8443/?_task=mail", "roundcube"},    // the origin decides
-        {"https://mail.example.org/roundcube/?_task=mail", "hotmail"}, // another port
-        {"http://mail.example.org:8443/roundcube/", "hotmail"},        // another scheme
+        {"https://mail.example.org/roundcube/?_task=mail", "generic"}, // another port
+        {"http://mail.example.org:8443/roundcube/", "generic"},        // another scheme
+        {"HTTPS://webmail.uni.example/owa/", "generic"},               // nobody's profile
+        {"https://mail.hotmail-alumni.example/inbox", "generic"},      // the user's other one
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.key, siteFor(c.address, kMine).key()) << c.address;
-    EXPECT_EQ("hotmail", siteFor("http://127.0.0.1:1/", SiteAddresses{}).key())
+    EXPECT_EQ("generic", siteFor("http://127.0.0.1:1/", SiteAddresses{}).key())
         << "no Roundcube address: no Roundcube";
     EXPECT_EQ("", originOf("about:blank"));
     EXPECT_EQ("http://a:1", originOf("HTTP://A:1?x=/y"));
@@ -90,6 +93,7 @@ TEST(Sites, StartChoiceReadsOldIniValuesAndWritesTheThirdSite) {
     EXPECT_EQ("hotmail", startSite("1").key());
     EXPECT_EQ("hotmail", startSite("-1").key()) << "anything else was Hotmail";
     EXPECT_EQ("roundcube", startSite("2").key());
+    EXPECT_EQ("generic", startSite("3").key());
     for (const Site* site : allSites())
         EXPECT_EQ(site, &startSite(smailValue(*site)));
     Settings s;

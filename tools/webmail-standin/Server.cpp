@@ -7,6 +7,7 @@
 #include <cctype>
 #include <chrono>
 #include <ctime>
+#include <fstream>
 #include <httplib.h>
 #include <netinet/in.h>
 #include <thread>
@@ -107,6 +108,25 @@ bool isLoopback(const std::string& address) {
     return false;
 }
 
+// A file of the fixtures folder by its path; names of letters, digits, "-", "_" and "." only,
+// so nothing outside the folder is reached.
+static Reply fixtureFile(const std::string& dir, std::string path) {
+    if (path == "/")
+        path = "/index.html";
+    const bool plain = path.size() > 1 && path.find("..") == std::string::npos &&
+                       std::all_of(path.begin() + 1, path.end(), [](unsigned char c) {
+                           return std::isalnum(c) || c == '-' || c == '_' || c == '.';
+                       });
+    std::ifstream in(dir + path, std::ios::binary);
+    if (!plain || !in)
+        return Reply::notFound();
+    Reply reply;
+    reply.body.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (path.size() > 3 && path.compare(path.size() - 3, 3, ".js") == 0)
+        reply.contentType = "text/javascript; charset=utf-8";
+    return reply;
+}
+
 Server::Server(Mailstore& store, SendPolicy policy)
     : store_(store), yahoo_(store), hotmail_(store), http_(std::make_unique<httplib::Server>()),
       policy_(policy) {
@@ -179,6 +199,8 @@ Reply Server::route(const httplib::Request& req) {
     // Each site answers to its own name only.
     if (host == "calendar.yahoo.localhost" || host == "calendar.hotmail.localhost")
         return calendarPage(host == "calendar.yahoo.localhost");
+    if (host == "webmail.localhost" && !fixtures_.empty())
+        return fixtureFile(fixtures_, req.path);
     const bool isYahoo = host == "mail.yahoo.localhost";
     const bool isHotmail = host == "hotmail.localhost";
     if (!isYahoo && !isHotmail) {

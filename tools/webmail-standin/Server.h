@@ -35,6 +35,8 @@ public:
     int bind(const std::string& address, int port);
     void run(); // blocks until stop()
     void stop();
+    // Pages of webmails that have no profile, served as files from `dir` at webmail.localhost.
+    void serveFixtures(std::string dir) { fixtures_ = std::move(dir); }
 
 private:
     void dispatch(const httplib::Request& request, httplib::Response& response);
@@ -49,6 +51,7 @@ private:
     int port_ = 0;
     SendPolicy policy_;
     std::atomic<int> sends_{0};
+    std::string fixtures_;
 };
 
 // True for 127.0.0.0/8 and ::1, in any of their spellings.

@@ -1,6 +1,6 @@
 // postling-webmail: the stand-in Yahoo Mail and Hotmail sites that Postling is shown and tested
 // against. Usage: postling-webmail --port N --db FILE [--seed] [--seed-inbox N] [--bind ADDR]
-//                  [--submit-delay-ms N] [--refuse-every K]
+//                  [--submit-delay-ms N] [--refuse-every K] [--fixtures DIR]
 #include "Mailstore.h"
 #include "Seed.h"
 #include "Server.h"
@@ -22,7 +22,7 @@ void onSignal(int) {
 
 const char* const kUsage =
     "usage: postling-webmail --port N --db FILE [--seed] [--seed-inbox N] [--bind 127.0.0.1]\n"
-    "                        [--submit-delay-ms N] [--refuse-every K]\n";
+    "                        [--submit-delay-ms N] [--refuse-every K] [--fixtures DIR]\n";
 
 const char* const kHelp =
     "The stand-in Yahoo! Mail and Hotmail sites Postling is shown and tested against, served on\n"
@@ -35,6 +35,7 @@ const char* const kHelp =
     "  --bind ADDR           a loopback address to listen on (default 127.0.0.1)\n"
     "  --submit-delay-ms N   answer each sent message after N milliseconds\n"
     "  --refuse-every K      refuse every K-th sent message\n"
+    "  --fixtures DIR        serve the pages in DIR at http://webmail.localhost:PORT/\n"
     "  --help, --version     show this text, or the version\n";
 
 int usage(const std::string& problem) {
@@ -58,6 +59,7 @@ int main(int argc, char** argv) {
     bool seed = false;
     std::string db;
     std::string bind = "127.0.0.1";
+    std::string fixtures;
     standin::SendPolicy policy;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -88,6 +90,8 @@ int main(int argc, char** argv) {
                 return usage("--refuse-every needs a number");
         } else if (arg == "--bind" && hasValue) {
             bind = argv[++i];
+        } else if (arg == "--fixtures" && hasValue) {
+            fixtures = argv[++i];
         } else {
             return usage("unexpected argument " + arg);
         }
@@ -107,6 +111,7 @@ int main(int argc, char** argv) {
             standin::seedInbox(store, seedInbox);
 
         standin::Server server(store, policy);
+        server.serveFixtures(fixtures);
         const int bound = server.bind(bind, port);
         if (bound <= 0) {
             std::cerr << "postling-webmail: cannot listen on " << bind << ":" << port << "\n";

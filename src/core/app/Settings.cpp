@@ -49,6 +49,7 @@ Settings readSettings(const IniFile& ini) {
     s.ystart = ini.get(kSettings, "ystart", defaults::kYStart);
     s.hstart = ini.get(kSettings, "hstart", defaults::kHStart);
     s.rstart = ini.get(kSettings, "rstart", "");
+    s.ostart = ini.get(kSettings, "ostart", "");
     s.welcomeShown = ini.get(kSettings, "welcome", "0") != "0";
     s.ycalendar = ini.get(kSettings, "ycalendar", defaults::kYCalendar);
     s.hcalendar = ini.get(kSettings, "hcalendar", defaults::kHCalendar);
@@ -93,6 +94,7 @@ std::vector<SettingWrite> shutdownWrites(const Settings& s, const WindowState& w
         {"ystart", s.ystart},
         {"hstart", s.hstart},
         {"rstart", s.rstart},
+        {"ostart", s.ostart},
         {"setmax", w.normal ? "0" : "1"},
     };
     if (w.normal) {

@@ -29,6 +29,7 @@ struct Settings {
     std::string ystart = defaults::kYStart;
     std::string hstart = defaults::kHStart;
     std::string rstart;        // the user's own Roundcube; none until they give one
+    std::string ostart;        // another webmail, read by what its pages mean; none at first
     bool welcomeShown = false; // "welcome" is "1"
     std::string ycalendar = defaults::kYCalendar;
     std::string hcalendar = defaults::kHCalendar;

@@ -18,6 +18,7 @@ struct SiteAddresses {
     std::string roundcube;
     std::string ycalendar;
     std::string hcalendar;
+    std::string other; // a webmail with no profile of its own
 };
 
 // After sign-in, where the inbox view goes instead of the mail home page. `handled` says the
@@ -105,8 +106,8 @@ namespace postling {
 
 struct Settings;
 
-// The site a start-page choice ("smail") names: "0" the first, "2" Roundcube, anything else
-// the second (as old ini files have it), and back.
+// The site a start-page choice ("smail") names: "0" the first, "2" Roundcube, "3" another
+// webmail, anything else the second (as old ini files have it), and back.
 const Site& startSite(const std::string& smail);
 std::string smailValue(const Site& site);
 // The start address the settings hold for a site.

@@ -1,3 +1,4 @@
+#include "sites/GenericSite.h"
 #include "sites/OldSites.h"
 #include "sites/RoundcubeSite.h"
 #include "text/Strings.h"
@@ -19,11 +20,23 @@ const Site& siteFor(std::string_view address, const SiteAddresses& addresses) {
     const std::string mine = originOf(addresses.roundcube);
     if (!mine.empty() && originOf(address) == mine)
         return roundcubeSite();
-    return contains(lowerAscii(address), "yahoo") ? yahooSite() : hotmailSite();
+    const std::string other = originOf(addresses.other);
+    if (!other.empty() && originOf(address) == other)
+        return genericSite();
+    const std::string lower = lowerAscii(address);
+    if (contains(lower, "yahoo"))
+        return yahooSite();
+    // A web address no profile claims is some other webmail; Postling's own local pages keep
+    // the old rule.
+    if (!contains(lower, "hotmail") &&
+        (lower.rfind("http://", 0) == 0 || lower.rfind("https://", 0) == 0))
+        return genericSite();
+    return hotmailSite();
 }
 
 const std::vector<const Site*>& allSites() {
-    static const std::vector<const Site*> sites{&yahooSite(), &hotmailSite(), &roundcubeSite()};
+    static const std::vector<const Site*> sites{&yahooSite(), &hotmailSite(), &roundcubeSite(),
+                                                &genericSite()};
     return sites;
 }
 
@@ -43,23 +56,29 @@ namespace postling {
 const Site& startSite(const std::string& smail) {
     if (smail == "0")
         return yahooSite();
+    if (smail == "3")
+        return genericSite();
     return smail == "2" ? roundcubeSite() : hotmailSite();
 }
 
 std::string smailValue(const Site& site) {
     if (&site == &yahooSite())
         return "0";
+    if (&site == &genericSite())
+        return "3";
     return &site == &roundcubeSite() ? "2" : "1";
 }
 
 std::string startAddress(const Settings& s, const Site& site) {
     if (&site == &yahooSite())
         return s.ystart;
+    if (&site == &genericSite())
+        return s.ostart;
     return &site == &roundcubeSite() ? s.rstart : s.hstart;
 }
 
 SiteAddresses siteAddresses(const Settings& s) {
-    return {s.rstart, s.ycalendar, s.hcalendar};
+    return {s.rstart, s.ycalendar, s.hcalendar, s.ostart};
 }
 
 } // namespace postling

@@ -104,7 +104,7 @@ void MainForm::Form_Load(const QStringList& arguments) {
     if (!settings.welcomeShown) {
         WelcomeDialog welcome(this);
         if (Dialogs::exec(welcome) == QDialog::Accepted)
-            browsing_->chooseStartSite(welcome.chosenSite(), welcome.roundcubeAddress());
+            browsing_->chooseStartSite(welcome.chosenSite(), welcome.typedAddress());
         shell_->ShowHelp(6000, true);
     }
 

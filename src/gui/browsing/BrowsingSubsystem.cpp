@@ -165,8 +165,8 @@ void BrowsingSubsystem::loadStartPages(const postling::Settings& settings) {
     AddressCombo->addItems(startPages_->addresses());
 }
 
-void BrowsingSubsystem::chooseStartSite(const postling::Site& site, const QString& roundcube) {
-    startPages_->choose(site, roundcube);
+void BrowsingSubsystem::chooseStartSite(const postling::Site& site, const QString& typed) {
+    startPages_->choose(site, typed);
 }
 
 void BrowsingSubsystem::goToStartPage() {

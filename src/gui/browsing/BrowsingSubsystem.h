@@ -39,7 +39,7 @@ public:
     void showWelcomePage();
     void loadOptions(const postling::Settings& settings);
     void loadStartPages(const postling::Settings& settings);
-    void chooseStartSite(const postling::Site& site, const QString& roundcubeAddress);
+    void chooseStartSite(const postling::Site& site, const QString& typedAddress);
     void goToStartPage();
     void saveSettings(postling::Settings& settings) const;
 

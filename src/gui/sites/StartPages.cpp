@@ -4,6 +4,7 @@
 #include "QtText.h"
 
 #include "app/Settings.h"
+#include "sites/GenericSite.h"
 #include "sites/OldSites.h"
 #include "sites/RoundcubeSite.h"
 
@@ -34,6 +35,9 @@ StartPages::StartPages(QObject* parent) : QObject(parent), frame_(new QGroupBox(
         {&postling::roundcubeSite(), QT_TR_NOOP("Round&cube:"), "OptionR", "TextRoundcube",
          QT_TR_NOOP("Roundcube"), QT_TR_NOOP("Go to your Roundcube"),
          letterIcon("R", QColor("#37beff"))},
+        {&postling::genericSite(), QT_TR_NOOP("Other &webmail:"), "OptionO", "TextOther",
+         QT_TR_NOOP("Other webmail"), QT_TR_NOOP("Go to your other webmail"),
+         letterIcon("@", QColor("#2e7d32"))},
     };
     auto* group = new QButtonGroup(frame_);
     auto* layout = new QGridLayout(frame_);
@@ -56,16 +60,20 @@ StartPages::StartPages(QObject* parent) : QObject(parent), frame_(new QGroupBox(
     }
     layout->setColumnStretch(1, 1);
     choices_[0].option->setChecked(true);
-    QLineEdit* roundcube = choices_[2].text;
-    roundcube->setPlaceholderText("https://mail.example.org/");
-    connect(roundcube, &QLineEdit::textChanged, this, &StartPages::roundcubeChanged);
-    roundcubeChanged();
+    // The sites with no fixed home have a button once they have an address.
+    for (int own : {2, 3}) {
+        choices_[own].text->setPlaceholderText("https://mail.example.org/");
+        connect(choices_[own].text, &QLineEdit::textChanged, this,
+                &StartPages::ownAddressesChanged);
+    }
+    ownAddressesChanged();
 }
 
-void StartPages::roundcubeChanged() {
-    const QString text = choices_[2].text->text().trimmed();
-    choices_[2].action->setVisible(!text.isEmpty());
-    sites_.roundcube = str(text);
+void StartPages::ownAddressesChanged() {
+    for (int own : {2, 3})
+        choices_[own].action->setVisible(!choices_[own].text->text().trimmed().isEmpty());
+    sites_.roundcube = str(choices_[2].text->text().trimmed());
+    sites_.other = str(choices_[3].text->text().trimmed());
     emit siteAddressesChanged(sites_);
 }
 
@@ -77,7 +85,7 @@ void StartPages::load(const postling::Settings& settings) {
             c.option->setChecked(true);
     }
     sites_ = postling::siteAddresses(settings);
-    roundcubeChanged();
+    ownAddressesChanged();
 }
 
 void StartPages::save(postling::Settings& settings) const {
@@ -87,14 +95,16 @@ void StartPages::save(postling::Settings& settings) const {
     settings.ystart = str(choices_[0].text->text());
     settings.hstart = str(choices_[1].text->text());
     settings.rstart = str(choices_[2].text->text().trimmed());
+    settings.ostart = str(choices_[3].text->text().trimmed());
 }
 
-void StartPages::choose(const postling::Site& site, const QString& roundcubeAddress) {
-    if (!roundcubeAddress.isEmpty())
-        choices_[2].text->setText(roundcubeAddress);
+void StartPages::choose(const postling::Site& site, const QString& typedAddress) {
     for (const Choice& c : choices_)
-        if (c.site == &site)
+        if (c.site == &site) {
+            if (!typedAddress.isEmpty())
+                c.text->setText(typedAddress);
             c.option->setChecked(true);
+        }
 }
 
 QString StartPages::start() const {

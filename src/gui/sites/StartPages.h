@@ -25,8 +25,8 @@ public:
 
     void load(const postling::Settings& settings);
     void save(postling::Settings& settings) const;
-    // The welcome dialog's choice (with the Roundcube address typed there).
-    void choose(const postling::Site& site, const QString& roundcubeAddress);
+    // The welcome dialog's choice (with the address typed there for it).
+    void choose(const postling::Site& site, const QString& typedAddress);
 
     // The chosen start page, every start address (for the address bar's list), one site's.
     QString start() const;
@@ -47,7 +47,7 @@ private:
         QLineEdit* text;
         QAction* action;
     };
-    void roundcubeChanged();
+    void ownAddressesChanged();
 
     QGroupBox* frame_;
     QList<Choice> choices_;

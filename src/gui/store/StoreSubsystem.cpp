@@ -129,6 +129,8 @@ void StoreSubsystem::GetBody_Click() {
                 return;
             }
             if (PageDocument::failed(page)) {
+                if (page.value("error") == "nomessage") // a profile that reads labels
+                    self->shell_.setPanelText(2, tr("No From or Subject was found on this page"));
                 Dialogs::message(self->shell_.window(), tr(kUnableToRead));
                 return;
             }
@@ -138,8 +140,18 @@ void StoreSubsystem::GetBody_Click() {
                 content.bodyHtml = page.value("bodyHtml").toString().toStdString();
             if (page.contains("sourceBytes")) // one character per byte
                 content.source = page.value("sourceBytes").toString().toLatin1().toStdString();
+            const QVariantMap headers = page.value("headers").toMap();
+            for (auto it = headers.begin(); it != headers.end(); ++it)
+                content.labelled[it.key().toStdString()] = it.value().toString().toStdString();
             const postling::CaptureResult result = site.capture(content, self->shell_.lang);
             if (!result.found) {
+                const auto& missing = result.missing;
+                if (missing.size() == 1)
+                    self->shell_.setPanelText(2, missing[0] == "From"
+                                                     ? tr("No From was found on this page")
+                                                     : tr("No Subject was found on this page"));
+                else if (!missing.empty())
+                    self->shell_.setPanelText(2, tr("No From or Subject was found on this page"));
                 Dialogs::message(self->shell_.window(), tr(kUnableToRead));
                 return;
             }
