@@ -660,8 +660,13 @@ Ihre Änderungen sind noch vorhanden: Versuchen Sie es erneut, sobald auf dem Da
         <source>a list of spam keywords</source>
         <translation>eine Liste von Spam-Schlüsselwörtern</translation>
     </message>
+    <message>
+        <location line="+42"/>
+        <source>No message list with check boxes was found on this page</source>
+        <translation>Auf dieser Seite wurde keine Nachrichtenliste mit Kontrollkästchen gefunden</translation>
+    </message>
     <message numerus="yes">
-        <location line="+59"/>
+        <location line="+24"/>
         <source>Ticked %n: %1 by keyword, %2 non-English</source>
         <translation>
             <numerusform>%n Nachricht ausgewählt: %1 per Schlüsselwort, %2 nicht-englisch</numerusform>

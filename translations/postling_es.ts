@@ -660,8 +660,13 @@ Sus cambios siguen abiertos: cuando haya espacio en el disco (o se pueda escribi
         <source>a list of spam keywords</source>
         <translation>una lista de palabras clave de spam</translation>
     </message>
+    <message>
+        <location line="+42"/>
+        <source>No message list with check boxes was found on this page</source>
+        <translation>No se encontró en esta página ninguna lista de mensajes con casillas</translation>
+    </message>
     <message numerus="yes">
-        <location line="+59"/>
+        <location line="+24"/>
         <source>Ticked %n: %1 by keyword, %2 non-English</source>
         <translation>
             <numerusform>Se marcó %n mensaje: %1 por palabra clave, %2 por caracteres no ingleses</numerusform>

@@ -660,8 +660,13 @@ Vos modifications sont conservées&#xa0;: dès que le disque aura de la place (o
         <source>a list of spam keywords</source>
         <translation>une liste de mots-clés de spam</translation>
     </message>
+    <message>
+        <location line="+42"/>
+        <source>No message list with check boxes was found on this page</source>
+        <translation>Aucune liste de messages avec cases à cocher trouvée sur cette page</translation>
+    </message>
     <message numerus="yes">
-        <location line="+59"/>
+        <location line="+24"/>
         <source>Ticked %n: %1 by keyword, %2 non-English</source>
         <translation>
             <numerusform>%n message coché&#xa0;: %1 par mot-clé, %2 non anglais</numerusform>

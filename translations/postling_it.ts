@@ -660,8 +660,13 @@ Le modifiche sono ancora aperte: riprovare quando sul disco ci sarà spazio (o q
         <source>a list of spam keywords</source>
         <translation>un elenco di parole chiave spam</translation>
     </message>
+    <message>
+        <location line="+42"/>
+        <source>No message list with check boxes was found on this page</source>
+        <translation>In questa pagina non è stato trovato alcun elenco di messaggi con caselle di controllo</translation>
+    </message>
     <message numerus="yes">
-        <location line="+59"/>
+        <location line="+24"/>
         <source>Ticked %n: %1 by keyword, %2 non-English</source>
         <translation>
             <numerusform>Selezionato %n: %1 per parola chiave, %2 non in inglese</numerusform>

@@ -660,8 +660,13 @@ Uw wijzigingen staan nog open: probeer het opnieuw zodra er ruimte op de schijf 
         <source>a list of spam keywords</source>
         <translation>een lijst met spamtrefwoorden</translation>
     </message>
+    <message>
+        <location line="+42"/>
+        <source>No message list with check boxes was found on this page</source>
+        <translation>Geen berichtenlijst met selectievakjes gevonden op deze pagina</translation>
+    </message>
     <message numerus="yes">
-        <location line="+59"/>
+        <location line="+24"/>
         <source>Ticked %n: %1 by keyword, %2 non-English</source>
         <translation>
             <numerusform>%n aangevinkt: %1 op trefwoord, %2 niet-Engels</numerusform>

@@ -660,8 +660,13 @@ Suas alterações continuam abertas: quando houver espaço no disco (ou for poss
         <source>a list of spam keywords</source>
         <translation>uma lista de palavras-chave de spam</translation>
     </message>
+    <message>
+        <location line="+42"/>
+        <source>No message list with check boxes was found on this page</source>
+        <translation>Nenhuma lista de mensagens com caixas de seleção encontrada nesta página</translation>
+    </message>
     <message numerus="yes">
-        <location line="+59"/>
+        <location line="+24"/>
         <source>Ticked %n: %1 by keyword, %2 non-English</source>
         <translation>
             <numerusform>%n marcada: %1 por palavra-chave, %2 com caracteres não ingleses</numerusform>

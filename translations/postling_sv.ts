@@ -660,8 +660,13 @@ Dina ändringar finns kvar: försök igen när det finns plats på disken (eller
         <source>a list of spam keywords</source>
         <translation>en lista med skräppostord</translation>
     </message>
+    <message>
+        <location line="+42"/>
+        <source>No message list with check boxes was found on this page</source>
+        <translation>Ingen meddelandelista med kryssrutor hittades på sidan</translation>
+    </message>
     <message numerus="yes">
-        <location line="+59"/>
+        <location line="+24"/>
         <source>Ticked %n: %1 by keyword, %2 non-English</source>
         <translation>
             <numerusform>Markerade %n: %1 efter nyckelord, %2 icke-engelska</numerusform>

@@ -131,8 +131,15 @@ void InboxSubsystem::run(Command command) {
     QPointer<WebBrowser> view(shell_.WebBrowser1());
     view->document().callSite(
         site.key(), "inboxRows", {}, [=, this, &site](const QVariantMap& page) {
-            if (!view || PageDocument::failed(page))
-                return; // not an inbox page: nothing to tick, nothing said
+            if (!view)
+                return;
+            // Not an inbox page: nothing to tick. A profile that looks for a list by its
+            // meaning says it found none; the old sites' pages never said.
+            if (page.value("error") == "nolist")
+                shell_.setPanelText(2, tr("No message list with check boxes was found on this "
+                                          "page"));
+            if (PageDocument::failed(page))
+                return;
             std::vector<postling::InboxBox> boxes;
             for (const QVariant& v : page.value("rows").toList()) {
                 const QVariantMap r = v.toMap();
