@@ -1,6 +1,6 @@
 // Webmails without a profile of their own, through the pages written for these tests (a
-// single-page application with ARIA rows, classic pages in frames) in two label languages, and
-// pages where nothing must be saved or ticked.
+// single-page application with ARIA rows, classic pages in frames, a message in an iframe) in
+// several label languages, and pages where nothing must be saved or ticked.
 #include "RoundcubeKit.h"
 #include "Testkit.h"
 
@@ -73,6 +73,16 @@ private slots:
                                                          << "R\u00e9union jeudi"
                                                          << "Sun, 6 Dec 2026 10:15:00"
                                                          << "La r\u00e9union est \u00e0 10 h.";
+        QTest::newRow("message in an iframe, Italian") << "php-it.html"
+                                                       << "Luca Bianchi <luca@esempio.test>"
+                                                       << "Cena di venerd\u00ec"
+                                                       << "Sun, 6 Dec 2026 08:40:00"
+                                                       << "Ciao, ci vediamo alle otto?";
+        QTest::newRow("message in an iframe, Swedish") << "php-sv.html"
+                                                       << "Sven Berg <sven@exempel.test>"
+                                                       << "M\u00f6te p\u00e5 fredag"
+                                                       << "Sat, 5 Dec 2026 16:20:00"
+                                                       << "Hej! Ses vi klockan tio?";
     }
     void saveMsgSavesTheMessageOnScreenWithItsHeaders() {
         QFETCH(QString, page);
@@ -108,6 +118,10 @@ private slots:
         QTest::newRow("single-page application, German") << "spa-de.html" << spa << "2,5";
         QTest::newRow("classic pages in frames, French")
             << "classic-fr.html" << QStringList{"Votre bonus casino vous attend"} << "";
+        QTest::newRow("message in an iframe, Italian")
+            << "php-it.html" << QStringList{"Il tuo bonus casino ti aspetta"} << "";
+        QTest::newRow("message in an iframe, Swedish")
+            << "php-sv.html" << QStringList{"L\u00e4gsta mortgage-r\u00e4ntan n\u00e5gonsin"} << "";
     }
     void checkSpamTicksTheSpamLikeUnreadRows() {
         QFETCH(QString, page);
