@@ -4,7 +4,6 @@
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
-#include <random>
 
 namespace postling {
 namespace {
@@ -83,10 +82,6 @@ TEST(MessageList, TheRowOrderIsAStrictWeakOrdering) {
     const std::vector<std::string> pool = {"2",   "10",   "1a",    "-3", "0",     "-0",
                                            "007", "soon", "Soon",  "",   "-",     "19329",
                                            "a",   "B",    "10000", "1",  "Mon, x"};
-    std::mt19937 random(20261206);
-    std::vector<std::string> keys;
-    for (int i = 0; i < 400; ++i)
-        keys.push_back(pool[random() % pool.size()]);
     for (const auto& a : pool) {
         EXPECT_FALSE(rowTextLess(a, a)) << a;
         for (const auto& b : pool) {
@@ -106,8 +101,6 @@ TEST(MessageList, TheRowOrderIsAStrictWeakOrdering) {
             }
         }
     }
-    std::sort(keys.begin(), keys.end(), rowTextLess);
-    EXPECT_TRUE(std::is_sorted(keys.begin(), keys.end(), rowTextLess));
 }
 
 TEST(MessageList, FolderListsLeaveTheSentFolderOutOfTheMoveTargets) {
