@@ -3,7 +3,6 @@
 // reach it (or a menu holds its command), and no two controls shown together share an
 // accelerator key.
 #include "AboutBox.h"
-#include "Shell.h"
 #include "Testkit.h"
 #include "Translations.h"
 #include "WelcomeDialog.h"
