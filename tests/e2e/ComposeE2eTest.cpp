@@ -134,14 +134,23 @@ private slots:
         QCOMPARE(ws.get("mailto"), QString(""));
         QTRY_COMPARE(ws.get("bug"), QString("0"));
 
-        // A second Postling given a link only hands it over; links of RFC 6068
-        // (every one of its examples is read the same way by the core) fill the form as read.
+        // A second Postling given a link only hands it over; links of RFC 6068 (every one of its
+        // examples is read the same way by the core) fill the form as read. An encoded line break
+        // stays text: the settings keep the keys they had.
+        auto keys = [&] {
+            QStringList names;
+            for (const QString& line : testkit::fileText(ws.iniPath()).split("\r\n"))
+                names << line.section('=', 0, 0);
+            return names;
+        };
+        const QStringList before = keys();
         const char* links[] = {
             "mailto:infobot@example.com?body=send%20current-issue%0D%0Asend%20index",
             "mailto:joe@example.com?cc=bob@example.com&body=hello",
             "mailto:gorby%25kremvax@example.com",
             "mailto:user@example.org?subject=caf%C3%A9",
             "mailto:addr1@an.example?to=addr2@an.example",
+            "mailto:a@b.org?subject=x%0D%0Aycalendar=http://evil.example/",
         };
         for (const char* link : links) {
             // A mark in To that each fill replaces, so the checks wait for their own fill.
@@ -158,24 +167,6 @@ private slots:
             QCOMPARE(filled.value("body").toString(),
                      QString::fromStdString(m.body).replace("\r\n", "\n"));
         }
-
-        // An encoded line break stays text: the settings keep the keys they had.
-        auto keys = [&] {
-            QStringList names;
-            for (const QString& line : testkit::fileText(ws.iniPath()).split("\r\n"))
-                names << line.section('=', 0, 0);
-            return names;
-        };
-        const QStringList before = keys();
-        QVERIFY(
-            testkit::fillComposeForm(form->shell().WebBrowser3(), false, {{"to", "(waiting)"}}));
-        QCOMPARE(
-            QProcess::execute(POSTLING_BINARY,
-                              {"--ini", ws.iniPath(),
-                               "mailto:a@b.org?subject=x%0D%0Aycalendar=http://evil.example/"}),
-            0);
-        QTRY_COMPARE_WITH_TIMEOUT(field(*form, false, "to"), QString("a@b.org"), 20000);
-        QCOMPARE(field(*form, false, "subject"), QString("x  ycalendar=http://evil.example/"));
         QCOMPARE(keys(), before);
         QVERIFY(!ws.get("ycalendar").contains("evil"));
         form->close();
