@@ -1,4 +1,5 @@
 #include "fs/AtomicFile.h"
+#include "TempDir.h"
 #include "fs/Directory.h"
 
 #include <csignal>
@@ -19,18 +20,11 @@ namespace {
 
 class AtomicFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char tmpl[] = "/tmp/postling-atomic-XXXXXX";
-        dir = mkdtemp(tmpl);
-    }
-    void TearDown() override {
-        fs::permissions(dir, fs::perms::owner_all);
-        fs::remove_all(dir);
-    }
     std::size_t entries() const {
         return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {}));
     }
-    std::string dir;
+    testing::TempDir temp;
+    const std::string dir = temp.path();
 };
 
 TEST_F(AtomicFileTest, ReplacesTheWholeFileAndLeavesNoTemporaryBehind) {

@@ -4,26 +4,21 @@
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
-#include <random>
 
 namespace postling {
 namespace {
 
 TEST(MessageList, RowsComeFromTheFileName) {
-    const auto row = messageRow("Ann&&Re  lunch&&Tue, 3 Dec 2002 10^15^00&&Bob.htm");
-    ASSERT_TRUE(row);
-    EXPECT_EQ("Ann", row->first);
-    EXPECT_EQ("Re:  lunch", row->subject);
-    EXPECT_EQ("Bob", row->fourth);
-    EXPECT_EQ("Tue, 3 Dec 2002", row->date);
-    EXPECT_EQ("Ann&&Re  lunch&&Tue, 3 Dec 2002 10^15^00&&Bob.htm", row->fileName);
-    EXPECT_EQ("19329", row->sortKey);
-
-    const auto sent = messageRow("Bob&&Hi&&12#4#2002 7^05^09 PM&&sent message.htm");
-    ASSERT_TRUE(sent);
-    EXPECT_EQ("12/4/2002", sent->date);
-    EXPECT_EQ("sent message", sent->fourth);
-    EXPECT_EQ("19330", sent->sortKey);
+    const auto read = [](const std::string& name) { // "first|subject|date|fourth|sort key"
+        const auto r = messageRow(name);
+        return r ? r->first + "|" + r->subject + "|" + r->date + "|" + r->fourth + "|" + r->sortKey
+                 : "(none)";
+    };
+    const std::string ann = "Ann&&Re  lunch&&Tue, 3 Dec 2002 10^15^00&&Bob.htm";
+    EXPECT_EQ("Ann|Re:  lunch|Tue, 3 Dec 2002|Bob|19329", read(ann));
+    EXPECT_EQ(ann, messageRow(ann)->fileName);
+    EXPECT_EQ("Bob|Hi|12/4/2002|sent message|19330",
+              read("Bob&&Hi&&12#4#2002 7^05^09 PM&&sent message.htm"));
 
     EXPECT_FALSE(messageRow("notes.txt"));
     EXPECT_FALSE(messageRow("a&&b.htm"));
@@ -83,10 +78,6 @@ TEST(MessageList, TheRowOrderIsAStrictWeakOrdering) {
     const std::vector<std::string> pool = {"2",   "10",   "1a",    "-3", "0",     "-0",
                                            "007", "soon", "Soon",  "",   "-",     "19329",
                                            "a",   "B",    "10000", "1",  "Mon, x"};
-    std::mt19937 random(20261206);
-    std::vector<std::string> keys;
-    for (int i = 0; i < 400; ++i)
-        keys.push_back(pool[random() % pool.size()]);
     for (const auto& a : pool) {
         EXPECT_FALSE(rowTextLess(a, a)) << a;
         for (const auto& b : pool) {
@@ -106,8 +97,6 @@ TEST(MessageList, TheRowOrderIsAStrictWeakOrdering) {
             }
         }
     }
-    std::sort(keys.begin(), keys.end(), rowTextLess);
-    EXPECT_TRUE(std::is_sorted(keys.begin(), keys.end(), rowTextLess));
 }
 
 TEST(MessageList, FolderListsLeaveTheSentFolderOutOfTheMoveTargets) {

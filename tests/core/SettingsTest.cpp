@@ -39,30 +39,14 @@ TEST(Settings, ShutdownWritesEveryKeyInOrderAndTheWindowOnlyWhenNormal) {
     s.gotoinbox = false;
     s.unreadnum = 3;
     s.lastaddressbk = "/m/addrbooks/work.csv";
-    std::vector<std::string> keys;
+    std::string keys;
     for (const auto& w : shutdownWrites(s, WindowState{true, 15, 30, 9000, 6000.5}))
-        keys.push_back(w.key + "=" + w.value);
-    EXPECT_EQ((std::vector<std::string>{"lastaddressbk=/m/addrbooks/work.csv",
-                                        "hideaddr=0",
-                                        "welcome=1",
-                                        "gotoinbox=0",
-                                        "unreadnum=3",
-                                        "spamunread=1",
-                                        "spamnoneng=1",
-                                        "savesent=1",
-                                        "deffolder=Saved",
-                                        "deftemp=example.txt",
-                                        "showemail=0",
-                                        "smail=1",
-                                        std::string("ystart=") + defaults::kYStart,
-                                        std::string("hstart=") + defaults::kHStart,
-                                        "rstart=",
-                                        "ostart=",
-                                        "setmax=0",
-                                        "left=15",
-                                        "top=30",
-                                        "width=9000",
-                                        "height=6000.5"}),
+        keys += w.key + "=" + w.value + " ";
+    EXPECT_EQ("lastaddressbk=/m/addrbooks/work.csv hideaddr=0 welcome=1 gotoinbox=0 unreadnum=3 "
+              "spamunread=1 spamnoneng=1 savesent=1 deffolder=Saved deftemp=example.txt "
+              "showemail=0 smail=1 ystart=" +
+                  std::string(defaults::kYStart) + " hstart=" + defaults::kHStart +
+                  " rstart= ostart= setmax=0 left=15 top=30 width=9000 height=6000.5 ",
               keys);
     const auto maximised = shutdownWrites(s, WindowState{false, 1, 2, 3, 4});
     EXPECT_EQ("setmax", maximised.back().key);

@@ -34,19 +34,15 @@ private slots:
         QVERIFY(testkit::openMessage(*server, *form, yahoo, login, kSubject));
         Dialogs::clearMessages();
         form->store().saveButton()->click();
-        QTRY_COMPARE_WITH_TIMEOUT(QDir(ws.path("savedmgs/Saved")).entryList(QDir::Files).size(), 1,
-                                  20000);
-        const QString file = QDir(ws.path("savedmgs/Saved")).entryList(QDir::Files).first();
-        const QString text = testkit::fileText(ws.path("savedmgs/Saved/" + file));
+        QTRY_COMPARE_WITH_TIMEOUT(ws.savedFiles("Saved").size(), 1, 20000);
+        const QString text =
+            testkit::fileText(ws.path("savedmgs/Saved/") + ws.savedFiles("Saved")[0]);
         for (const char* planted : {"<img", "<meta", "<!--", "<pat@"})
             QVERIFY2(!text.contains(planted), planted);
 
         // The preview shows it, runs nothing and stays where it is.
-        form->shell().selectTab(Shell::SavedTab);
-        SavedMessagesPanel* panel = form->store().panel();
-        panel->selectRow(0);
+        QVERIFY(testkit::previewFirstSaved(*form));
         WebBrowser* preview = form->shell().WebBrowser2();
-        QVERIFY(testkit::waitForPage(preview, "Saved/"));
         QTest::qWait(1500); // a refresh of 0 seconds would have come by now
         QVERIFY(preview->LocationURL().contains("Saved/"));
         const QVariantMap saved = testkit::callPage(preview->document(), "savedMessage");
@@ -61,12 +57,9 @@ private slots:
             form->shell().selectTab(Shell::ComposeTab);
             compose->Navigate(compose->LocationURL().section('?', 0, 0) + "?rich=1");
             QVERIFY(testkit::waitForPage(compose, "rich=1"));
-            form->shell().selectTab(Shell::SavedTab);
-            panel->selectRow(0);
-            QVERIFY(testkit::waitForPage(preview, "Saved/"));
+            QVERIFY(testkit::previewFirstSaved(*form));
         }
-        panel->CommandReplyText->click();
-        const QStringList f = testkit::composeFieldNames(yahoo);
+        form->store().panel()->CommandReplyText->click();
         QTRY_COMPARE_WITH_TIMEOUT(testkit::composeField(compose, yahoo, 3), "RE: " + kSubject,
                                   20000);
         if (yahoo) {

@@ -11,14 +11,10 @@ class ShellE2eTest : public testkit::StandinTestCase {
 private slots:
     void yahooLoginGoesStraightToTheInboxAndTheComposeTabReloadsItsPage() {
         Workspace ws;
-        ws.pointAt(*server);
-        auto form = testkit::openMainForm(ws);
-        QVERIFY(testkit::waitForPage(form->shell().WebBrowser1(), "mail.yahoo.localhost"));
-        QVERIFY(testkit::signIn(*form, "ann"));
-        QVERIFY(testkit::waitForPage(form->shell().WebBrowser1(), "/ym/ShowFolder?"));
+        auto form = testkit::openSignedInWithCompose(*server, ws, true); // ShowFolder, compose
+        QVERIFY(form);
         QCOMPARE(form->browsing().addressBar()->currentText(),
                  form->shell().WebBrowser1()->LocationURL());
-        QVERIFY(testkit::waitForPage(form->shell().WebBrowser3(), "/ym/compose"));
         QVERIFY(!form->shell().WebBrowser3()->isVisible());
 
         // The Compose tab reloads its page each time, unless a fill has just happened.
@@ -39,27 +35,34 @@ private slots:
         form->close();
     }
 
-    void aComposePostIsCapturedAsExactlyTheBytesTheSiteReceived_data() { bothSites(); }
+    // Sent mail is kept in the sent folder on both sites, unless Save Sent Messages is unticked.
+    void aComposePostIsCapturedAsExactlyTheBytesTheSiteReceived_data() {
+        QTest::addColumn<bool>("yahoo");
+        QTest::addColumn<bool>("keep");
+        QTest::newRow("Yahoo Mail") << true << true;
+        QTest::newRow("Hotmail") << false << true;
+        QTest::newRow("Hotmail, Save Sent Messages unticked") << false << false;
+    }
     void aComposePostIsCapturedAsExactlyTheBytesTheSiteReceived() {
         QFETCH(bool, yahoo);
+        QFETCH(bool, keep);
         Workspace ws;
         auto form = testkit::openSignedInWithCompose(*server, ws, yahoo);
-        QVERIFY(form && testkit::openComposeTab(*form));
+        QVERIFY(form);
+        form->compose().saveSentBox()->setChecked(keep);
+        QVERIFY(testkit::openComposeTab(*form));
 
-        const QString formName = yahoo ? "Compose" : "composeform";
-        const QVariantMap fields = {
-            {yahoo ? "To" : "to", yahoo ? "bob@hotmail.localhost" : "ann@yahoo.localhost"},
-            {yahoo ? "Subj" : "subject", QString("Caf\u00e9 + 50% & \u00dcber")},
-            {yahoo ? "Body" : "body",
-             QString("line one\nline two & %41 + \u00e0 la carte\n\nend")}};
-        const QVariantMap set = testkit::callPage(form->shell().WebBrowser3()->document(),
-                                                  "setFormFields", {formName, fields});
-        QVERIFY(set.value("missing").toList().isEmpty());
+        const QStringList f = testkit::composeFieldNames(yahoo);
+        QVERIFY(testkit::fillComposeForm(
+            form->shell().WebBrowser3(), yahoo,
+            {{f[0], yahoo ? "bob@hotmail.localhost" : "ann@yahoo.localhost"},
+             {f[3], QString("Caf\u00e9 + 50% & \u00dcber")},
+             {f[4], QString("line one\nline two & %41 + \u00e0 la carte\n\nend")}}));
 
         QSignalSpy posted(form->shell().WebBrowser3(), &WebBrowser::BeforeNavigate2);
         const int before = server->recordedPosts().size();
         testkit::callPage(form->shell().WebBrowser3()->document(), "clickField",
-                          {formName, yahoo ? "SEND" : "Send"});
+                          {yahoo ? "Compose" : "composeform", yahoo ? "SEND" : "Send"});
         QTRY_COMPARE_WITH_TIMEOUT(posted.count(), 1, 20000);
         QTRY_COMPARE_WITH_TIMEOUT(server->recordedPosts().size(), before + 1, 20000);
         const QByteArray sent = server->recordedPosts().last();
@@ -69,14 +72,10 @@ private slots:
         QVERIFY(sent.contains("line+one%0D%0Aline+two"));
         QVERIFY(testkit::waitForPage(form->shell().WebBrowser3(),
                                      yahoo ? "/ym/Send" : "/cgi-bin/premail"));
-        // Both sites' sent mail is kept in the sent folder.
-        QTRY_COMPARE_WITH_TIMEOUT(QDir(ws.path("savedmgs/Sent")).entryList(QDir::Files).size(), 1,
-                                  10000);
-        QVERIFY(QDir(ws.path("savedmgs/Sent"))
-                    .entryList(QDir::Files)
-                    .first()
-                    .endsWith("&&sent message.htm"));
+        QTRY_COMPARE_WITH_TIMEOUT(ws.savedFiles("Sent").size(), keep ? 1 : 0, 10000);
+        QVERIFY(!keep || ws.savedFiles("Sent").first().endsWith("&&sent message.htm"));
         form->close();
+        QCOMPARE(ws.get("savesent"), QString(keep ? "1" : "0"));
     }
 
     void pageBoxesAreTheUsersToAnswerAndAPageGetsOnlyAFew() {
@@ -159,9 +158,7 @@ private slots:
         press(Qt::Key_Return);
         QVERIFY(testkit::waitForPage(inbox, "ShowLetter"));
         press(Qt::Key_S, Qt::AltModifier);
-        const QString savedFolder = ws.path("savedmgs/Saved/");
-        QTRY_VERIFY_WITH_TIMEOUT(
-            QDir(savedFolder).entryList(QDir::Files).join("\n").contains(subject), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(ws.savedFiles("Saved").join("\n").contains(subject), 20000);
 
         QVERIFY(testkit::waitForPage(form->shell().WebBrowser3(), "/ym/compose"));
         QVERIFY(tabTo([grid](QWidget* w) { return w == grid; }));

@@ -5,17 +5,8 @@
 // temporary left), and the same command works once the fault is gone; edits held in memory
 // survive. Mounts are made in a private mount namespace (run under unshare -m), so nothing
 // outside this process sees them.
-#include "AddressPane.h"
-#include "ComposeSubsystem.h"
-#include "InboxSubsystem.h"
-#include "MailMerge.h"
-#include "MergeDialog.h"
-#include "SavedMessagesPanel.h"
-#include "Shell.h"
-#include "TemplateDialog.h"
 #include "Testkit.h"
 
-#include <QPlainTextEdit>
 #include <QProcess>
 #include <algorithm>
 #include <unistd.h>
@@ -136,10 +127,14 @@ class FaultMatrixTest : public QObject {
                                     "bob@x.test", "Hello");
         };
         auto saved = [](Workspace& ws, const QString& folder, const QString& subject) {
-            return QDir(ws.path("savedmgs/" + folder))
-                       .entryList(QDir::Files)
-                       .filter(subject)
-                       .size() == 1;
+            return ws.savedFiles(folder).filter(subject).size() == 1;
+        };
+        // One saved message listed in the saved-messages tab, to delete or move.
+        auto oldNews = [](MainForm& f) {
+            f.store().folderChooser()->setCurrentText("Saved");
+            f.store().SaveMessage(testkit::message("Old", "Old news", "1 Jan 2026", "me"));
+            f.shell().selectTab(Shell::SavedTab);
+            QTRY_COMPARE(f.store().panel()->listedFiles().size(), 1);
         };
         return {
             {"Save Msg <<", "savedmgs/Saved",
@@ -217,16 +212,8 @@ class FaultMatrixTest : public QObject {
                  f.store().panel()->deleteSelected();
                  return Dialogs::messagesShown().join("\n");
              },
-             [](MainForm&, Workspace& ws) {
-                 return QDir(ws.path("savedmgs/Saved")).entryList(QDir::Files).isEmpty();
-             },
-             [](MainForm&) { return true; },
-             [](MainForm& f) {
-                 f.store().folderChooser()->setCurrentText("Saved");
-                 f.store().SaveMessage(testkit::message("Old", "Old news", "1 Jan 2026", "me"));
-                 f.shell().selectTab(Shell::SavedTab);
-                 QTRY_COMPARE(f.store().panel()->listedFiles().size(), 1);
-             }},
+             [](MainForm&, Workspace& ws) { return ws.savedFiles("Saved").isEmpty(); },
+             [](MainForm&) { return true; }, oldNews},
             {"moving a saved message", "savedmgs/Work",
              [](MainForm& f, Workspace&) {
                  f.store().panel()->selectRow(0);
@@ -234,17 +221,12 @@ class FaultMatrixTest : public QObject {
                  f.store().panel()->CommandMove->click();
                  return Dialogs::messagesShown().join("\n");
              },
-             [](MainForm&, Workspace& ws) {
-                 return QDir(ws.path("savedmgs/Work")).entryList(QDir::Files).size() == 1;
-             },
+             [](MainForm&, Workspace& ws) { return ws.savedFiles("Work").size() == 1; },
              [](MainForm&) { return true; },
-             [](MainForm& f) {
+             [=](MainForm& f) {
                  QVERIFY(QDir().mkdir(f.shell().main_dir() + "savedmgs/Work"));
                  f.store().panel()->ComboFolders4->addItem("Work");
-                 f.store().folderChooser()->setCurrentText("Saved");
-                 f.store().SaveMessage(testkit::message("Old", "Old news", "1 Jan 2026", "me"));
-                 f.shell().selectTab(Shell::SavedTab);
-                 QTRY_COMPARE(f.store().panel()->listedFiles().size(), 1);
+                 oldNews(f);
              }},
         };
     }
@@ -334,11 +316,7 @@ private slots:
         const QStringList f = testkit::composeFieldNames(true);
         QVERIFY(testkit::fillComposeForm(form->shell().WebBrowser3(), true,
                                          {{f[3], "Logged <<First>>"}, {f[4], "Dear <<First>>"}}));
-        testkit::selectRows(*form, 1, 3);
-        form->findChild<QPushButton*>("Command5")->click();
-        MergeDialog* dialog = form->compose().merge().dialog();
-        dialog->Option1->setChecked(true);
-        dialog->SpinPause->setValue(2);
+        MergeDialog* dialog = testkit::openMerge(*form, 1, 3, 2);
         const QString log = form->compose().merge().logPath();
         auto received = [&] {
             QList<int> n;

@@ -7,16 +7,12 @@
 //   faults_killrun [KILLS]            the run (200 kills unless told)
 //   faults_killrun --drive ROOT URL  one session on a workspace, until killed ("--session" is
 //                                    Qt's own option)
-#include "AddressPane.h"
-#include "MailMerge.h"
-#include "MergeDialog.h"
 #include "QtText.h"
 #include "Testkit.h"
 
 #include "addressbook/AddressBook.h"
 #include "compose/Template.h"
 
-#include <QPlainTextEdit>
 #include <csignal>
 #include <fcntl.h>
 #include <random>
@@ -61,12 +57,7 @@ int session(const QString& root, const QString& start) {
     if (!merged && testkit::openComposeTab(*form) &&
         testkit::fillComposeForm(form->shell().WebBrowser3(), true,
                                  {{"Subj", "Killed <<First>>"}, {"Body", "Dear <<First>>"}})) {
-        testkit::selectRows(*form, 1, 5);
-        form->findChild<QPushButton*>("Command5")->click();
-        MergeDialog* dialog = form->compose().merge().dialog();
-        dialog->Option1->setChecked(true);
-        dialog->SpinPause->setValue(0);
-        dialog->CommandStart->click();
+        testkit::openMerge(*form, 1, 5)->CommandStart->click();
     }
     std::mt19937 random(std::random_device{}());
     for (int n = int(random() % 100000);; ++n) {

@@ -2,23 +2,10 @@
 // while a reply waits for its compose form, it answers a send with an error page. Each time the
 // person is told, nothing is saved, filled or kept that did not happen, and the same command
 // works once the site is back. (A merge the site stops is in the merge tests' own tables.)
-#include "SavedMessagesPanel.h"
-#include "Shell.h"
-#include "StoreSubsystem.h"
 #include "Testkit.h"
-
-#include <QComboBox>
 
 using testkit::StandinServer;
 using testkit::Workspace;
-
-namespace {
-
-QStringList filesIn(const Workspace& ws, const QString& folder) {
-    return QDir(ws.path("savedmgs/" + folder)).entryList(QDir::Files);
-}
-
-} // namespace
 
 class SiteFaultsTest : public QObject {
     Q_OBJECT
@@ -41,7 +28,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(Dialogs::messagesShown().size(), 1, 10000);
         const QString saw = Dialogs::messagesShown().first();
         QVERIFY2(saw.startsWith("Unable to read message"), qPrintable(saw));
-        QVERIFY(filesIn(ws, "Saved").isEmpty());
+        QVERIFY(ws.savedFiles("Saved").isEmpty());
 
         QVERIFY(site.setUp(true));
         form->shell().WebBrowser1()->Navigate(site.yahooStart());
@@ -51,7 +38,7 @@ private slots:
         QVERIFY(testkit::openMessage(site, *form, true, "ann", "Make money fast!!"));
         Dialogs::clearMessages();
         form->store().saveButton()->click();
-        QTRY_COMPARE_WITH_TIMEOUT(filesIn(ws, "Saved").size(), 1, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(ws.savedFiles("Saved").size(), 1, 10000);
         QVERIFY(Dialogs::messagesShown().isEmpty());
         testkit::faultTableRow("site down at start-up", "Save Msg <<", saw, 0, 0);
         form->close();
@@ -78,18 +65,16 @@ private slots:
         form->store().SaveMessage(testkit::message("Bob Marsh <bob@hotmail.localhost>", "Lunch",
                                                    "Tue, 3 Dec 2002 10:15:00 +0000",
                                                    "ann@yahoo.localhost", "Hello Ann"));
-        form->shell().selectTab(Shell::SavedTab);
-        form->store().panel()->selectRow(0);
-        QVERIFY(testkit::waitForPage(form->shell().WebBrowser2(), "Saved/"));
+        QVERIFY(testkit::previewFirstSaved(*form));
 
         QVERIFY(down ? site.setUp(false) : site.setAnswering(false));
         Dialogs::clearMessages();
         form->store().panel()->CommandReplyText->click();
         QTRY_COMPARE_WITH_TIMEOUT(Dialogs::messagesShown().size(), 1, 20000);
         const QString saw = Dialogs::messagesShown().first();
-        QVERIFY2(saw.startsWith("The compose form did not come within 5 seconds, so nothing was "
-                                "filled."),
-                 qPrintable(saw));
+        QCOMPARE(saw, QString("The compose form did not come within 5 seconds, so nothing was "
+                              "filled. Open the Compose tab, then try again."));
+        QTRY_VERIFY(!form->compose().fillWaiting() && !form->compose().waitOverlay()->isVisible());
 
         QVERIFY(down ? site.setUp(true) : site.setAnswering(true));
         form->shell().selectTab(Shell::SavedTab);
@@ -121,17 +106,17 @@ private slots:
             QVERIFY(testkit::waitForPage(form->shell().WebBrowser3(), "/cgi-bin/premail"));
         };
         send("First");
-        QTRY_COMPARE_WITH_TIMEOUT(filesIn(ws, "Sent").size(), 1, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(ws.savedFiles("Sent").size(), 1, 10000);
         send("Second"); // refused with an error page
         QTRY_VERIFY_WITH_TIMEOUT(form->shell().panelText(2).contains("no Sent copy was kept"),
                                  10000);
         const QString saw = form->shell().panelText(2);
         send("Third");
-        QTRY_COMPARE_WITH_TIMEOUT(filesIn(ws, "Sent").size(), 2, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(ws.savedFiles("Sent").size(), 2, 10000);
         const QStringList sent = site.received("ann@yahoo.localhost");
         QCOMPARE(sent.filter(QRegularExpression("^(First|Second|Third)\n")),
                  (QStringList{"First\nx", "Third\nx"}));
-        QCOMPARE(filesIn(ws, "Sent").filter("Second"), QStringList());
+        QCOMPARE(ws.savedFiles("Sent").filter("Second"), QStringList());
         testkit::faultTableRow("an error page (HTTP 503) on send", "the Sent copy", saw, 0, 0);
         form->close();
     }

@@ -293,6 +293,7 @@ private slots:
         form->findChild<QCheckBox*>("CheckEmail")->setChecked(true);
         form->findChild<QRadioButton*>("OptionH")->setChecked(true);
         form->findChild<QLineEdit*>("TextHotmail")->setText("http://hotmail.localhost:1/");
+        form->findChild<QPlainTextEdit*>("TextSpam")->setPlainText("cash,prize\nlotto");
         form->showMinimized();
         form->findChild<QAction*>("exit")->trigger();
         QCOMPARE(ws.get("gotoinbox"), QString("1"));
@@ -303,6 +304,12 @@ private slots:
         QCOMPARE(ws.get("setmax"), QString("1"));
         QCOMPARE(ws.get("mailto"), QString("left@alone"));
         QCOMPARE(ws.get("deffolder"), QString("Saved"));
+        // The spam keywords are kept in a file of their own, and read back at the next start.
+        QCOMPARE(testkit::fileText(ws.path("spamkeys.txt")), QString("cash,prize,lotto\r\n"));
+        auto again = testkit::openMainForm(ws);
+        QCOMPARE(again->findChild<QPlainTextEdit*>("TextSpam")->toPlainText(),
+                 QString("cash,prize,lotto\n"));
+        again->close();
     }
 };
 

@@ -47,7 +47,6 @@ class SavedMessagesTest : public QObject {
         panel = form->store().panel();
         form->shell().selectTab(Shell::SavedTab);
     }
-    void selectRow(int row) { panel->selectRow(row); }
 
 private slots:
     void init() {
@@ -141,7 +140,7 @@ private slots:
         QVERIFY(!panel->CommandReplyText->isVisibleTo(panel));
         QVERIFY(!panel->CommandForward->isVisibleTo(panel));
         QVERIFY(!panel->CommandSendAgain->isEnabled());
-        selectRow(0);
+        panel->selectRow(0);
         QVERIFY(panel->CommandSendAgain->isEnabled());
         QVERIFY(panel->CommandDelete->isEnabled());
         QVERIFY2(!panel->CommandMove->isEnabled(), "nothing moves out of the sent folder");
@@ -150,14 +149,14 @@ private slots:
         QCOMPARE(header(panel, 0), QString("From"));
         QVERIFY(!panel->CommandSendAgain->isVisibleTo(panel));
         QVERIFY(!panel->CommandDelete->isEnabled());
-        selectRow(0);
+        panel->selectRow(0);
         QVERIFY(panel->CommandMove->isEnabled());
         QTRY_VERIFY(form->shell().WebBrowser2()->LocationURL().contains("apples"));
     }
 
     void movingAndDeletingSelectTheRowThatTookItsPlace() {
         open();
-        selectRow(0);
+        panel->selectRow(0);
         Dialogs::clearMessages();
         panel->CommandMove->click();
         QCOMPARE(Dialogs::messagesShown(),
@@ -178,13 +177,13 @@ private slots:
         QVERIFY(QFile::exists(ws->path("savedmgs/Saved/" + kDana)));
         QCOMPARE(panel->listedFiles().size(), 3);
 
-        selectRow(1);
+        panel->selectRow(1);
         panel->CommandMove->click();
         QVERIFY(QFile::exists(ws->path("savedmgs/Sent Items/" + kAnn)));
         QCOMPARE(panel->listedFiles(), (QStringList{kDana, kCarl}));
         QCOMPARE(currentFile(panel), kCarl);
 
-        selectRow(0); // deleting selects the row that took its place too
+        panel->selectRow(0); // deleting selects the row that took its place too
         panel->CommandDelete->click();
         QVERIFY(!QFile::exists(ws->path("savedmgs/Saved/" + kDana)));
         QCOMPARE(currentFile(panel), kCarl);
@@ -266,7 +265,7 @@ private slots:
         // The listed folder stays the one previewed and deleted from, not the one dragged over.
         touch(*ws, "savedmgs/Sent Items/" + kAnn, "same name, other folder");
         QCOMPARE(panel->listedFolder(), QString("Saved"));
-        selectRow(1);
+        panel->selectRow(1);
         QTRY_VERIFY(form->shell().WebBrowser2()->LocationURL().contains("/Saved/Ann"));
         panel->CommandDelete->click();
         QVERIFY(!QFile::exists(ws->path("savedmgs/Saved/" + kAnn)));
@@ -286,10 +285,10 @@ private slots:
         QVERIFY(!panel->CommandReplyText->isEnabled());
 
         // A result is previewed, answered and deleted in its own folder.
-        selectRow(1);
+        panel->selectRow(1);
         QTRY_VERIFY(form->shell().WebBrowser2()->LocationURL().contains("/Saved/carl"));
         QVERIFY(panel->CommandReplyText->isEnabled());
-        selectRow(0);
+        panel->selectRow(0);
         panel->CommandDelete->click();
         QVERIFY(!QFile::exists(ws->path("savedmgs/Sent Items/Eve&&Plans&&2 Nov 2002&&Ann.htm")));
         QCOMPARE(column(panel, 1), QStringList{"Budget"});

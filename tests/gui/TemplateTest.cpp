@@ -1,6 +1,5 @@
 // The "Email Template" dialog and the main window's template commands on a real main directory.
 #include "TemplateCommands.h"
-#include "TemplateDialog.h"
 #include "Testkit.h"
 
 using testkit::fileText;

@@ -219,6 +219,51 @@ void selectRows(MainForm& form, int from, int to) {
         QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
+bool previewFirstSaved(MainForm& form, const QString& part) {
+    form.shell().selectTab(Shell::SavedTab);
+    form.store().panel()->selectRow(0);
+    return waitForPage(form.shell().WebBrowser2(), part);
+}
+
+void quietMailtoPoll(MainForm& form) {
+    form.compose().findChild<QTimer*>("Timer2")->stop();
+}
+
+bool runInboxTool(MainForm& form, InboxSubsystem::Command command) {
+    QSignalSpy done(&form.inbox(), &InboxSubsystem::commandFinished);
+    form.inbox().run(command);
+    return done.wait(20000) || done.count() > 0;
+}
+
+QString captureTemplate(MainForm& form, const QString& subject, const QString& saveAs) {
+    QString captured;
+    Dialogs::Answers answers;
+    answers.dialog = [&](QDialog& dialog) {
+        auto& templates = static_cast<TemplateDialog&>(dialog);
+        templates.Command3->click(); // "Capture from Form <<"
+        if (QTest::qWaitFor([&] { return templates.Text1->text() == subject; }, 20000)) {
+            captured = templates.Text2->toPlainText();
+            if (!saveAs.isEmpty()) {
+                templates.Combo1->setEditText(saveAs);
+                templates.OKButton->click();
+            }
+        }
+        return int(QDialog::Rejected);
+    };
+    Dialogs::answerWith(answers);
+    form.findChild<QPushButton*>("CommandTemplate")->click();
+    return captured;
+}
+
+MergeDialog* openMerge(MainForm& form, int first, int last, int pause) {
+    selectRows(form, first, last);
+    form.findChild<QPushButton*>("Command5")->click();
+    MergeDialog* dialog = form.compose().merge().dialog();
+    dialog->Option1->setChecked(true);
+    dialog->SpinPause->setValue(pause);
+    return dialog;
+}
+
 bool openComposeTab(MainForm& form) {
     QSignalSpy loaded(form.shell().WebBrowser3(), &WebBrowser::DocumentComplete);
     form.shell().selectTab(Shell::ComposeTab);

@@ -10,12 +10,15 @@
 #include "EmailPalette.h"
 #include "HelpWindow.h"
 #include "InboxSubsystem.h"
+#include "MailMerge.h"
 #include "MainForm.h"
+#include "MergeDialog.h"
 #include "PaneFrame.h"
 #include "SavedMessagesPanel.h"
 #include "SettingsPanel.h"
 #include "Shell.h"
 #include "StoreSubsystem.h"
+#include "TemplateDialog.h"
 #include "WaitOverlay.h"
 #include "WebBrowser.h"
 
@@ -90,6 +93,10 @@ public:
     QString mainDir() const { return root_ + "/maindir/"; }
     QString iniPath() const { return root_ + "/postling.ini"; }
     QString path(const QString& relative) const { return mainDir() + relative; }
+    // The files of a folder of saved messages.
+    QStringList savedFiles(const QString& folder) const {
+        return QDir(path("savedmgs/" + folder)).entryList(QDir::Files);
+    }
     // Writes one key of the ini file (section "Settings" unless given).
     void set(const QString& key, const QString& value, const QString& section = "Settings");
     QString get(const QString& key, const QString& section = "Settings") const;
@@ -168,6 +175,18 @@ QString composeField(WebBrowser* view, bool yahoo, int field);
 bool fillComposeForm(WebBrowser* view, bool yahoo, const QVariantMap& values);
 // Selects rows of the address grid, `from` first (so a selection can be made upwards).
 void selectRows(MainForm& form, int from, int to);
+// Shows the saved-messages tab and previews its first message, whose address holds `part`.
+bool previewFirstSaved(MainForm& form, const QString& part = "Saved/");
+// Keeps the window's mailto poll from writing the "bug" key, so the key is a fill's alone.
+void quietMailtoPoll(MainForm& form);
+// Runs an inbox tool and waits until it has finished.
+bool runInboxTool(MainForm& form, InboxSubsystem::Command command);
+// Opens the template dialog and captures the compose form into it: the body, once the subject
+// reads `subject` (empty if it never does). Saved as the template `saveAs` when one is given.
+QString captureTemplate(MainForm& form, const QString& subject, const QString& saveAs = {});
+// Chooses rows `first` to `last` of the book and opens the Mail Merge dialog on them, set to
+// send with `pause` seconds between messages; nothing is started.
+MergeDialog* openMerge(MainForm& form, int first, int last, int pause = 0);
 // Selects the Compose tab and waits for the compose page it reloads.
 bool openComposeTab(MainForm& form);
 // Signs in and waits for the compose view's page too.
