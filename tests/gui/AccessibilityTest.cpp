@@ -295,6 +295,11 @@ private slots:
             return int(qobject_cast<WelcomeDialog*>(&dialog) ? QDialog::Accepted
                                                              : QDialog::Rejected);
         };
+        const QString export_ = ws.root() + "/export.csv";
+        QVERIFY(testkit::writeFile(export_, "First,Last,Email\nAnn,Example,a@b.org\n"));
+        answers.openFile = [&](const QString&, const QString&) {
+            return export_;
+        };
         Dialogs::answerWith(answers);
         {
             MainForm form({"postling", "--ini", ws.iniPath()});
@@ -304,7 +309,7 @@ private slots:
                 walk(&form, found, QString(" (tab %1)").arg(tab));
             }
             for (const char* action :
-                 {"FileNewProject", "findaddress", "about", "editttemplate", "mailmerge"})
+                 {"FileNewProject", "Import", "findaddress", "about", "editttemplate", "mailmerge"})
                 form.findChild<QAction*>(action)->trigger();
             for (QWidget* w : QApplication::topLevelWidgets())
                 if (w != &form && w->isVisible() && qobject_cast<QDialog*>(w))

@@ -134,10 +134,17 @@ ImportDialog::ImportDialog(const postling::AddressBook& book, const QString& fil
         proposed->setWordWrap(true);
         layout->addWidget(proposed);
     }
-    layout->addWidget(new QLabel(tr("Data being Imported:")));
+    // Each grid is named by the caption above it, for a screen reader too.
+    auto* dataCaption = new QLabel(tr("Data being Imported:"));
+    dataCaption->setBuddy(dataGrid_);
+    dataGrid_->setAccessibleName(dataCaption->text()); // a table does not ask its buddy
+    auto* targetCaption =
+        new QLabel(tr("Import To (The data being imported must line up with these colums):"));
+    targetCaption->setBuddy(targetGrid_);
+    targetGrid_->setAccessibleName(targetCaption->text());
+    layout->addWidget(dataCaption);
     layout->addWidget(dataGrid_, 1);
-    layout->addWidget(
-        new QLabel(tr("Import To (The data being imported must line up with these colums):")));
+    layout->addWidget(targetCaption);
     layout->addWidget(targetGrid_);
     layout->addWidget(frame);
     layout->addLayout(buttons);
