@@ -1,6 +1,7 @@
 #include "Server.h"
 
 #include "Pages.h"
+#include "Postoffice.h"
 
 #include <algorithm>
 #include <arpa/inet.h>
@@ -127,6 +128,52 @@ static Reply fixtureFile(const std::string& dir, std::string path) {
     return reply;
 }
 
+// The fixtures' pages send here, as a form post or a script's fetch: the message goes to the
+// stand-in's mailboxes it names. A form that names a "next" page is sent there, as a classic
+// webmail shows its confirmation; a script gets "sent" back.
+Reply Server::fixtureSend(const httplib::Request& req) {
+    FormData form = FormData::parse(req.body);
+    // A page whose fields have names of its own says which is which: "fields" lists the names
+    // of its to, cc, subject and body.
+    if (const std::string names = form.value("fields"); !names.empty()) {
+        std::vector<std::pair<std::string, std::string>> mapped;
+        std::size_t at = 0;
+        for (const char* meaning : {"to", "cc", "subject", "body"}) {
+            const std::size_t comma = names.find(',', at);
+            mapped.emplace_back(meaning, form.value(names.substr(at, comma - at)));
+            at = comma == std::string::npos ? names.size() : comma + 1;
+        }
+        FormData renamed;
+        for (const auto& [name, value] : mapped)
+            renamed.append(FormData::parse(urlEncode(name) + "=" + urlEncode(value)));
+        renamed.append(FormData::parse("next=" + urlEncode(form.value("next")) +
+                                       "&html=" + urlEncode(form.value("html"))));
+        form = renamed;
+    }
+    store_.recordPost({0, "webmail", req.target, req.get_header_value("Content-Type"), req.body});
+    Request r;
+    r.method = "POST";
+    r.path = req.path;
+    if (auto refused = gateSend(true, r, true))
+        return *refused;
+    if (splitAddresses(form.value("to")).empty())
+        return Reply::error(400, "Please give at least one recipient.");
+    Account sender;
+    sender.address = "me@webmail.localhost";
+    sender.name = "Webmail User";
+    deliver(store_, sender,
+            {form.value("to"), form.value("cc"), form.value("bcc"), form.value("subject"),
+             form.value("body"), form.value("html") == "1"});
+    const std::string next = form.value("next");
+    if (!next.empty() &&
+        next.find_first_not_of("abcdefghijklmnopqrstuvwxyz0123456789-.") == std::string::npos)
+        return Reply::redirect("/" + next);
+    Reply reply;
+    reply.body = "sent";
+    reply.contentType = "text/plain; charset=utf-8";
+    return reply;
+}
+
 Server::Server(Mailstore& store, SendPolicy policy)
     : store_(store), yahoo_(store), hotmail_(store), http_(std::make_unique<httplib::Server>()),
       policy_(policy) {
@@ -200,7 +247,8 @@ Reply Server::route(const httplib::Request& req) {
     if (host == "calendar.yahoo.localhost" || host == "calendar.hotmail.localhost")
         return calendarPage(host == "calendar.yahoo.localhost");
     if (host == "webmail.localhost" && !fixtures_.empty())
-        return fixtureFile(fixtures_, req.path);
+        return req.method == "POST" && req.path == "/send" ? fixtureSend(req)
+                                                           : fixtureFile(fixtures_, req.path);
     const bool isYahoo = host == "mail.yahoo.localhost";
     const bool isHotmail = host == "hotmail.localhost";
     if (!isYahoo && !isHotmail) {
@@ -229,9 +277,10 @@ Reply Server::route(const httplib::Request& req) {
     return isYahoo ? yahoo_.handle(r) : hotmail_.handle(r);
 }
 
-std::optional<Reply> Server::gateSend(bool yahoo, const Request& r) {
-    const bool send = r.method == "POST" && r.path == (yahoo ? "/ym/Send" : "/cgi-bin/premail") &&
-                      !r.form.has(yahoo ? "CAN" : "Cancel");
+std::optional<Reply> Server::gateSend(bool yahoo, const Request& r, bool fixture) {
+    const bool send =
+        fixture || (r.method == "POST" && r.path == (yahoo ? "/ym/Send" : "/cgi-bin/premail") &&
+                    !r.form.has(yahoo ? "CAN" : "Cancel"));
     if (!send)
         return std::nullopt;
     if (policy_.delayMs > 0)

@@ -42,7 +42,8 @@ private:
     void dispatch(const httplib::Request& request, httplib::Response& response);
     Reply route(const httplib::Request& request);
     // Nothing when the send may go ahead; else the refusal.
-    std::optional<Reply> gateSend(bool yahoo, const Request& request);
+    std::optional<Reply> gateSend(bool yahoo, const Request& request, bool fixture = false);
+    Reply fixtureSend(const httplib::Request& request);
 
     Mailstore& store_;
     YahooSite yahoo_;
