@@ -54,6 +54,31 @@ TEST(GenericSite, ADateIsRewrittenOnlyWhenItCanBeReadWithoutGuessing) {
         EXPECT_EQ(saved, savedDateForm(shown)) << shown;
 }
 
+// Words of success win, then words of failure (a bare "error" only in a short notice), then
+// the form gone; a page that still shows the form and says neither is no answer yet.
+TEST(GenericSite, ASendIsJudgedByTheSitesWordsThenByTheFormGoing) {
+    struct Case {
+        std::string text;
+        std::optional<bool> compose;
+        SendVerdict verdict;
+    } cases[] = {
+        {"Message sent", true, SendVerdict::Sent},
+        {"Votre message a été envoyé.", std::nullopt, SendVerdict::Sent},
+        {"Uw bericht is verzonden.", true, SendVerdict::Sent},
+        {"Die Nachricht wurde nicht gesendet: Please give at least one recipient.", true,
+         SendVerdict::Refused},
+        {"Your message could not be sent right now.", false, SendVerdict::Refused},
+        {"SMTP Error: connection refused", true, SendVerdict::Refused},
+        {"Inbox\nRe: error in the report\n" + std::string(200, '.'), false, SendVerdict::Sent},
+        {"Inbox (3)", false, SendVerdict::Sent},
+        {"Inbox (3)", std::nullopt, SendVerdict::Unknown},
+        {"", true, SendVerdict::Unknown},
+        {"Sent items", true, SendVerdict::Unknown},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.verdict, genericSite().sendVerdict(c.text, c.compose)) << c.text;
+}
+
 TEST(GenericSite, UnreadIsTheRowsBoldOrItsUnreadMark) {
     InboxBox box;
     EXPECT_FALSE(genericSite().isUnread(box));

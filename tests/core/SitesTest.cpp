@@ -30,6 +30,14 @@ TEST(Sites, EachAddressFindsItsProfile) {
         EXPECT_EQ(c.key, siteFor(c.address, kMine).key()) << c.address;
     EXPECT_EQ("generic", siteFor("http://127.0.0.1:1/", SiteAddresses{}).key())
         << "no Roundcube address: no Roundcube";
+    // With the profiles off every site's pages are read by their meaning; local pages are not.
+    SiteAddresses off = kMine;
+    off.genericOnly = true;
+    for (const char* web :
+         {"http://mail.yahoo.localhost/ym/ShowFolder", "http://hotmail.localhost/",
+          "https://mail.example.org:8443/?_task=mail"})
+        EXPECT_EQ("generic", siteFor(web, off).key()) << web;
+    EXPECT_EQ("hotmail", siteFor("file:///m/welcome.htm", off).key());
     EXPECT_EQ("", originOf("about:blank"));
     EXPECT_EQ("http://a:1", originOf("HTTP://A:1?x=/y"));
 }

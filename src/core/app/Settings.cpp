@@ -51,6 +51,7 @@ Settings readSettings(const IniFile& ini) {
     s.rstart = ini.get(kSettings, "rstart", "");
     s.ostart = ini.get(kSettings, "ostart", "");
     s.welcomeShown = ini.get(kSettings, "welcome", "0") != "0";
+    s.profiles = ini.get(kSettings, "profiles", "1") != "0";
     s.ycalendar = ini.get(kSettings, "ycalendar", defaults::kYCalendar);
     s.hcalendar = ini.get(kSettings, "hcalendar", defaults::kHCalendar);
     return s;

@@ -31,6 +31,9 @@ struct Settings {
     std::string rstart;        // the user's own Roundcube; none until they give one
     std::string ostart;        // another webmail, read by what its pages mean; none at first
     bool welcomeShown = false; // "welcome" is "1"
+    // "profiles" is "0": every site is read by what its pages mean, as an unknown webmail is
+    // (to see how far that goes on sites that have a profile). Read only, never written.
+    bool profiles = true;
     std::string ycalendar = defaults::kYCalendar;
     std::string hcalendar = defaults::kHCalendar;
 };

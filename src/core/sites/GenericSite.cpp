@@ -52,16 +52,24 @@ public:
         return std::nullopt;
     }
 
-    // The compose form is found by its fields' meaning in the page, not by these names.
+    // The page module finds the compose form and its fields by what they mean; these are the
+    // meanings it is asked for, not names in the page.
     const ComposeFields& composeFields() const override {
-        static const ComposeFields f{"", nullptr, nullptr, nullptr, nullptr, nullptr};
+        static const ComposeFields f{"compose", "to", "cc", "bcc", "subject", "body"};
         return f;
     }
     const MergeForm& mergeForm() const override {
-        static const MergeForm f{"", "", "", "", ""};
+        static const MergeForm f{"compose", "to", "subject", "body", ""};
         return f;
     }
-    bool sentConfirmation(const std::string&) const override { return false; }
+    bool sentConfirmation(const std::string& text) const override {
+        return sendVerdict(text, std::nullopt) == SendVerdict::Sent;
+    }
+    SendVerdict sendVerdict(const std::string& text,
+                            std::optional<bool> composeShown) const override {
+        return genericSendVerdict(text, composeShown);
+    }
+    // The page module reports what a Send click sends; the bytes of a post are not read.
     PostedMessage readPosted(const std::string&) const override { return {}; }
 
     // Saved only with a sender and a subject; what was not found is named, nothing guessed.
@@ -107,6 +115,62 @@ int monthOf(const std::string& name) {
 }
 
 } // namespace
+
+SendVerdict genericSendVerdict(const std::string& text, std::optional<bool> composeShown) {
+    // In the eight label languages: what sites say when a message went, and when it did not.
+    static const char* const sent[] = {"message sent",
+                                       "message has been sent",
+                                       "message was sent",
+                                       "mail sent",
+                                       "email sent",
+                                       "sent successfully",
+                                       "successfully sent",
+                                       "nachricht gesendet",
+                                       "nachricht wurde gesendet",
+                                       "wurde gesendet",
+                                       "wurde versendet",
+                                       "message envoyé",
+                                       "a été envoyé",
+                                       "messaggio inviato",
+                                       "è stato inviato",
+                                       "mensaje enviado",
+                                       "ha sido enviado",
+                                       "mensagem enviada",
+                                       "foi enviada",
+                                       "bericht verzonden",
+                                       "is verzonden",
+                                       "meddelandet skickat",
+                                       "har skickats"};
+    static const char* const refused[] = {
+        "could not be sent",      "not been sent",           "was not sent",
+        "failed to send",         "sending failed",          "send failed",
+        "konnte nicht gesendet",  "nicht gesendet",          "pas pu être envoyé",
+        "non è stato inviato",    "impossibile inviare",     "no se pudo enviar",
+        "no se ha podido enviar", "não foi possível enviar", "kon niet worden verzonden",
+        "niet verzonden",         "kunde inte skickas",      "inte skickat",
+        "at least one recipient"};
+    // A notice is short: there a bare "error" is the site's word on the send.
+    static const char* const noticeError[] = {"error", "fehler", "erreur", "errore",
+                                              "erro",  "fout",   "fel"};
+    const std::string l = " " + lowerAscii(text) + " ";
+    const auto has = [&](const char* phrase) {
+        return contains(l, phrase);
+    };
+    if (std::any_of(std::begin(sent), std::end(sent), has))
+        return SendVerdict::Sent;
+    if (std::any_of(std::begin(refused), std::end(refused), has))
+        return SendVerdict::Refused;
+    if (text.size() < 200) {
+        for (const char* word : noticeError) {
+            static const std::regex nonLetter("[^a-z]");
+            const std::string spaced = std::regex_replace(l, nonLetter, " ");
+            if (contains(spaced, std::string(" ") + word + " "))
+                return SendVerdict::Refused;
+        }
+    }
+    // The compose form gone without a word of error: the site took the message.
+    return composeShown == false ? SendVerdict::Sent : SendVerdict::Unknown;
+}
 
 std::string savedDateForm(const std::string& shown) {
     static const std::regex iso(R"(^\s*(\d{4})-(\d{2})-(\d{2})[ T](\d{1,2}):(\d{2})(?::(\d{2}))?)");

@@ -12,4 +12,9 @@ const Site& genericSite();
 // when it can be read without guessing; otherwise as shown.
 std::string savedDateForm(const std::string& shown);
 
+// What a page, or a notice on it, says of a message just sent, by the words sites use in the
+// eight label languages; with neither words of success nor of failure, the compose form gone
+// means the site took it.
+SendVerdict genericSendVerdict(const std::string& text, std::optional<bool> composeShown);
+
 } // namespace postling

@@ -18,8 +18,13 @@ struct SiteAddresses {
     std::string roundcube;
     std::string ycalendar;
     std::string hcalendar;
-    std::string other; // a webmail with no profile of its own
+    std::string other;        // a webmail with no profile of its own
+    bool genericOnly = false; // every web address is read as an unknown webmail
 };
+
+// What a site says of a message sent: on the page that followed, or in a notice the compose
+// page showed.
+enum class SendVerdict { Sent, Refused, Unknown };
 
 // After sign-in, where the inbox view goes instead of the mail home page. `handled` says the
 // navigate-complete handler ends there.
@@ -74,6 +79,13 @@ public:
     virtual bool richTextEditor() const { return false; }
     // Whether the page a submission led to says the message went.
     virtual bool sentConfirmation(const std::string& pageText) const = 0;
+    // The same, told also whether the page still shows a compose form (nothing when the page
+    // module cannot tell).
+    virtual SendVerdict sendVerdict(const std::string& text,
+                                    std::optional<bool> composeShown) const {
+        (void)composeShown;
+        return sentConfirmation(text) ? SendVerdict::Sent : SendVerdict::Unknown;
+    }
     // A message read back from the bytes a compose form posted; hasRecipient is false when the
     // post was no send (another form, a draft).
     virtual PostedMessage readPosted(const std::string& postData) const = 0;

@@ -17,19 +17,21 @@ std::string originOf(std::string_view address) {
 }
 
 const Site& siteFor(std::string_view address, const SiteAddresses& addresses) {
+    const std::string lower = lowerAscii(address);
+    const bool web = lower.rfind("http://", 0) == 0 || lower.rfind("https://", 0) == 0;
+    if (addresses.genericOnly && web)
+        return genericSite();
     const std::string mine = originOf(addresses.roundcube);
     if (!mine.empty() && originOf(address) == mine)
         return roundcubeSite();
     const std::string other = originOf(addresses.other);
     if (!other.empty() && originOf(address) == other)
         return genericSite();
-    const std::string lower = lowerAscii(address);
     if (contains(lower, "yahoo"))
         return yahooSite();
     // A web address no profile claims is some other webmail; Postling's own local pages keep
     // the old rule.
-    if (!contains(lower, "hotmail") &&
-        (lower.rfind("http://", 0) == 0 || lower.rfind("https://", 0) == 0))
+    if (!contains(lower, "hotmail") && web)
         return genericSite();
     return hotmailSite();
 }
@@ -78,7 +80,7 @@ std::string startAddress(const Settings& s, const Site& site) {
 }
 
 SiteAddresses siteAddresses(const Settings& s) {
-    return {s.rstart, s.ycalendar, s.hcalendar, s.ostart};
+    return {s.rstart, s.ycalendar, s.hcalendar, s.ostart, !s.profiles};
 }
 
 } // namespace postling
