@@ -337,6 +337,36 @@ Ihre Änderungen sind noch vorhanden: Versuchen Sie es erneut, sobald auf dem Da
             <numerusform>Das Verfassen-Formular ist nicht innerhalb von %n Sekunden erschienen, daher wurde nichts ausgefüllt. Öffnen Sie die Registerkarte „Verfassen“ und versuchen Sie es dann erneut.</numerusform>
         </translation>
     </message>
+    <message>
+        <location line="+50"/>
+        <source>To</source>
+        <translation>An</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cc</source>
+        <translation>Cc</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bcc</source>
+        <translation>Bcc</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Subject</source>
+        <translation>Betreff</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>message text</source>
+        <translation>Nachrichtentext</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>No %1 field was found on this page</source>
+        <translation>Auf dieser Seite wurde kein Feld „%1“ gefunden</translation>
+    </message>
 </context>
 <context>
     <name>ComposeSubsystem</name>
@@ -377,7 +407,7 @@ Ihre Änderungen sind noch vorhanden: Versuchen Sie es erneut, sobald auf dem Da
         <translation>In das &amp;Bcc-Feld einfügen</translation>
     </message>
     <message>
-        <location line="+186"/>
+        <location line="+197"/>
         <source>Unable to insert address. Are you sure the Compose screen is displayed in your browser?</source>
         <translation>Die Adresse konnte nicht eingefügt werden. Wird das Verfassen-Formular wirklich im Browser angezeigt?</translation>
     </message>
@@ -565,12 +595,12 @@ Ihre Änderungen sind noch vorhanden: Versuchen Sie es erneut, sobald auf dem Da
         <translation>Bevor Sie auf „Import abschließen“ klicken, müssen Sie sicherstellen, dass die Felder (Spalten) richtig zueinander ausgerichtet sind. Verschieben Sie mit den Steuerelementen unten die Spalten der Datendatei, die Sie importieren. Spalten, die vollständig leer sind oder Angaben enthalten, die Sie nicht benötigen, müssen NICHT ausgerichtet werden.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Data being Imported:</source>
         <translation>Zu importierende Daten:</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Import To (The data being imported must line up with these colums):</source>
         <translation>Importieren nach (die zu importierenden Daten müssen zu diesen Spalten passen):</translation>
     </message>
@@ -756,8 +786,38 @@ Ihre Änderungen sind noch vorhanden: Versuchen Sie es erneut, sobald auf dem Da
             <numerusform>Warten auf die Website (Nachricht %1); der Versand wird angehalten, wenn sie nicht innerhalb von %n Sekunden antwortet…</numerusform>
         </translation>
     </message>
+    <message>
+        <location line="+91"/>
+        <source>To</source>
+        <translation>An</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Subject</source>
+        <translation>Betreff</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>message text</source>
+        <translation>Nachrichtentext</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The merge cannot start: no %1 field was found on this page.</source>
+        <translation>Der Serienbrief kann nicht beginnen: Auf dieser Seite wurde kein Feld „%1“ gefunden.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The merge cannot start: no Send button was found on this page.</source>
+        <translation>Der Serienbrief kann nicht beginnen: Auf dieser Seite wurde keine Schaltfläche zum Senden gefunden.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The merge cannot start: this page has no place where the site says whether a message was sent, so Postling could not tell which messages went.</source>
+        <translation>Der Serienbrief kann nicht beginnen: Diese Seite hat keine Stelle, an der die Website sagt, ob eine Nachricht gesendet wurde. Postling könnte also nicht erkennen, welche Nachrichten verschickt wurden.</translation>
+    </message>
     <message numerus="yes">
-        <location line="+108"/>
+        <location line="+33"/>
         <source>Send %n messages, one to each address of the chosen rows?</source>
         <translation>
             <numerusform>%n Nachricht an die Adresse der gewählten Zeile senden?</numerusform>
@@ -1417,7 +1477,7 @@ Klicken Sie auf „Stopp“; sobald das Protokoll geschrieben werden kann, klick
 <context>
     <name>SentCopies</name>
     <message>
-        <location filename="../src/gui/compose/SentCopies.cpp" line="+42"/>
+        <location filename="../src/gui/compose/SentCopies.cpp" line="+62"/>
         <source>The site did not confirm the message was sent, so no Sent copy was kept.</source>
         <translation>Die Website hat nicht bestätigt, dass die Nachricht gesendet wurde; daher wurde keine Kopie unter „Sent“ gespeichert.</translation>
     </message>

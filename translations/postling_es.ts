@@ -337,6 +337,36 @@ Sus cambios siguen abiertos: cuando haya espacio en el disco (o se pueda escribi
             <numerusform>El formulario de redacción no apareció en %n segundos, así que no se rellenó nada. Abra la pestaña Redactar y vuelva a intentarlo.</numerusform>
         </translation>
     </message>
+    <message>
+        <location line="+50"/>
+        <source>To</source>
+        <translation>Para</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cc</source>
+        <translation>CC</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bcc</source>
+        <translation>CCO</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Subject</source>
+        <translation>Asunto</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>message text</source>
+        <translation>texto del mensaje</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>No %1 field was found on this page</source>
+        <translation>No se encontró ningún campo «%1» en esta página</translation>
+    </message>
 </context>
 <context>
     <name>ComposeSubsystem</name>
@@ -377,7 +407,7 @@ Sus cambios siguen abiertos: cuando haya espacio en el disco (o se pueda escribi
         <translation>Insertar en el campo &amp;Bcc</translation>
     </message>
     <message>
-        <location line="+186"/>
+        <location line="+197"/>
         <source>Unable to insert address. Are you sure the Compose screen is displayed in your browser?</source>
         <translation>No se pudo insertar la dirección. ¿Está seguro de que la pantalla Redactar se muestra en el navegador?</translation>
     </message>
@@ -565,12 +595,12 @@ Sus cambios siguen abiertos: cuando haya espacio en el disco (o se pueda escribi
         <translation>Antes de pulsar el botón Finalizar importación, asegúrese de que los campos (columnas) están bien alineados. Use los controles de abajo para mover las columnas del archivo de datos que está importando. NO es necesario alinear las columnas que estén completamente vacías o que contengan información que no le interese.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Data being Imported:</source>
         <translation>Datos que se importan:</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Import To (The data being imported must line up with these colums):</source>
         <translation>Importar a (los datos que se importan deben alinearse con estas columnas):</translation>
     </message>
@@ -756,8 +786,38 @@ Sus cambios siguen abiertos: cuando haya espacio en el disco (o se pueda escribi
             <numerusform>Esperando al sitio (mensaje %1); la ejecución se detiene si no responde en %n segundos…</numerusform>
         </translation>
     </message>
+    <message>
+        <location line="+91"/>
+        <source>To</source>
+        <translation>Para</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Subject</source>
+        <translation>Asunto</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>message text</source>
+        <translation>texto del mensaje</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The merge cannot start: no %1 field was found on this page.</source>
+        <translation>La combinación no puede empezar: no se encontró ningún campo «%1» en esta página.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The merge cannot start: no Send button was found on this page.</source>
+        <translation>La combinación no puede empezar: no se encontró ningún botón de envío en esta página.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The merge cannot start: this page has no place where the site says whether a message was sent, so Postling could not tell which messages went.</source>
+        <translation>La combinación no puede empezar: esta página no tiene ningún lugar donde el sitio diga si un mensaje se ha enviado, así que Postling no podría saber qué mensajes salieron.</translation>
+    </message>
     <message numerus="yes">
-        <location line="+108"/>
+        <location line="+33"/>
         <source>Send %n messages, one to each address of the chosen rows?</source>
         <translation>
             <numerusform>¿Enviar %n mensaje a la dirección de la fila elegida?</numerusform>
@@ -1417,7 +1477,7 @@ Pulse Detener; cuando se pueda escribir el registro, pulse Iniciar de nuevo para
 <context>
     <name>SentCopies</name>
     <message>
-        <location filename="../src/gui/compose/SentCopies.cpp" line="+42"/>
+        <location filename="../src/gui/compose/SentCopies.cpp" line="+62"/>
         <source>The site did not confirm the message was sent, so no Sent copy was kept.</source>
         <translation>El sitio no confirmó que el mensaje se hubiera enviado, así que no se guardó ninguna copia en Sent.</translation>
     </message>

@@ -337,6 +337,36 @@ Vos modifications sont conservées&#xa0;: dès que le disque aura de la place (o
             <numerusform>Le formulaire de rédaction n&apos;est pas apparu en %n secondes&#xa0;: rien n&apos;a été rempli. Ouvrez l&apos;onglet Rédiger, puis réessayez.</numerusform>
         </translation>
     </message>
+    <message>
+        <location line="+50"/>
+        <source>To</source>
+        <translation>À</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cc</source>
+        <translation>Cc</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bcc</source>
+        <translation>Cci</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Subject</source>
+        <translation>Objet</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>message text</source>
+        <translation>texte du message</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>No %1 field was found on this page</source>
+        <translation>Aucun champ « %1 » n’a été trouvé sur cette page</translation>
+    </message>
 </context>
 <context>
     <name>ComposeSubsystem</name>
@@ -377,7 +407,7 @@ Vos modifications sont conservées&#xa0;: dès que le disque aura de la place (o
         <translation>Insérer dans le champ Cc&amp;i</translation>
     </message>
     <message>
-        <location line="+186"/>
+        <location line="+197"/>
         <source>Unable to insert address. Are you sure the Compose screen is displayed in your browser?</source>
         <translation>Impossible d&apos;insérer l&apos;adresse. L&apos;écran de rédaction est-il bien affiché dans votre navigateur&#xa0;?</translation>
     </message>
@@ -565,12 +595,12 @@ Vos modifications sont conservées&#xa0;: dès que le disque aura de la place (o
         <translation>Avant de cliquer sur le bouton Terminer l&apos;importation, vous devez vous assurer que les champs (colonnes) sont correctement alignés. Utilisez les commandes ci-dessous pour déplacer les colonnes du fichier de données que vous importez. Il n&apos;est PAS nécessaire d&apos;aligner les colonnes entièrement vides ou qui contiennent des informations qui ne vous intéressent pas.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Data being Imported:</source>
         <translation>Données en cours d&apos;importation&#xa0;:</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Import To (The data being imported must line up with these colums):</source>
         <translation>Importer vers (les données importées doivent être alignées sur ces colonnes)&#xa0;:</translation>
     </message>
@@ -756,8 +786,38 @@ Vos modifications sont conservées&#xa0;: dès que le disque aura de la place (o
             <numerusform>En attente du site (message %1)&#xa0;; l&apos;envoi s&apos;arrête s&apos;il n&apos;a pas répondu d&apos;ici %n secondes…</numerusform>
         </translation>
     </message>
+    <message>
+        <location line="+91"/>
+        <source>To</source>
+        <translation>À</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Subject</source>
+        <translation>Objet</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>message text</source>
+        <translation>texte du message</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The merge cannot start: no %1 field was found on this page.</source>
+        <translation>Le publipostage ne peut pas commencer : aucun champ « %1 » n’a été trouvé sur cette page.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The merge cannot start: no Send button was found on this page.</source>
+        <translation>Le publipostage ne peut pas commencer : aucun bouton d’envoi n’a été trouvé sur cette page.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The merge cannot start: this page has no place where the site says whether a message was sent, so Postling could not tell which messages went.</source>
+        <translation>Le publipostage ne peut pas commencer : cette page n’a aucun endroit où le site dit si un message a été envoyé, Postling ne pourrait donc pas savoir quels messages sont partis.</translation>
+    </message>
     <message numerus="yes">
-        <location line="+108"/>
+        <location line="+33"/>
         <source>Send %n messages, one to each address of the chosen rows?</source>
         <translation>
             <numerusform>Envoyer %n message, un à chaque adresse des lignes choisies&#xa0;?</numerusform>
@@ -1417,7 +1477,7 @@ Appuyez sur Arrêter&#xa0;; dès que le journal pourra être écrit, démarrez d
 <context>
     <name>SentCopies</name>
     <message>
-        <location filename="../src/gui/compose/SentCopies.cpp" line="+42"/>
+        <location filename="../src/gui/compose/SentCopies.cpp" line="+62"/>
         <source>The site did not confirm the message was sent, so no Sent copy was kept.</source>
         <translation>Le site n&apos;a pas confirmé l&apos;envoi du message ; aucune copie n&apos;a donc été gardée dans Sent.</translation>
     </message>

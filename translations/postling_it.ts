@@ -337,6 +337,36 @@ Le modifiche sono ancora aperte: riprovare quando sul disco ci sarà spazio (o q
             <numerusform>Il modulo di scrittura non è comparso entro %n secondi, quindi non è stato compilato nulla. Aprire la scheda Scrivi, quindi riprovare.</numerusform>
         </translation>
     </message>
+    <message>
+        <location line="+50"/>
+        <source>To</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cc</source>
+        <translation>Cc</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bcc</source>
+        <translation>Ccn</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Subject</source>
+        <translation>Oggetto</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>message text</source>
+        <translation>testo del messaggio</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>No %1 field was found on this page</source>
+        <translation>Nessun campo «%1» trovato in questa pagina</translation>
+    </message>
 </context>
 <context>
     <name>ComposeSubsystem</name>
@@ -377,7 +407,7 @@ Le modifiche sono ancora aperte: riprovare quando sul disco ci sarà spazio (o q
         <translation>Inserisci nel campo Cc&amp;n</translation>
     </message>
     <message>
-        <location line="+186"/>
+        <location line="+197"/>
         <source>Unable to insert address. Are you sure the Compose screen is displayed in your browser?</source>
         <translation>Impossibile inserire l&apos;indirizzo. Verificare che la schermata di scrittura sia visualizzata nel browser.</translation>
     </message>
@@ -565,12 +595,12 @@ Le modifiche sono ancora aperte: riprovare quando sul disco ci sarà spazio (o q
         <translation>Prima di fare clic sul pulsante Completa importazione, verificare che i campi (colonne) siano allineati correttamente. Usare i controlli sottostanti per spostare le colonne nel file di dati che si sta importando. NON è necessario allineare le colonne completamente vuote o che contengono informazioni che non interessano.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Data being Imported:</source>
         <translation>Dati da importare:</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Import To (The data being imported must line up with these colums):</source>
         <translation>Importa in (i dati da importare devono essere allineati con queste colonne):</translation>
     </message>
@@ -756,8 +786,38 @@ Le modifiche sono ancora aperte: riprovare quando sul disco ci sarà spazio (o q
             <numerusform>In attesa del sito (messaggio %1); l&apos;esecuzione si interrompe se non risponde entro %n secondi…</numerusform>
         </translation>
     </message>
+    <message>
+        <location line="+91"/>
+        <source>To</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Subject</source>
+        <translation>Oggetto</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>message text</source>
+        <translation>testo del messaggio</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The merge cannot start: no %1 field was found on this page.</source>
+        <translation>La stampa unione non può iniziare: nessun campo «%1» trovato in questa pagina.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The merge cannot start: no Send button was found on this page.</source>
+        <translation>La stampa unione non può iniziare: nessun pulsante di invio trovato in questa pagina.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The merge cannot start: this page has no place where the site says whether a message was sent, so Postling could not tell which messages went.</source>
+        <translation>La stampa unione non può iniziare: questa pagina non ha un punto in cui il sito dice se un messaggio è stato inviato, quindi Postling non potrebbe sapere quali messaggi sono partiti.</translation>
+    </message>
     <message numerus="yes">
-        <location line="+108"/>
+        <location line="+33"/>
         <source>Send %n messages, one to each address of the chosen rows?</source>
         <translation>
             <numerusform>Inviare %n messaggio all&apos;indirizzo della riga scelta?</numerusform>
@@ -1417,7 +1477,7 @@ Premere Interrompi; quando sarà possibile scrivere il registro, premere di nuov
 <context>
     <name>SentCopies</name>
     <message>
-        <location filename="../src/gui/compose/SentCopies.cpp" line="+42"/>
+        <location filename="../src/gui/compose/SentCopies.cpp" line="+62"/>
         <source>The site did not confirm the message was sent, so no Sent copy was kept.</source>
         <translation>Il sito non ha confermato l&apos;invio del messaggio, quindi non è stata conservata alcuna copia in Sent.</translation>
     </message>

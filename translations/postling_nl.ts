@@ -337,6 +337,36 @@ Uw wijzigingen staan nog open: probeer het opnieuw zodra er ruimte op de schijf 
             <numerusform>Het opstelformulier verscheen niet binnen %n seconden, dus er is niets ingevuld. Open het tabblad Opstellen en probeer het opnieuw.</numerusform>
         </translation>
     </message>
+    <message>
+        <location line="+50"/>
+        <source>To</source>
+        <translation>Aan</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cc</source>
+        <translation>Cc</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bcc</source>
+        <translation>Bcc</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Subject</source>
+        <translation>Onderwerp</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>message text</source>
+        <translation>berichttekst</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>No %1 field was found on this page</source>
+        <translation>Er is geen veld „%1” gevonden op deze pagina</translation>
+    </message>
 </context>
 <context>
     <name>ComposeSubsystem</name>
@@ -377,7 +407,7 @@ Uw wijzigingen staan nog open: probeer het opnieuw zodra er ruimte op de schijf 
         <translation>Invoegen in &amp;Bcc-veld</translation>
     </message>
     <message>
-        <location line="+186"/>
+        <location line="+197"/>
         <source>Unable to insert address. Are you sure the Compose screen is displayed in your browser?</source>
         <translation>Kan het adres niet invoegen. Weet u zeker dat het scherm Opstellen in uw browser wordt weergegeven?</translation>
     </message>
@@ -565,12 +595,12 @@ Uw wijzigingen staan nog open: probeer het opnieuw zodra er ruimte op de schijf 
         <translation>Zorg ervoor dat de velden (kolommen) goed zijn uitgelijnd voordat u op de knop Importeren voltooien klikt. Gebruik de knoppen hieronder om kolommen in het gegevensbestand dat u importeert te verplaatsen. Kolommen die helemaal leeg zijn of gegevens bevatten die u niet nodig hebt, hoeft u NIET uit te lijnen.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Data being Imported:</source>
         <translation>Gegevens die worden geïmporteerd:</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Import To (The data being imported must line up with these colums):</source>
         <translation>Importeren naar (de geïmporteerde gegevens moeten met deze kolommen zijn uitgelijnd):</translation>
     </message>
@@ -756,8 +786,38 @@ Uw wijzigingen staan nog open: probeer het opnieuw zodra er ruimte op de schijf 
             <numerusform>Wachten op de site (bericht %1); de verzendronde stopt als de site niet binnen %n seconden antwoordt…</numerusform>
         </translation>
     </message>
+    <message>
+        <location line="+91"/>
+        <source>To</source>
+        <translation>Aan</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Subject</source>
+        <translation>Onderwerp</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>message text</source>
+        <translation>berichttekst</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The merge cannot start: no %1 field was found on this page.</source>
+        <translation>Het samenvoegen kan niet beginnen: er is geen veld „%1” gevonden op deze pagina.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The merge cannot start: no Send button was found on this page.</source>
+        <translation>Het samenvoegen kan niet beginnen: er is geen verzendknop gevonden op deze pagina.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The merge cannot start: this page has no place where the site says whether a message was sent, so Postling could not tell which messages went.</source>
+        <translation>Het samenvoegen kan niet beginnen: deze pagina heeft geen plek waar de site zegt of een bericht is verzonden, dus Postling zou niet kunnen zien welke berichten zijn verstuurd.</translation>
+    </message>
     <message numerus="yes">
-        <location line="+108"/>
+        <location line="+33"/>
         <source>Send %n messages, one to each address of the chosen rows?</source>
         <translation>
             <numerusform>%n bericht verzenden, één naar elk adres van de gekozen rijen?</numerusform>
@@ -1417,7 +1477,7 @@ Klik op Stoppen; klik zodra het logboek weer kan worden geschreven opnieuw op St
 <context>
     <name>SentCopies</name>
     <message>
-        <location filename="../src/gui/compose/SentCopies.cpp" line="+42"/>
+        <location filename="../src/gui/compose/SentCopies.cpp" line="+62"/>
         <source>The site did not confirm the message was sent, so no Sent copy was kept.</source>
         <translation>De site heeft niet bevestigd dat het bericht is verzonden, dus is er geen kopie in Sent bewaard.</translation>
     </message>

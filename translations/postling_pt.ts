@@ -337,6 +337,36 @@ Suas alterações continuam abertas: quando houver espaço no disco (ou for poss
             <numerusform>O formulário de composição não apareceu em %n segundos, por isso nada foi preenchido. Abra a aba Escrever e tente novamente.</numerusform>
         </translation>
     </message>
+    <message>
+        <location line="+50"/>
+        <source>To</source>
+        <translation>Para</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cc</source>
+        <translation>Cc</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bcc</source>
+        <translation>Cco</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Subject</source>
+        <translation>Assunto</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>message text</source>
+        <translation>texto da mensagem</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>No %1 field was found on this page</source>
+        <translation>Nenhum campo «%1» foi encontrado nesta página</translation>
+    </message>
 </context>
 <context>
     <name>ComposeSubsystem</name>
@@ -377,7 +407,7 @@ Suas alterações continuam abertas: quando houver espaço no disco (ou for poss
         <translation>Inserir no campo &amp;Bcc</translation>
     </message>
     <message>
-        <location line="+186"/>
+        <location line="+197"/>
         <source>Unable to insert address. Are you sure the Compose screen is displayed in your browser?</source>
         <translation>Não foi possível inserir o endereço. Tem certeza de que a tela de composição está exibida no navegador?</translation>
     </message>
@@ -565,12 +595,12 @@ Suas alterações continuam abertas: quando houver espaço no disco (ou for poss
         <translation>Antes de clicar no botão Concluir importação, verifique se os campos (colunas) estão alinhados corretamente. Use os controles abaixo para mover as colunas no arquivo de dados que você está importando. NÃO é necessário alinhar colunas que estejam completamente em branco ou que contenham informações que não lhe interessam.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Data being Imported:</source>
         <translation>Dados a importar:</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Import To (The data being imported must line up with these colums):</source>
         <translation>Importar para (os dados importados devem ficar alinhados com estas colunas):</translation>
     </message>
@@ -756,8 +786,38 @@ Suas alterações continuam abertas: quando houver espaço no disco (ou for poss
             <numerusform>Aguardando o site (mensagem %1); o envio será interrompido se ele não responder em %n segundos…</numerusform>
         </translation>
     </message>
+    <message>
+        <location line="+91"/>
+        <source>To</source>
+        <translation>Para</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Subject</source>
+        <translation>Assunto</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>message text</source>
+        <translation>texto da mensagem</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The merge cannot start: no %1 field was found on this page.</source>
+        <translation>A mala direta não pode começar: nenhum campo «%1» foi encontrado nesta página.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The merge cannot start: no Send button was found on this page.</source>
+        <translation>A mala direta não pode começar: nenhum botão de envio foi encontrado nesta página.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The merge cannot start: this page has no place where the site says whether a message was sent, so Postling could not tell which messages went.</source>
+        <translation>A mala direta não pode começar: esta página não tem nenhum lugar onde o site diga se uma mensagem foi enviada, por isso o Postling não poderia saber que mensagens saíram.</translation>
+    </message>
     <message numerus="yes">
-        <location line="+108"/>
+        <location line="+33"/>
         <source>Send %n messages, one to each address of the chosen rows?</source>
         <translation>
             <numerusform>Enviar %n mensagem, uma para cada endereço das linhas escolhidas?</numerusform>
@@ -1417,7 +1477,7 @@ Clique em Parar; quando for possível gravar o registro, clique em Iniciar novam
 <context>
     <name>SentCopies</name>
     <message>
-        <location filename="../src/gui/compose/SentCopies.cpp" line="+42"/>
+        <location filename="../src/gui/compose/SentCopies.cpp" line="+62"/>
         <source>The site did not confirm the message was sent, so no Sent copy was kept.</source>
         <translation>O site não confirmou que a mensagem foi enviada, por isso nenhuma cópia foi guardada em Sent.</translation>
     </message>

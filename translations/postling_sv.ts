@@ -337,6 +337,36 @@ Dina ändringar finns kvar: försök igen när det finns plats på disken (eller
             <numerusform>Skrivformuläret visades inte inom %n sekunder, så ingenting fylldes i. Öppna fliken Skriv och försök sedan igen.</numerusform>
         </translation>
     </message>
+    <message>
+        <location line="+50"/>
+        <source>To</source>
+        <translation>Till</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cc</source>
+        <translation>Kopia</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bcc</source>
+        <translation>Dold kopia</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Subject</source>
+        <translation>Ämne</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>message text</source>
+        <translation>meddelandetext</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>No %1 field was found on this page</source>
+        <translation>Inget fält ”%1” hittades på den här sidan</translation>
+    </message>
 </context>
 <context>
     <name>ComposeSubsystem</name>
@@ -377,7 +407,7 @@ Dina ändringar finns kvar: försök igen när det finns plats på disken (eller
         <translation>Infoga i &amp;Bcc-fältet</translation>
     </message>
     <message>
-        <location line="+186"/>
+        <location line="+197"/>
         <source>Unable to insert address. Are you sure the Compose screen is displayed in your browser?</source>
         <translation>Det gick inte att infoga adressen. Är du säker på att sidan för att skriva meddelanden visas i webbläsaren?</translation>
     </message>
@@ -565,12 +595,12 @@ Dina ändringar finns kvar: försök igen när det finns plats på disken (eller
         <translation>Innan du klickar på knappen Slutför import måste du se till att fälten (kolumnerna) passar ihop korrekt. Använd kontrollerna nedan för att flytta kolumner i datafilen som du importerar. Det är INTE nödvändigt att passa ihop kolumner som är helt tomma eller som innehåller information som du inte bryr dig om.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Data being Imported:</source>
         <translation>Data som importeras:</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Import To (The data being imported must line up with these colums):</source>
         <translation>Importera till (data som importeras måste passa ihop med de här kolumnerna):</translation>
     </message>
@@ -756,8 +786,38 @@ Dina ändringar finns kvar: försök igen när det finns plats på disken (eller
             <numerusform>Väntar på webbplatsen (meddelande %1); körningen avbryts om den inte har svarat inom %n sekunder…</numerusform>
         </translation>
     </message>
+    <message>
+        <location line="+91"/>
+        <source>To</source>
+        <translation>Till</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Subject</source>
+        <translation>Ämne</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>message text</source>
+        <translation>meddelandetext</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The merge cannot start: no %1 field was found on this page.</source>
+        <translation>Massutskicket kan inte börja: inget fält ”%1” hittades på den här sidan.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The merge cannot start: no Send button was found on this page.</source>
+        <translation>Massutskicket kan inte börja: ingen skicka-knapp hittades på den här sidan.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The merge cannot start: this page has no place where the site says whether a message was sent, so Postling could not tell which messages went.</source>
+        <translation>Massutskicket kan inte börja: sidan har ingen plats där webbplatsen säger om ett meddelande skickades, så Postling kan inte avgöra vilka meddelanden som gick iväg.</translation>
+    </message>
     <message numerus="yes">
-        <location line="+108"/>
+        <location line="+33"/>
         <source>Send %n messages, one to each address of the chosen rows?</source>
         <translation>
             <numerusform>Vill du skicka %n meddelande, ett till varje adress på de valda raderna?</numerusform>
@@ -1417,7 +1477,7 @@ Tryck på Stoppa; när loggen kan skrivas startar du igen för att skicka resten
 <context>
     <name>SentCopies</name>
     <message>
-        <location filename="../src/gui/compose/SentCopies.cpp" line="+42"/>
+        <location filename="../src/gui/compose/SentCopies.cpp" line="+62"/>
         <source>The site did not confirm the message was sent, so no Sent copy was kept.</source>
         <translation>Webbplatsen bekräftade inte att meddelandet skickades, så ingen kopia sparades i Sent.</translation>
     </message>

@@ -20,7 +20,7 @@ public:
     Q_INVOKABLE void report(const QVariantMap& report);
     // Called by a site's page module with what the site said on its page: {kind, text}.
     Q_INVOKABLE void siteMessage(const QVariantMap& message) {
-        emit siteSaid(message.value("kind").toString(), message.value("text").toString());
+        emit siteSaid(message.value("kind").toString(), message.value("text").toString(), message);
     }
 
     // Called by the page when the engine starts a form-submitted navigation.
@@ -39,8 +39,10 @@ public:
 signals:
     // currentUrl: the page the form was on; postData: empty for a form sent by GET.
     void posted(const QString& currentUrl, const QString& targetUrl, const QByteArray& postData);
-    // kind: "confirmation" (the site did it) or "error" (it did not, and why).
-    void siteSaid(const QString& kind, const QString& text);
+    // kind: "confirmation" (the site did it) or "error" (it did not, and why); a page module
+    // that reports more ("sending": the fields of a Send; "after": notices after one) gives
+    // the whole message, with the key of its "site".
+    void siteSaid(const QString& kind, const QString& text, const QVariantMap& message);
 
 private:
     struct Report {

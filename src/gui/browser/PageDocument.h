@@ -32,6 +32,12 @@ public:
 
     // Convenience wrappers over the shared page script.
     void pageText(Result done) const { call("pageText", {}, std::move(done)); }
+    // The same, saying whether the site's compose form is still on show ("compose"), when its
+    // page module can tell.
+    void pageText(std::string_view site, Result done) const {
+        call("pageText", {QString::fromUtf8(site.data(), static_cast<qsizetype>(site.size()))},
+             std::move(done));
+    }
     // A compose form's fields, read and written as the site's page module knows them.
     void formFields(std::string_view site, const QString& form, const QStringList& names,
                     Result done) const {

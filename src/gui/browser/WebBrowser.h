@@ -37,7 +37,7 @@ signals:
     void BeforeNavigate2(const QString& currentUrl, const QString& targetUrl,
                          const QByteArray& postData);
     // The site said on its page that it did something ("confirmation") or could not ("error").
-    void SiteMessage(const QString& kind, const QString& text);
+    void SiteMessage(const QString& kind, const QString& text, const QVariantMap& message);
 
 private:
     WebPage* page_;

@@ -6,6 +6,7 @@
 #include "sites/Site.h"
 
 #include <QDir>
+#include <QFile>
 #include <QWebEngineView>
 
 #include <QFile>
@@ -34,10 +35,15 @@ QWebEngineScript pageScript() {
     static const QString source = [] {
         QString text = resourceText(":/qtwebchannel/qwebchannel.js") + "\n" +
                        resourceText(":/postling/common.js");
+        // A site's module may have a compose half beside it ("<key>-compose.js").
         for (const postling::Site* site : postling::allSites())
-            text += "\n" + resourceText(
-                               QString(":/postling/%1.js")
-                                   .arg(QString::fromUtf8(site->key().data(), site->key().size())));
+            for (const char* part : {"%1.js", "%1-compose.js"}) {
+                const QString name =
+                    QString(":/postling/") +
+                    QString(part).arg(QString::fromUtf8(site->key().data(), site->key().size()));
+                if (QFile::exists(name))
+                    text += "\n" + resourceText(name);
+            }
         return text;
     }();
     QWebEngineScript script;

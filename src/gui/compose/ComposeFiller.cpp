@@ -105,6 +105,19 @@ void ComposeFiller::showWaiting(bool waiting) {
     emit waitingChanged(waiting);
 }
 
+// A field of the compose form as the person knows it.
+QString ComposeFiller::fieldLabel(const postling::ComposeFields& f, const QString& name) {
+    const std::pair<const char*, QString> labels[] = {{f.to, tr("To")},
+                                                      {f.cc, tr("Cc")},
+                                                      {f.bcc, tr("Bcc")},
+                                                      {f.subject, tr("Subject")},
+                                                      {f.body, tr("message text")}};
+    for (const auto& [field, label] : labels)
+        if (field && name == qs(field))
+            return label;
+    return name;
+}
+
 void ComposeFiller::fillComposeForm(const QVariantMap& current) {
     const Fill fill = *fill_;
     fill_.reset();
@@ -135,6 +148,9 @@ void ComposeFiller::fillComposeForm(const QVariantMap& current) {
         site->key(), qs(f.form), values, [=, this](const QVariantMap& r) {
             if (!view || PageDocument::failed(r))
                 return;
+            if (const QVariantList missing = r.value("missing").toList(); !missing.isEmpty())
+                shell_.setPanelText(2, tr("No %1 field was found on this page")
+                                           .arg(fieldLabel(f, missing.first().toString())));
             if (!site->richTextEditor()) {
                 writeBug("0");
                 return;

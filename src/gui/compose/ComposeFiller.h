@@ -52,6 +52,7 @@ private:
     void showWaiting(bool waiting);
     void attemptFill();
     void fillComposeForm(const QVariantMap& current);
+    static QString fieldLabel(const postling::ComposeFields& fields, const QString& name);
 
     Shell& shell_;
     WaitOverlay* PictureWait;

@@ -87,6 +87,13 @@ ComposeSubsystem::ComposeSubsystem(Shell& shell, const AddressBookSubsystem& add
                 if (current.toLower().contains("compose"))
                     captureSent(shell_.WebBrowser1(), current, data);
             });
+    // A page module that reports a Send's fields itself (the site posts no form it can read).
+    for (WebBrowser* view : {compose, shell_.WebBrowser1()})
+        connect(view, &WebBrowser::SiteMessage, this,
+                [this, view](const QString& kind, const QString&, const QVariantMap& message) {
+                    if (kind == "sending" && !merge_->doingMerge() && CheckSaveSent->isChecked())
+                        sentCopies_->reported(view, view->LocationURL(), message);
+                });
     Command5->setObjectName("Command5");
     mailmerge_->setObjectName("mailmerge");
     connect(Command5, &QPushButton::clicked, merge_, &MailMerge::open);
@@ -209,9 +216,13 @@ void ComposeSubsystem::onTabChanged(int tab) {
 }
 
 void ComposeSubsystem::openFreshCompose() {
-    if (const auto address =
-            shell_.site().composeAddress(shell_.WebBrowser1()->LocationURL().toStdString()))
+    const QString inbox = shell_.WebBrowser1()->LocationURL();
+    if (const auto address = shell_.site().composeAddress(inbox.toStdString()))
         shell_.WebBrowser3()->Navigate(qs(*address));
+    else if (const QString shown = shell_.WebBrowser3()->LocationURL();
+             (shown.isEmpty() || shown == "about:blank") && inbox.startsWith("http"))
+        // A site whose compose page is not known: its own pages, where the person opens it.
+        shell_.WebBrowser3()->Navigate(inbox);
 }
 
 void ComposeSubsystem::Web_InsertField(int which) {

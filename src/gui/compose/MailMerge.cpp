@@ -43,7 +43,9 @@ MailMerge::MailMerge(Shell& shell, const AddressBookSubsystem& addresses, QObjec
     });
     connect(shell_.WebBrowser3(), &WebBrowser::DocumentComplete, this, &MailMerge::onComposeLoaded);
     connect(answer_, &SendAnswer::answered, this, [this](const QString& url, bool sent) {
-        if (run_)
+        if (run_ && run_->step() == MergeRun::Step::Submit)
+            heldAnswer_ = {url, sent}; // the send call has not answered yet
+        else if (run_)
             execute(run_->pageLoaded(str(url), sent));
     });
     connect(answer_, &SendAnswer::refused, this, [this](const QString& reason) {
@@ -106,10 +108,31 @@ void MailMerge::readForm(std::function<void(const Form&)> done) {
                                                  !fields.value(qs(f.to)).isNull() &&
                                                  !fields.value(qs(f.subject)).isNull() &&
                                                  !fields.value(qs(f.body)).isNull();
+                                    form.refusal = refusal(r, f);
+                                    form.found = form.found && form.refusal.isEmpty();
                                     form.subject = str(fields.value(qs(f.subject)).toString());
                                     form.body = str(fields.value(qs(f.body)).toString());
                                     done(form);
                                 });
+}
+
+// What a page module that finds the form by meaning says it lacks: a field, the Send control,
+// or a way to hear the site's answer. Empty when nothing is said.
+QString MailMerge::refusal(const QVariantMap& r, const postling::MergeForm& f) {
+    if (PageDocument::failed(r) || !r.contains("send"))
+        return {};
+    const QVariantMap fields = r.value("fields").toMap();
+    const std::pair<const char*, QString> named[] = {
+        {f.to, tr("To")}, {f.subject, tr("Subject")}, {f.body, tr("message text")}};
+    for (const auto& [name, label] : named)
+        if (fields.value(qs(name)).isNull())
+            return tr("The merge cannot start: no %1 field was found on this page.").arg(label);
+    if (!r.value("send").toBool())
+        return tr("The merge cannot start: no Send button was found on this page.");
+    if (!r.value("answer").toBool())
+        return tr("The merge cannot start: this page has no place where the site says whether a "
+                  "message was sent, so Postling could not tell which messages went.");
+    return {};
 }
 
 std::vector<MergeMessage> MailMerge::plan(const Form& form) const {
@@ -149,7 +172,7 @@ void MailMerge::start() {
         return;
     readForm([this](const Form& form) {
         if (!form.found) {
-            Dialogs::message(DialogMerge, unableToSend());
+            Dialogs::message(DialogMerge, form.refusal.isEmpty() ? unableToSend() : form.refusal);
             return;
         }
         // Refused here, before anything goes, rather than by a site's box halfway through.
@@ -189,7 +212,7 @@ void MailMerge::test() {
     DialogMerge->setState(MergeDialog::State::Testing);
     readForm([this](const Form& form) {
         if (!form.found) {
-            Dialogs::message(DialogMerge, unableToSend());
+            Dialogs::message(DialogMerge, form.refusal.isEmpty() ? unableToSend() : form.refusal);
             DialogMerge->setState(MergeDialog::State::Idle);
             return;
         }
@@ -217,7 +240,7 @@ void MailMerge::stop() {
 void MailMerge::preview() {
     readForm([this](const Form& form) {
         if (!form.found) {
-            Dialogs::message(DialogMerge, unableToSend());
+            Dialogs::message(DialogMerge, form.refusal.isEmpty() ? unableToSend() : form.refusal);
             return;
         }
         std::vector<MergeMessage> messages = plan(form);
@@ -356,6 +379,7 @@ void MailMerge::submit(const MergeRun::Action& action) {
     MergeRun* run = run_.get();
     const int ticket = action.ticket;
     heldLoad_.clear();
+    heldAnswer_.reset();
     answer_->expect(*form_.site, form_.address);
     shell_.WebBrowser3()->document().callSite(
         form_.site->key(), "send", {qs(f.form), qs(f.actionSuffix)},
@@ -363,6 +387,8 @@ void MailMerge::submit(const MergeRun::Action& action) {
             if (run_.get() != run)
                 return;
             execute(run_->submitted(ticket, !PageDocument::failed(r)));
+            if (auto held = std::exchange(heldAnswer_, std::nullopt); held && run_)
+                execute(run_->pageLoaded(str(held->first), held->second));
             if (!heldLoad_.isEmpty())
                 onComposeLoaded(std::exchange(heldLoad_, QString()));
         });

@@ -11,6 +11,7 @@
 #include "MergeJournal.h"
 #include <functional>
 #include <memory>
+#include <optional>
 
 class AddressBookSubsystem;
 class MergeWatch;
@@ -51,12 +52,14 @@ signals:
 private:
     struct Form {
         bool found = false;
+        QString refusal;                      // why not, when the page module can say
         const postling::Site* site = nullptr; // the compose page's profile
         QString address;
         std::string subject, body;
     };
     // Reads the compose form's subject and body; `done` runs with what was found.
     void readForm(std::function<void(const Form&)> done);
+    static QString refusal(const QVariantMap& result, const postling::MergeForm& fields);
     std::vector<postling::MergeMessage> plan(const Form& form) const;
     // Asks before sending, and offers to resume an unfinished run; false when cancelled.
     bool confirm(std::vector<postling::MergeMessage>& plan, const std::string& key);
@@ -84,4 +87,5 @@ private:
     std::function<void()> whenReady_;
     SendAnswer* answer_; // what the site says to the message on its way
     QString heldLoad_;   // a page that finished loading before its submit call answered
+    std::optional<std::pair<QString, bool>> heldAnswer_; // an answer that came as early
 };

@@ -1,5 +1,6 @@
 #include "SentCopies.h"
 
+#include "QtText.h"
 #include "SendAnswer.h"
 #include "Shell.h"
 #include "WebBrowser.h"
@@ -21,7 +22,26 @@ SentCopies::SentCopies(Shell& shell, QObject* parent) : QObject(parent), shell_(
 
 void SentCopies::posted(WebBrowser* view, const QString& page, const QByteArray& postData) {
     const postling::Site& site = shell_.siteOf(page);
-    const postling::PostedMessage message = site.readPosted(postData.toStdString());
+    await(view, site, page, site.readPosted(postData.toStdString()));
+}
+
+void SentCopies::reported(WebBrowser* view, const QString& page, const QVariantMap& report) {
+    const postling::Site& site = shell_.siteOf(page);
+    if (report.value("site").toString() != qs(site.key()))
+        return; // another profile's module: not this page's
+    const QVariantMap f = report.value("fields").toMap();
+    postling::PostedMessage message;
+    message.to = str(f.value("to").toString());
+    message.cc = str(f.value("cc").toString());
+    message.bcc = str(f.value("bcc").toString());
+    message.subject = str(f.value("subject").toString());
+    message.body = str(f.value("body").toString());
+    message.hasRecipient = !QString::fromStdString(message.to).trimmed().isEmpty();
+    await(view, site, page, message);
+}
+
+void SentCopies::await(WebBrowser* view, const postling::Site& site, const QString& page,
+                       const postling::PostedMessage& message) {
     if (!message.hasRecipient)
         return;
     const QDateTime now = QDateTime::currentDateTime();

@@ -5,9 +5,13 @@
 #include <QObject>
 #include <QString>
 
+#include <QVariantMap>
+
 namespace postling {
+struct PostedMessage;
 struct SavedMessage;
-}
+class Site;
+} // namespace postling
 class SendAnswer;
 class Shell;
 class WebBrowser;
@@ -22,11 +26,17 @@ public:
 
     // `view` posted a form from `page`; `postData` is what it sent.
     void posted(WebBrowser* view, const QString& page, const QByteArray& postData);
+    // A page module reported the fields of a Send clicked on `page` (a site that sends without
+    // posting a form, or whose posts it cannot read).
+    void reported(WebBrowser* view, const QString& page, const QVariantMap& message);
 
 signals:
     void sentMessage(const postling::SavedMessage& copy);
 
 private:
+    void await(WebBrowser* view, const postling::Site& site, const QString& page,
+               const postling::PostedMessage& message);
+
     Shell& shell_;
     QHash<WebBrowser*, SendAnswer*> answers_; // one wait per view: a new send replaces it
 };

@@ -136,14 +136,20 @@
         util: {crlf: crlf, lower: lower, form: form, field: field, all: all, fire: fire,
                setWhy: setWhy, boxInbox: boxInbox},
 
-        // The visible text of the page, lines ended by CR LF.
-        pageText: function () {
+        // The visible text of the page, lines ended by CR LF; with a site's key, also whether
+        // a compose form is on show, where that site's module can tell.
+        pageText: function (site) {
             if (!document.body) {
                 return {error: 'nobody'};
             }
             // A password field: the site asks the person to sign in (again).
-            return {text: crlf(document.body.innerText), url: location.href,
-                    signIn: !!document.querySelector('input[type=password]')};
+            var out = {text: crlf(document.body.innerText), url: location.href,
+                       signIn: !!document.querySelector('input[type=password]')};
+            var module = site && window.postling.sites[site];
+            if (module && module.composeShown) {
+                out.compose = module.composeShown();
+            }
+            return out;
         },
 
         // Values of named fields of a named form: null for a field that is missing.

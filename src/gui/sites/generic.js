@@ -71,10 +71,11 @@
     // Label-value pairs of a document, by the first way of labelling that gives each. A label
     // that one way gives twice with other values (a list of search results, a thread) names no
     // one message: it is left out.
-    function labelled(doc) {
+    function labelled(doc, at) {
         function each(selector, read) {
             var found = {};
             var twice = {};
+            var where = {};
             Array.prototype.forEach.call(doc.querySelectorAll(selector), function (el) {
                 var pair = read(el);
                 var value = pair && String(pair[1] || '').replace(/\s+/g, ' ').trim();
@@ -85,11 +86,32 @@
                     twice[pair[0]] = true;
                 }
                 found[pair[0]] = value;
+                where[pair[0]] = el;
             });
+            found[' at'] = where;
             Object.keys(twice).forEach(function (kind) {
                 delete found[kind];
             });
             return found;
+        }
+        // A value cell's text without the links beside it ("Ann <ann@x> | Add to Address
+        // Book"): actions, not part of the value, unless the value is the link.
+        // A mail link counts as its name and address.
+        function valueText(cell) {
+            var all = text(cell);
+            var copy = cell.cloneNode(true);
+            Array.prototype.forEach.call(copy.querySelectorAll('a'), function (a) {
+                var href = a.getAttribute('href') || '';
+                var mail = /^mailto:([^?]*)/i.exec(href);
+                var name = String(a.textContent || '').trim();
+                var address = mail ? decodeURIComponent(mail[1]) : '';
+                a.replaceWith(!mail ? ' '
+                              : !name || name === address ? address
+                              : name + ' <' + address + '>');
+            });
+            var rest = String(copy.textContent || '').replace(/[\u00a0\s]+/g, ' ')
+                .replace(/[\s|\u00b7\-\u2013\u2014,]+$/, '').trim();
+            return rest || all;
         }
         var ways = [
             // "From: Ann <ann@x>" as an accessible name of its own, or "From" on the value.
@@ -110,12 +132,17 @@
                 var c = Array.prototype.filter.call(tr.children, function (x) {
                     return x.tagName === 'TD' || x.tagName === 'TH';
                 });
-                return c.length === 2 ? [kindOf(text(c[0])), text(c[1])] : null;
+                return c.length === 2 ? [kindOf(text(c[0])), valueText(c[1])] : null;
             }),
             // A label element of its own ("From:") followed by its value.
             each('span, b, strong, label, div, td', function (el) {
-                if (el.children.length || !/:\s*$/.test(text(el))) {
+                if (el.children.length || !/:\s*$/.test(el.textContent || '')) {
                     return null;
+                }
+                // "<span>Subject: </span>Lunch": the text right after the label.
+                var after = el.nextSibling;
+                if (after && after.nodeType === 3 && after.nodeValue.trim()) {
+                    return [kindOf(el.textContent), after.nodeValue];
                 }
                 var next = el.nextElementSibling;
                 var rest = el.parentElement ? text(el.parentElement).slice(text(el).length) : '';
@@ -125,12 +152,40 @@
         var found = {};
         ways.forEach(function (way) {
             Object.keys(way).forEach(function (kind) {
-                if (!(kind in found)) {
+                if (kind !== ' at' && !(kind in found)) {
                     found[kind] = way[kind];
+                    if (at) {
+                        at[kind] = way[' at'][kind];
+                    }
                 }
             });
         });
         return found;
+    }
+
+    // With nothing named as the body: the first block of text after the headers' own block
+    // (past rules and the like), as a page that shows headers above the message lays it out.
+    function bodyAfter(headerEl) {
+        var block = headerEl && headerEl.closest('table, dl, header, section, div');
+        for (var el = block; el && el !== el.ownerDocument.body; el = el.parentElement) {
+            for (var next = el.nextElementSibling; next; next = next.nextElementSibling) {
+                if (/^(HR|BR|SCRIPT|STYLE)$/.test(next.tagName)) {
+                    continue;
+                }
+                if (text(next) && !next.querySelector('input, select, textarea') &&
+                    !labelledKind(next)) {
+                    return next;
+                }
+                break;
+            }
+        }
+        return null;
+    }
+
+    function labelledKind(el) {
+        return Array.prototype.some.call(el.querySelectorAll('td, th, dt, b, strong, label'),
+                                         function (c) { return !c.children.length &&
+                                                               kindOf(text(c)); });
     }
 
     // The element that holds the message text: named so for a screen reader or by its class.
@@ -153,10 +208,11 @@
     function message() {
         var best = null;
         documents().forEach(function (doc) {
-            var h = labelled(doc);
+            var at = {};
+            var h = labelled(doc, at);
             var n = Object.keys(h).length;
             if (n && (!best || n > best.count)) {
-                best = {doc: doc, headers: h, count: n};
+                best = {doc: doc, headers: h, count: n, at: at};
             }
         });
         return best;
@@ -179,12 +235,15 @@
         for (var d = 0; d < docs.length; d++) {
             var rows = Array.prototype.filter.call(
                 docs[d].querySelectorAll('tr, [role=row]'), function (row) {
-                    if (row.closest('thead') || row.querySelector('th, [role=columnheader]')) {
+                    if (row.closest('thead') || row.querySelector('th, [role=columnheader]') ||
+                        headerRow(row)) {
                         return false;
                     }
                     var col = columns(row);
-                    return Array.prototype.filter.call(
-                        row.querySelectorAll('input, [role=checkbox]'), isCheckbox).length === 1 &&
+                    var boxes = Array.prototype.filter.call(
+                        row.querySelectorAll('input, [role=checkbox]'), isCheckbox);
+                    // A box a person cannot see is not theirs to tick.
+                    return boxes.length === 1 && onShow(boxes[0]) &&
                            ('from' in col || 'subject' in col || cells(row).length >= 3);
                 });
             if (rows.length) {
@@ -192,6 +251,11 @@
             }
         }
         return null;
+    }
+
+    function onShow(el) {
+        return el.getClientRects().length > 0 &&
+               el.ownerDocument.defaultView.getComputedStyle(el).visibility !== 'hidden';
     }
 
     function box(row) {
@@ -205,11 +269,26 @@
         });
     }
 
+    // A row of column names drawn in plain cells (a "select all" box beside them): two or
+    // more of its cells name a sender, subject or date.
+    function headerRow(row) {
+        return cells(row).filter(function (c) {
+            return !c.querySelector('a') && /^(from|subject|date)$/.test(kindOf(text(c)) || '');
+        }).length >= 2;
+    }
+
     // The columns the list's header names: {from: index, subject: index}.
     function columns(row) {
         var table = row.closest('table, [role=grid], [role=table], [role=treegrid]');
         var heads = table ? table.querySelectorAll('th, [role=columnheader]') : [];
+        if (table && !heads.length) {
+            var head = Array.prototype.filter.call(table.querySelectorAll('tr'), headerRow)[0];
+            heads = head ? cells(head) : [];
+        }
         var out = {};
+        if (heads.length !== cells(row).length) {
+            return out; // columns hidden or merged: the header does not say which cell is which
+        }
         Array.prototype.forEach.call(heads, function (h, i) {
             var kind = kindOf(h.getAttribute('aria-label') || text(h));
             if (kind && !(kind in out)) {
@@ -249,13 +328,16 @@
         });
     }
 
+    // For the compose side (generic-compose.js).
+    u.meaning = {documents: documents, text: text, norm: norm};
+
     p.sites.generic = {
         messagePage: function () {
             var m = message();
             if (!m) {
                 return {error: 'nomessage'};
             }
-            var body = bodyElement(m.doc);
+            var body = bodyElement(m.doc) || bodyAfter(m.at.from || m.at.subject);
             return {text: '', headers: m.headers, bodyHtml: body ? body.innerHTML : null};
         },
 
