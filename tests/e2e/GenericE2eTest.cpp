@@ -140,6 +140,223 @@ private slots:
 
     // Where the rules find no one message or no message list, nothing is saved or ticked, and
     // the person is told what was not found.
+    // Opens a compose page (of the fixtures, or any address) in the Compose tab.
+    bool showCompose(MainForm& form, const QString& page, bool address = false) {
+        form.shell().selectTab(Shell::ComposeTab);
+        QSignalSpy loaded(form.shell().WebBrowser3(), &WebBrowser::DocumentComplete);
+        form.shell().WebBrowser3()->Navigate(
+            address ? page
+                    : QString("http://webmail.localhost:%1/%2").arg(server->port()).arg(page));
+        return (loaded.wait(10000) || !loaded.isEmpty()) &&
+               testkit::waitForPage(form.shell().WebBrowser3(),
+                                    address ? QUrl(page).path() : page) &&
+               QTest::qWaitFor([&] { return composeFields(form).contains("to"); }, 5000);
+    }
+    static QVariantMap composeFields(MainForm& form) {
+        return testkit::callPage(form.shell().WebBrowser3()->document(), "sites.generic.formFields",
+                                 {"compose", QStringList{"to", "cc", "subject", "body"}})
+            .value("fields")
+            .toMap();
+    }
+    // The messages an address has received whose subject is `subject`.
+    QStringList arrived(const QString& address, const QString& subject) const {
+        return server->received(address).filter(
+            QRegularExpression("^" + QRegularExpression::escape(subject) + "\n"));
+    }
+
+    // A mailto link fills the form wherever the fields are (a recipient widget that takes only
+    // typed tokens, a table of fields named by the cell beside them, a rich editor in a frame),
+    // the page's own Send delivers it, and a copy is kept in Sent.
+    void aMailtoFillsTheFormAndThePagesSendDeliversIt_data() {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<bool>("hasCc");
+        QTest::addColumn<QString>("send");
+        QTest::newRow("single-page application, English") << "spa.html?compose=1" << true << "Send";
+        QTest::newRow("single-page application, German")
+            << "spa.html?lang=de&compose=1" << true << "Senden";
+        QTest::newRow("classic form in a table, French")
+            << "classic-fr-compose.html" << true << "Envoyer";
+        QTest::newRow("classic form in a table, Spanish")
+            << "classic-es-compose.html" << true << "Enviar";
+        QTest::newRow("rich editor in an iframe, English") << "rich.html" << false << "Send";
+        QTest::newRow("rich editor in an iframe, Dutch")
+            << "rich.html?lang=nl" << false << "Verzenden";
+    }
+    void aMailtoFillsTheFormAndThePagesSendDeliversIt() {
+        QFETCH(QString, page);
+        QFETCH(bool, hasCc);
+        QFETCH(QString, send);
+        Workspace ws;
+        auto form = open(ws, "spa.html");
+        QVERIFY(form);
+        QVERIFY(showCompose(*form, page));
+        const QString subject = "Café " + QString(QTest::currentDataTag());
+        QString link =
+            "ann@yahoo.localhost,hans@yahoo.localhost?subject=" + QUrl::toPercentEncoding(subject) +
+            "&body=Line%201%0D%0ALine%202";
+        // A field the page lacks is named, and nothing is filled.
+        ws.set("mailto", link + "&cc=marie@yahoo.localhost");
+        if (!hasCc) {
+            QTRY_COMPARE_WITH_TIMEOUT(form->shell().panelText(2),
+                                      QString("No Cc field was found on this page"), 10000);
+            QCOMPARE(composeFields(*form).value("subject").toString(), QString());
+            ws.set("mailto", link);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(composeFields(*form).value("subject").toString(), subject, 10000);
+        QCOMPARE(composeFields(*form).value("to").toString().remove(' '),
+                 QString("ann@yahoo.localhost,hans@yahoo.localhost"));
+        testkit::runInPage(*form, 3,
+                           "Array.from(document.querySelectorAll('button, input[type=submit]'))"
+                           ".find(function (b) { return (b.value || b.textContent) === '" +
+                               send + "'; }).click()");
+        for (const QString to : {"ann", "hans", "marie"})
+            QTRY_COMPARE_WITH_TIMEOUT(arrived(to + "@yahoo.localhost", subject).size(),
+                                      to == "marie" && !hasCc ? 0 : 1, 10000);
+        const QString text = arrived("ann@yahoo.localhost", subject).value(0);
+        QVERIFY2(text.contains(QRegularExpression("Line 1(\r?\n|<br>)Line 2")), qPrintable(text));
+        QTRY_COMPARE_WITH_TIMEOUT(ws.savedFiles("Sent").size(), 1, 10000);
+        const QString kept =
+            testkit::fileText(ws.path("savedmgs/Sent/") + ws.savedFiles("Sent")[0]);
+        QVERIFY2(kept.contains("hans@yahoo.localhost") && kept.contains("Line 2"),
+                 qPrintable(kept));
+        form->close();
+    }
+
+    // A merge through the single-page application's form: each row once, every message typed
+    // into the recipient widget; where the page has no Send or no place to say it went, the
+    // merge does not start and says which.
+    void aMergeDeliversEachRowOnceOrSaysWhyItCannotStart() {
+        Workspace ws;
+        QByteArray book = "\"First\",\"Last\",\"Email\",\"\"\r\n";
+        for (const char* login : {"ann", "hans", "marie"})
+            book += QString("\"%1\",\"Example\",\"%2@yahoo.localhost\",\"\"\r\n")
+                        .arg(QString(login).left(1).toUpper() + QString(login).mid(1), login)
+                        .toUtf8();
+        testkit::writeFile(ws.path("addrbooks/m.csv"), book);
+        ws.set("lastaddressbk", ws.path("addrbooks/m.csv"));
+        auto form = open(ws, "spa.html");
+        QVERIFY(form);
+        const QString subject =
+            "Notes for <<First>> " + QString::number(QDateTime::currentMSecsSinceEpoch());
+        auto reopen = [&] {
+            return showCompose(*form, "spa.html?compose=1") &&
+                   !testkit::callPage(
+                        form->shell().WebBrowser3()->document(), "sites.generic.setFormFields",
+                        {"compose",
+                         QVariantMap{{"subject", subject}, {"body", "Dear <<First>>,\nsee you."}}})
+                        .contains("error");
+        };
+        const QStringList cuts{"#compose button", "#notice"};
+        const QStringList said{"no Send button was found", "no place where the site says"};
+        for (int i = 0; i < cuts.size(); ++i) {
+            QVERIFY2(reopen(), qPrintable(form->shell().WebBrowser3()->LocationURL() + " " +
+                                          QString::number(composeFields(*form).size())));
+            testkit::runInPage(*form, 3, "document.querySelector('" + cuts[i] + "').remove()");
+            MergeDialog* dialog = testkit::openMerge(*form, 1, 3);
+            Dialogs::clearMessages();
+            dialog->CommandStart->click();
+            QTRY_VERIFY_WITH_TIMEOUT(!Dialogs::messagesShown().isEmpty(), 10000);
+            QVERIFY2(Dialogs::messagesShown().first().contains(said[i]),
+                     qPrintable(Dialogs::messagesShown().first()));
+            QVERIFY(!QFile::exists(form->compose().merge().logPath()));
+        }
+        QVERIFY(reopen());
+        MergeDialog* dialog = testkit::openMerge(*form, 1, 3);
+        Dialogs::clearMessages();
+        dialog->CommandStart->click();
+        QTRY_VERIFY2_WITH_TIMEOUT(!dialog->CommandStart->isEnabled(),
+                                  qPrintable(Dialogs::messagesShown().join('\n')), 10000);
+        QTRY_VERIFY2_WITH_TIMEOUT(dialog->CommandStart->isEnabled(),
+                                  qPrintable(testkit::fileText(form->compose().merge().logPath())),
+                                  60000);
+        for (const char* login : {"ann", "hans", "marie"}) {
+            const QString first = QString(login).left(1).toUpper() + QString(login).mid(1);
+            const QStringList got = arrived(QString(login) + "@yahoo.localhost",
+                                            QString(subject).replace("<<First>>", first));
+            QVERIFY2(got.size() == 1,
+                     qPrintable(dialog->LabelStatus->text() + "|" +
+                                dialog->TextSent->toPlainText() + "|" +
+                                testkit::fileText(form->compose().merge().logPath()) +
+                                Dialogs::messagesShown().join('\n')));
+            QVERIFY2(got[0].contains("Dear " + first + ","), qPrintable(got[0]));
+        }
+        QVERIFY(ws.savedFiles("Sent").isEmpty());
+        form->close();
+    }
+
+    // The stand-in's two sites with their own profiles switched off: the features that work
+    // from the pages' meaning alone. Each row prints what it measured, and must measure what it
+    // is known to reach.
+    void theSitesWithProfilesReadByMeaningAlone_data() {
+        QTest::addColumn<bool>("yahoo");
+        QTest::addColumn<QString>("reaches");
+        QTest::newRow("Yahoo Mail") << true << "save spam fill send";
+        QTest::newRow("Hotmail") << false << "save spam fill send";
+    }
+    void theSitesWithProfilesReadByMeaningAlone() {
+        QFETCH(bool, yahoo);
+        QFETCH(QString, reaches);
+        Workspace ws;
+        ws.set("profiles", "0");
+        ws.pointAt(*server);
+        ws.set("smail", yahoo ? "0" : "1");
+        const QString login = yahoo ? "ann" : "bob";
+        auto form = testkit::openMainForm(ws);
+        WebBrowser* inbox = form->shell().WebBrowser1();
+        QVERIFY(testkit::waitForPage(inbox, yahoo ? "yahoo" : "hotmail"));
+        QVERIFY(testkit::signIn(*form, login));
+        QTest::qWait(1500);
+        QStringList got;
+        // Save Msg on an open message: its sender, subject and text.
+        QVERIFY(testkit::openMessage(*server, *form, yahoo, login, "Lunch on Friday?"));
+        form->store().saveButton()->click();
+        if (QTest::qWaitFor([&] { return saved(ws).size() == 1; }, 5000)) {
+            const QString text = testkit::fileText(ws.path("savedmgs/Saved/") + saved(ws)[0]);
+            if (saved(ws)[0].contains("Lunch on Friday") &&
+                text.contains("carl@hotmail.localhost") && text.contains("Thai place") &&
+                !text.contains("Add to Address Book"))
+                got << "save";
+        }
+        // Check Spam on the inbox: the unread rows with a keyword (the casino one is read).
+        inbox->Navigate(yahoo ? server->yahooStart() + "ym/ShowFolder?box=Inbox"
+                              : server->hotmailStart() + "cgi-bin/HoTMail");
+        QVERIFY(testkit::waitForPage(inbox, yahoo ? "ShowFolder" : "HoTMail"));
+        if (spam(*form)) {
+            const QVariantList rows =
+                testkit::callPage(inbox->document(), "sites.generic.inboxRows")
+                    .value("rows")
+                    .toList();
+            QStringList ticked;
+            for (const QVariant& r : rows)
+                if (r.toMap().value("checked").toBool())
+                    ticked << r.toMap().value("text").toString();
+            if (ticked.filter("cheap viagra").size() == 1 &&
+                ticked.filter(QRegularExpression("casino|viagra|mortgage")).size() == ticked.size())
+                got << "spam";
+        }
+        // A mailto fill in the site's compose page, then the page's own Send.
+        const QString subject = "By meaning " + QString(QTest::currentDataTag());
+        if (showCompose(*form,
+                        yahoo ? server->yahooStart() + "ym/Compose"
+                              : server->hotmailStart() + "cgi-bin/compose",
+                        true)) {
+            ws.set("mailto", "hans@yahoo.localhost?subject=" + QUrl::toPercentEncoding(subject) +
+                                 "&body=Line%201%0D%0ALine%202");
+            if (QTest::qWaitFor([&] { return composeFields(*form).value("subject") == subject; },
+                                10000) &&
+                composeFields(*form).value("to") == "hans@yahoo.localhost")
+                got << "fill";
+            testkit::callPage(form->shell().WebBrowser3()->document(), "sites.generic.send");
+            if (QTest::qWaitFor(
+                    [&] { return arrived("hans@yahoo.localhost", subject).size() == 1; }, 10000) &&
+                QTest::qWaitFor([&] { return ws.savedFiles("Sent").size() == 1; }, 5000))
+                got << "send";
+        }
+        qInfo("%s: %s", QTest::currentDataTag(), qPrintable(got.join(' ')));
+        QCOMPARE(got.join(' '), reaches);
+        form->close();
+    }
+
     void pagesWithoutAMessageOrAListAreRefused_data() {
         QTest::addColumn<QString>("page");
         QTest::newRow("a list of search results") << "search-en.html";

@@ -180,6 +180,61 @@ private slots:
         form->close();
     }
 
+    // Roundcube with its profile switched off, read and filled by meaning alone: what that
+    // reaches is printed, and must be what it is known to reach.
+    void withItsProfileOffRoundcubeIsReadByMeaningAlone() {
+        Workspace ws;
+        ws.set("profiles", "0");
+        auto form = testkit::openRoundcube(*server, ws, "ann");
+        QVERIFY(form);
+        WebBrowser* inbox = form->shell().WebBrowser1();
+        QStringList got;
+        inbox->Navigate(server->url() + "?_task=mail&_mbox=INBOX&_uid=2&_action=show");
+        QVERIFY(testkit::waitForPage(inbox, "_action=show"));
+        form->store().saveButton()->click();
+        if (QTest::qWaitFor([&] { return ws.savedFiles("Saved").size() == 1; }, 5000)) {
+            const QString text =
+                testkit::fileText(ws.path("savedmgs/Saved/") + ws.savedFiles("Saved").first());
+            if (text.contains("carol@example.test") && text.contains("Lunch on Friday") &&
+                text.contains("shall we try the new place"))
+                got << "save";
+        }
+        inbox->Navigate(server->url() + "?_task=mail&_mbox=INBOX");
+        QVERIFY(testkit::waitForPage(inbox, "_mbox=INBOX"));
+        QTest::qWait(1500);
+        // Check Spam counts only if Roundcube's own selection then holds the ticked rows (its
+        // list shows no check boxes unless the person turns them on, so none are found).
+        form->findChild<QPlainTextEdit*>("TextSpam")->setPlainText("casino,viagra,");
+        if (testkit::runInboxTool(*form, InboxSubsystem::Command::Spam) &&
+            testkit::runInPage(*form, 1, "rcmail.message_list.get_selection().length").toInt() > 0)
+            got << "spam";
+        WebBrowser* compose = form->shell().WebBrowser3();
+        form->shell().selectTab(Shell::ComposeTab);
+        compose->Navigate(server->url() + "?_task=mail&_action=compose");
+        auto fields = [&] {
+            return testkit::callPage(compose->document(), "sites.generic.formFields",
+                                     {"compose", QStringList{"to", "subject", "body"}})
+                .value("fields")
+                .toMap();
+        };
+        const QString subject = "By meaning alone";
+        if (QTest::qWaitFor([&] { return fields().contains("to"); }, 20000)) {
+            ws.set("mailto", "bob@example.test?subject=By%20meaning%20alone&body=Line%201");
+            if (QTest::qWaitFor([&] { return fields().value("subject") == subject; }, 10000) &&
+                fields().value("to").toString().contains("bob@example.test"))
+                got << "fill";
+            const int bobHad = server->mailbox("bob").size();
+            testkit::callPage(compose->document(), "sites.generic.send");
+            if (QTest::qWaitFor([&] { return subjects("bob", bobHad) == QStringList{subject}; },
+                                30000) &&
+                QTest::qWaitFor([&] { return ws.savedFiles("Sent").size() == 1; }, 20000))
+                got << "send";
+        }
+        qInfo("Roundcube, by meaning alone: %s", qPrintable(got.join(" ")));
+        QCOMPARE(got.join(' '), QString("save fill send"));
+        form->close();
+    }
+
     // The inbox tools tick by Roundcube's own selection; Roundcube's Delete then acts on what
     // Check Spam ticked.
     void theInboxToolsTickByRoundcubesSelectionAndItsDeleteFollows() {
