@@ -11,7 +11,8 @@ DEB_PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-webengine-dev libgtes
 	qt6-tools-dev qt6-l10n-tools qt6-translations-l10n \
 	xdg-utils desktop-file-utils appstream man-db dpkg-dev file
 
-.PHONY: all deps deps-roundcube build test faults run run-roundcube bench fuzz format package \
+.PHONY: all deps deps-roundcube build test faults run run-roundcube run-other bench fuzz format \
+	package \
 	translations clean
 
 all: build
@@ -41,6 +42,10 @@ run: build
 # The same against a real Roundcube on this machine.
 run-roundcube: build deps-roundcube
 	@scripts/run.sh $(BUILD) --roundcube
+
+# The same on a webmail Postling has no profile for, read by what its pages mean.
+run-other: build
+	@scripts/run.sh $(BUILD) --other
 
 # A Debian package of the installed program: build/postling_<version>_<arch>.deb.
 package: build
