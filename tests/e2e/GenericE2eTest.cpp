@@ -260,6 +260,17 @@ private slots:
                      qPrintable(Dialogs::messagesShown().first()));
             QVERIFY(!QFile::exists(form->compose().merge().logPath()));
         }
+        // Book rows go into the recipient widget as typed tokens, even from the Inbox tab: the
+        // Compose tab keeps its page, so nothing waits for one.
+        QVERIFY(reopen());
+        form->shell().selectTab(Shell::InboxTab);
+        testkit::selectRows(*form, 1, 2);
+        form->compose().Web_InsertField(0);
+        QVERIFY(!form->compose().insertionPending());
+        QTRY_COMPARE_WITH_TIMEOUT(composeFields(*form).value("to").toString(),
+                                  QString("ann@yahoo.localhost, hans@yahoo.localhost"), 10000);
+        QCOMPARE(testkit::runInPage(*form, 3, "document.querySelectorAll('.token').length").toInt(),
+                 2);
         QVERIFY(reopen());
         MergeDialog* dialog = testkit::openMerge(*form, 1, 3);
         Dialogs::clearMessages();

@@ -208,21 +208,24 @@ void ComposeSubsystem::cancelLongOperations() {
 void ComposeSubsystem::onTabChanged(int tab) {
     if (tab != Shell::ComposeTab)
         return;
-    if (!shell_.WebBrowser3()->LoadOk() ||
-        postling::composeReloadNeeded(did_insert,
-                                      shell_.WebBrowser3()->LocationURL().toStdString()))
-        openFreshCompose();
+    compose_loading_ = (!shell_.WebBrowser3()->LoadOk() ||
+                        postling::composeReloadNeeded(
+                            did_insert, shell_.WebBrowser3()->LocationURL().toStdString())) &&
+                       openFreshCompose();
     ClearComposeForm();
 }
 
-void ComposeSubsystem::openFreshCompose() {
+bool ComposeSubsystem::openFreshCompose() {
     const QString inbox = shell_.WebBrowser1()->LocationURL();
-    if (const auto address = shell_.site().composeAddress(inbox.toStdString()))
-        shell_.WebBrowser3()->Navigate(qs(*address));
+    QString address;
+    if (const auto compose = shell_.site().composeAddress(inbox.toStdString()))
+        address = qs(*compose);
     else if (const QString shown = shell_.WebBrowser3()->LocationURL();
              (shown.isEmpty() || shown == "about:blank") && inbox.startsWith("http"))
-        // A site whose compose page is not known: its own pages, where the person opens it.
-        shell_.WebBrowser3()->Navigate(inbox);
+        address = inbox; // a site whose compose page is not known: the person opens it there
+    if (!address.isEmpty())
+        shell_.WebBrowser3()->Navigate(address);
+    return !address.isEmpty();
 }
 
 void ComposeSubsystem::Web_InsertField(int which) {
@@ -233,7 +236,13 @@ void ComposeSubsystem::Web_InsertField(int which) {
          !shell_.WebBrowser1()->LocationURL().toLower().contains("compose"))) {
         to_retry = true;
         to_retry_which = which;
+        compose_loading_ = false;
         shell_.selectTab(Shell::ComposeTab);
+        // The tab kept the page it shows: no page is coming to wait for.
+        if (!compose_loading_ && !shell_.WebBrowser3()->Busy()) {
+            to_retry = false;
+            Web_InsertField(which);
+        }
         return;
     }
     if (tab == Shell::InboxTab)
@@ -381,7 +390,12 @@ void ComposeSubsystem::CheckMailto() {
     if (started_by_mailto) {
         mailto_retry = true;
         started_by_mailto = false;
+        compose_loading_ = false;
         shell_.selectTab(Shell::ComposeTab);
+        if (!compose_loading_ && !shell_.WebBrowser3()->Busy()) {
+            mailto_retry = false; // no page is coming: the form is filled where it is
+            ReplyOrForward(5);
+        }
         return;
     }
     ReplyOrForward(5);

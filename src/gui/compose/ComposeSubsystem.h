@@ -93,7 +93,8 @@ protected:
 private:
     void onTabChanged(int tab);
     // Opens the site's compose page in the Compose tab's view, afresh.
-    void openFreshCompose();
+    // Whether a page was asked for (a site whose compose page is not known keeps its own).
+    bool openFreshCompose();
 
     Shell& shell_;
     const AddressBookSubsystem& addresses_;
@@ -116,6 +117,7 @@ private:
     bool to_retry = false;
     int to_retry_which = 0;
     bool did_insert = false;
+    bool compose_loading_ = false; // the last switch to the Compose tab asked for a page
     bool started_by_mailto = false;
     bool mailto_retry = false;
     QString mailto_address;
