@@ -278,24 +278,40 @@
     }
 
     // The columns the list's header names: {from: index, subject: index}.
+    // A list's header is read once per call over its rows, not once per row.
+    var headers = null;
+
     function columns(row) {
         var table = row.closest('table, [role=grid], [role=table], [role=treegrid]');
-        var heads = table ? table.querySelectorAll('th, [role=columnheader]') : [];
-        if (table && !heads.length) {
-            var head = Array.prototype.filter.call(table.querySelectorAll('tr'), headerRow)[0];
-            heads = head ? cells(head) : [];
-        }
-        var out = {};
-        if (heads.length !== cells(row).length) {
-            return out; // columns hidden or merged: the header does not say which cell is which
-        }
-        Array.prototype.forEach.call(heads, function (h, i) {
-            var kind = kindOf(h.getAttribute('aria-label') || text(h));
-            if (kind && !(kind in out)) {
-                out[kind] = i;
+        var named = headers && table && headers.get(table);
+        if (!named) {
+            var heads = table ? table.querySelectorAll('th, [role=columnheader]') : [];
+            if (table && !heads.length) {
+                var head = Array.prototype.find.call(table.querySelectorAll('tr'), headerRow);
+                heads = head ? cells(head) : [];
             }
-        });
-        return out;
+            named = {count: heads.length, kinds: {}};
+            Array.prototype.forEach.call(heads, function (h, i) {
+                var kind = kindOf(h.getAttribute('aria-label') || text(h));
+                if (kind && !(kind in named.kinds)) {
+                    named.kinds[kind] = i;
+                }
+            });
+            if (headers && table) {
+                headers.set(table, named);
+            }
+        }
+        // Columns hidden or merged: the header does not say which cell is which.
+        return named.count === cells(row).length ? named.kinds : {};
+    }
+
+    function withHeaders(work) {
+        headers = new Map();
+        try {
+            return work();
+        } finally {
+            headers = null;
+        }
     }
 
     function hasWord(textValue, words) {
@@ -342,44 +358,54 @@
         },
 
         inboxRows: function () {
-            var l = list();
-            if (!l) {
-                return {error: 'nolist'};
-            }
-            return {rows: l.rows.map(function (row) {
-                var c = cells(row);
-                var col = columns(row);
-                var parts = ['from', 'subject'].filter(function (k) {
-                    return k in col && c[col[k]];
-                }).map(function (k) {
-                    return text(c[col[k]]);
-                });
-                var b = box(row);
-                return {text: parts.length ? parts.join('\t') : text(row),
-                        className: unread(row, l.doc) ? 'unread' : '', bold: false,
-                        newmail: false, checked: isChecked(b), checkbox: true,
-                        title: String(row.title || '')};
-            })};
+            return withHeaders(inboxRows);
         },
 
         // Ticks as a person does, with a click, so the site's own scripts see it.
         setChecked: function (indices, value, reasons) {
-            var l = list();
-            if (!l) {
-                return {error: 'nolist'};
-            }
-            indices.forEach(function (i, k) {
-                var row = l.rows[i];
-                if (!row) {
-                    return;
-                }
-                var b = box(row);
-                if (isChecked(b) !== value) {
-                    b.click();
-                }
-                u.setWhy(row, value, reasons && reasons[k]);
+            return withHeaders(function () {
+                return setChecked(indices, value, reasons);
             });
-            return {changed: indices.length};
         }
     };
+
+    function inboxRows() {
+        var l = list();
+        if (!l) {
+            return {error: 'nolist'};
+        }
+        return {rows: l.rows.map(function (row) {
+            var c = cells(row);
+            var col = columns(row);
+            var parts = ['from', 'subject'].filter(function (k) {
+                return k in col && c[col[k]];
+            }).map(function (k) {
+                return text(c[col[k]]);
+            });
+            var b = box(row);
+            return {text: parts.length ? parts.join('\t') : text(row),
+                    className: unread(row, l.doc) ? 'unread' : '', bold: false,
+                    newmail: false, checked: isChecked(b), checkbox: true,
+                    title: String(row.title || '')};
+        })};
+    }
+
+    function setChecked(indices, value, reasons) {
+        var l = list();
+        if (!l) {
+            return {error: 'nolist'};
+        }
+        indices.forEach(function (i, k) {
+            var row = l.rows[i];
+            if (!row) {
+                return;
+            }
+            var b = box(row);
+            if (isChecked(b) !== value) {
+                b.click();
+            }
+            u.setWhy(row, value, reasons && reasons[k]);
+        });
+        return {changed: indices.length};
+    }
 })();
