@@ -79,6 +79,11 @@ void ComposeFiller::attemptFill() {
             const QVariantMap fields = r.value("fields").toMap();
             if (PageDocument::failed(r) ||
                 fields.value(qs(fill_->site->composeFields().to)).isNull()) {
+                // No form on the page: a page module that knows the site's control for a new
+                // message uses it, once, as the person would (others have no such call).
+                if (attempt == 1)
+                    fill_->target->document().callSite(fill_->site->key(), "openCompose", {},
+                                                       nullptr);
                 timer_->start();
                 return;
             }

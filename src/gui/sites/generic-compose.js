@@ -37,6 +37,11 @@
     var SEND = ['send', 'send message', 'senden', 'absenden', 'nachricht senden', 'envoyer',
                 'invia', 'inviare', 'enviar', 'verzenden', 'versturen', 'skicka'];
     var RECIPIENTS = ['to', 'cc', 'bcc'];
+    var NEW_MESSAGE = ['new message', 'compose', 'write', 'new mail', 'new email', 'write mail',
+                       'neue nachricht', 'verfassen', 'schreiben', 'nouveau message', 'écrire',
+                       'rédiger', 'nuovo messaggio', 'scrivi', 'componi', 'nuevo mensaje',
+                       'redactar', 'escribir', 'nova mensagem', 'escrever', 'nieuw bericht',
+                       'opstellen', 'schrijven', 'nytt meddelande', 'skriv'];
 
     // On show to a person: laid out, not transparent, not moved off the page (where widgets
     // keep the field they read from).
@@ -435,6 +440,23 @@
             }
         });
         return {missing: []};
+    };
+
+    // With no compose form on show: the control that opens one ("New message"), clicked as the
+    // person would. Nothing happens where no control says so.
+    g.openCompose = function () {
+        if (compose()) {
+            return {open: true};
+        }
+        var control = Array.prototype.filter.call(
+            document.querySelectorAll('button, a[href], [role=button], input[type=button], ' +
+                                      'input[type=submit]'),
+            function (el) { return NEW_MESSAGE.indexOf(label(el)) >= 0 && shown(el); })[0];
+        if (!control) {
+            return {error: 'nocontrol'};
+        }
+        control.click();
+        return {clicked: true};
     };
 
     g.send = function () {
