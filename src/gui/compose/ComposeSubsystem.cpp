@@ -76,24 +76,9 @@ ComposeSubsystem::ComposeSubsystem(Shell& shell, const AddressBookSubsystem& add
         if (started_by_mailto && url.toLower().contains("compose"))
             Timer2->start(1000);
     });
-    // Sent mail: the compose view's posts, and those of a compose page in the inbox view.
+    // Sent mail is kept unless a merge runs or the user opted out.
     connect(sentCopies_, &SentCopies::sentMessage, this, &ComposeSubsystem::sentMessage);
-    connect(compose, &WebBrowser::BeforeNavigate2, this,
-            [this, compose](const QString& current, const QString&, const QByteArray& data) {
-                captureSent(compose, current, data);
-            });
-    connect(shell_.WebBrowser1(), &WebBrowser::BeforeNavigate2, this,
-            [this](const QString& current, const QString&, const QByteArray& data) {
-                if (current.toLower().contains("compose"))
-                    captureSent(shell_.WebBrowser1(), current, data);
-            });
-    // A page module that reports a Send's fields itself (the site posts no form it can read).
-    for (WebBrowser* view : {compose, shell_.WebBrowser1()})
-        connect(view, &WebBrowser::SiteMessage, this,
-                [this, view](const QString& kind, const QString&, const QVariantMap& message) {
-                    if (kind == "sending" && !merge_->doingMerge() && CheckSaveSent->isChecked())
-                        sentCopies_->reported(view, view->LocationURL(), message);
-                });
+    sentCopies_->setWanted([this] { return !merge_->doingMerge() && CheckSaveSent->isChecked(); });
     Command5->setObjectName("Command5");
     mailmerge_->setObjectName("mailmerge");
     connect(Command5, &QPushButton::clicked, merge_, &MailMerge::open);
@@ -368,13 +353,6 @@ void ComposeSubsystem::ReplyOrForward(int code) {
                 filler->start(fill);
             });
     }
-}
-
-void ComposeSubsystem::captureSent(WebBrowser* view, const QString& page,
-                                   const QByteArray& postData) {
-    if (merge_->doingMerge() || !CheckSaveSent->isChecked() || postData.isEmpty())
-        return;
-    sentCopies_->posted(view, page, postData);
 }
 
 void ComposeSubsystem::CheckMailto() {

@@ -69,10 +69,6 @@ public:
         if (FormEmail)
             FormEmail->close();
     }
-    // A form post from the compose page at `page`, read by that site's profile: keeps a copy
-    // unless a merge runs or the user opted out.
-    void captureSent(WebBrowser* view, const QString& page, const QByteArray& postData);
-
     // What tests and the window may ask.
     bool insertionPending() const { return to_retry; }
     int pendingField() const { return to_retry_which; }

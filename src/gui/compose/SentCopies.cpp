@@ -17,6 +17,19 @@ SentCopies::SentCopies(Shell& shell, QObject* parent) : QObject(parent), shell_(
         auto* answer = new SendAnswer(view, this);
         connect(view, &WebBrowser::DocumentComplete, answer, &SendAnswer::pageLoaded);
         answers_.insert(view, answer);
+        const bool inbox = view == shell_.WebBrowser1();
+        connect(view, &WebBrowser::BeforeNavigate2, this,
+                [this, view, inbox](const QString& page, const QString&, const QByteArray& data) {
+                    if ((!inbox || page.toLower().contains("compose")) && !data.isEmpty() &&
+                        (!wanted_ || wanted_()))
+                        posted(view, page, data);
+                });
+        // A page module that reports a Send's fields itself (the site posts no form it reads).
+        connect(view, &WebBrowser::SiteMessage, this,
+                [this, view](const QString& kind, const QString&, const QVariantMap& message) {
+                    if (kind == "sending" && (!wanted_ || wanted_()))
+                        reported(view, view->LocationURL(), message);
+                });
     }
 }
 
