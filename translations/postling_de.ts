@@ -338,7 +338,7 @@ Ihre Änderungen sind noch vorhanden: Versuchen Sie es erneut, sobald auf dem Da
         </translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+55"/>
         <source>To</source>
         <translation>An</translation>
     </message>
@@ -407,7 +407,7 @@ Ihre Änderungen sind noch vorhanden: Versuchen Sie es erneut, sobald auf dem Da
         <translation>In das &amp;Bcc-Feld einfügen</translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+191"/>
         <source>Unable to insert address. Are you sure the Compose screen is displayed in your browser?</source>
         <translation>Die Adresse konnte nicht eingefügt werden. Wird das Verfassen-Formular wirklich im Browser angezeigt?</translation>
     </message>
@@ -787,45 +787,7 @@ Ihre Änderungen sind noch vorhanden: Versuchen Sie es erneut, sobald auf dem Da
         </translation>
     </message>
     <message>
-        <location line="+91"/>
-        <source>To</source>
-        <translation>An</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Subject</source>
-        <translation>Betreff</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>message text</source>
-        <translation>Nachrichtentext</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The merge cannot start: no %1 field was found on this page.</source>
-        <translation>Der Serienbrief kann nicht beginnen: Auf dieser Seite wurde kein Feld „%1“ gefunden.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The merge cannot start: no Send button was found on this page.</source>
-        <translation>Der Serienbrief kann nicht beginnen: Auf dieser Seite wurde keine Schaltfläche zum Senden gefunden.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The merge cannot start: this page has no place where the site says whether a message was sent, so Postling could not tell which messages went.</source>
-        <translation>Der Serienbrief kann nicht beginnen: Diese Seite hat keine Stelle, an der die Website sagt, ob eine Nachricht gesendet wurde. Postling könnte also nicht erkennen, welche Nachrichten verschickt wurden.</translation>
-    </message>
-    <message numerus="yes">
-        <location line="+33"/>
-        <source>Send %n messages, one to each address of the chosen rows?</source>
-        <translation>
-            <numerusform>%n Nachricht an die Adresse der gewählten Zeile senden?</numerusform>
-            <numerusform>%n Nachrichten senden, eine an jede Adresse der gewählten Zeilen?</numerusform>
-        </translation>
-    </message>
-    <message>
-        <location line="+14"/>
+        <location line="+121"/>
         <source>The message has no text. Write it in the compose form, or use a template, then start the merge.</source>
         <translation>Die Nachricht enthält keinen Text. Schreiben Sie ihn im Verfassen-Formular oder verwenden Sie eine Vorlage und starten Sie dann die Serien-E-Mail.</translation>
     </message>
@@ -842,7 +804,7 @@ Ihre Änderungen sind noch vorhanden: Versuchen Sie es erneut, sobald auf dem Da
         <translation>Der Versand wird angehalten, sobald Nachricht %1 angenommen wurde; klicken Sie erneut auf „Stopp“, um nicht zu warten.</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+40"/>
         <source>%1 of %2 sent, %3 left</source>
         <translation>%1 von %2 gesendet, %3 verbleibend</translation>
     </message>
@@ -1214,7 +1176,7 @@ Korrigieren Sie sie und klicken Sie dann erneut auf „Start“, um nur diese zu
 <context>
     <name>MergeTexts</name>
     <message>
-        <location filename="../src/gui/compose/MergeTexts.cpp" line="+17"/>
+        <location filename="../src/gui/compose/MergeTexts.cpp" line="+21"/>
         <source>Unable to send message. Are you sure the compose form is displayed? Mail Merge works only in plain test mode. You cannot use the Rich Text/HTML compose form.</source>
         <translation>Die Nachricht konnte nicht gesendet werden. Wird das Verfassen-Formular wirklich angezeigt? Serien-E-Mail funktioniert nur im Nur-Text-Modus. Das Verfassen-Formular für Rich-Text/HTML kann nicht verwendet werden.</translation>
     </message>
@@ -1305,6 +1267,29 @@ Klicken Sie auf „Stopp“; sobald das Protokoll geschrieben werden kann, klick
         <location line="+3"/>
         <source>Skip the rows already sent and send only the rest? (No sends every row again; Cancel sends nothing.)</source>
         <translation>Bereits gesendete Zeilen überspringen und nur den Rest senden? („Nein“ sendet alle Zeilen erneut; „Abbrechen“ sendet nichts.)</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The merge cannot start: no %1 field was found on this page.</source>
+        <translation>Der Serienbrief kann nicht beginnen: Auf dieser Seite wurde kein Feld „%1“ gefunden.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The merge cannot start: no Send button was found on this page.</source>
+        <translation>Der Serienbrief kann nicht beginnen: Auf dieser Seite wurde keine Schaltfläche zum Senden gefunden.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The merge cannot start: this page has no place where the site says whether a message was sent, so Postling could not tell which messages went.</source>
+        <translation>Der Serienbrief kann nicht beginnen: Diese Seite hat keine Stelle, an der die Website sagt, ob eine Nachricht gesendet wurde. Postling könnte also nicht erkennen, welche Nachrichten verschickt wurden.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+20"/>
+        <source>Send %n messages, one to each address of the chosen rows?</source>
+        <translation>
+            <numerusform>%n Nachricht an die Adresse der gewählten Zeile senden?</numerusform>
+            <numerusform>%n Nachrichten senden, eine an jede Adresse der gewählten Zeilen?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1477,7 +1462,7 @@ Klicken Sie auf „Stopp“; sobald das Protokoll geschrieben werden kann, klick
 <context>
     <name>SentCopies</name>
     <message>
-        <location filename="../src/gui/compose/SentCopies.cpp" line="+62"/>
+        <location filename="../src/gui/compose/SentCopies.cpp" line="+75"/>
         <source>The site did not confirm the message was sent, so no Sent copy was kept.</source>
         <translation>Die Website hat nicht bestätigt, dass die Nachricht gesendet wurde; daher wurde keine Kopie unter „Sent“ gespeichert.</translation>
     </message>

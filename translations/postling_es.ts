@@ -338,7 +338,7 @@ Sus cambios siguen abiertos: cuando haya espacio en el disco (o se pueda escribi
         </translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+55"/>
         <source>To</source>
         <translation>Para</translation>
     </message>
@@ -407,7 +407,7 @@ Sus cambios siguen abiertos: cuando haya espacio en el disco (o se pueda escribi
         <translation>Insertar en el campo &amp;Bcc</translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+191"/>
         <source>Unable to insert address. Are you sure the Compose screen is displayed in your browser?</source>
         <translation>No se pudo insertar la dirección. ¿Está seguro de que la pantalla Redactar se muestra en el navegador?</translation>
     </message>
@@ -787,45 +787,7 @@ Sus cambios siguen abiertos: cuando haya espacio en el disco (o se pueda escribi
         </translation>
     </message>
     <message>
-        <location line="+91"/>
-        <source>To</source>
-        <translation>Para</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Subject</source>
-        <translation>Asunto</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>message text</source>
-        <translation>texto del mensaje</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The merge cannot start: no %1 field was found on this page.</source>
-        <translation>La combinación no puede empezar: no se encontró ningún campo «%1» en esta página.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The merge cannot start: no Send button was found on this page.</source>
-        <translation>La combinación no puede empezar: no se encontró ningún botón de envío en esta página.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The merge cannot start: this page has no place where the site says whether a message was sent, so Postling could not tell which messages went.</source>
-        <translation>La combinación no puede empezar: esta página no tiene ningún lugar donde el sitio diga si un mensaje se ha enviado, así que Postling no podría saber qué mensajes salieron.</translation>
-    </message>
-    <message numerus="yes">
-        <location line="+33"/>
-        <source>Send %n messages, one to each address of the chosen rows?</source>
-        <translation>
-            <numerusform>¿Enviar %n mensaje a la dirección de la fila elegida?</numerusform>
-            <numerusform>¿Enviar %n mensajes, uno a cada dirección de las filas elegidas?</numerusform>
-        </translation>
-    </message>
-    <message>
-        <location line="+14"/>
+        <location line="+121"/>
         <source>The message has no text. Write it in the compose form, or use a template, then start the merge.</source>
         <translation>El mensaje no tiene texto. Escríbalo en el formulario de redacción, o use una plantilla, y después inicie la combinación.</translation>
     </message>
@@ -842,7 +804,7 @@ Sus cambios siguen abiertos: cuando haya espacio en el disco (o se pueda escribi
         <translation>Se detendrá en cuanto se acepte el mensaje %1; pulse Detener otra vez para no esperar.</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+40"/>
         <source>%1 of %2 sent, %3 left</source>
         <translation>%1 de %2 enviados, quedan %3</translation>
     </message>
@@ -1214,7 +1176,7 @@ Cuando estén corregidos, pulse Iniciar de nuevo para enviar solo esos.</numerus
 <context>
     <name>MergeTexts</name>
     <message>
-        <location filename="../src/gui/compose/MergeTexts.cpp" line="+17"/>
+        <location filename="../src/gui/compose/MergeTexts.cpp" line="+21"/>
         <source>Unable to send message. Are you sure the compose form is displayed? Mail Merge works only in plain test mode. You cannot use the Rich Text/HTML compose form.</source>
         <translation>No se pudo enviar el mensaje. ¿Está seguro de que se muestra el formulario de redacción? Combinar correspondencia solo funciona en modo de texto sin formato. No puede usar el formulario de redacción de texto enriquecido/HTML.</translation>
     </message>
@@ -1305,6 +1267,29 @@ Pulse Detener; cuando se pueda escribir el registro, pulse Iniciar de nuevo para
         <location line="+3"/>
         <source>Skip the rows already sent and send only the rest? (No sends every row again; Cancel sends nothing.)</source>
         <translation>¿Omitir las filas ya enviadas y enviar solo el resto? (No vuelve a enviar todas las filas; Cancelar no envía nada.)</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The merge cannot start: no %1 field was found on this page.</source>
+        <translation>La combinación no puede empezar: no se encontró ningún campo «%1» en esta página.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The merge cannot start: no Send button was found on this page.</source>
+        <translation>La combinación no puede empezar: no se encontró ningún botón de envío en esta página.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The merge cannot start: this page has no place where the site says whether a message was sent, so Postling could not tell which messages went.</source>
+        <translation>La combinación no puede empezar: esta página no tiene ningún lugar donde el sitio diga si un mensaje se ha enviado, así que Postling no podría saber qué mensajes salieron.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+20"/>
+        <source>Send %n messages, one to each address of the chosen rows?</source>
+        <translation>
+            <numerusform>¿Enviar %n mensaje a la dirección de la fila elegida?</numerusform>
+            <numerusform>¿Enviar %n mensajes, uno a cada dirección de las filas elegidas?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1477,7 +1462,7 @@ Pulse Detener; cuando se pueda escribir el registro, pulse Iniciar de nuevo para
 <context>
     <name>SentCopies</name>
     <message>
-        <location filename="../src/gui/compose/SentCopies.cpp" line="+62"/>
+        <location filename="../src/gui/compose/SentCopies.cpp" line="+75"/>
         <source>The site did not confirm the message was sent, so no Sent copy was kept.</source>
         <translation>El sitio no confirmó que el mensaje se hubiera enviado, así que no se guardó ninguna copia en Sent.</translation>
     </message>

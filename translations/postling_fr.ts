@@ -338,7 +338,7 @@ Vos modifications sont conservées&#xa0;: dès que le disque aura de la place (o
         </translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+55"/>
         <source>To</source>
         <translation>À</translation>
     </message>
@@ -407,7 +407,7 @@ Vos modifications sont conservées&#xa0;: dès que le disque aura de la place (o
         <translation>Insérer dans le champ Cc&amp;i</translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+191"/>
         <source>Unable to insert address. Are you sure the Compose screen is displayed in your browser?</source>
         <translation>Impossible d&apos;insérer l&apos;adresse. L&apos;écran de rédaction est-il bien affiché dans votre navigateur&#xa0;?</translation>
     </message>
@@ -787,45 +787,7 @@ Vos modifications sont conservées&#xa0;: dès que le disque aura de la place (o
         </translation>
     </message>
     <message>
-        <location line="+91"/>
-        <source>To</source>
-        <translation>À</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Subject</source>
-        <translation>Objet</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>message text</source>
-        <translation>texte du message</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The merge cannot start: no %1 field was found on this page.</source>
-        <translation>Le publipostage ne peut pas commencer : aucun champ « %1 » n’a été trouvé sur cette page.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The merge cannot start: no Send button was found on this page.</source>
-        <translation>Le publipostage ne peut pas commencer : aucun bouton d’envoi n’a été trouvé sur cette page.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The merge cannot start: this page has no place where the site says whether a message was sent, so Postling could not tell which messages went.</source>
-        <translation>Le publipostage ne peut pas commencer : cette page n’a aucun endroit où le site dit si un message a été envoyé, Postling ne pourrait donc pas savoir quels messages sont partis.</translation>
-    </message>
-    <message numerus="yes">
-        <location line="+33"/>
-        <source>Send %n messages, one to each address of the chosen rows?</source>
-        <translation>
-            <numerusform>Envoyer %n message, un à chaque adresse des lignes choisies&#xa0;?</numerusform>
-            <numerusform>Envoyer %n messages, un à chaque adresse des lignes choisies&#xa0;?</numerusform>
-        </translation>
-    </message>
-    <message>
-        <location line="+14"/>
+        <location line="+121"/>
         <source>The message has no text. Write it in the compose form, or use a template, then start the merge.</source>
         <translation>Le message n&apos;a pas de texte. Rédigez-le dans le formulaire de rédaction, ou utilisez un modèle, puis lancez le publipostage.</translation>
     </message>
@@ -842,7 +804,7 @@ Vos modifications sont conservées&#xa0;: dès que le disque aura de la place (o
         <translation>Arrêt dès que le message %1 aura été accepté&#xa0;; appuyez de nouveau sur Arrêter pour ne pas attendre.</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+40"/>
         <source>%1 of %2 sent, %3 left</source>
         <translation>%1 sur %2 envoyés, %3 restants</translation>
     </message>
@@ -1214,7 +1176,7 @@ Une fois le problème corrigé, démarrez de nouveau pour n&apos;envoyer que ceu
 <context>
     <name>MergeTexts</name>
     <message>
-        <location filename="../src/gui/compose/MergeTexts.cpp" line="+17"/>
+        <location filename="../src/gui/compose/MergeTexts.cpp" line="+21"/>
         <source>Unable to send message. Are you sure the compose form is displayed? Mail Merge works only in plain test mode. You cannot use the Rich Text/HTML compose form.</source>
         <translation>Impossible d&apos;envoyer le message. Le formulaire de rédaction est-il bien affiché&#xa0;? Le publipostage ne fonctionne qu&apos;en mode texte brut. Vous ne pouvez pas utiliser le formulaire de rédaction en texte enrichi/HTML.</translation>
     </message>
@@ -1305,6 +1267,29 @@ Appuyez sur Arrêter&#xa0;; dès que le journal pourra être écrit, démarrez d
         <location line="+3"/>
         <source>Skip the rows already sent and send only the rest? (No sends every row again; Cancel sends nothing.)</source>
         <translation>Ignorer les lignes déjà envoyées et n&apos;envoyer que le reste&#xa0;? (Non renvoie toutes les lignes&#xa0;; Annuler n&apos;envoie rien.)</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The merge cannot start: no %1 field was found on this page.</source>
+        <translation>Le publipostage ne peut pas commencer : aucun champ « %1 » n’a été trouvé sur cette page.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The merge cannot start: no Send button was found on this page.</source>
+        <translation>Le publipostage ne peut pas commencer : aucun bouton d’envoi n’a été trouvé sur cette page.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The merge cannot start: this page has no place where the site says whether a message was sent, so Postling could not tell which messages went.</source>
+        <translation>Le publipostage ne peut pas commencer : cette page n’a aucun endroit où le site dit si un message a été envoyé, Postling ne pourrait donc pas savoir quels messages sont partis.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+20"/>
+        <source>Send %n messages, one to each address of the chosen rows?</source>
+        <translation>
+            <numerusform>Envoyer %n message, un à chaque adresse des lignes choisies&#xa0;?</numerusform>
+            <numerusform>Envoyer %n messages, un à chaque adresse des lignes choisies&#xa0;?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1477,7 +1462,7 @@ Appuyez sur Arrêter&#xa0;; dès que le journal pourra être écrit, démarrez d
 <context>
     <name>SentCopies</name>
     <message>
-        <location filename="../src/gui/compose/SentCopies.cpp" line="+62"/>
+        <location filename="../src/gui/compose/SentCopies.cpp" line="+75"/>
         <source>The site did not confirm the message was sent, so no Sent copy was kept.</source>
         <translation>Le site n&apos;a pas confirmé l&apos;envoi du message ; aucune copie n&apos;a donc été gardée dans Sent.</translation>
     </message>

@@ -338,7 +338,7 @@ Le modifiche sono ancora aperte: riprovare quando sul disco ci sarà spazio (o q
         </translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+55"/>
         <source>To</source>
         <translation>A</translation>
     </message>
@@ -407,7 +407,7 @@ Le modifiche sono ancora aperte: riprovare quando sul disco ci sarà spazio (o q
         <translation>Inserisci nel campo Cc&amp;n</translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+191"/>
         <source>Unable to insert address. Are you sure the Compose screen is displayed in your browser?</source>
         <translation>Impossibile inserire l&apos;indirizzo. Verificare che la schermata di scrittura sia visualizzata nel browser.</translation>
     </message>
@@ -787,45 +787,7 @@ Le modifiche sono ancora aperte: riprovare quando sul disco ci sarà spazio (o q
         </translation>
     </message>
     <message>
-        <location line="+91"/>
-        <source>To</source>
-        <translation>A</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Subject</source>
-        <translation>Oggetto</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>message text</source>
-        <translation>testo del messaggio</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The merge cannot start: no %1 field was found on this page.</source>
-        <translation>La stampa unione non può iniziare: nessun campo «%1» trovato in questa pagina.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The merge cannot start: no Send button was found on this page.</source>
-        <translation>La stampa unione non può iniziare: nessun pulsante di invio trovato in questa pagina.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The merge cannot start: this page has no place where the site says whether a message was sent, so Postling could not tell which messages went.</source>
-        <translation>La stampa unione non può iniziare: questa pagina non ha un punto in cui il sito dice se un messaggio è stato inviato, quindi Postling non potrebbe sapere quali messaggi sono partiti.</translation>
-    </message>
-    <message numerus="yes">
-        <location line="+33"/>
-        <source>Send %n messages, one to each address of the chosen rows?</source>
-        <translation>
-            <numerusform>Inviare %n messaggio all&apos;indirizzo della riga scelta?</numerusform>
-            <numerusform>Inviare %n messaggi, uno a ciascun indirizzo delle righe scelte?</numerusform>
-        </translation>
-    </message>
-    <message>
-        <location line="+14"/>
+        <location line="+121"/>
         <source>The message has no text. Write it in the compose form, or use a template, then start the merge.</source>
         <translation>Il messaggio non contiene testo. Scriverlo nel modulo di scrittura, o usare un modello, quindi avviare la stampa unione.</translation>
     </message>
@@ -842,7 +804,7 @@ Le modifiche sono ancora aperte: riprovare quando sul disco ci sarà spazio (o q
         <translation>Interruzione dopo l&apos;accettazione del messaggio %1; premere di nuovo Interrompi per non attendere.</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+40"/>
         <source>%1 of %2 sent, %3 left</source>
         <translation>%1 di %2 inviati, tempo rimanente: %3</translation>
     </message>
@@ -1214,7 +1176,7 @@ Dopo averli corretti, avviare di nuovo per inviare solo questi.</numerusform>
 <context>
     <name>MergeTexts</name>
     <message>
-        <location filename="../src/gui/compose/MergeTexts.cpp" line="+17"/>
+        <location filename="../src/gui/compose/MergeTexts.cpp" line="+21"/>
         <source>Unable to send message. Are you sure the compose form is displayed? Mail Merge works only in plain test mode. You cannot use the Rich Text/HTML compose form.</source>
         <translation>Impossibile inviare il messaggio. Verificare che il modulo di scrittura sia visualizzato. La stampa unione funziona solo in modalità testo normale: non è possibile usare il modulo di scrittura in testo formattato/HTML.</translation>
     </message>
@@ -1305,6 +1267,29 @@ Premere Interrompi; quando sarà possibile scrivere il registro, premere di nuov
         <location line="+3"/>
         <source>Skip the rows already sent and send only the rest? (No sends every row again; Cancel sends nothing.)</source>
         <translation>Saltare le righe già inviate e inviare solo le altre? (No invia di nuovo tutte le righe; Annulla non invia nulla.)</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The merge cannot start: no %1 field was found on this page.</source>
+        <translation>La stampa unione non può iniziare: nessun campo «%1» trovato in questa pagina.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The merge cannot start: no Send button was found on this page.</source>
+        <translation>La stampa unione non può iniziare: nessun pulsante di invio trovato in questa pagina.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The merge cannot start: this page has no place where the site says whether a message was sent, so Postling could not tell which messages went.</source>
+        <translation>La stampa unione non può iniziare: questa pagina non ha un punto in cui il sito dice se un messaggio è stato inviato, quindi Postling non potrebbe sapere quali messaggi sono partiti.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+20"/>
+        <source>Send %n messages, one to each address of the chosen rows?</source>
+        <translation>
+            <numerusform>Inviare %n messaggio all&apos;indirizzo della riga scelta?</numerusform>
+            <numerusform>Inviare %n messaggi, uno a ciascun indirizzo delle righe scelte?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1477,7 +1462,7 @@ Premere Interrompi; quando sarà possibile scrivere il registro, premere di nuov
 <context>
     <name>SentCopies</name>
     <message>
-        <location filename="../src/gui/compose/SentCopies.cpp" line="+62"/>
+        <location filename="../src/gui/compose/SentCopies.cpp" line="+75"/>
         <source>The site did not confirm the message was sent, so no Sent copy was kept.</source>
         <translation>Il sito non ha confermato l&apos;invio del messaggio, quindi non è stata conservata alcuna copia in Sent.</translation>
     </message>

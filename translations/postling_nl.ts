@@ -338,7 +338,7 @@ Uw wijzigingen staan nog open: probeer het opnieuw zodra er ruimte op de schijf 
         </translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+55"/>
         <source>To</source>
         <translation>Aan</translation>
     </message>
@@ -407,7 +407,7 @@ Uw wijzigingen staan nog open: probeer het opnieuw zodra er ruimte op de schijf 
         <translation>Invoegen in &amp;Bcc-veld</translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+191"/>
         <source>Unable to insert address. Are you sure the Compose screen is displayed in your browser?</source>
         <translation>Kan het adres niet invoegen. Weet u zeker dat het scherm Opstellen in uw browser wordt weergegeven?</translation>
     </message>
@@ -787,45 +787,7 @@ Uw wijzigingen staan nog open: probeer het opnieuw zodra er ruimte op de schijf 
         </translation>
     </message>
     <message>
-        <location line="+91"/>
-        <source>To</source>
-        <translation>Aan</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Subject</source>
-        <translation>Onderwerp</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>message text</source>
-        <translation>berichttekst</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The merge cannot start: no %1 field was found on this page.</source>
-        <translation>Het samenvoegen kan niet beginnen: er is geen veld „%1” gevonden op deze pagina.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The merge cannot start: no Send button was found on this page.</source>
-        <translation>Het samenvoegen kan niet beginnen: er is geen verzendknop gevonden op deze pagina.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The merge cannot start: this page has no place where the site says whether a message was sent, so Postling could not tell which messages went.</source>
-        <translation>Het samenvoegen kan niet beginnen: deze pagina heeft geen plek waar de site zegt of een bericht is verzonden, dus Postling zou niet kunnen zien welke berichten zijn verstuurd.</translation>
-    </message>
-    <message numerus="yes">
-        <location line="+33"/>
-        <source>Send %n messages, one to each address of the chosen rows?</source>
-        <translation>
-            <numerusform>%n bericht verzenden, één naar elk adres van de gekozen rijen?</numerusform>
-            <numerusform>%n berichten verzenden, één naar elk adres van de gekozen rijen?</numerusform>
-        </translation>
-    </message>
-    <message>
-        <location line="+14"/>
+        <location line="+121"/>
         <source>The message has no text. Write it in the compose form, or use a template, then start the merge.</source>
         <translation>Het bericht heeft geen tekst. Schrijf het in het opstelformulier of gebruik een sjabloon, en start daarna het samenvoegen.</translation>
     </message>
@@ -842,7 +804,7 @@ Uw wijzigingen staan nog open: probeer het opnieuw zodra er ruimte op de schijf 
         <translation>Er wordt gestopt zodra bericht %1 is geaccepteerd; klik nogmaals op Stoppen om niet te wachten.</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+40"/>
         <source>%1 of %2 sent, %3 left</source>
         <translation>%1 van %2 verzonden, nog %3</translation>
     </message>
@@ -1214,7 +1176,7 @@ Start opnieuw om alleen deze te verzenden zodra ze zijn verbeterd.</numerusform>
 <context>
     <name>MergeTexts</name>
     <message>
-        <location filename="../src/gui/compose/MergeTexts.cpp" line="+17"/>
+        <location filename="../src/gui/compose/MergeTexts.cpp" line="+21"/>
         <source>Unable to send message. Are you sure the compose form is displayed? Mail Merge works only in plain test mode. You cannot use the Rich Text/HTML compose form.</source>
         <translation>Kan het bericht niet verzenden. Weet u zeker dat het opstelformulier wordt weergegeven? E-mail samenvoegen werkt alleen in de modus voor platte tekst. U kunt het opstelformulier voor opgemaakte tekst/HTML niet gebruiken.</translation>
     </message>
@@ -1305,6 +1267,29 @@ Klik op Stoppen; klik zodra het logboek weer kan worden geschreven opnieuw op St
         <location line="+3"/>
         <source>Skip the rows already sent and send only the rest? (No sends every row again; Cancel sends nothing.)</source>
         <translation>De al verzonden rijen overslaan en alleen de rest verzenden? (Nee verzendt elke rij opnieuw; Annuleren verzendt niets.)</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The merge cannot start: no %1 field was found on this page.</source>
+        <translation>Het samenvoegen kan niet beginnen: er is geen veld „%1” gevonden op deze pagina.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The merge cannot start: no Send button was found on this page.</source>
+        <translation>Het samenvoegen kan niet beginnen: er is geen verzendknop gevonden op deze pagina.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The merge cannot start: this page has no place where the site says whether a message was sent, so Postling could not tell which messages went.</source>
+        <translation>Het samenvoegen kan niet beginnen: deze pagina heeft geen plek waar de site zegt of een bericht is verzonden, dus Postling zou niet kunnen zien welke berichten zijn verstuurd.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+20"/>
+        <source>Send %n messages, one to each address of the chosen rows?</source>
+        <translation>
+            <numerusform>%n bericht verzenden, één naar elk adres van de gekozen rijen?</numerusform>
+            <numerusform>%n berichten verzenden, één naar elk adres van de gekozen rijen?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1477,7 +1462,7 @@ Klik op Stoppen; klik zodra het logboek weer kan worden geschreven opnieuw op St
 <context>
     <name>SentCopies</name>
     <message>
-        <location filename="../src/gui/compose/SentCopies.cpp" line="+62"/>
+        <location filename="../src/gui/compose/SentCopies.cpp" line="+75"/>
         <source>The site did not confirm the message was sent, so no Sent copy was kept.</source>
         <translation>De site heeft niet bevestigd dat het bericht is verzonden, dus is er geen kopie in Sent bewaard.</translation>
     </message>

@@ -338,7 +338,7 @@ Suas alterações continuam abertas: quando houver espaço no disco (ou for poss
         </translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+55"/>
         <source>To</source>
         <translation>Para</translation>
     </message>
@@ -407,7 +407,7 @@ Suas alterações continuam abertas: quando houver espaço no disco (ou for poss
         <translation>Inserir no campo &amp;Bcc</translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+191"/>
         <source>Unable to insert address. Are you sure the Compose screen is displayed in your browser?</source>
         <translation>Não foi possível inserir o endereço. Tem certeza de que a tela de composição está exibida no navegador?</translation>
     </message>
@@ -787,45 +787,7 @@ Suas alterações continuam abertas: quando houver espaço no disco (ou for poss
         </translation>
     </message>
     <message>
-        <location line="+91"/>
-        <source>To</source>
-        <translation>Para</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Subject</source>
-        <translation>Assunto</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>message text</source>
-        <translation>texto da mensagem</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The merge cannot start: no %1 field was found on this page.</source>
-        <translation>A mala direta não pode começar: nenhum campo «%1» foi encontrado nesta página.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The merge cannot start: no Send button was found on this page.</source>
-        <translation>A mala direta não pode começar: nenhum botão de envio foi encontrado nesta página.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The merge cannot start: this page has no place where the site says whether a message was sent, so Postling could not tell which messages went.</source>
-        <translation>A mala direta não pode começar: esta página não tem nenhum lugar onde o site diga se uma mensagem foi enviada, por isso o Postling não poderia saber que mensagens saíram.</translation>
-    </message>
-    <message numerus="yes">
-        <location line="+33"/>
-        <source>Send %n messages, one to each address of the chosen rows?</source>
-        <translation>
-            <numerusform>Enviar %n mensagem, uma para cada endereço das linhas escolhidas?</numerusform>
-            <numerusform>Enviar %n mensagens, uma para cada endereço das linhas escolhidas?</numerusform>
-        </translation>
-    </message>
-    <message>
-        <location line="+14"/>
+        <location line="+121"/>
         <source>The message has no text. Write it in the compose form, or use a template, then start the merge.</source>
         <translation>A mensagem não tem texto. Escreva-a no formulário de composição ou use um modelo e depois inicie a mala direta.</translation>
     </message>
@@ -842,7 +804,7 @@ Suas alterações continuam abertas: quando houver espaço no disco (ou for poss
         <translation>Parando assim que a mensagem %1 for aceita; clique em Parar de novo para não esperar.</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+40"/>
         <source>%1 of %2 sent, %3 left</source>
         <translation>%1 de %2 enviadas, faltam %3</translation>
     </message>
@@ -1214,7 +1176,7 @@ Depois de corrigi-las, clique em Iniciar novamente para enviar somente elas.</nu
 <context>
     <name>MergeTexts</name>
     <message>
-        <location filename="../src/gui/compose/MergeTexts.cpp" line="+17"/>
+        <location filename="../src/gui/compose/MergeTexts.cpp" line="+21"/>
         <source>Unable to send message. Are you sure the compose form is displayed? Mail Merge works only in plain test mode. You cannot use the Rich Text/HTML compose form.</source>
         <translation>Não foi possível enviar a mensagem. Tem certeza de que o formulário de composição está exibido? A mala direta funciona apenas no modo de texto simples. Não é possível usar o formulário de composição em texto formatado/HTML.</translation>
     </message>
@@ -1305,6 +1267,29 @@ Clique em Parar; quando for possível gravar o registro, clique em Iniciar novam
         <location line="+3"/>
         <source>Skip the rows already sent and send only the rest? (No sends every row again; Cancel sends nothing.)</source>
         <translation>Ignorar as linhas já enviadas e enviar somente o restante? (Não envia todas as linhas novamente; Cancelar não envia nada.)</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The merge cannot start: no %1 field was found on this page.</source>
+        <translation>A mala direta não pode começar: nenhum campo «%1» foi encontrado nesta página.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The merge cannot start: no Send button was found on this page.</source>
+        <translation>A mala direta não pode começar: nenhum botão de envio foi encontrado nesta página.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The merge cannot start: this page has no place where the site says whether a message was sent, so Postling could not tell which messages went.</source>
+        <translation>A mala direta não pode começar: esta página não tem nenhum lugar onde o site diga se uma mensagem foi enviada, por isso o Postling não poderia saber que mensagens saíram.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+20"/>
+        <source>Send %n messages, one to each address of the chosen rows?</source>
+        <translation>
+            <numerusform>Enviar %n mensagem, uma para cada endereço das linhas escolhidas?</numerusform>
+            <numerusform>Enviar %n mensagens, uma para cada endereço das linhas escolhidas?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1477,7 +1462,7 @@ Clique em Parar; quando for possível gravar o registro, clique em Iniciar novam
 <context>
     <name>SentCopies</name>
     <message>
-        <location filename="../src/gui/compose/SentCopies.cpp" line="+62"/>
+        <location filename="../src/gui/compose/SentCopies.cpp" line="+75"/>
         <source>The site did not confirm the message was sent, so no Sent copy was kept.</source>
         <translation>O site não confirmou que a mensagem foi enviada, por isso nenhuma cópia foi guardada em Sent.</translation>
     </message>

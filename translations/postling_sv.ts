@@ -338,7 +338,7 @@ Dina ändringar finns kvar: försök igen när det finns plats på disken (eller
         </translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+55"/>
         <source>To</source>
         <translation>Till</translation>
     </message>
@@ -407,7 +407,7 @@ Dina ändringar finns kvar: försök igen när det finns plats på disken (eller
         <translation>Infoga i &amp;Bcc-fältet</translation>
     </message>
     <message>
-        <location line="+197"/>
+        <location line="+191"/>
         <source>Unable to insert address. Are you sure the Compose screen is displayed in your browser?</source>
         <translation>Det gick inte att infoga adressen. Är du säker på att sidan för att skriva meddelanden visas i webbläsaren?</translation>
     </message>
@@ -787,45 +787,7 @@ Dina ändringar finns kvar: försök igen när det finns plats på disken (eller
         </translation>
     </message>
     <message>
-        <location line="+91"/>
-        <source>To</source>
-        <translation>Till</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Subject</source>
-        <translation>Ämne</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>message text</source>
-        <translation>meddelandetext</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The merge cannot start: no %1 field was found on this page.</source>
-        <translation>Massutskicket kan inte börja: inget fält ”%1” hittades på den här sidan.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The merge cannot start: no Send button was found on this page.</source>
-        <translation>Massutskicket kan inte börja: ingen skicka-knapp hittades på den här sidan.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The merge cannot start: this page has no place where the site says whether a message was sent, so Postling could not tell which messages went.</source>
-        <translation>Massutskicket kan inte börja: sidan har ingen plats där webbplatsen säger om ett meddelande skickades, så Postling kan inte avgöra vilka meddelanden som gick iväg.</translation>
-    </message>
-    <message numerus="yes">
-        <location line="+33"/>
-        <source>Send %n messages, one to each address of the chosen rows?</source>
-        <translation>
-            <numerusform>Vill du skicka %n meddelande, ett till varje adress på de valda raderna?</numerusform>
-            <numerusform>Vill du skicka %n meddelanden, ett till varje adress på de valda raderna?</numerusform>
-        </translation>
-    </message>
-    <message>
-        <location line="+14"/>
+        <location line="+121"/>
         <source>The message has no text. Write it in the compose form, or use a template, then start the merge.</source>
         <translation>Meddelandet har ingen text. Skriv det i skrivformuläret eller använd en mall, och starta sedan massutskicket.</translation>
     </message>
@@ -842,7 +804,7 @@ Dina ändringar finns kvar: försök igen när det finns plats på disken (eller
         <translation>Stoppar när meddelande %1 har tagits emot; tryck på Stoppa igen om du inte vill vänta.</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+40"/>
         <source>%1 of %2 sent, %3 left</source>
         <translation>%1 av %2 skickade, %3 kvar</translation>
     </message>
@@ -1214,7 +1176,7 @@ Starta igen när de har rättats för att skicka bara dem.</numerusform>
 <context>
     <name>MergeTexts</name>
     <message>
-        <location filename="../src/gui/compose/MergeTexts.cpp" line="+17"/>
+        <location filename="../src/gui/compose/MergeTexts.cpp" line="+21"/>
         <source>Unable to send message. Are you sure the compose form is displayed? Mail Merge works only in plain test mode. You cannot use the Rich Text/HTML compose form.</source>
         <translation>Det gick inte att skicka meddelandet. Är du säker på att skrivformuläret visas? Massutskick fungerar bara i läget för oformaterad text. Du kan inte använda skrivformuläret för formaterad text/HTML.</translation>
     </message>
@@ -1305,6 +1267,29 @@ Tryck på Stoppa; när loggen kan skrivas startar du igen för att skicka resten
         <location line="+3"/>
         <source>Skip the rows already sent and send only the rest? (No sends every row again; Cancel sends nothing.)</source>
         <translation>Vill du hoppa över raderna som redan har skickats och bara skicka resten? (Nej skickar alla rader igen; Avbryt skickar ingenting.)</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The merge cannot start: no %1 field was found on this page.</source>
+        <translation>Massutskicket kan inte börja: inget fält ”%1” hittades på den här sidan.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The merge cannot start: no Send button was found on this page.</source>
+        <translation>Massutskicket kan inte börja: ingen skicka-knapp hittades på den här sidan.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The merge cannot start: this page has no place where the site says whether a message was sent, so Postling could not tell which messages went.</source>
+        <translation>Massutskicket kan inte börja: sidan har ingen plats där webbplatsen säger om ett meddelande skickades, så Postling kan inte avgöra vilka meddelanden som gick iväg.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+20"/>
+        <source>Send %n messages, one to each address of the chosen rows?</source>
+        <translation>
+            <numerusform>Vill du skicka %n meddelande, ett till varje adress på de valda raderna?</numerusform>
+            <numerusform>Vill du skicka %n meddelanden, ett till varje adress på de valda raderna?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1477,7 +1462,7 @@ Tryck på Stoppa; när loggen kan skrivas startar du igen för att skicka resten
 <context>
     <name>SentCopies</name>
     <message>
-        <location filename="../src/gui/compose/SentCopies.cpp" line="+62"/>
+        <location filename="../src/gui/compose/SentCopies.cpp" line="+75"/>
         <source>The site did not confirm the message was sent, so no Sent copy was kept.</source>
         <translation>Webbplatsen bekräftade inte att meddelandet skickades, så ingen kopia sparades i Sent.</translation>
     </message>

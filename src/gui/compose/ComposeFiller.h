@@ -34,6 +34,8 @@ public:
     WaitOverlay* waitOverlay() const { return PictureWait; }
 
     void start(Fill fill);
+    // A field of a site's compose form (by its name there) as the person knows it.
+    static QString fieldLabel(const postling::ComposeFields& fields, const QString& name);
     // What "Cancel" does: the waiting fill ends at its next look, or with the look under way
     // even if that one finds the form. With no fill waiting it does nothing.
     void cancel() { user_clicked_cancel = fill_.has_value(); }
@@ -52,7 +54,6 @@ private:
     void showWaiting(bool waiting);
     void attemptFill();
     void fillComposeForm(const QVariantMap& current);
-    static QString fieldLabel(const postling::ComposeFields& fields, const QString& name);
 
     Shell& shell_;
     WaitOverlay* PictureWait;

@@ -94,52 +94,41 @@ void MailMerge::readForm(std::function<void(const Form&)> done) {
         shell_.selectTab(Shell::ComposeTab);
     WebBrowser* view = shell_.WebBrowser3();
     Form form;
-    form.address = view->LocationURL();
-    form.site = &shell_.siteOf(form.address);
-    form.address = qs(form.site->freshComposeAddress(str(form.address)));
+    form.site = &shell_.siteOf(view->LocationURL());
+    form.address = qs(form.site->freshComposeAddress(str(view->LocationURL())));
     const postling::MergeForm& f = form.site->mergeForm();
+    const QStringList names{qs(f.to), qs(f.subject), qs(f.body)};
     QPointer<MailMerge> self(this);
-    view->document().formFields(form.site->key(), qs(f.form), {qs(f.to), qs(f.subject), qs(f.body)},
-                                [self, form, done, f](const QVariantMap& r) mutable {
-                                    if (!self)
-                                        return;
-                                    const QVariantMap fields = r.value("fields").toMap();
-                                    form.found = !PageDocument::failed(r) &&
-                                                 !fields.value(qs(f.to)).isNull() &&
-                                                 !fields.value(qs(f.subject)).isNull() &&
-                                                 !fields.value(qs(f.body)).isNull();
-                                    form.refusal = refusal(r, f);
-                                    form.found = form.found && form.refusal.isEmpty();
-                                    form.subject = str(fields.value(qs(f.subject)).toString());
-                                    form.body = str(fields.value(qs(f.body)).toString());
-                                    done(form);
-                                });
+    view->document().formFields(
+        form.site->key(), qs(f.form), names,
+        [self, form, done, names](const QVariantMap& r) mutable {
+            if (!self)
+                return;
+            const QVariantMap fields = r.value("fields").toMap();
+            const bool all = !PageDocument::failed(r) &&
+                             std::none_of(names.begin(), names.end(), [&](const QString& n) {
+                                 return fields.value(n).isNull();
+                             });
+            form.refusal = formRefusal(r, *form.site);
+            if (!all && form.refusal.isEmpty())
+                form.refusal = unableToSend();
+            form.found = form.refusal.isEmpty();
+            form.subject = str(fields.value(names[1]).toString());
+            form.body = str(fields.value(names[2]).toString());
+            done(form);
+        });
 }
 
-// What a page module that finds the form by meaning says it lacks: a field, the Send control,
-// or a way to hear the site's answer. Empty when nothing is said.
-QString MailMerge::refusal(const QVariantMap& r, const postling::MergeForm& f) {
-    if (PageDocument::failed(r) || !r.contains("send"))
-        return {};
-    const QVariantMap fields = r.value("fields").toMap();
-    const std::pair<const char*, QString> named[] = {
-        {f.to, tr("To")}, {f.subject, tr("Subject")}, {f.body, tr("message text")}};
-    for (const auto& [name, label] : named)
-        if (fields.value(qs(name)).isNull())
-            return tr("The merge cannot start: no %1 field was found on this page.").arg(label);
-    if (!r.value("send").toBool())
-        return tr("The merge cannot start: no Send button was found on this page.");
-    if (!r.value("answer").toBool())
-        return tr("The merge cannot start: this page has no place where the site says whether a "
-                  "message was sent, so Postling could not tell which messages went.");
-    return {};
+std::vector<std::string> MailMerge::bookHeader() const {
+    std::vector<std::string> header;
+    for (int c = 0; c < addresses_.book().table.columnCount(); ++c)
+        header.push_back(addresses_.book().plainHeader(c));
+    return header;
 }
 
 std::vector<MergeMessage> MailMerge::plan(const Form& form) const {
     const postling::AddressBook& book = addresses_.book();
-    std::vector<std::string> header;
-    for (int c = 0; c < book.table.columnCount(); ++c)
-        header.push_back(book.plainHeader(c));
+    const std::vector<std::string> header = bookHeader();
     const auto [first, last] = addresses_.selectedRows();
     const postling::RowRange rows = postling::mergeRows(
         DialogMerge && DialogMerge->Option1->isChecked(), first, last, book.table.rowCount());
@@ -150,21 +139,8 @@ std::vector<MergeMessage> MailMerge::plan(const Form& form) const {
 
 bool MailMerge::confirm(std::vector<MergeMessage>& plan, const std::string& key) {
     const std::string logText = MergeJournal(logPath()).text();
-    const postling::ResumePoint point = postling::resumePoint(logText, addresses_.book().path, key);
-    if (point.resumable()) {
-        const Dialogs::Answer answer = Dialogs::askYesNoCancel(DialogMerge, resumeQuestion(point));
-        if (answer == Dialogs::Answer::Cancel)
-            return false;
-        if (answer == Dialogs::Answer::Yes)
-            postling::applyResume(plan, point);
-        return true;
-    }
-    const auto sending = std::count_if(plan.begin(), plan.end(), [](const MergeMessage& m) {
-        return m.skip == MergeMessage::Skip::No;
-    });
-    return Dialogs::question(DialogMerge,
-                             tr("Send %n messages, one to each address of the chosen rows?",
-                                nullptr, static_cast<int>(sending)));
+    return confirmRun(DialogMerge, plan,
+                      postling::resumePoint(logText, addresses_.book().path, key));
 }
 
 void MailMerge::start() {
@@ -172,7 +148,7 @@ void MailMerge::start() {
         return;
     readForm([this](const Form& form) {
         if (!form.found) {
-            Dialogs::message(DialogMerge, form.refusal.isEmpty() ? unableToSend() : form.refusal);
+            Dialogs::message(DialogMerge, form.refusal);
             return;
         }
         // Refused here, before anything goes, rather than by a site's box halfway through.
@@ -212,7 +188,7 @@ void MailMerge::test() {
     DialogMerge->setState(MergeDialog::State::Testing);
     readForm([this](const Form& form) {
         if (!form.found) {
-            Dialogs::message(DialogMerge, form.refusal.isEmpty() ? unableToSend() : form.refusal);
+            Dialogs::message(DialogMerge, form.refusal);
             DialogMerge->setState(MergeDialog::State::Idle);
             return;
         }
@@ -240,7 +216,7 @@ void MailMerge::stop() {
 void MailMerge::preview() {
     readForm([this](const Form& form) {
         if (!form.found) {
-            Dialogs::message(DialogMerge, form.refusal.isEmpty() ? unableToSend() : form.refusal);
+            Dialogs::message(DialogMerge, form.refusal);
             return;
         }
         std::vector<MergeMessage> messages = plan(form);
@@ -248,10 +224,8 @@ void MailMerge::preview() {
         postling::applyResume(
             messages, postling::resumePoint(logText, addresses_.book().path,
                                             postling::templateKey(form.subject, form.body)));
-        std::vector<std::string> header;
-        for (int c = 0; c < addresses_.book().table.columnCount(); ++c)
-            header.push_back(addresses_.book().plainHeader(c));
-        MergePreview window(messages, postling::unmatchedFields(form.subject, form.body, header),
+        MergePreview window(messages,
+                            postling::unmatchedFields(form.subject, form.body, bookHeader()),
                             DialogMerge);
         Dialogs::exec(window);
     });

@@ -52,15 +52,15 @@ signals:
 private:
     struct Form {
         bool found = false;
-        QString refusal;                      // why not, when the page module can say
+        QString refusal;                      // why not
         const postling::Site* site = nullptr; // the compose page's profile
         QString address;
         std::string subject, body;
     };
     // Reads the compose form's subject and body; `done` runs with what was found.
     void readForm(std::function<void(const Form&)> done);
-    static QString refusal(const QVariantMap& result, const postling::MergeForm& fields);
     std::vector<postling::MergeMessage> plan(const Form& form) const;
+    std::vector<std::string> bookHeader() const; // the book's column names, as merge fields
     // Asks before sending, and offers to resume an unfinished run; false when cancelled.
     bool confirm(std::vector<postling::MergeMessage>& plan, const std::string& key);
     void execute(const postling::MergeRun::Action& action);

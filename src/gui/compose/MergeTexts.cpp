@@ -1,6 +1,10 @@
 #include "MergeTexts.h"
 
+#include "ComposeFiller.h"
+#include "Dialogs.h"
 #include "QtText.h"
+
+#include "sites/Site.h"
 
 #include <QCoreApplication>
 
@@ -82,4 +86,41 @@ QString resumeQuestion(const postling::ResumePoint& point) {
     return text + "\n\n" +
            MergeTexts::tr("Skip the rows already sent and send only the rest? (No sends every "
                           "row again; Cancel sends nothing.)");
+}
+
+QString formRefusal(const QVariantMap& r, const postling::Site& site) {
+    if (r.contains("error") || !r.contains("send"))
+        return {};
+    const QVariantMap fields = r.value("fields").toMap();
+    const postling::MergeForm& f = site.mergeForm();
+    for (const char* name : {f.to, f.subject, f.body})
+        if (fields.value(qs(name)).isNull())
+            return MergeTexts::tr("The merge cannot start: no %1 field was found on this page.")
+                .arg(ComposeFiller::fieldLabel(site.composeFields(), qs(name)));
+    if (!r.value("send").toBool())
+        return MergeTexts::tr("The merge cannot start: no Send button was found on this page.");
+    if (!r.value("answer").toBool())
+        return MergeTexts::tr("The merge cannot start: this page has no place where the site says "
+                              "whether a message was sent, so Postling could not tell which "
+                              "messages went.");
+    return {};
+}
+
+bool confirmRun(QWidget* parent, std::vector<postling::MergeMessage>& plan,
+                const postling::ResumePoint& point) {
+    if (point.resumable()) {
+        const Dialogs::Answer answer = Dialogs::askYesNoCancel(parent, resumeQuestion(point));
+        if (answer == Dialogs::Answer::Cancel)
+            return false;
+        if (answer == Dialogs::Answer::Yes)
+            postling::applyResume(plan, point);
+        return true;
+    }
+    const auto sending = std::count_if(plan.begin(), plan.end(), [](const auto& m) {
+        return m.skip == postling::MergeMessage::Skip::No;
+    });
+    return Dialogs::question(parent,
+                             MergeTexts::tr("Send %n messages, one to each address of the chosen "
+                                            "rows?",
+                                            nullptr, static_cast<int>(sending)));
 }
